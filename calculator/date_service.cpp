@@ -1,0 +1,45 @@
+#include "date_service.h"
+
+#include <chrono>
+
+#include "dutch_names.h"
+#include "failure.h"
+
+namespace date_service {
+
+calendar::Date compose(Calendar cal, int year, int month, int day) {
+    const std::int64_t y = year + calendar::floorDiv(month - 1, 12);
+    const int m = static_cast<int>(month - 1 - calendar::floorDiv(month - 1, 12) * 12) + 1;  // [1, 12]
+    // A 16-bit day carries at most about 90 years, so a year this far out can never
+    // come back into range; refusing it early also keeps std::chrono::year in its range.
+    if (y < kFirstYear - 100 || y > kLastYear + 100) throw Failure::invalidCall();
+
+    const calendar::Date date =
+        cal == Calendar::Gregorian
+            ? calendar::gregorianFromDays(calendar::daysFromGregorian(y, m, 1) + (day - 1))
+            : calendar::julianFromDays(calendar::daysFromJulian(y, m, 1) + (day - 1));
+    if (date.year < kFirstYear || date.year > kLastYear) throw Failure::invalidCall();
+    return date;
+}
+
+std::string dayMonthYear(const calendar::Date& date) {
+    std::string text = std::to_string(date.day);
+    text += ' ';
+    text += dutch::kMonths.at(static_cast<std::size_t>(date.month - 1));
+    text += ' ';
+    text += std::to_string(date.year);
+    return text;
+}
+
+std::string longDate(const calendar::Date& gregorian) {
+    using namespace std::chrono;
+    const sys_days day = year{static_cast<int>(gregorian.year)} /
+                         month{static_cast<unsigned>(gregorian.month)} /
+                         std::chrono::day{static_cast<unsigned>(gregorian.day)};
+    std::string text{dutch::kWeekdays.at(weekday{day}.c_encoding())};
+    text += ' ';
+    text += dayMonthYear(gregorian);
+    return text;
+}
+
+}  // namespace date_service

@@ -1,0 +1,238 @@
+#include "tarvinde.h"
+
+#include <algorithm>
+#include <array>
+#include <new>
+
+#include "calendar.h"
+#include "checked16.h"
+#include "date_service.h"
+#include "dutch_names.h"
+#include "failure.h"
+
+namespace {
+
+using calendar::floorDiv;
+using std::int16_t;
+
+// Years before this follow the Julian calendar; 1582 itself, reform month included, too.
+constexpr int16_t kFirstGregorianYear = 1583;
+constexpr int16_t kReformYear = 1582;
+
+struct FixedFeast {
+    const char* procedure;
+    int16_t day;
+    int16_t month;
+    const char* reformNote;  // appended in 1582: the other date the day may correspond to
+};
+
+constexpr FixedFeast kNieuwjaar{"NieuwjaarDag", 1, 1, nullptr};
+constexpr FixedFeast kOLVtenHemel{"OLVtenHemel", 15, 8, nullptr};
+constexpr FixedFeast kAllerheiligen{"Allerheiligen", 1, 11, nullptr};
+constexpr FixedFeast kAllerzielen{"Allerzielen", 2, 11, nullptr};
+constexpr FixedFeast kKerstmis{"Kerstmis", 25, 12, " (? 4/1/1583)"};
+constexpr FixedFeast kOudjaarsavond{"Oudjaarsavond", 31, 12, " (? 21/12/1582)"};
+
+// Years in which Gaul kept Easter on another Sunday than Rome.
+struct GallicEaster {
+    int16_t year;
+    int16_t day;
+    int16_t month;
+};
+
+constexpr std::array<GallicEaster, 20> kGallicEaster{{
+    {475, 13, 4}, {495, 2, 4},  {496, 21, 4}, {499, 18, 4}, {516, 10, 4},
+    {536, 30, 3}, {550, 17, 4}, {577, 18, 4}, {594, 18, 4}, {596, 25, 3},
+    {645, 17, 4}, {740, 17, 4}, {743, 21, 4}, {760, 13, 4}, {763, 10, 4},
+    {767, 22, 3}, {780, 2, 4},  {783, 30, 3}, {784, 18, 4}, {786, 26, 3},
+}};
+
+struct DayMonth {
+    int16_t day;
+    int16_t month;
+};
+
+}  // namespace
+
+template <class Body>
+std::string Tarvinde::guarded(const char* procedure, Body body) const {
+    int number = 0;
+    std::string description;
+    try {
+        return body();
+    } catch (const Failure& failure) {
+        number = failure.number();
+        description = failure.description();
+    } catch (const std::bad_alloc&) {
+        number = 7;
+        description = "Out of memory";
+    } catch (const std::exception& e) {
+        number = 51;
+        description = e.what();
+    }
+    box_.show("Error: " + std::to_string(number) + "\r\n" + description + "\r\nProc Name: " + procedure,
+              MessageBox::kCritical, "Error Encountered");
+    return {};
+}
+
+std::string Tarvinde::Weekdag(int16_t CDay, int16_t CMonth, int16_t CYear) const {
+    // March counts as month 1, so the leap day ends the (shifted) year.
+    const int a = static_cast<int>(floorDiv(checked16::sub(14, CMonth), 12));
+    const int y = CYear - a;
+    const int m = CMonth + 12 * a - 2;
+
+    if (CYear >= kFirstGregorianYear) {
+        return date_service::longDate(
+            date_service::compose(date_service::Calendar::Gregorian, CYear, CMonth, CDay));
+    }
+
+    // Julian weekday rule; s is a day count whose remainder by 7 counts from Sunday.
+    const std::int64_t s = checked16::add(CDay, 5) + y + floorDiv(y, 4) + floorDiv(31 * m, 12);
+    const auto d = static_cast<int>(s % 7);  // takes the sign of s: -6 .. 6
+    // A negative remainder has no name; the text then starts with the blank.
+    std::string text{d >= 0 ? dutch::kWeekdays[static_cast<std::size_t>(d)] : std::string_view{}};
+    text += ' ';
+    text += date_service::dayMonthYear(
+        date_service::compose(date_service::Calendar::Julian, CYear, CMonth, CDay));
+    return text;
+}
+
+std::int16_t Tarvinde::IsSchrikkeljaar(int16_t CYear) const {
+    if (CYear >= kFirstGregorianYear) {
+        return (CYear % 400 == 0 || (CYear % 100 != 0 && CYear % 4 == 0)) ? 1 : 0;
+    }
+    return CYear % 4 == 0 ? 1 : 0;
+}
+
+// Easter number: days from 28 March to Easter Sunday. The Gregorian branch is
+// Oudin's method; the Julian branch the classical Julian computus.
+std::int16_t Tarvinde::PaasdatumPreCal(int16_t CYear) const {
+    const std::int64_t y = CYear;
+    const std::int64_t g = y % 19;  // % keeps the dividend's sign, as the rule wants
+    std::int64_t i = 0;
+    std::int64_t j = 0;
+    if (CYear < kFirstGregorianYear) {
+        i = (19 * g + 15) % 30;
+        j = (y + floorDiv(y, 4) + i) % 7;
+    } else {
+        const std::int64_t c = floorDiv(y, 100);
+        const std::int64_t h = (c - floorDiv(c, 4) - floorDiv(8 * c + 13, 25) + 19 * g + 15) % 30;
+        // Keeps the Paschal full moon on or before 18 April.
+        i = h - floorDiv(h, 28) * (1 - floorDiv(h, 28) * floorDiv(29, h + 1) * floorDiv(21 - g, 11));
+        j = (y + floorDiv(y, 4) + i + 2 - c + floorDiv(c, 4)) % 7;
+    }
+    return checked16::narrow(static_cast<std::int32_t>(i - j));
+}
+
+std::int16_t Tarvinde::EasternMonth(int16_t CYear) const {
+    const int16_t l = PaasdatumPreCal(CYear);
+    return checked16::narrow(static_cast<std::int32_t>(3 + floorDiv(checked16::add(l, 40), 44)));
+}
+
+std::int16_t Tarvinde::EasternDay(int16_t CYear) const {
+    const int16_t l = PaasdatumPreCal(CYear);
+    const int16_t m = EasternMonth(CYear);
+    return checked16::narrow(static_cast<std::int32_t>(checked16::add(l, 28) - 31 * floorDiv(m, 4)));
+}
+
+std::string Tarvinde::PaasDatum(int16_t CYear) const {
+    const int16_t day = EasternDay(CYear);
+    const int16_t month = EasternMonth(CYear);
+    return Weekdag(day, month, CYear);
+}
+
+namespace {
+
+// Shared body of the fixed feasts: one Weekdag call, plus the note of 1582.
+std::string fixedFeast(const Tarvinde& calc, const FixedFeast& feast, int16_t year) {
+    std::string text = calc.Weekdag(feast.day, feast.month, year);
+    if (feast.reformNote != nullptr && year == kReformYear) text += feast.reformNote;
+    return text;
+}
+
+}  // namespace
+
+std::string Tarvinde::NieuwjaarDag(int16_t CYear) const {
+    return guarded(kNieuwjaar.procedure, [&] { return fixedFeast(*this, kNieuwjaar, CYear); });
+}
+std::string Tarvinde::OLVtenHemel(int16_t CYear) const {
+    return guarded(kOLVtenHemel.procedure, [&] { return fixedFeast(*this, kOLVtenHemel, CYear); });
+}
+std::string Tarvinde::Allerheiligen(int16_t CYear) const {
+    return guarded(kAllerheiligen.procedure, [&] { return fixedFeast(*this, kAllerheiligen, CYear); });
+}
+std::string Tarvinde::Allerzielen(int16_t CYear) const {
+    return guarded(kAllerzielen.procedure, [&] { return fixedFeast(*this, kAllerzielen, CYear); });
+}
+std::string Tarvinde::Kerstmis(int16_t CYear) const {
+    return guarded(kKerstmis.procedure, [&] { return fixedFeast(*this, kKerstmis, CYear); });
+}
+std::string Tarvinde::Oudjaarsavond(int16_t CYear) const {
+    return guarded(kOudjaarsavond.procedure, [&] { return fixedFeast(*this, kOudjaarsavond, CYear); });
+}
+
+// The movable feasts count from Easter Sunday (day D of month M, 22 March to
+// 25 April) with the month lengths written into each rule: March 31, April 30,
+// May 31 days, and February as long as IsSchrikkeljaar says.
+
+std::string Tarvinde::Palmzondag(int16_t CYear) const {
+    return guarded("Palmzondag", [&] {
+        const int16_t d = EasternDay(CYear);
+        const int16_t m = EasternMonth(CYear);
+        const DayMonth palm = d > 7 ? DayMonth{static_cast<int16_t>(d - 7), m}
+                                    : DayMonth{static_cast<int16_t>(d + 31 - 7), checked16::sub(m, 1)};
+        return Weekdag(palm.day, palm.month, CYear);
+    });
+}
+
+std::string Tarvinde::HemelvaartDag(int16_t CYear) const {
+    return guarded("HemelvaartDag", [&] {
+        const int16_t m = EasternMonth(CYear);
+        const int16_t d = EasternDay(CYear);
+        const DayMonth ascension =
+            m == 3 ? (d <= 22 ? DayMonth{static_cast<int16_t>(d + 39 - 31), 4}
+                              : DayMonth{static_cast<int16_t>(d + 39 - 61), 5})
+                   : (d <= 22 ? DayMonth{static_cast<int16_t>(d + 39 - 30), 5}
+                              : DayMonth{static_cast<int16_t>(d + 39 - 61), 6});
+        return Weekdag(ascension.day, ascension.month, CYear);
+    });
+}
+
+std::string Tarvinde::PinksterenDag(int16_t CYear) const {
+    return guarded("PinksterenDag", [&] {
+        const int16_t d = EasternDay(CYear);
+        const int16_t m = EasternMonth(CYear);
+        const DayMonth whitsun =
+            m == 3 ? (d > 12 ? DayMonth{static_cast<int16_t>(d + 49 - 61), 5}
+                             : DayMonth{static_cast<int16_t>(d + 49 - 31), 4})
+                   : (d > 12 ? DayMonth{static_cast<int16_t>(d + 49 - 61), 6}
+                             : DayMonth{static_cast<int16_t>(d + 49 - 30), 5});
+        return Weekdag(whitsun.day, whitsun.month, CYear);
+    });
+}
+
+// Ash Wednesday is 46 days before Easter Sunday (the forty days of Lent plus
+// the six Sundays in it).
+std::string Tarvinde::Aswoensdag(int16_t CYear) const {
+    return guarded("Aswoensdag", [&] {
+        const int16_t d = EasternDay(CYear);
+        const int16_t m = EasternMonth(CYear);
+        const int16_t february = IsSchrikkeljaar(CYear) != 0 ? 29 : 28;
+        // From March day D, 46 days back is February day D + february - 46;
+        // from April day D it is March day D - 15, or February when that is < 1.
+        const DayMonth ash =
+            m == 3 ? DayMonth{static_cast<int16_t>(d + february - 46), 2}
+                   : (d > 15 ? DayMonth{static_cast<int16_t>(d - 15), 3}
+                             : DayMonth{static_cast<int16_t>(d + 31 + february - 46), 2});
+        return Weekdag(ash.day, ash.month, CYear);
+    });
+}
+
+std::string Tarvinde::PasenGallie(int16_t CYear) const {
+    return guarded("PasenDag", [&] {
+        const auto* entry = std::find_if(kGallicEaster.begin(), kGallicEaster.end(),
+                                         [&](const GallicEaster& e) { return e.year == CYear; });
+        if (entry == kGallicEaster.end()) return std::string{" idem Pasen Rome"};
+        return Weekdag(entry->day, entry->month, CYear);
+    });
+}
