@@ -77,9 +77,9 @@ std::string Tarvinde::guarded(const char* procedure, Body body) const {
 
 std::string Tarvinde::Weekdag(int16_t CDay, int16_t CMonth, int16_t CYear) const {
     // March counts as month 1, so the leap day ends the (shifted) year.
-    const int a = static_cast<int>(floorDiv(checked16::sub(14, CMonth), 12));
-    const int y = CYear - a;
-    const int m = CMonth + 12 * a - 2;
+    const std::int64_t a = floorDiv(checked16::sub(14, CMonth), 12);
+    const std::int64_t y = CYear - a;
+    const std::int64_t m = CMonth + 12 * a - 2;
 
     if (CYear >= kFirstGregorianYear) {
         return date_service::longDate(
