@@ -1,0 +1,54 @@
+// What one year refresh of the window asks of the calculator, year after year
+// over the window's whole range 100..2100. Reported per year.
+
+#include <benchmark/benchmark.h>
+
+#include <cstdint>
+#include <string>
+
+#include "message_box.h"
+#include "tarvinde.h"
+
+namespace {
+
+struct SilentBox : MessageBox {
+    void show(const std::string&, int, const std::string&) override {}
+};
+
+constexpr std::int16_t kFirstYear = 100;
+constexpr std::int16_t kLastYear = 2100;
+
+void YearRefresh(benchmark::State& state) {
+    SilentBox box;
+    const std::int16_t day = 11, month = 11;  // the finder's opening day and month
+    for (auto _ : state) {
+        for (std::int16_t year = kFirstYear; year <= kLastYear; ++year) {
+            const Tarvinde t(box);
+            benchmark::DoNotOptimize(t.IsSchrikkeljaar(year));
+            benchmark::DoNotOptimize(t.NieuwjaarDag(year));
+            benchmark::DoNotOptimize(t.Aswoensdag(year));
+            benchmark::DoNotOptimize(t.Palmzondag(year));
+            benchmark::DoNotOptimize(t.PaasDatum(year));
+            benchmark::DoNotOptimize(t.PasenGallie(year));
+            benchmark::DoNotOptimize(t.HemelvaartDag(year));
+            benchmark::DoNotOptimize(t.PinksterenDag(year));
+            benchmark::DoNotOptimize(t.OLVtenHemel(year));
+            benchmark::DoNotOptimize(t.Allerheiligen(year));
+            benchmark::DoNotOptimize(t.Allerzielen(year));
+            benchmark::DoNotOptimize(t.Kerstmis(year));
+            benchmark::DoNotOptimize(t.Oudjaarsavond(year));
+            benchmark::DoNotOptimize(t.Weekdag(day, month, year));
+            if (year != 1582) benchmark::DoNotOptimize(t.PasenGallie(year));  // the calendar rows
+        }
+    }
+    // Items are years, so the report's time per item is the time per year refresh.
+    state.SetItemsProcessed(state.iterations() * (kLastYear - kFirstYear + 1));
+    state.counters["per_year"] = benchmark::Counter(
+        static_cast<double>(state.iterations() * (kLastYear - kFirstYear + 1)),
+        benchmark::Counter::kIsRate | benchmark::Counter::kInvert, benchmark::Counter::OneK::kIs1000);
+}
+BENCHMARK(YearRefresh)->Unit(benchmark::kMillisecond)->Repetitions(15)->ReportAggregatesOnly(true);
+
+}  // namespace
+
+BENCHMARK_MAIN();
