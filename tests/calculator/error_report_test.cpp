@@ -4,28 +4,16 @@
 #include <string>
 
 #include "failure.h"
+#include "feast_table.h"
 #include "reference.h"
 #include "tarvinde.h"
 
 namespace {
 
-using YearText = std::string (Tarvinde::*)(std::int16_t) const;
-
-const struct {
-    YearText operation;
-    const char* procedure;
-} kRefusable[] = {
-    {&Tarvinde::HemelvaartDag, "HemelvaartDag"}, {&Tarvinde::NieuwjaarDag, "NieuwjaarDag"},
-    {&Tarvinde::Palmzondag, "Palmzondag"},       {&Tarvinde::OLVtenHemel, "OLVtenHemel"},
-    {&Tarvinde::Allerheiligen, "Allerheiligen"}, {&Tarvinde::Allerzielen, "Allerzielen"},
-    {&Tarvinde::Kerstmis, "Kerstmis"},           {&Tarvinde::Oudjaarsavond, "Oudjaarsavond"},
-    {&Tarvinde::Aswoensdag, "Aswoensdag"},       {&Tarvinde::PinksterenDag, "PinksterenDag"},
-};
-
 // The date service refuses the year 10000: each guarded operation shows one report
 // naming itself (not Weekdag, where the failure arose) and returns an empty text.
 TEST(ErrorReport, NamesTheGuardedOperationItself) {
-    for (const auto& op : kRefusable) {
+    for (const auto& op : ref::kGuardedFeasts) {
         for (std::int16_t year : {10000, 99, -1}) {
             ref::RecordingBox box;
             const Tarvinde t(box);
