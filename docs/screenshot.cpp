@@ -1,0 +1,34 @@
+// Renders the window for one year into a PNG, for the README:
+//   tarvinde_screenshot YEAR OUT.png
+// Run it on a real display server (`make screenshot` uses Xvfb); QT_SCALE_FACTOR=2
+// gives the picture of a high-density screen.
+
+#include <cstdio>
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QTest>
+
+#include "tarvindr.h"
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: %s YEAR OUT.png\n", argv[0]);
+        return 2;
+    }
+    Tarvindr window;
+    window.findChild<QLineEdit*>(QStringLiteral("WelkJaar"))->setText(QString::fromLocal8Bit(argv[1]));
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window)) {
+        std::fprintf(stderr, "the window was never shown\n");
+        return 1;
+    }
+    QTest::qWait(200);  // let the first paint settle
+    if (!window.grab().save(QString::fromLocal8Bit(argv[2]))) {
+        std::fprintf(stderr, "cannot write %s\n", argv[2]);
+        return 1;
+    }
+    return 0;
+}

@@ -1,0 +1,209 @@
+// Every text the window can show for the years 100 to 2100, and every caption,
+// lies fully inside the usable text area of its control: its width and the ink
+// of its glyphs, measured with the font the window really uses.
+
+#include <algorithm>
+#include <memory>
+
+#include <QApplication>
+#include <QFontInfo>
+#include <QFontMetrics>
+#include <QHash>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSet>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QStyleOptionFrame>
+#include <QTest>
+
+#include "appearance.h"
+#include "layout.h"
+#include "recording_box.h"
+#include "tarvinde.h"
+#include "tarvindr.h"
+
+namespace {
+
+QString q(const std::string& text) { return QString::fromStdString(text); }
+
+// Where the ink of a set of texts lies, relative to the text's origin on its baseline.
+struct Ink {
+    int left = 0;
+    int right = 0;  // also covers the advance of the widest text
+    int top = 0;
+    int bottom = 0;
+    int widestAdvance = 0;
+    QString widest;
+};
+
+Ink inkOf(const QSet<QString>& texts, const QFontMetrics& fm, bool mnemonicUnderline) {
+    Ink ink;
+    QList<QPair<int, QString>> byWidth;
+    QSet<QChar> characters;
+    QSet<QChar> firstCharacters;
+    for (const QString& text : texts) {
+        byWidth.append({fm.horizontalAdvance(text), text});
+        for (const QChar c : text) characters.insert(c);
+        if (!text.isEmpty()) firstCharacters.insert(text.front());
+    }
+    std::sort(byWidth.begin(), byWidth.end(), [](const auto& a, const auto& b) { return a.first > b.first; });
+    if (!byWidth.isEmpty()) {
+        ink.widestAdvance = byWidth.first().first;
+        ink.widest = byWidth.first().second;
+    }
+    // Overhangs at the right only matter for the widest texts; at the left only
+    // the first glyph can reach beyond the origin.
+    for (int i = 0; i < std::min<qsizetype>(byWidth.size(), 40); ++i) {
+        const QRect tight = fm.tightBoundingRect(byWidth[i].second);
+        ink.right = std::max({ink.right, byWidth[i].first, tight.right() + 1});
+    }
+    for (const QChar c : firstCharacters) ink.left = std::min(ink.left, fm.tightBoundingRect(QString(c)).left());
+    // Vertically every glyph that can occur counts.
+    QString all;
+    for (const QChar c : characters) all += c;
+    const QRect tight = fm.tightBoundingRect(all);
+    ink.top = tight.top();
+    ink.bottom = tight.bottom() + 1;
+    if (mnemonicUnderline) ink.bottom = std::max(ink.bottom, fm.underlinePos() + fm.lineWidth() + 1);
+    return ink;
+}
+
+// Where `ink` lands when a text is drawn centred (as Qt does it, in real numbers:
+// an odd leftover pixel may fall on either side, so the rect takes both).
+QRect centred(const QRect& area, int advance, int lineHeight, int ascent, const Ink& ink, bool horizontally) {
+    const int dx = area.width() - advance;
+    const int dy = area.height() - lineHeight;
+    const int x = horizontally ? area.x() + (dx >= 0 ? dx / 2 : (dx - 1) / 2) : area.x();
+    const int y = area.y() + (dy >= 0 ? dy / 2 : (dy - 1) / 2) + ascent;
+    return QRect(x + ink.left, y + ink.top, ink.right - ink.left, ink.bottom - ink.top)
+        .adjusted(0, 0, horizontally && dx % 2 ? 1 : 0, dy % 2 ? 1 : 0);
+}
+
+}  // namespace
+
+class FontFitTest : public QObject {
+    Q_OBJECT
+
+private:
+    RecordingBox boxes_;
+    std::unique_ptr<Tarvindr> window_;
+    QHash<QString, QSet<QString>> texts_;  // control name -> every text it can show
+
+    void collectTexts() {
+        for (const layout::Control& c : layout::kControls)
+            texts_[QString::fromLatin1(c.name)].insert(QString::fromUtf8(c.text).remove(QLatin1Char('&')));
+        const Tarvinde t(boxes_);
+        using Feast = std::string (Tarvinde::*)(std::int16_t) const;
+        const std::pair<const char*, Feast> feasts[] = {
+            {"Nieuwjaar", &Tarvinde::NieuwjaarDag},   {"Aswoensdag", &Tarvinde::Aswoensdag},
+            {"Palmzondag", &Tarvinde::Palmzondag},    {"Pasen", &Tarvinde::PaasDatum},
+            {"txtPasenGallie", &Tarvinde::PasenGallie}, {"Hemelvaart", &Tarvinde::HemelvaartDag},
+            {"Pinksteren", &Tarvinde::PinksterenDag}, {"OLVtenHemelopneming", &Tarvinde::OLVtenHemel},
+            {"Allerheiligen", &Tarvinde::Allerheiligen}, {"Allerzielen", &Tarvinde::Allerzielen},
+            {"Kerstmis", &Tarvinde::Kerstmis},        {"Oudjaarsavond", &Tarvinde::Oudjaarsavond}};
+        for (std::int16_t year = 100; year <= 2100; ++year) {
+            texts_["WelkJaar"].insert(QString::number(year));
+            for (const auto& [box, feast] : feasts) texts_[box].insert(q((t.*feast)(year)));
+            for (std::int16_t month = 1; month <= 12; ++month)
+                for (std::int16_t day = 1; day <= 31; ++day)
+                    texts_["TxtCorrecteWeekdag"].insert(q(t.Weekdag(day, month, year)));
+        }
+        for (int n = 1; n <= 31; ++n) texts_["TxtDag"].insert(QString::number(n));
+        for (int n = 1; n <= 12; ++n) texts_["TxtMaand"].insert(QString::number(n));
+        texts_["TxtKalender"] += {"Gregoriaans", "Juliaans"};
+        texts_["Label3"] += {"  jaartal veelvoud van 4 of 400, niet van 100.", "  jaren veelvoud van 4",
+                             "  jaartal veelvoud van 4"};
+        texts_["lblPasenGallie"].insert("Kalenderwijziging 20/12 > 31/12  of  21/12 > 1/1/1583");
+        texts_["txtPasenGallie"].insert("10 dagen vervallen in december");
+        texts_.remove("Schrikkeljaar");  // its caption is meant to stay out of sight
+        texts_.remove("Line1");
+    }
+
+    // The area the text may use, and where the ink lands, for each kind of control;
+    // the arithmetic is that of the Qt widgets' own painting.
+    static void placement(QWidget* w, const QFontMetrics& fm, const Ink& ink, QRect& usable, QRect& drawn) {
+        const int width = ink.right - ink.left;
+        if (auto* box = qobject_cast<QLineEdit*>(w)) {
+            QStyleOptionFrame panel;
+            panel.initFrom(box);
+            panel.rect = box->contentsRect();
+            panel.lineWidth = box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &panel, box);
+            panel.midLineWidth = 0;
+            panel.state |= QStyle::State_Sunken;
+            panel.features = QStyleOptionFrame::None;
+            const QRect r = box->style()->subElementRect(QStyle::SE_LineEditContents, &panel, box)
+                                .marginsRemoved(box->textMargins());
+            usable = r.adjusted(2, 0, -2, 0);  // the box's own margin beside the text
+            const int top = (box->alignment() & Qt::AlignBottom) ? r.y() + r.height() - fm.height() - 1
+                                                                 : r.y() + (r.height() - fm.height() + 1) / 2;
+            const int dx = usable.width() - ink.widestAdvance;
+            const int left = (box->alignment() & Qt::AlignHCenter) ? usable.x() + dx / 2 : usable.x();
+            drawn = QRect(left + ink.left, top + fm.ascent() + ink.top, width, ink.bottom - ink.top);
+        } else if (auto* button = qobject_cast<QPushButton*>(w)) {
+            QStyleOptionButton option;
+            option.initFrom(button);
+            option.text = button->text();
+            usable = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+            drawn = centred(usable, ink.widestAdvance, fm.height(), fm.ascent(), ink, true);
+        } else {
+            auto* label = qobject_cast<QLabel*>(w);
+            usable = label->rect();  // what the boxes on top leave is checked apart
+            QVERIFY(label->alignment() == (Qt::AlignLeft | Qt::AlignVCenter) && label->indent() <= 0);
+            drawn = centred(label->contentsRect(), ink.widestAdvance, fm.height(), fm.ascent(), ink, false);
+        }
+    }
+
+private slots:
+    void initTestCase() {
+        window_ = std::make_unique<Tarvindr>(&boxes_);
+        collectTexts();
+        QVERIFY(texts_["TxtCorrecteWeekdag"].size() > 500000);
+    }
+
+    void controlsUseTheNarrowSans() {
+        for (const layout::Control& c : layout::kControls) {
+            auto* w = window_->findChild<QWidget*>(QString::fromLatin1(c.name));
+            QVERIFY2(w, c.name);
+            // Font matching may name the foundry: "Nimbus Sans Narrow [urw]".
+            QCOMPARE(QFontInfo(w->font()).family().section(QStringLiteral(" ["), 0, 0),
+                     QString::fromLatin1(appearance::kFontFamily));
+            QCOMPARE(w->font(), appearance::font(c.font));
+        }
+    }
+
+    void everyTextFits_data() {
+        QTest::addColumn<QString>("name");
+        QStringList names = texts_.keys();
+        names.sort();
+        for (const QString& name : names) QTest::newRow(name.toLatin1().constData()) << name;
+    }
+    void everyTextFits() {
+        QFETCH(QString, name);
+        auto* w = window_->findChild<QWidget*>(name);
+        QVERIFY(w);
+        const QFontMetrics fm(w->font(), w);
+        const Ink ink = inkOf(texts_[name], fm, qobject_cast<QPushButton*>(w) != nullptr);
+        QRect usable;
+        QRect drawn;
+        placement(w, fm, ink, usable, drawn);
+        const QString where = QStringLiteral("%1: widest \"%2\" (%3 px) inked at %4,%5 %6x%7, usable %8,%9 %10x%11")
+                                  .arg(name, ink.widest).arg(ink.widestAdvance)
+                                  .arg(drawn.x()).arg(drawn.y()).arg(drawn.width()).arg(drawn.height())
+                                  .arg(usable.x()).arg(usable.y()).arg(usable.width()).arg(usable.height());
+        QVERIFY2(usable.contains(drawn), qPrintable(where));
+        if (qobject_cast<QLineEdit*>(w))  // wider would scroll the text
+            QVERIFY2(ink.widestAdvance + 1 <= usable.width(), qPrintable(where));
+
+        // No text box lying on top of a label may hide any of its text.
+        if (qobject_cast<QLabel*>(w)) {
+            const QRect inClient = drawn.translated(w->pos());
+            for (auto* box : window_->centralWidget()->findChildren<QLineEdit*>())
+                QVERIFY2(!box->geometry().intersects(inClient), qPrintable(where + " under " + box->objectName()));
+        }
+    }
+};
+
+QTEST_MAIN(FontFitTest)
+#include "font_fit_test.moc"

@@ -1,0 +1,513 @@
+// The real window, driven through its controls as a user would.
+
+#include <memory>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+
+#include "qt_message_box.h"
+#include "recording_box.h"
+#include "tarvinde.h"
+#include "tarvindr.h"
+#include "window_settings.h"
+
+namespace {
+
+enum class Rows { Julian, Reform, Gregorian };
+
+const char* const kFeastBoxes[] = {"Nieuwjaar",  "Aswoensdag", "Palmzondag",          "Pasen",
+                                   "Hemelvaart", "Pinksteren", "OLVtenHemelopneming", "Allerheiligen",
+                                   "Allerzielen", "Kerstmis",  "Oudjaarsavond"};
+
+QString q(const std::string& text) { return QString::fromStdString(text); }
+
+}  // namespace
+
+class WindowTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<RecordingBox> boxes_;
+    std::unique_ptr<Tarvindr> window_;
+    std::size_t expectedBoxes_ = 0;
+
+    template <class T = QLineEdit>
+    T* find(const char* name) const {
+        auto* widget = window_->findChild<T*>(QString::fromLatin1(name));
+        if (!widget) qFatal("no control %s", name);
+        return widget;
+    }
+    QLineEdit* box(const char* name) const { return find<QLineEdit>(name); }
+    QString text(const char* name) const { return box(name)->text(); }
+
+    // Everything the year refresh writes, in one list.
+    QStringList displayed() const {
+        QStringList shown;
+        for (const char* name : kFeastBoxes) shown << text(name);
+        shown << text("txtPasenGallie") << text("TxtCorrecteWeekdag") << text("TxtKalender")
+              << find<QLabel>("Label3")->text() << find<QLabel>("lblPasenGallie")->text()
+              << (find<QCheckBox>("Schrikkeljaar")->isChecked() ? "checked" : "unchecked");
+        return shown;
+    }
+
+    // What the window must show for calculator year y with the calendar rows of
+    // `rows`, the finder holding day and month.
+    static QStringList expected(int y, Rows rows, int day = 11, int month = 11) {
+        RecordingBox quiet;
+        const Tarvinde t(quiet);
+        const auto year = static_cast<std::int16_t>(y);
+        QStringList shown{q(t.NieuwjaarDag(year)),  q(t.Aswoensdag(year)),    q(t.Palmzondag(year)),
+                          q(t.PaasDatum(year)),     q(t.HemelvaartDag(year)), q(t.PinksterenDag(year)),
+                          q(t.OLVtenHemel(year)),   q(t.Allerheiligen(year)), q(t.Allerzielen(year)),
+                          q(t.Kerstmis(year)),      q(t.Oudjaarsavond(year))};
+        shown << (rows == Rows::Reform ? QStringLiteral("10 dagen vervallen in december") : q(t.PasenGallie(year)))
+              << q(t.Weekdag(static_cast<std::int16_t>(day), static_cast<std::int16_t>(month), year))
+              << (rows == Rows::Gregorian ? "Gregoriaans" : "Juliaans");
+        switch (rows) {
+        case Rows::Julian:
+            shown << "  jaartal veelvoud van 4" << "Pasen in Gallië";
+            break;
+        case Rows::Reform:
+            shown << "  jaren veelvoud van 4" << "Kalenderwijziging 20/12 > 31/12  of  21/12 > 1/1/1583";
+            break;
+        case Rows::Gregorian:
+            shown << "  jaartal veelvoud van 4 of 400, niet van 100." << "Pasen in Gallië";
+            break;
+        }
+        // Julian rule up to 1582, Gregorian from 1583.
+        const bool leap = y >= 1583 ? (y % 4 == 0 && y % 100 != 0) || y % 400 == 0 : y % 4 == 0;
+        shown << (leap ? "checked" : "unchecked");
+        return shown;
+    }
+
+    // As a user does: select everything, delete it, type the new text.
+    void type(const char* name, const QString& typed) {
+        QLineEdit* edit = box(name);
+        edit->selectAll();
+        QTest::keyClick(edit, Qt::Key_Backspace);
+        QTest::keyClicks(edit, typed);
+    }
+    // As a paste over the whole text: one change.
+    void paste(const char* name, const QString& pasted) {
+        QLineEdit* edit = box(name);
+        edit->selectAll();
+        if (pasted.isEmpty())
+            edit->del();
+        else
+            edit->insert(pasted);
+    }
+    void showActive() {
+        window_->show();
+        QApplication::setActiveWindow(window_.get());
+        QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+    }
+
+private slots:
+    void init() {
+        boxes_ = std::make_unique<RecordingBox>();
+        window_ = std::make_unique<Tarvindr>(boxes_.get());
+        expectedBoxes_ = 0;
+    }
+    void cleanup() {
+        // No input may bring up a box, except the two information boxes.
+        QCOMPARE(boxes_->shown.size(), expectedBoxes_);
+        window_.reset();
+    }
+
+    void opensFilledForTheYear1000() {
+        QCOMPARE(window_->windowTitle(), QStringLiteral("Tarvinde Z. Nederlanden"));
+        QCOMPARE(text("WelkJaar"), QStringLiteral("1000"));
+        QCOMPARE(text("TxtDag"), QStringLiteral("11"));
+        QCOMPARE(text("TxtMaand"), QStringLiteral("11"));
+        QCOMPARE(displayed(), expected(1000, Rows::Julian));
+        QCOMPARE(window_->focusWidget(), box("WelkJaar"));
+        window_->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+        QCOMPARE(window_->centralWidget()->size(), QSize(385, 488));
+        QVERIFY(!window_->windowIcon().isNull());
+    }
+
+    void refreshesAcceptedYears_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("year");
+        QTest::addColumn<int>("rows");
+        QTest::newRow("100") << "100" << 100 << int(Rows::Julian);
+        QTest::newRow("2100") << "2100" << 2100 << int(Rows::Gregorian);
+        QTest::newRow("1581") << "1581" << 1581 << int(Rows::Julian);
+        QTest::newRow("1582") << "1582" << 1582 << int(Rows::Reform);
+        QTest::newRow("1583") << "1583" << 1583 << int(Rows::Gregorian);
+        QTest::newRow("2000") << "2000" << 2000 << int(Rows::Gregorian);
+        QTest::newRow("1582.4 is Gregorian, computed as 1582") << "1582.4" << 1582 << int(Rows::Gregorian);
+        QTest::newRow("1582,5 with a comma") << "1582,5" << 1582 << int(Rows::Gregorian);
+        QTest::newRow("1581.9 stays Julian, computed as 1582") << "1581.9" << 1582 << int(Rows::Julian);
+        QTest::newRow("1999.5 rounds to 2000") << "1999.5" << 2000 << int(Rows::Gregorian);
+        QTest::newRow("2000.5 rounds to 2000") << "2000.5" << 2000 << int(Rows::Gregorian);
+        QTest::newRow("99.5 + 1 rounds to 100") << "100.5" << 100 << int(Rows::Julian);
+        QTest::newRow("blanks and sign") << " +1700 " << 1700 << int(Rows::Gregorian);
+        QTest::newRow("leading zeros") << "0475" << 475 << int(Rows::Julian);
+    }
+    void refreshesAcceptedYears() {
+        QFETCH(QString, typed);
+        QFETCH(int, year);
+        QFETCH(int, rows);
+        type("WelkJaar", typed);
+        QCOMPARE(text("WelkJaar"), typed);
+        QCOMPARE(displayed(), expected(year, Rows(rows)));
+    }
+
+    // Typing 1999 into an emptied box: 1 and 19 are skipped, 199 and 1999 shown.
+    void typingDigitByDigit() {
+        type("WelkJaar", "");
+        QCOMPARE(displayed(), expected(1000, Rows::Julian));
+        QTest::keyClick(box("WelkJaar"), Qt::Key_1);
+        QTest::keyClick(box("WelkJaar"), Qt::Key_9);
+        QCOMPARE(displayed(), expected(1000, Rows::Julian));
+        QTest::keyClick(box("WelkJaar"), Qt::Key_9);
+        QCOMPARE(displayed(), expected(199, Rows::Julian));
+        QTest::keyClick(box("WelkJaar"), Qt::Key_9);
+        QCOMPARE(displayed(), expected(1999, Rows::Gregorian));
+    }
+
+    // Refused texts, including those that are no number at all, leave every box
+    // showing the last accepted year.
+    void ignoresRefusedYears_data() {
+        QTest::addColumn<QString>("pasted");
+        for (const char* refused : {"", "99", "2101", "99.9", "2100.1", "2100.4", "99.5", "-1582", "0", "40000",
+                                    "1e3", "abc", "-", "+", ".", ",", "   ", "15 82", "1582x", "1582..", "٢٠٠٠"})
+            QTest::newRow(refused[0] ? refused : "empty") << QString::fromUtf8(refused);
+    }
+    void ignoresRefusedYears() {
+        QFETCH(QString, pasted);
+        for (const char* accepted : {"1582", "1583"}) {
+            paste("WelkJaar", QString::fromLatin1(accepted));
+            const QStringList before = displayed();
+            paste("WelkJaar", pasted);
+            QCOMPARE(text("WelkJaar"), pasted);
+            QCOMPARE(displayed(), before);
+        }
+    }
+
+    void goingBackFrom1582RestoresTheGaulRow() {
+        type("WelkJaar", "1582");
+        type("WelkJaar", "1583");
+        QCOMPARE(displayed(), expected(1583, Rows::Gregorian));
+        type("WelkJaar", "1582");
+        type("WelkJaar", "1581");
+        QCOMPARE(displayed(), expected(1581, Rows::Julian));
+    }
+
+    // Start text, button, the year texts the click writes, and the year shown after
+    // (0: the display keeps the year 1000 it opened with).
+    void stepButtons_data() {
+        QTest::addColumn<QString>("start");
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QStringList>("written");
+        QTest::addColumn<int>("shown");
+        QTest::addColumn<int>("rows");
+        const int j = int(Rows::Julian);
+        const int r = int(Rows::Reform);
+        const int g = int(Rows::Gregorian);
+        QTest::newRow("2000 back") << "2000" << "CmdMin1" << QStringList{"1999"} << 1999 << g;
+        QTest::newRow("2000 forward") << "2000" << "cmdPlus1" << QStringList{"2001"} << 2001 << g;
+        QTest::newRow("100 back corrects") << "100" << "CmdMin1" << QStringList{"99", "100"} << 100 << j;
+        QTest::newRow("100 forward") << "100" << "cmdPlus1" << QStringList{"101"} << 101 << j;
+        QTest::newRow("2100 forward corrects") << "2100" << "cmdPlus1" << QStringList{"2101", "2100"} << 2100 << g;
+        QTest::newRow("2100 back") << "2100" << "CmdMin1" << QStringList{"2099"} << 2099 << g;
+        QTest::newRow("50 forward") << "50" << "cmdPlus1" << QStringList{"51"} << 0 << j;
+        QTest::newRow("50 back corrects") << "50" << "CmdMin1" << QStringList{"49", "100"} << 100 << j;
+        QTest::newRow("3000 back") << "3000" << "CmdMin1" << QStringList{"2999"} << 0 << j;
+        QTest::newRow("3000 forward corrects") << "3000" << "cmdPlus1" << QStringList{"3001", "2100"} << 2100 << g;
+        QTest::newRow("-5 back corrects") << "-5" << "CmdMin1" << QStringList{"-6", "100"} << 100 << j;
+        QTest::newRow("1583 back") << "1583" << "CmdMin1" << QStringList{"1582"} << 1582 << r;
+        QTest::newRow("1582 back") << "1582" << "CmdMin1" << QStringList{"1581"} << 1581 << j;
+        QTest::newRow("1582 forward") << "1582" << "cmdPlus1" << QStringList{"1583"} << 1583 << g;
+        QTest::newRow("1999.5 forward") << "1999.5" << "cmdPlus1" << QStringList{"2000.5"} << 2000 << g;
+        QTest::newRow("1999.5 back") << "1999.5" << "CmdMin1" << QStringList{"1998.5"} << 1998 << g;
+        QTest::newRow("2100.5 back rounds to 2100") << "2100.5" << "CmdMin1" << QStringList{"2099.5"} << 2100 << g;
+        QTest::newRow("128.2 back") << "128.2" << "CmdMin1" << QStringList{"127.2"} << 127 << j;
+        QTest::newRow("1581,6 forward") << "1581,6" << "cmdPlus1" << QStringList{"1582.6"} << 1583 << g;
+        QTest::newRow("99.9 forward") << "99.9" << "cmdPlus1" << QStringList{"100.9"} << 101 << j;
+        QTest::newRow("empty back") << "" << "CmdMin1" << QStringList{} << 0 << j;
+        QTest::newRow("empty forward") << "" << "cmdPlus1" << QStringList{} << 0 << j;
+        QTest::newRow("letters forward") << "abc" << "cmdPlus1" << QStringList{} << 0 << j;
+        QTest::newRow("lone sign back") << "-" << "CmdMin1" << QStringList{} << 0 << j;
+        QTest::newRow("lone point forward") << "." << "cmdPlus1" << QStringList{} << 0 << j;
+        QTest::newRow("blanks back") << "  " << "CmdMin1" << QStringList{} << 0 << j;
+    }
+    void stepButtons() {
+        QFETCH(QString, start);
+        QFETCH(QString, button);
+        QFETCH(QStringList, written);
+        QFETCH(int, shown);
+        QFETCH(int, rows);
+        paste("WelkJaar", start);
+        QSignalSpy changes(box("WelkJaar"), &QLineEdit::textChanged);
+        QTest::mouseClick(find<QPushButton>(button.toLatin1().constData()), Qt::LeftButton);
+        QStringList texts;
+        for (const auto& change : changes) texts << change.at(0).toString();
+        QCOMPARE(texts, written);
+        QCOMPARE(text("WelkJaar"), written.isEmpty() ? start : written.last());
+        QCOMPARE(displayed(), shown ? expected(shown, Rows(rows)) : expected(1000, Rows::Julian));
+    }
+
+    // The year box (set first), the finder box and what is pasted into it, what
+    // that box holds afterwards, and the day, month and year the answer is for
+    // (day 0: the answer is empty).
+    void weekdayFinder_data() {
+        QTest::addColumn<QString>("year");
+        QTest::addColumn<QString>("finderBox");
+        QTest::addColumn<QString>("pasted");
+        QTest::addColumn<QString>("holds");
+        QTest::addColumn<int>("day");
+        QTest::addColumn<int>("month");
+        QTest::addColumn<int>("forYear");
+        QTest::newRow("day 45 becomes 31") << "1000" << "TxtDag" << "45" << "31" << 31 << 11 << 1000;
+        QTest::newRow("day 0 becomes 1") << "1000" << "TxtDag" << "0" << "1" << 1 << 11 << 1000;
+        QTest::newRow("day -3 becomes 1") << "1000" << "TxtDag" << "-3" << "1" << 1 << 11 << 1000;
+        QTest::newRow("month 13 becomes 12") << "1000" << "TxtMaand" << "13" << "12" << 11 << 12 << 1000;
+        QTest::newRow("month 0 becomes 1") << "1000" << "TxtMaand" << "0" << "1" << 11 << 1 << 1000;
+        QTest::newRow("day 31.4 becomes 31") << "1000" << "TxtDag" << "31.4" << "31" << 31 << 11 << 1000;
+        QTest::newRow("day 31.5 becomes 31") << "1000" << "TxtDag" << "31.5" << "31" << 31 << 11 << 1000;
+        QTest::newRow("month 12.2 becomes 12") << "1000" << "TxtMaand" << "12.2" << "12" << 11 << 12 << 1000;
+        QTest::newRow("day 2.5 counts as 2") << "1000" << "TxtDag" << "2.5" << "2.5" << 2 << 11 << 1000;
+        QTest::newRow("day 3.5 counts as 4") << "1000" << "TxtDag" << "3.5" << "3.5" << 4 << 11 << 1000;
+        QTest::newRow("day 0.5 becomes 1") << "1000" << "TxtDag" << "0.5" << "1" << 1 << 11 << 1000;
+        QTest::newRow("day 99999 becomes 31") << "1000" << "TxtDag" << "99999" << "31" << 31 << 11 << 1000;
+        QTest::newRow("month -99999 becomes 1") << "1000" << "TxtMaand" << "-99999" << "1" << 11 << 1 << 1000;
+        QTest::newRow("day 31 in April unchanged") << "2001" << "TxtMaand" << "4" << "4" << 31 << 4 << 2001;
+        QTest::newRow("day 29 February 1500") << "1500" << "TxtMaand" << "2" << "2" << 29 << 2 << 1500;
+        QTest::newRow("skipped year 3000") << "3000" << "TxtDag" << "5" << "5" << 5 << 11 << 3000;
+        QTest::newRow("fractional year 1999.5") << "1999.5" << "TxtDag" << "5" << "5" << 5 << 11 << 2000;
+        QTest::newRow("cleared day") << "1000" << "TxtDag" << "" << "" << 0 << 0 << 0;
+        QTest::newRow("cleared month") << "1000" << "TxtMaand" << "" << "" << 0 << 0 << 0;
+        QTest::newRow("day of letters") << "1000" << "TxtDag" << "abc" << "abc" << 0 << 0 << 0;
+        QTest::newRow("lone sign month") << "1000" << "TxtMaand" << "-" << "-" << 0 << 0 << 0;
+        QTest::newRow("lone comma day") << "1000" << "TxtDag" << "," << "," << 0 << 0 << 0;
+        QTest::newRow("exponent day") << "1000" << "TxtDag" << "1e1" << "1e1" << 0 << 0 << 0;
+        QTest::newRow("year 99 Weekdag fails") << "99" << "TxtDag" << "5" << "5" << 0 << 0 << 0;
+        QTest::newRow("year 10000 Weekdag fails") << "10000" << "TxtDag" << "5" << "5" << 0 << 0 << 0;
+        QTest::newRow("year -5 Weekdag fails") << "-5" << "TxtMaand" << "3" << "3" << 0 << 0 << 0;
+        QTest::newRow("year beyond 16 bits") << "40000" << "TxtDag" << "5" << "5" << 0 << 0 << 0;
+        QTest::newRow("year of letters") << "MMXX" << "TxtDag" << "5" << "5" << 0 << 0 << 0;
+        QTest::newRow("empty year") << "" << "TxtMaand" << "5" << "5" << 0 << 0 << 0;
+    }
+    void weekdayFinder() {
+        QFETCH(QString, year);
+        QFETCH(QString, finderBox);
+        QFETCH(QString, pasted);
+        QFETCH(QString, holds);
+        QFETCH(int, day);
+        QFETCH(int, month);
+        QFETCH(int, forYear);
+        if (finderBox == "TxtMaand") paste("TxtDag", QString::number(day ? day : 11));
+        paste("WelkJaar", year);
+        paste(finderBox.toLatin1().constData(), pasted);
+        QCOMPARE(text(finderBox.toLatin1().constData()), holds);
+        RecordingBox quiet;
+        QCOMPARE(text("TxtCorrecteWeekdag"),
+                 day ? q(Tarvinde(quiet).Weekdag(static_cast<std::int16_t>(day), static_cast<std::int16_t>(month),
+                                                 static_cast<std::int16_t>(forYear)))
+                     : QString());
+        QVERIFY(!text("TxtCorrecteWeekdag").isEmpty() || !day);
+    }
+
+    // Typed key by key, each clamp happens as soon as its text is there.
+    void finderClampsWhileTyping() {
+        type("TxtDag", "45");
+        QCOMPARE(text("TxtDag"), QStringLiteral("31"));
+        type("TxtMaand", "13");
+        QCOMPARE(text("TxtMaand"), QStringLiteral("12"));
+        RecordingBox quiet;
+        QCOMPARE(text("TxtCorrecteWeekdag"), q(Tarvinde(quiet).Weekdag(31, 12, 1000)));
+        type("TxtDag", "");
+        QCOMPARE(text("TxtCorrecteWeekdag"), QString());
+        type("TxtDag", "7");
+        QCOMPARE(text("TxtCorrecteWeekdag"), q(Tarvinde(quiet).Weekdag(7, 12, 1000)));
+    }
+
+    // The refresh writes the finder's answer too, and empties it when the day or
+    // month box holds no number, and goes on to the calendar rows.
+    void refreshUpdatesTheFinder() {
+        type("WelkJaar", "1001");
+        QCOMPARE(displayed(), expected(1001, Rows::Julian));
+        paste("TxtDag", "abc");
+        type("WelkJaar", "1583");
+        QStringList shown = expected(1583, Rows::Gregorian);
+        shown[12] = QString();  // the finder's answer
+        QCOMPARE(displayed(), shown);
+        paste("TxtDag", "9");
+        paste("TxtMaand", "");
+        type("WelkJaar", "1582");
+        shown = expected(1582, Rows::Reform);
+        shown[12] = QString();
+        QCOMPARE(displayed(), shown);
+    }
+
+    void tabWalksTheEnabledControls() {
+        showActive();
+        QCOMPARE(QApplication::focusWidget(), box("WelkJaar"));
+        const char* order[] = {"cmdPlus1", "CmdMin1", "TxtDag", "TxtMaand", "WelkJaar", "cmdPlus1"};
+        for (const char* name : order) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget()->objectName(), QString::fromLatin1(name));
+        }
+        // Results, labels and the check box never take the focus, nor a click.
+        for (QWidget* w : window_->centralWidget()->findChildren<QWidget*>()) {
+            const bool input = QStringList{"WelkJaar", "TxtDag", "TxtMaand", "cmdPlus1", "CmdMin1"}.contains(w->objectName());
+            if (qobject_cast<QLineEdit*>(w) || qobject_cast<QCheckBox*>(w)) QCOMPARE(w->isEnabled(), input);
+            if (!input) QCOMPARE(w->focusPolicy(), Qt::NoFocus);
+        }
+        QTest::mouseClick(find<QCheckBox>("Schrikkeljaar"), Qt::LeftButton);
+        QTest::mouseClick(box("Pasen"), Qt::LeftButton);
+        QCOMPARE(QApplication::focusWidget(), find<QPushButton>("cmdPlus1"));
+        QCOMPARE(displayed(), expected(1000, Rows::Julian));
+    }
+
+    void accessKeysPressTheButtonsAndOpenTheMenus() {
+        showActive();
+        QTest::keyClick(window_.get(), Qt::Key_P, Qt::AltModifier);
+        QTRY_COMPARE(text("WelkJaar"), QStringLiteral("1001"));
+        QTest::keyClick(window_.get(), Qt::Key_M, Qt::AltModifier);
+        QTRY_COMPARE(text("WelkJaar"), QStringLiteral("1000"));
+        QTest::keyClick(window_.get(), Qt::Key_M, Qt::AltModifier);
+        QTRY_COMPARE(text("WelkJaar"), QStringLiteral("999"));
+        QCOMPARE(displayed(), expected(999, Rows::Julian));
+        for (const char* menu : {"MnuBestand", "Help"}) {
+            auto* popup = find<QMenu>(menu);
+            QTest::keyClick(window_.get(), popup->title().at(1).toLatin1(), Qt::AltModifier);
+            QTRY_VERIFY(popup->isVisible());
+            QTest::keyClick(popup, Qt::Key_Escape);
+            QTRY_VERIFY(!popup->isVisible());
+        }
+    }
+
+    void menuTree() {
+        const QList<QAction*> bar = window_->menuBar()->actions();
+        QCOMPARE(bar.size(), 2);
+        const struct {
+            const char* menu;
+            const char* title;
+            QStringList items;
+            QStringList names;
+        } menus[] = {{"MnuBestand", "&Bestand", {"&Close"}, {"MnuClose"}},
+                     {"Help", "&Help", {"&use", "&About"}, {"MnuUse", "MnuAbout"}}};
+        for (int i = 0; i < 2; ++i) {
+            auto* menu = find<QMenu>(menus[i].menu);
+            QCOMPARE(bar[i], menu->menuAction());
+            QCOMPARE(menu->title(), QString::fromLatin1(menus[i].title));
+            QStringList items;
+            QStringList names;
+            for (QAction* item : menu->actions()) {
+                items << item->text();
+                names << item->objectName();
+                QVERIFY(!item->isSeparator() && !item->isCheckable() && item->isEnabled() && item->isVisible());
+                QVERIFY(item->shortcut().isEmpty());
+            }
+            QCOMPARE(items, menus[i].items);
+            QCOMPARE(names, menus[i].names);
+        }
+    }
+
+    void informationBoxes_data() {
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<QString>("prompt");
+        QTest::newRow("use") << "MnuUse"
+                             << QString::fromStdString(
+                                    std::string("This utility can be adapted for other countries:\r"
+                                                "* first study local calendar-reforms\r"
+                                                "* then ask author to make a new version.\r"
+                                                "\r"
+                                                "Additional calendar-information:\r* ") +
+                                    settings::kCalendarWebPage + "\r* Tarvindeinfo.txt ");
+        QTest::newRow("about") << "MnuAbout"
+                               << QString::fromStdString(std::string("Research and design by ") + settings::kAuthorName +
+                                                         "\r( " + settings::kAuthorAddress + " )\r( " +
+                                                         settings::kAuthorSecondAddress + " )");
+    }
+    void informationBoxes() {
+        QFETCH(QString, item);
+        QFETCH(QString, prompt);
+        type("WelkJaar", "1582");
+        const QStringList before = displayed();
+        auto* action = window_->findChild<QAction*>(item);
+        QVERIFY(action);
+        action->trigger();
+        action->trigger();
+        expectedBoxes_ = 2;
+        QCOMPARE(boxes_->shown.size(), std::size_t{2});
+        for (const auto& shown : boxes_->shown) {
+            QCOMPARE(q(shown.prompt), prompt);
+            QCOMPARE(shown.style, 64);
+            QCOMPARE(q(shown.title), QStringLiteral("Tarvinde"));
+            QVERIFY(!shown.prompt.empty() && shown.prompt.find('\n') == std::string::npos);
+        }
+        QCOMPARE(displayed(), before);
+        QCOMPARE(text("WelkJaar"), QStringLiteral("1582"));
+        // The defaults name no invented person and point to a real page.
+        QVERIFY(QString::fromLatin1(settings::kCalendarWebPage).startsWith("https://"));
+    }
+
+    void closeEndsWithoutAQuestion() {
+        showActive();
+        window_->findChild<QAction*>("MnuClose")->trigger();
+        QVERIFY(!window_->isVisible());
+        QCOMPARE(QApplication::activeModalWidget(), nullptr);
+    }
+
+    // The real box: the right icon and title, and the carriage returns shown as
+    // line breaks.
+    void qtMessageBoxShowsLines_data() {
+        QTest::addColumn<int>("style");
+        QTest::addColumn<int>("icon");
+        QTest::addColumn<QString>("prompt");
+        QTest::addColumn<QString>("lines");
+        QTest::newRow("error") << 16 << int(QMessageBox::Critical) << "Error: 6\r\nOverflow\r\nProc Name: Kerstmis"
+                               << "Error: 6\nOverflow\nProc Name: Kerstmis";
+        QTest::newRow("information") << 64 << int(QMessageBox::Information) << "a\r\rb\r" << "a\n\nb\n";
+    }
+    void qtMessageBoxShowsLines() {
+        QFETCH(int, style);
+        QFETCH(int, icon);
+        QFETCH(QString, prompt);
+        QFETCH(QString, lines);
+        QtMessageBox real(window_.get());
+        bool seen = false;
+        QTimer::singleShot(0, this, [&] {
+            auto* shown = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            QVERIFY(shown);
+            seen = true;
+            QCOMPARE(shown->text(), lines);
+            QCOMPARE(int(shown->icon()), icon);
+            QCOMPARE(shown->windowTitle(), QStringLiteral("Title"));
+            QCOMPARE(shown->buttons().size(), 1);
+            shown->button(QMessageBox::Ok)->click();
+        });
+        real.show(prompt.toStdString(), style, "Title");
+        QVERIFY(seen);
+    }
+
+    // The controls keep their places when the window is resized.
+    void resizingMovesNothing() {
+        QList<QRect> before;
+        const auto controls = window_->centralWidget()->findChildren<QWidget*>();
+        for (QWidget* w : controls) before << w->geometry();
+        window_->resize(700, 900);
+        window_->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+        for (int i = 0; i < controls.size(); ++i) QCOMPARE(controls[i]->geometry(), before[i]);
+        QCOMPARE(controls.size(), 38);
+    }
+};
+
+QTEST_MAIN(WindowTest)
+#include "window_test.moc"
