@@ -31,5 +31,14 @@ bench: deps
 	cmake --build $(RELEASE) -j $(JOBS)
 	@for b in $(RELEASE)/bench/bench_*; do [ -x "$$b" ] && "$$b" || exit 1; done
 
+# Pictures of the window for the README, rendered on a virtual X display.
+SHOT = QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1600x1200x24" $(BUILD)/docs/tarvinde_screenshot
+screenshot: deps
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build $(BUILD) -j $(JOBS) --target tarvinde_screenshot
+	$(SHOT) 2000 docs/screenshot.png
+	$(SHOT) 1582 docs/screenshot-1582.png
+	QT_SCALE_FACTOR=2 $(SHOT) 2000 docs/screenshot-2x.png
+
 clean:
 	rm -rf $(BUILD) $(RELEASE)
