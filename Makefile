@@ -1,13 +1,16 @@
 # Tarvinde: the two everyday commands are `make run` and `make test`.
 # Every Debian package the project needs is in this one list.
 PACKAGES := build-essential cmake g++ libgtest-dev libgmock-dev libbenchmark-dev \
-            qt6-base-dev libgl-dev xvfb xauth fonts-urw-base35
+            qt6-base-dev libgl-dev xvfb xauth fonts-urw-base35 clang libclang-rt-14-dev
 
 BUILD   ?= build
 RELEASE ?= build-release
+ASAN    ?= build-asan
+FUZZ    ?= build-fuzz
+FUZZ_SECONDS ?= 60
 JOBS    ?= $(shell nproc)
 
-.PHONY: deps build test run bench screenshot clean
+.PHONY: deps build test run bench fuzz screenshot clean
 
 deps:
 	@scripts/install-deps.sh $(PACKAGES)
@@ -16,8 +19,13 @@ build: deps
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
 	cmake --build $(BUILD) -j $(JOBS)
 
+# The suite runs twice: as built, then under AddressSanitizer and UBSan, where any
+# report stops the test program and so fails its test.
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+	cmake -S . -B $(ASAN) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTARVINDE_SANITIZE=ON
+	cmake --build $(ASAN) -j $(JOBS)
+	cd $(ASAN) && UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure -j $(JOBS)
 
 run: build
 	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
@@ -31,6 +39,19 @@ bench: deps
 	cmake --build $(RELEASE) -j $(JOBS)
 	@for b in $(RELEASE)/bench/bench_*; do [ -x "$$b" ] && "$$b" || exit 1; done
 
+# libFuzzer (clang) on Weekdag and on the window's number texts, FUZZ_SECONDS each.
+# What a run finds stays in $(FUZZ)/corpus for the next one; a failing input is
+# kept as $(FUZZ)/crash-*.
+fuzz: deps
+	cmake -S . -B $(FUZZ) -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DTARVINDE_FUZZ=ON -DTARVINDE_WINDOW=OFF -DBUILD_TESTING=OFF
+	cmake --build $(FUZZ) -j $(JOBS)
+	@for f in weekdag number_text; do \
+	  mkdir -p $(FUZZ)/corpus/$$f && \
+	  $(FUZZ)/fuzz/$$f/fuzz_$$f -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 -artifact_prefix=$(FUZZ)/ \
+	    $(FUZZ)/corpus/$$f fuzz/$$f/seeds || exit 1; \
+	done
+
 # Pictures of the window for the README, rendered on a virtual X display.
 SHOT = QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1600x1200x24" $(BUILD)/docs/tarvinde_screenshot
 screenshot: deps
@@ -41,4 +62,4 @@ screenshot: deps
 	QT_SCALE_FACTOR=2 $(SHOT) 2000 docs/screenshot-2x.png
 
 clean:
-	rm -rf $(BUILD) $(RELEASE)
+	rm -rf $(BUILD) $(RELEASE) $(ASAN) $(FUZZ)

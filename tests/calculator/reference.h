@@ -108,6 +108,28 @@ inline i64 parseFeast(std::string_view text) {
     return m <= 12 && text.starts_with(textOf(j, year)) ? j : -1;
 }
 
+struct Outcome {
+    int failure;  // 0 when a text comes back
+    std::string text;
+    bool operator==(const Outcome&) const = default;
+};
+
+// Weekdag as the rules predict it: overflow when 14 - month, or on the Julian path
+// day + 5, leaves 16 bits; an invalid call when the carried date lies outside the
+// years 100..9999; else the weekday and date of the carried date in the year's calendar.
+inline Outcome predictWeekdag(i64 d, i64 m, i64 y) {
+    const Cal cal = calendarOf(y);
+    if (14 - m > 32767 || (cal == Cal::Julian && d + 5 > 32767)) return {6, ""};
+    const i64 j = jdn(cal, d, m, y);
+    if (j < jdn(cal, 1, 1, 100) || j > jdn(cal, 31, 12, 9999)) return {5, ""};
+    std::string text = textOf(j, y);
+    // The Julian rule's own day sum, for its sign only: a negative remainder names no day.
+    const i64 a = floorDiv(14 - m, 12), shiftedYear = y - a;
+    const i64 sum = d + 5 + shiftedYear + floorDiv(shiftedYear, 4) + floorDiv(31 * (m + 12 * a - 2), 12);
+    if (cal == Cal::Julian && sum < 0 && sum % 7 != 0) text.erase(0, text.find(' '));
+    return {0, text};
+}
+
 inline std::string errorPrompt(int number, std::string_view description, std::string_view procedure) {
     return "Error: " + std::to_string(number) + "\r\n" + std::string(description) + "\r\nProc Name: " +
            std::string(procedure);

@@ -14,30 +14,9 @@
 
 namespace {
 
-using ref::Cal;
 using ref::i64;
-
-struct Outcome {
-    int failure;  // 0 when a text comes back
-    std::string text;
-    bool operator==(const Outcome&) const = default;
-};
-
-// Weekdag as the rules predict it: overflow when 14 - month, or on the Julian path
-// day + 5, leaves 16 bits; an invalid call when the carried date lies outside the
-// years 100..9999; else the weekday and date of the carried date in the year's calendar.
-Outcome predictWeekdag(i64 d, i64 m, i64 y) {
-    const Cal cal = ref::calendarOf(y);
-    if (14 - m > 32767 || (cal == Cal::Julian && d + 5 > 32767)) return {6, ""};
-    const i64 j = ref::jdn(cal, d, m, y);
-    if (j < ref::jdn(cal, 1, 1, 100) || j > ref::jdn(cal, 31, 12, 9999)) return {5, ""};
-    std::string text = ref::textOf(j, y);
-    // The Julian rule's own day sum, for its sign only: a negative remainder names no day.
-    const i64 a = ref::floorDiv(14 - m, 12), shiftedYear = y - a;
-    const i64 sum = d + 5 + shiftedYear + ref::floorDiv(shiftedYear, 4) + ref::floorDiv(31 * (m + 12 * a - 2), 12);
-    if (cal == Cal::Julian && sum < 0 && sum % 7 != 0) text.erase(0, text.find(' '));
-    return {0, text};
-}
+using ref::Outcome;
+using ref::predictWeekdag;
 
 template <class Call>
 Outcome outcomeOf(Call call) {
@@ -112,8 +91,8 @@ TEST(WeekdagRange, EveryDayAtTheEdges) {
     ref::RecordingBox box;
     const Tarvinde t(box);
     int mismatches = 0;
-    for (const i64 m : {-32768, -32754, -32753, -11, 0, 1, 2, 3, 12, 13, 32767}) {
-        for (const i64 y : {-32768, 0, 99, 100, 1582, 1583, 9999, 10000, 32767}) {
+    for (const i64 m : {-32754, -32753, -11, 0, 2, 3, 13, 32767}) {
+        for (const i64 y : {0, 99, 100, 1582, 1583, 9999, 10000, 32767}) {
             for (i64 d = -32768; d <= 32767; ++d) {
                 EXPECT_FEW_MISMATCHES(weekdag(t, d, m, y) == predictWeekdag(d, m, y), d << "/" << m << "/" << y);
             }
