@@ -3,6 +3,7 @@
 // of its glyphs, measured with the font the window really uses.
 
 #include <algorithm>
+#include <cmath>
 #include <memory>
 
 #include <QApplication>
@@ -170,6 +171,23 @@ private slots:
             QCOMPARE(QFontInfo(w->font()).family().section(QStringLiteral(" ["), 0, 0),
                      QString::fromLatin1(appearance::kFontFamily));
             QCOMPARE(w->font(), appearance::font(c.font));
+        }
+    }
+
+    // At any scale factor (the suite also runs at QT_SCALE_FACTOR=2) the controls
+    // keep the places of the layout, in device-independent pixels of 15 twips.
+    void layoutKeepsItsPlaces() {
+        const double scale = qEnvironmentVariableIsSet("QT_SCALE_FACTOR")
+                                 ? qEnvironmentVariable("QT_SCALE_FACTOR").toDouble() : 1.0;
+        window_->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+        QCOMPARE(window_->devicePixelRatioF(), scale);
+        QCOMPARE(window_->centralWidget()->size(), QSize(385, 488));
+        const auto px = [](int twips) { return int(std::lround(twips / 15.0)); };
+        for (const layout::Control& c : layout::kControls) {
+            auto* w = window_->findChild<QWidget*>(QString::fromLatin1(c.name));
+            const QRect expected(QPoint(px(c.left), px(c.top)), QPoint(px(c.left + c.width) - 1, px(c.top + c.height) - 1));
+            QCOMPARE(w->geometry(), expected);
         }
     }
 

@@ -1,8 +1,10 @@
 // The real window, driven through its controls as a user would.
 
+#include <cmath>
 #include <memory>
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
@@ -250,14 +252,22 @@ private slots:
         QFETCH(QStringList, written);
         QFETCH(int, shown);
         QFETCH(int, rows);
-        paste("WelkJaar", start);
-        QSignalSpy changes(box("WelkJaar"), &QLineEdit::textChanged);
-        QTest::mouseClick(find<QPushButton>(button.toLatin1().constData()), Qt::LeftButton);
-        QStringList texts;
-        for (const auto& change : changes) texts << change.at(0).toString();
-        QCOMPARE(texts, written);
-        QCOMPARE(text("WelkJaar"), written.isEmpty() ? start : written.last());
-        QCOMPARE(displayed(), shown ? expected(shown, Rows(rows)) : expected(1000, Rows::Julian));
+        // A click, then on a fresh window the arrow key in the year box: Up and
+        // Down run the same handlers as Plus and Min.
+        for (const bool byKey : {false, true}) {
+            if (byKey) window_ = std::make_unique<Tarvindr>(boxes_.get());
+            paste("WelkJaar", start);
+            QSignalSpy changes(box("WelkJaar"), &QLineEdit::textChanged);
+            if (byKey)
+                QTest::keyClick(box("WelkJaar"), button == "cmdPlus1" ? Qt::Key_Up : Qt::Key_Down);
+            else
+                QTest::mouseClick(find<QPushButton>(button.toLatin1().constData()), Qt::LeftButton);
+            QStringList texts;
+            for (const auto& change : changes) texts << change.at(0).toString();
+            QCOMPARE(texts, written);
+            QCOMPARE(text("WelkJaar"), written.isEmpty() ? start : written.last());
+            QCOMPARE(displayed(), shown ? expected(shown, Rows(rows)) : expected(1000, Rows::Julian));
+        }
     }
 
     // The year box (set first), the finder box and what is pasted into it, what
@@ -494,6 +504,73 @@ private slots:
         });
         real.show(prompt.toStdString(), style, "Title");
         QVERIFY(seen);
+    }
+
+    // Screen readers hear each box by the name of its caption, the Gaul box by
+    // whatever its label says at the moment, and read the texts the boxes show.
+    void accessibleNamesAndTexts() {
+        const QList<QPair<const char*, QString>> names{
+            {"Nieuwjaar", "Nieuwjaar"},         {"Aswoensdag", "Aswoensdag"},     {"Palmzondag", "Palmzondag"},
+            {"Pasen", "Pasen (Rome)"},          {"Hemelvaart", "Hemelvaart"},     {"Pinksteren", "Pinksteren"},
+            {"OLVtenHemelopneming", "OLV ten Hemel"}, {"Allerheiligen", "Allerheiligen"},
+            {"Allerzielen", "Allerzielen"},     {"Kerstmis", "Kerstmis"},         {"Oudjaarsavond", "Oudjaarsavond"},
+            {"Schrikkeljaar", "Schrikkeljaar"}, {"TxtKalender", "Kalender"},      {"TxtCorrecteWeekdag", "Weekdag"},
+            {"WelkJaar", "Jaar"},               {"TxtDag", "Dag"},                {"TxtMaand", "Maand"},
+            {"txtPasenGallie", "Pasen in Gallië"}};
+        for (const char* year : {"1583", "1582"}) {
+            type("WelkJaar", year);
+            for (const auto& [control, name] : names) {
+                QWidget* w = find<QWidget>(control);
+                QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
+                QVERIFY2(a, control);
+                const QString expectedName = QString::fromLatin1(control) == "txtPasenGallie"
+                                                 ? find<QLabel>("lblPasenGallie")->text() : name;
+                QCOMPARE(a->text(QAccessible::Name), expectedName);
+                if (auto* edit = qobject_cast<QLineEdit*>(w)) QCOMPARE(a->text(QAccessible::Value), edit->text());
+            }
+            QCOMPARE(QAccessible::queryAccessibleInterface(find<QCheckBox>("Schrikkeljaar"))->state().checked,
+                     find<QCheckBox>("Schrikkeljaar")->isChecked());
+        }
+        QVERIFY(QAccessible::queryAccessibleInterface(box("txtPasenGallie"))->text(QAccessible::Name).startsWith("Kalenderwijziging"));
+    }
+
+    // Every text keeps at least 4.5:1 (WCAG AA) against its background, the
+    // disabled result boxes included, and those stay disabled.
+    void contrastOfEveryText() {
+        const auto luminance = [](const QColor& c) {
+            const auto channel = [](double v) { return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+            return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
+        };
+        const auto ratio = [&](const QColor& a, const QColor& b) {
+            const double la = luminance(a);
+            const double lb = luminance(b);
+            return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+        };
+        QList<QWidget*> controls = window_->centralWidget()->findChildren<QWidget*>();
+        controls << window_->menuBar();
+        int checked = 0;
+        for (QWidget* w : controls) {
+            const QPalette& p = w->palette();
+            const QPalette::ColorGroup group = w->isEnabled() ? QPalette::Active : QPalette::Disabled;
+            QPalette::ColorRole text = QPalette::WindowText;
+            QPalette::ColorRole background = QPalette::Window;
+            if (qobject_cast<QLineEdit*>(w) || qobject_cast<QCheckBox*>(w)) {  // a check mark is drawn in Text on Base
+                text = QPalette::Text;
+                background = QPalette::Base;
+            } else if (qobject_cast<QPushButton*>(w)) {
+                text = QPalette::ButtonText;
+                background = QPalette::Button;
+            } else if (!qobject_cast<QLabel*>(w) && !qobject_cast<QMenuBar*>(w)) {
+                continue;  // the line carries no text
+            }
+            const double r = ratio(p.color(group, text), p.color(group, background));
+            QVERIFY2(r >= 4.5, qPrintable(QStringLiteral("%1: %2").arg(w->objectName()).arg(r)));
+            ++checked;
+        }
+        QCOMPARE(checked, 38);  // 37 controls with text and the menu bar
+        for (const char* result : {"TxtKalender", "Nieuwjaar", "Pasen", "txtPasenGallie", "TxtCorrecteWeekdag"})
+            QVERIFY(!box(result)->isEnabled());
+        QVERIFY(!find<QCheckBox>("Schrikkeljaar")->isEnabled());
     }
 
     // The controls keep their places when the window is resized.
