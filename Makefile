@@ -1,7 +1,8 @@
 # Tarvinde: the two everyday commands are `make run` and `make test`.
 # Every Debian package the project needs is in this one list.
 PACKAGES := build-essential cmake g++ libgtest-dev libgmock-dev libbenchmark-dev \
-            qt6-base-dev libgl-dev xvfb xauth fonts-urw-base35 clang libclang-rt-14-dev
+            qt6-base-dev libgl-dev xvfb xauth fonts-urw-base35 clang libclang-rt-14-dev \
+            desktop-file-utils clang-format clang-tidy
 
 BUILD   ?= build
 RELEASE ?= build-release
@@ -9,8 +10,9 @@ ASAN    ?= build-asan
 FUZZ    ?= build-fuzz
 FUZZ_SECONDS ?= 60
 JOBS    ?= $(shell nproc)
+PREFIX  ?= /usr/local
 
-.PHONY: deps build test run bench fuzz screenshot clean
+.PHONY: deps build test run bench fuzz screenshot install lint clean
 
 deps:
 	@scripts/install-deps.sh $(PACKAGES)
@@ -60,6 +62,15 @@ screenshot: deps
 	$(SHOT) 2000 docs/screenshot.png
 	$(SHOT) 1582 docs/screenshot-1582.png
 	QT_SCALE_FACTOR=2 $(SHOT) 2000 docs/screenshot-2x.png
+
+install: build
+	cmake --install $(BUILD) --prefix $(PREFIX)
+
+# clang-format must leave every file as it is, and clang-tidy find nothing.
+SOURCES = $(shell git ls-files '*.cpp' '*.h')
+lint: build
+	clang-format --dry-run --Werror $(SOURCES)
+	clang-tidy --quiet -p $(BUILD) $(filter %.cpp,$(filter-out fuzz/%,$(SOURCES)))
 
 clean:
 	rm -rf $(BUILD) $(RELEASE) $(ASAN) $(FUZZ)
