@@ -21,7 +21,7 @@ constexpr std::int16_t kLastYear = 2100;
 void YearRefresh(benchmark::State& state) {
     SilentBox box;
     const std::int16_t day = 11, month = 11;  // the finder's opening day and month
-    for (auto _ : state) {
+    while (state.KeepRunning()) {
         for (std::int16_t year = kFirstYear; year <= kLastYear; ++year) {
             const Tarvinde t(box);
             benchmark::DoNotOptimize(t.IsSchrikkeljaar(year));

@@ -25,15 +25,18 @@ void roundTrip(double x) {
     require(back.has_value());
     const double digits = std::abs(x) > 1.797693134862315e308 ? 14 : 15;
     // Rounding to the digits, then reading the decimal back to the nearest double.
-    const double error = (0.5 * std::pow(10.0, 1 - digits) + std::numeric_limits<double>::epsilon()) * std::abs(x) +
-                         std::numeric_limits<double>::denorm_min();
+    const double error =
+        (0.5 * std::pow(10.0, 1 - digits) + std::numeric_limits<double>::epsilon()) * std::abs(x) +
+        std::numeric_limits<double>::denorm_min();
     require(std::abs(*back - x) <= error);
     require(numberToText(*back) == text);
 }
 
 void toWholeNumber(double x) {
-    if (const auto whole = toInt16(x)) require(std::abs(*whole - x) <= 0.5);
-    else require(!(x >= -32768.5 && x < 32767.5));
+    if (const auto whole = toInt16(x))
+        require(std::abs(*whole - x) <= 0.5);
+    else
+        require(!(x >= -32768.5 && x < 32767.5));
 }
 
 }  // namespace
@@ -47,8 +50,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (size == sizeof(double)) {
         double x = 0;
         std::memcpy(&x, data, sizeof x);
-        if (std::isfinite(x)) roundTrip(x);
-        else require(numberToText(x).empty());
+        if (std::isfinite(x))
+            roundTrip(x);
+        else
+            require(numberToText(x).empty());
         toWholeNumber(x);
     }
     return 0;

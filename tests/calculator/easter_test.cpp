@@ -16,10 +16,10 @@ struct EasterCase {
 // Years 0 and below follow the same steps with remainders that keep their sign.
 TEST(Easter, WorkedYears) {
     const EasterCase cases[] = {
-        {100, 15, 4, 12},  {1000, 3, 3, 31},  {1500, 22, 4, 19}, {1582, 18, 4, 15}, {1583, 13, 4, 10},
-        {1609, 22, 4, 19}, {1818, -6, 3, 22}, {1943, 28, 4, 25}, {1954, 21, 4, 18}, {1981, 22, 4, 19},
-        {1999, 7, 4, 4},   {2000, 26, 4, 23}, {2019, 24, 4, 21}, {2038, 28, 4, 25}, {2049, 21, 4, 18},
-        {2076, 22, 4, 19}, {2100, 0, 3, 28},  {2285, -6, 3, 22}, {0, 14, 4, 11},    {-1, 2, 3, 30},
+        {100, 15, 4, 12},    {1000, 3, 3, 31},  {1500, 22, 4, 19}, {1582, 18, 4, 15}, {1583, 13, 4, 10},
+        {1609, 22, 4, 19},   {1818, -6, 3, 22}, {1943, 28, 4, 25}, {1954, 21, 4, 18}, {1981, 22, 4, 19},
+        {1999, 7, 4, 4},     {2000, 26, 4, 23}, {2019, 24, 4, 21}, {2038, 28, 4, 25}, {2049, 21, 4, 18},
+        {2076, 22, 4, 19},   {2100, 0, 3, 28},  {2285, -6, 3, 22}, {0, 14, 4, 11},    {-1, 2, 3, 30},
         {-32687, -28, 3, 0},
     };
     ref::RecordingBox box;
@@ -55,9 +55,8 @@ TEST(Easter, AgreesWithMeeusForEveryPositiveYear) {
 
 TEST(IsSchrikkeljaar, KnownYears) {
     const std::pair<std::int16_t, std::int16_t> cases[] = {
-        {1500, 1}, {1582, 0}, {1584, 1}, {1600, 1}, {2000, 1}, {1700, 0}, {1900, 0}, {2100, 0},
-        {1100, 1}, {2012, 1}, {2007, 0}, {0, 1},    {-4, 1},   {-1, 0},   {-2, 0},   {-32768, 1},
-        {32767, 0},
+        {1500, 1}, {1582, 0}, {1584, 1}, {1600, 1}, {2000, 1}, {1700, 0}, {1900, 0},   {2100, 0},  {1100, 1},
+        {2012, 1}, {2007, 0}, {0, 1},    {-4, 1},   {-1, 0},   {-2, 0},   {-32768, 1}, {32767, 0},
     };
     ref::RecordingBox box;
     const Tarvinde t(box);
@@ -72,7 +71,8 @@ TEST(IsSchrikkeljaar, EverySixteenBitYearIsZeroOrOne) {
     for (int y = -32768; y <= 32767; ++y) {
         const auto cal = ref::calendarOf(y);
         const int february = int(ref::jdn(cal, 1, 3, y) - ref::jdn(cal, 1, 2, y));
-        if (t.IsSchrikkeljaar(std::int16_t(y)) != (february == 29 ? 1 : 0) && ++mismatches <= 10) ADD_FAILURE() << y;
+        if (t.IsSchrikkeljaar(std::int16_t(y)) != (february == 29 ? 1 : 0) && ++mismatches <= 10)
+            ADD_FAILURE() << y;
     }
     EXPECT_EQ(mismatches, 0);
 }

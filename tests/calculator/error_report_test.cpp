@@ -14,10 +14,10 @@ namespace {
 // naming itself (not Weekdag, where the failure arose) and returns an empty text.
 TEST(ErrorReport, NamesTheGuardedOperationItself) {
     for (const auto& op : ref::kGuardedFeasts) {
-        for (std::int16_t year : {10000, 99, -1}) {
+        for (const int year : {10000, 99, -1}) {
             ref::RecordingBox box;
             const Tarvinde t(box);
-            EXPECT_EQ((t.*op.operation)(year), "") << op.procedure;
+            EXPECT_EQ((t.*op.operation)(std::int16_t(year)), "") << op.procedure;
             ASSERT_EQ(box.shown.size(), 1u) << op.procedure << " " << year;
             EXPECT_EQ(box.shown[0].prompt, "Error: 5\r\nInvalid procedure call or argument\r\nProc Name: " +
                                                std::string(op.procedure));

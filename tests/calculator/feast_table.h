@@ -15,7 +15,7 @@ struct GuardedFeast {
     YearText operation;
     const char* procedure;  // the name its error report shows
     bool movable;
-    int day, month;         // fixed feasts: the date; movable feasts: days from Easter in `day`
+    int day, month;  // fixed feasts: the date; movable feasts: days from Easter in `day`
     const char* note1582;
 };
 

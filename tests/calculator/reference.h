@@ -18,11 +18,17 @@ namespace ref {
 
 using i64 = std::int64_t;
 
-constexpr i64 floorDiv(i64 a, i64 b) { return a / b - ((a % b != 0) && ((a < 0) != (b < 0))); }
-constexpr i64 floorMod(i64 a, i64 b) { return a - b * floorDiv(a, b); }
+constexpr i64 floorDiv(i64 a, i64 b) {
+    return a / b - ((a % b != 0) && ((a < 0) != (b < 0)));
+}
+constexpr i64 floorMod(i64 a, i64 b) {
+    return a - b * floorDiv(a, b);
+}
 
 enum class Cal { Julian, Gregorian };
-constexpr Cal calendarOf(i64 year) { return year < 1583 ? Cal::Julian : Cal::Gregorian; }
+constexpr Cal calendarOf(i64 year) {
+    return year < 1583 ? Cal::Julian : Cal::Gregorian;
+}
 
 // Julian day number of day d of month m of year y. Months and days outside their
 // range carry into the neighbouring months and years (the floor divisions see to it).
@@ -31,10 +37,11 @@ constexpr i64 jdn(Cal cal, i64 d, i64 m, i64 y) {
     const i64 yy = y + 4800 - a;
     const i64 mm = m + 12 * a - 3;  // March = 0
     const i64 days = d + floorDiv(153 * mm + 2, 5) + 365 * yy + floorDiv(yy, 4);
-    return cal == Cal::Julian ? days - 32083
-                              : days - floorDiv(yy, 100) + floorDiv(yy, 400) - 32045;
+    return cal == Cal::Julian ? days - 32083 : days - floorDiv(yy, 100) + floorDiv(yy, 400) - 32045;
 }
-constexpr int weekday(i64 j) { return static_cast<int>(floorMod(j + 1, 7)); }  // 0 = Sunday
+constexpr int weekday(i64 j) {
+    return static_cast<int>(floorMod(j + 1, 7));
+}  // 0 = Sunday
 
 struct Date {
     i64 day, month, year;
@@ -78,11 +85,11 @@ constexpr i64 easter(i64 y) {
 static_assert(easter(2000) == jdn(Cal::Gregorian, 23, 4, 2000));
 static_assert(easter(1000) == jdn(Cal::Julian, 31, 3, 1000));
 
-constexpr std::array<std::string_view, 7> kWeekdays{
-    "zondag", "maandag", "dinsdag", "woensdag", "donderdag", "vrijdag", "zaterdag"};
-constexpr std::array<std::string_view, 12> kMonths{
-    "januari", "februari", "maart", "april", "mei", "juni",
-    "juli", "augustus", "september", "oktober", "november", "december"};
+constexpr std::array<std::string_view, 7> kWeekdays{"zondag",    "maandag", "dinsdag", "woensdag",
+                                                    "donderdag", "vrijdag", "zaterdag"};
+constexpr std::array<std::string_view, 12> kMonths{"januari",   "februari", "maart",    "april",
+                                                   "mei",       "juni",     "juli",     "augustus",
+                                                   "september", "oktober",  "november", "december"};
 
 inline std::string dateText(const Date& date) {
     return std::to_string(date.day) + " " + std::string(kMonths[date.month - 1]) + " " +
@@ -93,7 +100,9 @@ inline std::string dateText(const Date& date) {
 inline std::string textOf(i64 j, i64 year) {
     return std::string(kWeekdays[weekday(j)]) + " " + dateText(fromJdn(calendarOf(year), j));
 }
-inline std::string textOf(i64 d, i64 m, i64 y) { return textOf(jdn(calendarOf(y), d, m, y), y); }
+inline std::string textOf(i64 d, i64 m, i64 y) {
+    return textOf(jdn(calendarOf(y), d, m, y), y);
+}
 
 // Reads "weekday d month yyyy[ note]" back into the day number it names, counted in
 // the calendar of the year it names; -1 when the text is not exactly of that form.
@@ -131,8 +140,8 @@ inline Outcome predictWeekdag(i64 d, i64 m, i64 y) {
 }
 
 inline std::string errorPrompt(int number, std::string_view description, std::string_view procedure) {
-    return "Error: " + std::to_string(number) + "\r\n" + std::string(description) + "\r\nProc Name: " +
-           std::string(procedure);
+    return "Error: " + std::to_string(number) + "\r\n" + std::string(description) +
+           "\r\nProc Name: " + std::string(procedure);
 }
 
 // Records every box instead of showing it.

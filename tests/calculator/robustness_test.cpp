@@ -31,7 +31,7 @@ Outcome weekdag(const Tarvinde& t, i64 d, i64 m, i64 y) {
     return outcomeOf([&] { return t.Weekdag(std::int16_t(d), std::int16_t(m), std::int16_t(y)); });
 }
 
-#define EXPECT_FEW_MISMATCHES(condition, what)                              \
+#define EXPECT_FEW_MISMATCHES(condition, what) \
     if (!(condition) && ++mismatches <= 10) ADD_FAILURE() << what
 
 TEST(EveryYear, UnguardedOperations) {
@@ -46,7 +46,8 @@ TEST(EveryYear, UnguardedOperations) {
                                   t.PaasdatumPreCal(year) == day + 31 * (month - 3) - 28,
                               y);
         const Outcome easter = outcomeOf([&] { return t.PaasDatum(year); });
-        EXPECT_FEW_MISMATCHES(easter == weekdag(t, day, month, y) && easter == predictWeekdag(day, month, y), y);
+        EXPECT_FEW_MISMATCHES(easter == weekdag(t, day, month, y) && easter == predictWeekdag(day, month, y),
+                              y);
     }
     EXPECT_EQ(mismatches, 0);
     EXPECT_TRUE(box.shown.empty());
@@ -64,23 +65,24 @@ TEST(EveryYear, GuardedOperationsReportExactlyTheirOwnFailures) {
         for (const auto& feast : ref::kGuardedFeasts) {
             const Outcome inner = feast.movable ? outcomeOf([&] { return t.PaasDatum(year); })
                                                 : weekdag(t, feast.day, feast.month, y);
-            const std::string expected =
-                inner.failure != 0 ? ""
-                : feast.movable    ? ref::textOf(ref::easter(y) + feast.day, y)
-                                   : inner.text + (y == 1582 ? feast.note1582 : "");
+            const std::string expected = inner.failure != 0 ? ""
+                                         : feast.movable    ? ref::textOf(ref::easter(y) + feast.day, y)
+                                                            : inner.text + (y == 1582 ? feast.note1582 : "");
             box.shown.clear();
             const std::string text = (t.*feast.operation)(year);
-            const bool reported = box.shown.size() == 1 &&
-                                  box.shown[0].prompt == ref::errorPrompt(5, "Invalid procedure call or argument",
-                                                                          feast.procedure) &&
-                                  box.shown[0].style == 16 && box.shown[0].title == "Error Encountered";
+            const bool reported =
+                box.shown.size() == 1 &&
+                box.shown[0].prompt ==
+                    ref::errorPrompt(5, "Invalid procedure call or argument", feast.procedure) &&
+                box.shown[0].style == 16 && box.shown[0].title == "Error Encountered";
             EXPECT_FEW_MISMATCHES((inner.failure != 0) == refused && text == expected &&
                                       (refused ? reported : box.shown.empty()),
                                   feast.procedure << "(" << y << ")");
         }
         box.shown.clear();
         const std::string gallic = t.PasenGallie(year);
-        EXPECT_FEW_MISMATCHES(box.shown.empty() && (gallic == " idem Pasen Rome" || gallic.starts_with("zondag ")), y);
+        EXPECT_FEW_MISMATCHES(
+            box.shown.empty() && (gallic == " idem Pasen Rome" || gallic.starts_with("zondag ")), y);
     }
     EXPECT_EQ(mismatches, 0);
 }
@@ -94,7 +96,8 @@ TEST(WeekdagRange, EveryDayAtTheEdges) {
     for (const i64 m : {-32754, -32753, -11, 0, 2, 3, 13, 32767}) {
         for (const i64 y : {0, 99, 100, 1582, 1583, 9999, 10000, 32767}) {
             for (i64 d = -32768; d <= 32767; ++d) {
-                EXPECT_FEW_MISMATCHES(weekdag(t, d, m, y) == predictWeekdag(d, m, y), d << "/" << m << "/" << y);
+                EXPECT_FEW_MISMATCHES(weekdag(t, d, m, y) == predictWeekdag(d, m, y),
+                                      d << "/" << m << "/" << y);
             }
         }
     }
