@@ -32,7 +32,7 @@ void YearRefresh(benchmark::State& state) {
     QStringList texts;
     for (int y = 100; y <= 2100; ++y) texts << QString::number(y);
     qsizetype i = 0;
-    for (auto _ : state) {
+    while (state.KeepRunning()) {
         year->setText(texts[i]);
         i = (i + 1) % texts.size();
     }

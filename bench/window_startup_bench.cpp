@@ -5,6 +5,7 @@
 #include <spawn.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <chrono>
@@ -27,15 +28,24 @@ struct Run {
     double peakMb;
 };
 
-bool runOnce(Run& run) {
-    char* const argv[] = {const_cast<char*>(TARVINDE_STARTUP_PROBE), nullptr};
+// The probe is built beside this program.
+std::string probePath() {
+    char self[4096];
+    const ssize_t length = readlink("/proc/self/exe", self, sizeof self - 1);
+    if (length <= 0) return "tarvinde_startup_probe";
+    std::string path(self, static_cast<std::size_t>(length));
+    return path.substr(0, path.rfind('/') + 1) + "tarvinde_startup_probe";
+}
+
+bool runOnce(const std::string& probe, Run& run) {
+    char* const argv[] = {const_cast<char*>(probe.c_str()), nullptr};
     const auto start = std::chrono::steady_clock::now();
     // The offscreen platform warns about what it cannot do; keep the report readable.
     posix_spawn_file_actions_t quiet;
     posix_spawn_file_actions_init(&quiet);
     posix_spawn_file_actions_addopen(&quiet, 2, "/dev/null", O_WRONLY, 0);
     pid_t pid = 0;
-    const int spawned = posix_spawn(&pid, TARVINDE_STARTUP_PROBE, &quiet, nullptr, argv, environ);
+    const int spawned = posix_spawn(&pid, probe.c_str(), &quiet, nullptr, argv, environ);
     posix_spawn_file_actions_destroy(&quiet);
     if (spawned != 0) return false;
     int status = 0;
@@ -50,12 +60,12 @@ bool runOnce(Run& run) {
 
 int main() {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    const std::string probe = probePath();
     std::vector<Run> runs;
     for (int i = 0; i < kRuns; ++i) {
         Run run{};
-        if (!runOnce(run)) {
-            std::fprintf(stderr, "bench_window_startup: %s failed; run it alone to see why\n",
-                         TARVINDE_STARTUP_PROBE);
+        if (!runOnce(probe, run)) {
+            std::fprintf(stderr, "bench_window_startup: %s failed; run it alone to see why\n", probe.c_str());
             return 1;
         }
         runs.push_back(run);

@@ -9,33 +9,39 @@ QFont font(layout::Font which) {
     QFont f(kFontFamily);
     f.setStyleHint(QFont::SansSerif);
     switch (which) {
-    case layout::Font::Large:  // 24 pt bold
-        f.setPixelSize(32);
-        f.setBold(true);
-        break;
-    case layout::Font::LargeItalic:  // 24 pt bold italic
-        f.setPixelSize(32);
-        f.setBold(true);
-        f.setItalic(true);
-        break;
-    case layout::Font::Medium:  // 13.5 pt bold
-        f.setPixelSize(18);
-        f.setBold(true);
-        break;
-    case layout::Font::Row:  // 9.75 pt bold
-        f.setPixelSize(13);
-        f.setBold(true);
-        break;
-    case layout::Font::WindowDefault:  // 8.25 pt regular
-        f.setPixelSize(11);
-        break;
+        case layout::Font::Large:  // 24 pt bold
+            f.setPixelSize(32);
+            f.setBold(true);
+            break;
+        case layout::Font::LargeItalic:  // 24 pt bold italic
+            f.setPixelSize(32);
+            f.setBold(true);
+            f.setItalic(true);
+            break;
+        case layout::Font::Medium:  // 13.5 pt bold
+            f.setPixelSize(18);
+            f.setBold(true);
+            break;
+        case layout::Font::Row:  // 9.75 pt bold
+            f.setPixelSize(13);
+            f.setBold(true);
+            break;
+        case layout::Font::WindowDefault:  // 8.25 pt regular
+            f.setPixelSize(11);
+            break;
     }
     return f;
 }
 
-QColor desktopColour() { return {0x5f, 0x9e, 0xa0}; }
-QColor toolTipColour() { return {0xff, 0xff, 0xe1}; }
-QColor darkShadowColour() { return {0x40, 0x40, 0x40}; }
+QColor desktopColour() {
+    return {0x5f, 0x9e, 0xa0};
+}
+QColor toolTipColour() {
+    return {0xff, 0xff, 0xe1};
+}
+QColor darkShadowColour() {
+    return {0x40, 0x40, 0x40};
+}
 
 QPalette clientPalette() {
     QPalette p;

@@ -19,7 +19,7 @@ enum class Background { Own, Desktop, ToolTip };
 struct Control {
     const char* name;
     Kind kind;
-    const char* text;  // caption or initial text, UTF-8
+    const char* text;              // caption or initial text, UTF-8
     int left, top, width, height;  // twips; a Line runs from (left, top) over width
     Font font;
     int tabIndex;  // -1: none (the line)
@@ -35,6 +35,8 @@ using B = Background;
 // Text boxes lie on top of labels: the New Year's Eve label reaches under the
 // left end of its box, the Gaul label and the finder's left labels one pixel
 // under the box below them.
+// One control per line, so that the layout reads as a table.
+// clang-format off
 inline constexpr auto kControls = std::to_array<Control>({
     // Top band: calendar name and year entry
     {"TxtKalender", K::TextBox, "", 120, 120, 3375, 615, F::LargeItalic, 6, false, B::Own, "Kalender"},
@@ -81,5 +83,6 @@ inline constexpr auto kControls = std::to_array<Control>({
     {"TxtMaand", K::TextBox, "11", 4920, 6320, 615, 480, F::Medium, 36, true, B::Own, "Maand"},
     {"TxtCorrecteWeekdag", K::TextBox, "", 240, 6840, 5295, 375, F::Row, 32, false, B::Own, "Weekdag"},
 });
+// clang-format on
 
 }  // namespace layout

@@ -7,8 +7,12 @@
 
 namespace {
 
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 std::string_view trimBlanks(std::string_view text) {
     while (!text.empty() && isBlank(text.front())) text.remove_prefix(1);
@@ -48,8 +52,8 @@ std::optional<double> textToNumber(std::string_view text) {
     if (plain.front() == '.') plain.insert(plain.begin(), '0');
 
     double value = 0.0;
-    const auto [end, error] = std::from_chars(plain.data(), plain.data() + plain.size(), value,
-                                              std::chars_format::fixed);
+    const auto [end, error] =
+        std::from_chars(plain.data(), plain.data() + plain.size(), value, std::chars_format::fixed);
     if (end != plain.data() + plain.size()) return std::nullopt;
     if (error == std::errc::result_out_of_range) {
         // Too large for a double is not a number we can work with; too small is zero.

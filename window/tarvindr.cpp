@@ -57,7 +57,9 @@ constexpr const char* kGregorianRule = "  jaartal veelvoud van 4 of 400, niet va
 constexpr const char* kReformYearRule = "  jaren veelvoud van 4";
 constexpr const char* kJulianRule = "  jaartal veelvoud van 4";
 
-int pixels(int twips) { return (twips + layout::kTwipsPerPixel / 2) / layout::kTwipsPerPixel; }
+int pixels(int twips) {
+    return (twips + layout::kTwipsPerPixel / 2) / layout::kTwipsPerPixel;
+}
 
 // Rounds both edges, so that controls that meet in twips meet in pixels.
 QRect pixelRect(const layout::Control& c) {
@@ -66,22 +68,24 @@ QRect pixelRect(const layout::Control& c) {
     return {left, top, pixels(c.left + c.width) - left, pixels(c.top + c.height) - top};
 }
 
-std::optional<double> numberIn(const QLineEdit* box) { return textToNumber(box->text().toStdString()); }
+std::optional<double> numberIn(const QLineEdit* box) {
+    return textToNumber(box->text().toStdString());
+}
 
 std::optional<std::int16_t> int16In(const QLineEdit* box) {
     const std::optional<double> value = numberIn(box);
     return value ? toInt16(*value) : std::nullopt;
 }
 
-void setText(QLineEdit* box, const std::string& text) { box->setText(QString::fromStdString(text)); }
+void setText(QLineEdit* box, const std::string& text) {
+    box->setText(QString::fromStdString(text));
+}
 
 // The client area keeps the size the layout gives it as its preferred size.
 class ClientArea : public QWidget {
 public:
     using QWidget::QWidget;
-    QSize sizeHint() const override {
-        return {pixels(layout::kClientWidth), pixels(layout::kClientHeight)};
-    }
+    QSize sizeHint() const override { return {pixels(layout::kClientWidth), pixels(layout::kClientHeight)}; }
 };
 
 }  // namespace
@@ -116,40 +120,40 @@ void Tarvindr::buildControls() {
         const QString text = QString::fromUtf8(c.text);
         QWidget* widget = nullptr;
         switch (c.kind) {
-        case layout::Kind::TextBox: {
-            auto* box = new QLineEdit(text, client);
-            // Only the three entry boxes are enabled; they show their text centred.
-            Qt::Alignment align = c.enabled ? Qt::AlignHCenter : Qt::AlignLeft;
-            // The narrow sans has a tall ascent: centring its line in the 24 pt boxes
-            // would set the ink low and cut the descenders. Bottom-aligned, the ink
-            // sits in the middle.
-            const bool large = c.font == layout::Font::Large || c.font == layout::Font::LargeItalic;
-            box->setAlignment(align | (large ? Qt::AlignBottom : Qt::AlignVCenter));
-            boxes.push_back(box);
-            widget = box;
-            break;
-        }
-        case layout::Kind::Label: {
-            auto* label = new QLabel(text, client);
-            label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-            // The narrow sans's line is taller than a 17-pixel label. Two free pixels
-            // below lift its descenders clear of the boxes that lie over the last
-            // pixel row of some labels; one at the left keeps a leading "j" whole.
-            label->setContentsMargins(1, 0, 0, 2);
-            label->setTextFormat(Qt::PlainText);
-            widget = label;
-            break;
-        }
-        case layout::Kind::Button:
-            widget = new QPushButton(text, client);
-            break;
-        case layout::Kind::CheckBox:
-            // Only as wide as its box, so its caption stays out of sight.
-            widget = new QCheckBox(text, client);
-            break;
-        case layout::Kind::Line:
-            widget = new QWidget(client);
-            break;
+            case layout::Kind::TextBox: {
+                auto* box = new QLineEdit(text, client);
+                // Only the three entry boxes are enabled; they show their text centred.
+                Qt::Alignment align = c.enabled ? Qt::AlignHCenter : Qt::AlignLeft;
+                // The narrow sans has a tall ascent: centring its line in the 24 pt boxes
+                // would set the ink low and cut the descenders. Bottom-aligned, the ink
+                // sits in the middle.
+                const bool large = c.font == layout::Font::Large || c.font == layout::Font::LargeItalic;
+                box->setAlignment(align | (large ? Qt::AlignBottom : Qt::AlignVCenter));
+                boxes.push_back(box);
+                widget = box;
+                break;
+            }
+            case layout::Kind::Label: {
+                auto* label = new QLabel(text, client);
+                label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+                // The narrow sans's line is taller than a 17-pixel label. Two free pixels
+                // below lift its descenders clear of the boxes that lie over the last
+                // pixel row of some labels; one at the left keeps a leading "j" whole.
+                label->setContentsMargins(1, 0, 0, 2);
+                label->setTextFormat(Qt::PlainText);
+                widget = label;
+                break;
+            }
+            case layout::Kind::Button:
+                widget = new QPushButton(text, client);
+                break;
+            case layout::Kind::CheckBox:
+                // Only as wide as its box, so its caption stays out of sight.
+                widget = new QCheckBox(text, client);
+                break;
+            case layout::Kind::Line:
+                widget = new QWidget(client);
+                break;
         }
         widget->setObjectName(QString::fromLatin1(c.name));
         widget->setGeometry(pixelRect(c));
@@ -176,8 +180,7 @@ void Tarvindr::buildControls() {
     for (QWidget* box : boxes) box->raise();
 
     std::sort(tabOrder.begin(), tabOrder.end());
-    for (std::size_t i = 1; i < tabOrder.size(); ++i)
-        setTabOrder(tabOrder[i - 1].second, tabOrder[i].second);
+    for (std::size_t i = 1; i < tabOrder.size(); ++i) setTabOrder(tabOrder[i - 1].second, tabOrder[i].second);
 
     const auto find = [client](auto* member, const char* name) {
         using Widget = std::remove_pointer_t<std::remove_reference_t<decltype(*member)>>;
@@ -229,7 +232,9 @@ void Tarvindr::connectHandlers() {
     WelkJaar_->installEventFilter(this);
 }
 
-void Tarvindr::Form_Load() { WelkJaar_Change(); }
+void Tarvindr::Form_Load() {
+    WelkJaar_Change();
+}
 
 void Tarvindr::WelkJaar_Change() {
     // An empty text, a text that is no number and a year outside 100..2100 are
@@ -280,9 +285,13 @@ void Tarvindr::cmdPlus1_Click() {
     if (stepped && *stepped > kLastYear) WelkJaar_->setText(QStringLiteral("2100"));
 }
 
-void Tarvindr::TxtDag_Change() { finderChanged(TxtDag_, 31); }
+void Tarvindr::TxtDag_Change() {
+    finderChanged(TxtDag_, 31);
+}
 
-void Tarvindr::TxtMaand_Change() { finderChanged(TxtMaand_, 12); }
+void Tarvindr::TxtMaand_Change() {
+    finderChanged(TxtMaand_, 12);
+}
 
 void Tarvindr::finderChanged(QLineEdit* box, int upperBound) {
     if (!numberIn(box)) {  // empty, or no number
@@ -314,23 +323,22 @@ void Tarvindr::showWeekday(const Tarvinde& calculator) {
     }
 }
 
-void Tarvindr::MnuClose_Click(std::int16_t /*Index*/) { close(); }
+void Tarvindr::MnuClose_Click(std::int16_t /*Index*/) {
+    close();
+}
 
 void Tarvindr::MnuUse_Click(std::int16_t /*Index*/) {
     const std::string text = std::string("This utility can be adapted for other countries:\r") +
                              "* first study local calendar-reforms\r" +
-                             "* then ask author to make a new version.\r" +
-                             "\r" +
-                             "Additional calendar-information:\r" +
-                             "* " + settings::kCalendarWebPage + "\r" +
+                             "* then ask author to make a new version.\r" + "\r" +
+                             "Additional calendar-information:\r" + "* " + settings::kCalendarWebPage + "\r" +
                              "* Tarvindeinfo.txt ";
     messageBox_->show(text, MessageBox::kInformation, "Tarvinde");
 }
 
 void Tarvindr::MnuAbout_Click() {
-    const std::string text = std::string("Research and design by ") + settings::kAuthorName + "\r" +
-                             "( " + settings::kAuthorAddress + " )\r" +
-                             "( " + settings::kAuthorSecondAddress + " )";
+    const std::string text = std::string("Research and design by ") + settings::kAuthorName + "\r" + "( " +
+                             settings::kAuthorAddress + " )\r" + "( " + settings::kAuthorSecondAddress + " )";
     messageBox_->show(text, MessageBox::kInformation, "Tarvinde");
 }
 

@@ -27,7 +27,9 @@
 
 namespace {
 
-QString q(const std::string& text) { return QString::fromStdString(text); }
+QString q(const std::string& text) {
+    return QString::fromStdString(text);
+}
 
 // Where the ink of a set of texts lies, relative to the text's origin on its baseline.
 struct Ink {
@@ -60,7 +62,8 @@ Ink inkOf(const QSet<QString>& texts, const QFontMetrics& fm, bool mnemonicUnder
         const QRect tight = fm.tightBoundingRect(byWidth[i].second);
         ink.right = std::max({ink.right, byWidth[i].first, tight.right() + 1});
     }
-    for (const QChar c : firstCharacters) ink.left = std::min(ink.left, fm.tightBoundingRect(QString(c)).left());
+    for (const QChar c : firstCharacters)
+        ink.left = std::min(ink.left, fm.tightBoundingRect(QString(c)).left());
     // Vertically every glyph that can occur counts.
     QString all;
     for (const QChar c : characters) all += c;
@@ -98,12 +101,12 @@ private:
         const Tarvinde t(boxes_);
         using Feast = std::string (Tarvinde::*)(std::int16_t) const;
         const std::pair<const char*, Feast> feasts[] = {
-            {"Nieuwjaar", &Tarvinde::NieuwjaarDag},   {"Aswoensdag", &Tarvinde::Aswoensdag},
-            {"Palmzondag", &Tarvinde::Palmzondag},    {"Pasen", &Tarvinde::PaasDatum},
-            {"txtPasenGallie", &Tarvinde::PasenGallie}, {"Hemelvaart", &Tarvinde::HemelvaartDag},
-            {"Pinksteren", &Tarvinde::PinksterenDag}, {"OLVtenHemelopneming", &Tarvinde::OLVtenHemel},
+            {"Nieuwjaar", &Tarvinde::NieuwjaarDag},      {"Aswoensdag", &Tarvinde::Aswoensdag},
+            {"Palmzondag", &Tarvinde::Palmzondag},       {"Pasen", &Tarvinde::PaasDatum},
+            {"txtPasenGallie", &Tarvinde::PasenGallie},  {"Hemelvaart", &Tarvinde::HemelvaartDag},
+            {"Pinksteren", &Tarvinde::PinksterenDag},    {"OLVtenHemelopneming", &Tarvinde::OLVtenHemel},
             {"Allerheiligen", &Tarvinde::Allerheiligen}, {"Allerzielen", &Tarvinde::Allerzielen},
-            {"Kerstmis", &Tarvinde::Kerstmis},        {"Oudjaarsavond", &Tarvinde::Oudjaarsavond}};
+            {"Kerstmis", &Tarvinde::Kerstmis},           {"Oudjaarsavond", &Tarvinde::Oudjaarsavond}};
         for (std::int16_t year = 100; year <= 2100; ++year) {
             texts_["WelkJaar"].insert(QString::number(year));
             for (const auto& [box, feast] : feasts) texts_[box].insert(q((t.*feast)(year)));
@@ -134,7 +137,8 @@ private:
             panel.midLineWidth = 0;
             panel.state |= QStyle::State_Sunken;
             panel.features = QStyleOptionFrame::None;
-            const QRect r = box->style()->subElementRect(QStyle::SE_LineEditContents, &panel, box)
+            const QRect r = box->style()
+                                ->subElementRect(QStyle::SE_LineEditContents, &panel, box)
                                 .marginsRemoved(box->textMargins());
             usable = r.adjusted(2, 0, -2, 0);  // the box's own margin beside the text
             const int top = (box->alignment() & Qt::AlignBottom) ? r.y() + r.height() - fm.height() - 1
@@ -178,7 +182,8 @@ private slots:
     // keep the places of the layout, in device-independent pixels of 15 twips.
     void layoutKeepsItsPlaces() {
         const double scale = qEnvironmentVariableIsSet("QT_SCALE_FACTOR")
-                                 ? qEnvironmentVariable("QT_SCALE_FACTOR").toDouble() : 1.0;
+                                 ? qEnvironmentVariable("QT_SCALE_FACTOR").toDouble()
+                                 : 1.0;
         window_->show();
         QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
         QCOMPARE(window_->devicePixelRatioF(), scale);
@@ -186,7 +191,8 @@ private slots:
         const auto px = [](int twips) { return int(std::lround(twips / 15.0)); };
         for (const layout::Control& c : layout::kControls) {
             auto* w = window_->findChild<QWidget*>(QString::fromLatin1(c.name));
-            const QRect expected(QPoint(px(c.left), px(c.top)), QPoint(px(c.left + c.width) - 1, px(c.top + c.height) - 1));
+            const QRect expected(QPoint(px(c.left), px(c.top)),
+                                 QPoint(px(c.left + c.width) - 1, px(c.top + c.height) - 1));
             QCOMPARE(w->geometry(), expected);
         }
     }
@@ -206,10 +212,18 @@ private slots:
         QRect usable;
         QRect drawn;
         placement(w, fm, ink, usable, drawn);
-        const QString where = QStringLiteral("%1: widest \"%2\" (%3 px) inked at %4,%5 %6x%7, usable %8,%9 %10x%11")
-                                  .arg(name, ink.widest).arg(ink.widestAdvance)
-                                  .arg(drawn.x()).arg(drawn.y()).arg(drawn.width()).arg(drawn.height())
-                                  .arg(usable.x()).arg(usable.y()).arg(usable.width()).arg(usable.height());
+        const QString where =
+            QStringLiteral("%1: widest \"%2\" (%3 px) inked at %4,%5 %6x%7, usable %8,%9 %10x%11")
+                .arg(name, ink.widest)
+                .arg(ink.widestAdvance)
+                .arg(drawn.x())
+                .arg(drawn.y())
+                .arg(drawn.width())
+                .arg(drawn.height())
+                .arg(usable.x())
+                .arg(usable.y())
+                .arg(usable.width())
+                .arg(usable.height());
         QVERIFY2(usable.contains(drawn), qPrintable(where));
         if (qobject_cast<QLineEdit*>(w))  // wider would scroll the text
             QVERIFY2(ink.widestAdvance + 1 <= usable.width(), qPrintable(where));
@@ -218,7 +232,8 @@ private slots:
         if (qobject_cast<QLabel*>(w)) {
             const QRect inClient = drawn.translated(w->pos());
             for (auto* box : window_->centralWidget()->findChildren<QLineEdit*>())
-                QVERIFY2(!box->geometry().intersects(inClient), qPrintable(where + " under " + box->objectName()));
+                QVERIFY2(!box->geometry().intersects(inClient),
+                         qPrintable(where + " under " + box->objectName()));
         }
     }
 };

@@ -17,12 +17,14 @@ struct Accepted {
 };
 
 TEST(TextToNumber, AcceptsDigitsSignBlanksAndEitherDecimalSign) {
+    // clang-format off
     const Accepted cases[] = {
         {"2000", 2000},    {" 2000 ", 2000},  {"\t12\t", 12},    {"+5", 5},      {"-3", -3},
         {" - 3 ", -3},     {"1582.4", 1582.4}, {"1582,4", 1582.4}, {".5", 0.5},   {",5", 0.5},
         {"5.", 5},         {"007", 7},         {"-0", 0},         {"0.000", 0},   {"99.9", 99.9},
         {"2100.1", 2100.1}, {"32767.5", 32767.5}, {"123456789012345678901234567890", 1.2345678901234568e29},
     };
+    // clang-format on
     for (const auto& c : cases) {
         const auto value = textToNumber(c.text);
         ASSERT_TRUE(value.has_value()) << '"' << c.text << '"';
@@ -32,13 +34,18 @@ TEST(TextToNumber, AcceptsDigitsSignBlanksAndEitherDecimalSign) {
 }
 
 TEST(TextToNumber, RejectsEverythingElse) {
+    // clang-format off
     const char* cases[] = {
         "",    "   ",  "-",     "+",   ".",    ",",      "- ",   "+.",     "1e3",   "1E3",  "1.2.3",
         "1,2.3", "12a", "a12",  "1 2", "--1",  "+-1",    "0x10", "1_000",  "1'000", "inf",  "nan",
         "1-",  "٣",    "1\n",   "Ⅻ",   "1 000", "2000 jaar", "\xff", "1.5e", "-.", "12..",
     };
+    // clang-format on
     for (const char* text : cases) EXPECT_FALSE(textToNumber(text).has_value()) << '"' << text << '"';
-    EXPECT_FALSE(textToNumber(std::string_view("12\0" "3", 4)).has_value());
+    EXPECT_FALSE(textToNumber(std::string_view("12\0"
+                                               "3",
+                                               4))
+                     .has_value());
 }
 
 TEST(TextToNumber, BeyondDoubleIsNoNumberAndBelowItIsZero) {
@@ -49,6 +56,7 @@ TEST(TextToNumber, BeyondDoubleIsNoNumberAndBelowItIsZero) {
 }
 
 TEST(ToInt16, RoundsHalvesToEvenWithinSixteenBits) {
+    // clang-format off
     const struct {
         double value;
         int expected;  // -1000000: no 16-bit number
@@ -60,6 +68,7 @@ TEST(ToInt16, RoundsHalvesToEvenWithinSixteenBits) {
         {-32769, -1000000}, {1e300, -1000000}, {std::numeric_limits<double>::infinity(), -1000000},
         {-std::numeric_limits<double>::infinity(), -1000000}, {std::nan(""), -1000000},
     };
+    // clang-format on
     for (const auto& c : cases) {
         const auto result = toInt16(c.value);
         if (c.expected == -1000000) {
@@ -72,6 +81,7 @@ TEST(ToInt16, RoundsHalvesToEvenWithinSixteenBits) {
 }
 
 TEST(NumberToText, FixedNotationWithFifteenDigits) {
+    // clang-format off
     const struct {
         double value;
         const char* text;
@@ -82,6 +92,7 @@ TEST(NumberToText, FixedNotationWithFifteenDigits) {
         {123456789012345678.0, "123456789012346000"},  {-2.5e-20, "-0.000000000000000000025"},
         {1.0 / 3, "0.333333333333333"},                {2100.1 + 1, "2101.1"},
     };
+    // clang-format on
     for (const auto& c : cases) EXPECT_EQ(numberToText(c.value), c.text) << c.value;
     EXPECT_EQ(numberToText(std::numeric_limits<double>::infinity()), "");
     EXPECT_EQ(numberToText(std::nan("")), "");

@@ -56,7 +56,9 @@ bool accepted(const QString& yearText) {
     return x && *x >= 100 && *x <= 2100;
 }
 
-QString q(const std::string& s) { return QString::fromStdString(s); }
+QString q(const std::string& s) {
+    return QString::fromStdString(s);
+}
 
 // Key by key; a character without a key of its own comes as a key event carrying
 // only its text, as from an input method.
@@ -75,15 +77,21 @@ void typeKeys(QWidget* target, const QString& text) {
 
 QString randomText(std::mt19937& random, bool yearLike) {
     auto pick = [&](int n) { return std::uniform_int_distribution<int>(0, n - 1)(random); };
-    static const char* const odd[] = {"", " ", "-", "+", ".", ",", "abc", "1e3", "1E-2", "12x", "x12", "--1",
-                                      "99999999999999999999", "1 2", "é", "٣", "\t", "0", "-0", "0,5", "+ 7"};
+    static const char* const odd[] = {
+        "",    " ", "-", "+",  ".", ",",  "abc", "1e3", "1E-2", "12x", "x12", "--1", "99999999999999999999",
+        "1 2", "é", "٣", "\t", "0", "-0", "0,5", "+ 7"};
     switch (pick(8)) {
-    case 0: return QString::fromUtf8(odd[pick(std::size(odd))]);
-    case 1: return QString::number(pick(80001) - 40000);
-    case 2: return QString::number(yearLike ? 100 + pick(2001) : pick(40)) + (pick(2) ? "." : ",") +
+        case 0:
+            return QString::fromUtf8(odd[pick(std::size(odd))]);
+        case 1:
+            return QString::number(pick(80001) - 40000);
+        case 2:
+            return QString::number(yearLike ? 100 + pick(2001) : pick(40)) + (pick(2) ? "." : ",") +
                    QString::number(pick(100));
-    case 3: return QStringLiteral(" ") + (pick(2) ? "-" : "+") + QString::number(pick(yearLike ? 3000 : 40));
-    default: return QString::number(yearLike ? 50 + pick(2100) : pick(16));
+        case 3:
+            return QStringLiteral(" ") + (pick(2) ? "-" : "+") + QString::number(pick(yearLike ? 3000 : 40));
+        default:
+            return QString::number(yearLike ? 50 + pick(2100) : pick(16));
     }
 }
 
@@ -95,9 +103,11 @@ class RandomEventsTest : public QObject {
 private slots:
     void everyEventKeepsTheWindowConsistent() {
         const int events = qEnvironmentVariableIsSet("TARVINDE_RANDOM_EVENTS")
-                               ? qEnvironmentVariableIntValue("TARVINDE_RANDOM_EVENTS") : 20000;
+                               ? qEnvironmentVariableIntValue("TARVINDE_RANDOM_EVENTS")
+                               : 20000;
         const unsigned seed = qEnvironmentVariableIsSet("TARVINDE_RANDOM_SEED")
-                                  ? unsigned(qEnvironmentVariableIntValue("TARVINDE_RANDOM_SEED")) : 20240607u;
+                                  ? unsigned(qEnvironmentVariableIntValue("TARVINDE_RANDOM_SEED"))
+                                  : 20240607u;
         qInfo("%d events, seed %u", events, seed);
         std::mt19937 random(seed);
         auto pick = [&](int n) { return std::uniform_int_distribution<int>(0, n - 1)(random); };
@@ -111,9 +121,9 @@ private slots:
         QLineEdit* const inputs[] = {box("WelkJaar"), box("TxtDag"), box("TxtMaand")};
         auto* plus = window.findChild<QPushButton*>("cmdPlus1");
         auto* min = window.findChild<QPushButton*>("CmdMin1");
-        const char* const feastBoxes[] = {"Nieuwjaar", "Aswoensdag", "Palmzondag", "Pasen", "Hemelvaart", "Pinksteren",
-                                          "OLVtenHemelopneming", "Allerheiligen", "Allerzielen", "Kerstmis",
-                                          "Oudjaarsavond"};
+        const char* const feastBoxes[] = {"Nieuwjaar",   "Aswoensdag", "Palmzondag",          "Pasen",
+                                          "Hemelvaart",  "Pinksteren", "OLVtenHemelopneming", "Allerheiligen",
+                                          "Allerzielen", "Kerstmis",   "Oudjaarsavond"};
 
         // Which box changed last, and the last year text the refresh accepted.
         QLineEdit* lastChanged = nullptr;
@@ -152,7 +162,10 @@ private slots:
                 what = "typed \"" + text + "\" into " + target->objectName();
             } else if (kind < 55) {
                 const QString text = randomText(random, target == inputs[0]);
-                if (pick(2)) target->selectAll(); else target->end(false);
+                if (pick(2))
+                    target->selectAll();
+                else
+                    target->end(false);
                 target->insert(text);
                 what = "pasted \"" + text + "\" into " + target->objectName();
             } else if (kind < 65) {
@@ -169,7 +182,8 @@ private slots:
                 what = up ? "Up" : "Down";
             }
             const QString context = QStringLiteral("event %1 (%2), year \"%3\", day \"%4\", month \"%5\"")
-                                        .arg(event).arg(what, inputs[0]->text(), inputs[1]->text(), inputs[2]->text());
+                                        .arg(event)
+                                        .arg(what, inputs[0]->text(), inputs[1]->text(), inputs[2]->text());
 
             QVERIFY2(boxes.shown.empty(), qPrintable("a message box after " + context));
 
@@ -181,7 +195,8 @@ private slots:
                                &Tarvinde::OLVtenHemel, &Tarvinde::Allerheiligen, &Tarvinde::Allerzielen,
                                &Tarvinde::Kerstmis, &Tarvinde::Oudjaarsavond})
                 expected << q((calendar.*feast)(y));
-            expected << (shownYear == 1582 ? QStringLiteral("10 dagen vervallen in december") : q(calendar.PasenGallie(y)))
+            expected << (shownYear == 1582 ? QStringLiteral("10 dagen vervallen in december")
+                                           : q(calendar.PasenGallie(y)))
                      << (shownYear > 1582 ? "Gregoriaans" : "Juliaans");
             const bool leap = y >= 1583 ? (y % 4 == 0 && y % 100 != 0) || y % 400 == 0 : y % 4 == 0;
             QStringList shown;
@@ -189,8 +204,10 @@ private slots:
             shown << box("txtPasenGallie")->text() << box("TxtKalender")->text();
             QVERIFY2(shown == expected, qPrintable("feast rows after " + context));
             QVERIFY2(window.findChild<QCheckBox*>("Schrikkeljaar")->isChecked() == leap, qPrintable(context));
-            QVERIFY2(window.findChild<QLabel*>("lblPasenGallie")->text().startsWith(
-                         shownYear == 1582 ? "Kalenderwijziging" : "Pasen in Gallië"), qPrintable(context));
+            QVERIFY2(window.findChild<QLabel*>("lblPasenGallie")
+                         ->text()
+                         .startsWith(shownYear == 1582 ? "Kalenderwijziging" : "Pasen in Gallië"),
+                     qPrintable(context));
 
             if (lastChanged) answerFollowsBoxes = lastChanged != inputs[0] || accepted(inputs[0]->text());
             if (answerFollowsBoxes) {
@@ -204,11 +221,13 @@ private slots:
                     } catch (const Failure&) {
                     }
                 }
-                QVERIFY2(box("TxtCorrecteWeekdag")->text() == answer, qPrintable("finder's answer after " + context));
+                QVERIFY2(box("TxtCorrecteWeekdag")->text() == answer,
+                         qPrintable("finder's answer after " + context));
             }
             for (int i : {1, 2}) {
                 const auto value = oracleNumber(inputs[i]->text());
-                QVERIFY2(!value || (*value >= 1 && *value <= (i == 1 ? 31 : 12)), qPrintable("bounds after " + context));
+                QVERIFY2(!value || (*value >= 1 && *value <= (i == 1 ? 31 : 12)),
+                         qPrintable("bounds after " + context));
             }
         }
         qInfo("%d events, of which %d Alt+P or Alt+M", events, altClicks);

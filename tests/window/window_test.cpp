@@ -27,11 +27,13 @@ namespace {
 
 enum class Rows { Julian, Reform, Gregorian };
 
-const char* const kFeastBoxes[] = {"Nieuwjaar",  "Aswoensdag", "Palmzondag",          "Pasen",
-                                   "Hemelvaart", "Pinksteren", "OLVtenHemelopneming", "Allerheiligen",
-                                   "Allerzielen", "Kerstmis",  "Oudjaarsavond"};
+const char* const kFeastBoxes[] = {"Nieuwjaar",   "Aswoensdag", "Palmzondag",          "Pasen",
+                                   "Hemelvaart",  "Pinksteren", "OLVtenHemelopneming", "Allerheiligen",
+                                   "Allerzielen", "Kerstmis",   "Oudjaarsavond"};
 
-QString q(const std::string& text) { return QString::fromStdString(text); }
+QString q(const std::string& text) {
+    return QString::fromStdString(text);
+}
 
 }  // namespace
 
@@ -68,23 +70,27 @@ private:
         RecordingBox quiet;
         const Tarvinde t(quiet);
         const auto year = static_cast<std::int16_t>(y);
-        QStringList shown{q(t.NieuwjaarDag(year)),  q(t.Aswoensdag(year)),    q(t.Palmzondag(year)),
-                          q(t.PaasDatum(year)),     q(t.HemelvaartDag(year)), q(t.PinksterenDag(year)),
-                          q(t.OLVtenHemel(year)),   q(t.Allerheiligen(year)), q(t.Allerzielen(year)),
-                          q(t.Kerstmis(year)),      q(t.Oudjaarsavond(year))};
-        shown << (rows == Rows::Reform ? QStringLiteral("10 dagen vervallen in december") : q(t.PasenGallie(year)))
+        QStringList shown{q(t.NieuwjaarDag(year)), q(t.Aswoensdag(year)),    q(t.Palmzondag(year)),
+                          q(t.PaasDatum(year)),    q(t.HemelvaartDag(year)), q(t.PinksterenDag(year)),
+                          q(t.OLVtenHemel(year)),  q(t.Allerheiligen(year)), q(t.Allerzielen(year)),
+                          q(t.Kerstmis(year)),     q(t.Oudjaarsavond(year))};
+        shown << (rows == Rows::Reform ? QStringLiteral("10 dagen vervallen in december")
+                                       : q(t.PasenGallie(year)))
               << q(t.Weekdag(static_cast<std::int16_t>(day), static_cast<std::int16_t>(month), year))
               << (rows == Rows::Gregorian ? "Gregoriaans" : "Juliaans");
         switch (rows) {
-        case Rows::Julian:
-            shown << "  jaartal veelvoud van 4" << "Pasen in Gallië";
-            break;
-        case Rows::Reform:
-            shown << "  jaren veelvoud van 4" << "Kalenderwijziging 20/12 > 31/12  of  21/12 > 1/1/1583";
-            break;
-        case Rows::Gregorian:
-            shown << "  jaartal veelvoud van 4 of 400, niet van 100." << "Pasen in Gallië";
-            break;
+            case Rows::Julian:
+                shown << "  jaartal veelvoud van 4"
+                      << "Pasen in Gallië";
+                break;
+            case Rows::Reform:
+                shown << "  jaren veelvoud van 4"
+                      << "Kalenderwijziging 20/12 > 31/12  of  21/12 > 1/1/1583";
+                break;
+            case Rows::Gregorian:
+                shown << "  jaartal veelvoud van 4 of 400, niet van 100."
+                      << "Pasen in Gallië";
+                break;
         }
         // Julian rule up to 1582, Gregorian from 1583.
         const bool leap = y >= 1583 ? (y % 4 == 0 && y % 100 != 0) || y % 400 == 0 : y % 4 == 0;
@@ -139,6 +145,7 @@ private slots:
         QVERIFY(!window_->windowIcon().isNull());
     }
 
+    // clang-format off
     void refreshesAcceptedYears_data() {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<int>("year");
@@ -158,6 +165,7 @@ private slots:
         QTest::newRow("blanks and sign") << " +1700 " << 1700 << int(Rows::Gregorian);
         QTest::newRow("leading zeros") << "0475" << 475 << int(Rows::Julian);
     }
+    // clang-format on
     void refreshesAcceptedYears() {
         QFETCH(QString, typed);
         QFETCH(int, year);
@@ -182,12 +190,14 @@ private slots:
 
     // Refused texts, including those that are no number at all, leave every box
     // showing the last accepted year.
+    // clang-format off
     void ignoresRefusedYears_data() {
         QTest::addColumn<QString>("pasted");
         for (const char* refused : {"", "99", "2101", "99.9", "2100.1", "2100.4", "99.5", "-1582", "0", "40000",
                                     "1e3", "abc", "-", "+", ".", ",", "   ", "15 82", "1582x", "1582..", "٢٠٠٠"})
             QTest::newRow(refused[0] ? refused : "empty") << QString::fromUtf8(refused);
     }
+    // clang-format on
     void ignoresRefusedYears() {
         QFETCH(QString, pasted);
         for (const char* accepted : {"1582", "1583"}) {
@@ -210,6 +220,7 @@ private slots:
 
     // Start text, button, the year texts the click writes, and the year shown after
     // (0: the display keeps the year 1000 it opened with).
+    // clang-format off
     void stepButtons_data() {
         QTest::addColumn<QString>("start");
         QTest::addColumn<QString>("button");
@@ -246,6 +257,7 @@ private slots:
         QTest::newRow("lone point forward") << "." << "cmdPlus1" << QStringList{} << 0 << j;
         QTest::newRow("blanks back") << "  " << "CmdMin1" << QStringList{} << 0 << j;
     }
+    // clang-format on
     void stepButtons() {
         QFETCH(QString, start);
         QFETCH(QString, button);
@@ -273,6 +285,7 @@ private slots:
     // The year box (set first), the finder box and what is pasted into it, what
     // that box holds afterwards, and the day, month and year the answer is for
     // (day 0: the answer is empty).
+    // clang-format off
     void weekdayFinder_data() {
         QTest::addColumn<QString>("year");
         QTest::addColumn<QString>("finderBox");
@@ -311,6 +324,7 @@ private slots:
         QTest::newRow("year of letters") << "MMXX" << "TxtDag" << "5" << "5" << 0 << 0 << 0;
         QTest::newRow("empty year") << "" << "TxtMaand" << "5" << "5" << 0 << 0 << 0;
     }
+    // clang-format on
     void weekdayFinder() {
         QFETCH(QString, year);
         QFETCH(QString, finderBox);
@@ -324,10 +338,11 @@ private slots:
         paste(finderBox.toLatin1().constData(), pasted);
         QCOMPARE(text(finderBox.toLatin1().constData()), holds);
         RecordingBox quiet;
-        QCOMPARE(text("TxtCorrecteWeekdag"),
-                 day ? q(Tarvinde(quiet).Weekdag(static_cast<std::int16_t>(day), static_cast<std::int16_t>(month),
-                                                 static_cast<std::int16_t>(forYear)))
-                     : QString());
+        QCOMPARE(
+            text("TxtCorrecteWeekdag"),
+            day ? q(Tarvinde(quiet).Weekdag(static_cast<std::int16_t>(day), static_cast<std::int16_t>(month),
+                                            static_cast<std::int16_t>(forYear)))
+                : QString());
         QVERIFY(!text("TxtCorrecteWeekdag").isEmpty() || !day);
     }
 
@@ -373,7 +388,8 @@ private slots:
         }
         // Results, labels and the check box never take the focus, nor a click.
         for (QWidget* w : window_->centralWidget()->findChildren<QWidget*>()) {
-            const bool input = QStringList{"WelkJaar", "TxtDag", "TxtMaand", "cmdPlus1", "CmdMin1"}.contains(w->objectName());
+            const bool input = QStringList{"WelkJaar", "TxtDag", "TxtMaand", "cmdPlus1", "CmdMin1"}.contains(
+                w->objectName());
             if (qobject_cast<QLineEdit*>(w) || qobject_cast<QCheckBox*>(w)) QCOMPARE(w->isEnabled(), input);
             if (!input) QCOMPARE(w->focusPolicy(), Qt::NoFocus);
         }
@@ -420,7 +436,8 @@ private slots:
             for (QAction* item : menu->actions()) {
                 items << item->text();
                 names << item->objectName();
-                QVERIFY(!item->isSeparator() && !item->isCheckable() && item->isEnabled() && item->isVisible());
+                QVERIFY(!item->isSeparator() && !item->isCheckable() && item->isEnabled() &&
+                        item->isVisible());
                 QVERIFY(item->shortcut().isEmpty());
             }
             QCOMPARE(items, menus[i].items);
@@ -428,6 +445,7 @@ private slots:
         }
     }
 
+    // clang-format off
     void informationBoxes_data() {
         QTest::addColumn<QString>("item");
         QTest::addColumn<QString>("prompt");
@@ -444,6 +462,7 @@ private slots:
                                                          "\r( " + settings::kAuthorAddress + " )\r( " +
                                                          settings::kAuthorSecondAddress + " )");
     }
+    // clang-format on
     void informationBoxes() {
         QFETCH(QString, item);
         QFETCH(QString, prompt);
@@ -476,6 +495,7 @@ private slots:
 
     // The real box: the right icon and title, and the carriage returns shown as
     // line breaks.
+    // clang-format off
     void qtMessageBoxShowsLines_data() {
         QTest::addColumn<int>("style");
         QTest::addColumn<int>("icon");
@@ -485,38 +505,58 @@ private slots:
                                << "Error: 6\nOverflow\nProc Name: Kerstmis";
         QTest::newRow("information") << 64 << int(QMessageBox::Information) << "a\r\rb\r" << "a\n\nb\n";
     }
+    // clang-format on
     void qtMessageBoxShowsLines() {
         QFETCH(int, style);
         QFETCH(int, icon);
         QFETCH(QString, prompt);
         QFETCH(QString, lines);
         QtMessageBox real(window_.get());
-        bool seen = false;
-        QTimer::singleShot(0, this, [&] {
-            auto* shown = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            QVERIFY(shown);
-            seen = true;
-            QCOMPARE(shown->text(), lines);
-            QCOMPARE(int(shown->icon()), icon);
-            QCOMPARE(shown->windowTitle(), QStringLiteral("Title"));
-            QCOMPARE(shown->buttons().size(), 1);
-            shown->button(QMessageBox::Ok)->click();
+        // Read the box while it is open, then close it, so a failure cannot leave it blocking.
+        QString shownText;
+        QString shownTitle;
+        int shownIcon = -1;
+        qsizetype buttons = 0;
+        QTimer reader;
+        reader.setSingleShot(true);
+        connect(&reader, &QTimer::timeout, this, [&] {
+            if (auto* shown = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                shownText = shown->text();
+                shownTitle = shown->windowTitle();
+                shownIcon = int(shown->icon());
+                buttons = shown->buttons().size();
+                shown->button(QMessageBox::Ok)->click();
+            }
         });
+        reader.start(0);
         real.show(prompt.toStdString(), style, "Title");
-        QVERIFY(seen);
+        QCOMPARE(shownText, lines);
+        QCOMPARE(shownIcon, icon);
+        QCOMPARE(shownTitle, QStringLiteral("Title"));
+        QCOMPARE(buttons, qsizetype{1});
     }
 
     // Screen readers hear each box by the name of its caption, the Gaul box by
     // whatever its label says at the moment, and read the texts the boxes show.
     void accessibleNamesAndTexts() {
-        const QList<QPair<const char*, QString>> names{
-            {"Nieuwjaar", "Nieuwjaar"},         {"Aswoensdag", "Aswoensdag"},     {"Palmzondag", "Palmzondag"},
-            {"Pasen", "Pasen (Rome)"},          {"Hemelvaart", "Hemelvaart"},     {"Pinksteren", "Pinksteren"},
-            {"OLVtenHemelopneming", "OLV ten Hemel"}, {"Allerheiligen", "Allerheiligen"},
-            {"Allerzielen", "Allerzielen"},     {"Kerstmis", "Kerstmis"},         {"Oudjaarsavond", "Oudjaarsavond"},
-            {"Schrikkeljaar", "Schrikkeljaar"}, {"TxtKalender", "Kalender"},      {"TxtCorrecteWeekdag", "Weekdag"},
-            {"WelkJaar", "Jaar"},               {"TxtDag", "Dag"},                {"TxtMaand", "Maand"},
-            {"txtPasenGallie", "Pasen in Gallië"}};
+        const QList<QPair<const char*, QString>> names{{"Nieuwjaar", "Nieuwjaar"},
+                                                       {"Aswoensdag", "Aswoensdag"},
+                                                       {"Palmzondag", "Palmzondag"},
+                                                       {"Pasen", "Pasen (Rome)"},
+                                                       {"Hemelvaart", "Hemelvaart"},
+                                                       {"Pinksteren", "Pinksteren"},
+                                                       {"OLVtenHemelopneming", "OLV ten Hemel"},
+                                                       {"Allerheiligen", "Allerheiligen"},
+                                                       {"Allerzielen", "Allerzielen"},
+                                                       {"Kerstmis", "Kerstmis"},
+                                                       {"Oudjaarsavond", "Oudjaarsavond"},
+                                                       {"Schrikkeljaar", "Schrikkeljaar"},
+                                                       {"TxtKalender", "Kalender"},
+                                                       {"TxtCorrecteWeekdag", "Weekdag"},
+                                                       {"WelkJaar", "Jaar"},
+                                                       {"TxtDag", "Dag"},
+                                                       {"TxtMaand", "Maand"},
+                                                       {"txtPasenGallie", "Pasen in Gallië"}};
         for (const char* year : {"1583", "1582"}) {
             type("WelkJaar", year);
             for (const auto& [control, name] : names) {
@@ -524,21 +564,27 @@ private slots:
                 QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
                 QVERIFY2(a, control);
                 const QString expectedName = QString::fromLatin1(control) == "txtPasenGallie"
-                                                 ? find<QLabel>("lblPasenGallie")->text() : name;
+                                                 ? find<QLabel>("lblPasenGallie")->text()
+                                                 : name;
                 QCOMPARE(a->text(QAccessible::Name), expectedName);
-                if (auto* edit = qobject_cast<QLineEdit*>(w)) QCOMPARE(a->text(QAccessible::Value), edit->text());
+                if (auto* edit = qobject_cast<QLineEdit*>(w))
+                    QCOMPARE(a->text(QAccessible::Value), edit->text());
             }
             QCOMPARE(QAccessible::queryAccessibleInterface(find<QCheckBox>("Schrikkeljaar"))->state().checked,
                      find<QCheckBox>("Schrikkeljaar")->isChecked());
         }
-        QVERIFY(QAccessible::queryAccessibleInterface(box("txtPasenGallie"))->text(QAccessible::Name).startsWith("Kalenderwijziging"));
+        QVERIFY(QAccessible::queryAccessibleInterface(box("txtPasenGallie"))
+                    ->text(QAccessible::Name)
+                    .startsWith("Kalenderwijziging"));
     }
 
     // Every text keeps at least 4.5:1 (WCAG AA) against its background, the
     // disabled result boxes included, and those stay disabled.
     void contrastOfEveryText() {
         const auto luminance = [](const QColor& c) {
-            const auto channel = [](double v) { return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+            const auto channel = [](double v) {
+                return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+            };
             return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
         };
         const auto ratio = [&](const QColor& a, const QColor& b) {
@@ -554,7 +600,8 @@ private slots:
             const QPalette::ColorGroup group = w->isEnabled() ? QPalette::Active : QPalette::Disabled;
             QPalette::ColorRole text = QPalette::WindowText;
             QPalette::ColorRole background = QPalette::Window;
-            if (qobject_cast<QLineEdit*>(w) || qobject_cast<QCheckBox*>(w)) {  // a check mark is drawn in Text on Base
+            if (qobject_cast<QLineEdit*>(w) ||
+                qobject_cast<QCheckBox*>(w)) {  // a check mark is drawn in Text on Base
                 text = QPalette::Text;
                 background = QPalette::Base;
             } else if (qobject_cast<QPushButton*>(w)) {
@@ -568,7 +615,8 @@ private slots:
             ++checked;
         }
         QCOMPARE(checked, 38);  // 37 controls with text and the menu bar
-        for (const char* result : {"TxtKalender", "Nieuwjaar", "Pasen", "txtPasenGallie", "TxtCorrecteWeekdag"})
+        for (const char* result :
+             {"TxtKalender", "Nieuwjaar", "Pasen", "txtPasenGallie", "TxtCorrecteWeekdag"})
             QVERIFY(!box(result)->isEnabled());
         QVERIFY(!find<QCheckBox>("Schrikkeljaar")->isEnabled());
     }
