@@ -44,19 +44,19 @@ inline constexpr std::int64_t kJulianEpochShift = 719470;
 constexpr std::int64_t daysFromJulian(std::int64_t y, int m, int d) {
     y -= m <= 2;
     const std::int64_t era = floorDiv(y, 4);
-    const auto yoe = static_cast<unsigned>(y - era * 4);                             // [0, 3]
+    const auto yoe = static_cast<unsigned>(y - era * 4);                                      // [0, 3]
     const auto doy = static_cast<unsigned>((153 * (m > 2 ? m - 3 : m + 9) + 2) / 5 + d - 1);  // [0, 365]
-    const unsigned doe = yoe * 365 + doy;                                            // [0, 1460]
+    const unsigned doe = yoe * 365 + doy;                                                     // [0, 1460]
     return era * 1461 + static_cast<std::int64_t>(doe) - kJulianEpochShift;
 }
 
 constexpr Date julianFromDays(std::int64_t z) {
     z += kJulianEpochShift;
     const std::int64_t era = floorDiv(z, 1461);
-    const auto doe = static_cast<unsigned>(z - era * 1461);  // [0, 1460]
-    const unsigned yoe = (doe - doe / 1460) / 365;           // [0, 3]
-    const unsigned doy = doe - 365 * yoe;                    // [0, 365]
-    const unsigned mp = (5 * doy + 2) / 153;                 // [0, 11]
+    const auto doe = static_cast<unsigned>(z - era * 1461);         // [0, 1460]
+    const unsigned yoe = (doe - doe / 1460) / 365;                  // [0, 3]
+    const unsigned doy = doe - 365 * yoe;                           // [0, 365]
+    const unsigned mp = (5 * doy + 2) / 153;                        // [0, 11]
     const auto d = static_cast<int>(doy - (153 * mp + 2) / 5 + 1);  // [1, 31]
     const auto m = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);     // [1, 12]
     return {static_cast<std::int64_t>(yoe) + era * 4 + (m <= 2), m, d};

@@ -18,7 +18,11 @@ constexpr std::int16_t narrow(std::int32_t value) {
     return static_cast<std::int16_t>(value);
 }
 
-constexpr std::int16_t add(std::int16_t a, std::int16_t b) { return narrow(std::int32_t{a} + b); }
-constexpr std::int16_t sub(std::int16_t a, std::int16_t b) { return narrow(std::int32_t{a} - b); }
+constexpr std::int16_t add(std::int16_t a, std::int16_t b) {
+    return narrow(std::int32_t{a} + b);
+}
+constexpr std::int16_t sub(std::int16_t a, std::int16_t b) {
+    return narrow(std::int32_t{a} - b);
+}
 
 }  // namespace checked16

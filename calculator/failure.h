@@ -10,8 +10,7 @@ public:
     static constexpr int kInvalidCall = 5;  // a date the date service cannot compose
     static constexpr int kOverflow = 6;     // a 16-bit sum out of range
 
-    Failure(int number, const std::string& description)
-        : std::runtime_error(description), number_(number) {}
+    Failure(int number, const std::string& description) : std::runtime_error(description), number_(number) {}
 
     int number() const noexcept { return number_; }
     std::string description() const { return what(); }

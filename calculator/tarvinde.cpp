@@ -41,10 +41,9 @@ struct GallicEaster {
 };
 
 constexpr std::array<GallicEaster, 20> kGallicEaster{{
-    {475, 13, 4}, {495, 2, 4},  {496, 21, 4}, {499, 18, 4}, {516, 10, 4},
-    {536, 30, 3}, {550, 17, 4}, {577, 18, 4}, {594, 18, 4}, {596, 25, 3},
-    {645, 17, 4}, {740, 17, 4}, {743, 21, 4}, {760, 13, 4}, {763, 10, 4},
-    {767, 22, 3}, {780, 2, 4},  {783, 30, 3}, {784, 18, 4}, {786, 26, 3},
+    {475, 13, 4}, {495, 2, 4},  {496, 21, 4}, {499, 18, 4}, {516, 10, 4}, {536, 30, 3}, {550, 17, 4},
+    {577, 18, 4}, {594, 18, 4}, {596, 25, 3}, {645, 17, 4}, {740, 17, 4}, {743, 21, 4}, {760, 13, 4},
+    {763, 10, 4}, {767, 22, 3}, {780, 2, 4},  {783, 30, 3}, {784, 18, 4}, {786, 26, 3},
 }};
 
 struct DayMonth {
@@ -189,11 +188,10 @@ std::string Tarvinde::HemelvaartDag(int16_t CYear) const {
     return guarded("HemelvaartDag", [&] {
         const int16_t m = EasternMonth(CYear);
         const int16_t d = EasternDay(CYear);
-        const DayMonth ascension =
-            m == 3 ? (d <= 22 ? DayMonth{static_cast<int16_t>(d + 39 - 31), 4}
-                              : DayMonth{static_cast<int16_t>(d + 39 - 61), 5})
-                   : (d <= 22 ? DayMonth{static_cast<int16_t>(d + 39 - 30), 5}
-                              : DayMonth{static_cast<int16_t>(d + 39 - 61), 6});
+        const DayMonth ascension = m == 3 ? (d <= 22 ? DayMonth{static_cast<int16_t>(d + 39 - 31), 4}
+                                                     : DayMonth{static_cast<int16_t>(d + 39 - 61), 5})
+                                          : (d <= 22 ? DayMonth{static_cast<int16_t>(d + 39 - 30), 5}
+                                                     : DayMonth{static_cast<int16_t>(d + 39 - 61), 6});
         return Weekdag(ascension.day, ascension.month, CYear);
     });
 }
@@ -202,11 +200,10 @@ std::string Tarvinde::PinksterenDag(int16_t CYear) const {
     return guarded("PinksterenDag", [&] {
         const int16_t d = EasternDay(CYear);
         const int16_t m = EasternMonth(CYear);
-        const DayMonth whitsun =
-            m == 3 ? (d > 12 ? DayMonth{static_cast<int16_t>(d + 49 - 61), 5}
-                             : DayMonth{static_cast<int16_t>(d + 49 - 31), 4})
-                   : (d > 12 ? DayMonth{static_cast<int16_t>(d + 49 - 61), 6}
-                             : DayMonth{static_cast<int16_t>(d + 49 - 30), 5});
+        const DayMonth whitsun = m == 3 ? (d > 12 ? DayMonth{static_cast<int16_t>(d + 49 - 61), 5}
+                                                  : DayMonth{static_cast<int16_t>(d + 49 - 31), 4})
+                                        : (d > 12 ? DayMonth{static_cast<int16_t>(d + 49 - 61), 6}
+                                                  : DayMonth{static_cast<int16_t>(d + 49 - 30), 5});
         return Weekdag(whitsun.day, whitsun.month, CYear);
     });
 }
@@ -220,10 +217,9 @@ std::string Tarvinde::Aswoensdag(int16_t CYear) const {
         const int16_t february = IsSchrikkeljaar(CYear) != 0 ? 29 : 28;
         // From March day D, 46 days back is February day D + february - 46;
         // from April day D it is March day D - 15, or February when that is < 1.
-        const DayMonth ash =
-            m == 3 ? DayMonth{static_cast<int16_t>(d + february - 46), 2}
-                   : (d > 15 ? DayMonth{static_cast<int16_t>(d - 15), 3}
-                             : DayMonth{static_cast<int16_t>(d + 31 + february - 46), 2});
+        const DayMonth ash = m == 3 ? DayMonth{static_cast<int16_t>(d + february - 46), 2}
+                                    : (d > 15 ? DayMonth{static_cast<int16_t>(d - 15), 3}
+                                              : DayMonth{static_cast<int16_t>(d + 31 + february - 46), 2});
         return Weekdag(ash.day, ash.month, CYear);
     });
 }
