@@ -12,7 +12,7 @@ FUZZ_SECONDS ?= 60
 JOBS    ?= $(shell nproc)
 PREFIX  ?= /usr/local
 
-.PHONY: deps build test run bench fuzz screenshot install lint clean
+.PHONY: deps build test run display bench fuzz screenshot install lint clean
 
 deps:
 	@scripts/install-deps.sh $(PACKAGES)
@@ -29,12 +29,15 @@ test: build
 	cmake --build $(ASAN) -j $(JOBS)
 	cd $(ASAN) && UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure -j $(JOBS)
 
-run: build
+# Without a display there is nothing to open: say so before installing or building.
+run: display build
+	$(BUILD)/app/tarvinde
+
+display:
 	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
-	  echo "No display (DISPLAY and WAYLAND_DISPLAY are unset): the window cannot open here; 'make screenshot' renders it to docs/ instead."; \
+	  echo "No display (DISPLAY and WAYLAND_DISPLAY are unset): the window cannot open here; 'make screenshot' renders it to docs/ instead." >&2; \
 	  exit 1; \
 	fi
-	$(BUILD)/app/tarvinde
 
 bench: deps
 	cmake -S . -B $(RELEASE) -DCMAKE_BUILD_TYPE=Release -DTARVINDE_BENCH=ON -DBUILD_TESTING=OFF

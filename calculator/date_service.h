@@ -1,8 +1,8 @@
 #pragma once
 
 // The date service: composes a date from year, month and day with carrying, and
-// writes it in Dutch. It serves the years 100 to 9999, as the date service of the
-// original platform did; anything else is a Failure::invalidCall().
+// writes it in Dutch. It serves the years 100 to 9999; anything else is a
+// Failure::invalidCall().
 
 #include <string>
 

@@ -145,6 +145,30 @@ private slots:
         QVERIFY(!window_->windowIcon().isNull());
     }
 
+    // The captions are the program's own texts, to the last dot.
+    void captionsAsTheyStand() {
+        const QList<QPair<const char*, QString>> labels{
+            {"lblSchrikkeljaar", QStringLiteral("Schrikkeljaar ....")},
+            {"lblNieuwjaar", QStringLiteral("Nieuwjaar .........")},
+            {"lblAswoensdag", QStringLiteral("Aswoensdag ....")},
+            {"lblPalmzondag", QStringLiteral("Palmzondag .....")},
+            {"lblPasen", QStringLiteral("Pasen (Rome)..")},
+            {"lblHemelvaart", QStringLiteral("Hemelvaart ......")},
+            {"lblPinksteren", QStringLiteral("Pinksteren ........")},
+            {"lblOLVtenHemelopneming", QStringLiteral("OLV ten Hemel .")},
+            {"lblAllerheiligen", QStringLiteral("Allerheiligen .....")},
+            {"lblAllerzielen", QStringLiteral("Allerzielen ........")},
+            {"lblKerstmis", QStringLiteral("Kerstmis ............")},
+            {"lblOudjaarsavond", QStringLiteral("Oudjaarsavond .")},
+            {"LblZoekWeekdag", QStringLiteral("Zoek weekdag >")},
+            {"LblDagnr", QStringLiteral("Dag =")},
+            {"Label1", QStringLiteral("Maand =")},
+        };
+        for (const auto& [name, caption] : labels) QCOMPARE(find<QLabel>(name)->text(), caption);
+        QCOMPARE(find<QPushButton>("cmdPlus1")->text(), QStringLiteral("&Plus"));
+        QCOMPARE(find<QPushButton>("CmdMin1")->text(), QStringLiteral("&Min"));
+        QCOMPARE(find<QCheckBox>("Schrikkeljaar")->text(), QStringLiteral("Check1"));
+    }
     // clang-format off
     void refreshesAcceptedYears_data() {
         QTest::addColumn<QString>("typed");
