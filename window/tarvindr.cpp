@@ -251,39 +251,38 @@ void Tarvindr::WelkJaar_Change() {
     showWeekday(calculator);
 
     // The calendar rows follow the exact value, so 1582.4 is already Gregorian.
-    if (*x > kReformYear) {
-        TxtKalender_->setText(QStringLiteral("Gregoriaans"));
-        Label3_->setText(QString::fromUtf8(kGregorianRule));
-        lblPasenGallie_->setText(QString::fromUtf8(kGaulCaption));
-        setText(txtPasenGallie_, calculator.PasenGallie(y));
-    } else if (*x == kReformYear) {
+    if (*x == kReformYear) {
         TxtKalender_->setText(QStringLiteral("Juliaans"));
         lblPasenGallie_->setText(QString::fromUtf8(kReformCaption));
         txtPasenGallie_->setText(QString::fromUtf8(kReformNote));
         Label3_->setText(QString::fromUtf8(kReformYearRule));
     } else {
-        TxtKalender_->setText(QStringLiteral("Juliaans"));
-        Label3_->setText(QString::fromUtf8(kJulianRule));
+        const bool gregorian = *x > kReformYear;
+        TxtKalender_->setText(gregorian ? QStringLiteral("Gregoriaans") : QStringLiteral("Juliaans"));
+        Label3_->setText(QString::fromUtf8(gregorian ? kGregorianRule : kJulianRule));
         lblPasenGallie_->setText(QString::fromUtf8(kGaulCaption));
         setText(txtPasenGallie_, calculator.PasenGallie(y));
     }
 }
 
 void Tarvindr::CmdMin1_Click() {
-    // A year box that is empty or holds no number is left as it is.
-    const std::optional<double> x = numberIn(WelkJaar_);
-    if (!x) return;
-    setText(WelkJaar_, numberToText(*x - 1));  // runs the refresh
-    const std::optional<double> stepped = numberIn(WelkJaar_);
-    if (stepped && *stepped < kFirstYear) WelkJaar_->setText(QStringLiteral("100"));
+    stepYear(-1);
 }
 
 void Tarvindr::cmdPlus1_Click() {
+    stepYear(+1);
+}
+
+// Writes the year one step on, then pulls it back to the bound on the side it
+// stepped towards; each write runs the refresh. Only that one side is corrected.
+void Tarvindr::stepYear(int step) {
+    // A year box that is empty or holds no number is left as it is.
     const std::optional<double> x = numberIn(WelkJaar_);
     if (!x) return;
-    setText(WelkJaar_, numberToText(*x + 1));  // runs the refresh
+    setText(WelkJaar_, numberToText(*x + step));
+    const double bound = step < 0 ? kFirstYear : kLastYear;
     const std::optional<double> stepped = numberIn(WelkJaar_);
-    if (stepped && *stepped > kLastYear) WelkJaar_->setText(QStringLiteral("2100"));
+    if (stepped && (*stepped - bound) * step > 0) setText(WelkJaar_, numberToText(bound));
 }
 
 void Tarvindr::TxtDag_Change() {

@@ -47,6 +47,7 @@ private:
     void buildControls();
     void buildMenus();
     void connectHandlers();
+    void stepYear(int step);
     void finderChanged(QLineEdit* box, int upperBound);
     void showWeekday(const Tarvinde& calculator);
 
