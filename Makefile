@@ -64,6 +64,7 @@ screenshot: deps
 	cmake --build $(BUILD) -j $(JOBS) --target tarvinde_screenshot
 	$(SHOT) 2000 docs/screenshot.png
 	$(SHOT) 1582 docs/screenshot-1582.png
+	$(SHOT) 210 2101 docs/screenshot-refused.png
 	QT_SCALE_FACTOR=2 $(SHOT) 2000 docs/screenshot-2x.png
 
 install: build

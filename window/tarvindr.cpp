@@ -49,7 +49,7 @@ constexpr std::array<FeastRow, 12> kFeastRows{{
 
 constexpr double kFirstYear = 100;
 constexpr double kLastYear = 2100;
-constexpr double kReformYear = 1582;
+constexpr std::int16_t kReformYear = 1582;
 
 constexpr const char* kGaulCaption = "Pasen in Gallië";
 constexpr const char* kReformCaption = "Kalenderwijziging 20/12 > 31/12  of  21/12 > 1/1/1583";
@@ -239,10 +239,16 @@ void Tarvindr::Form_Load() {
 
 void Tarvindr::WelkJaar_Change() {
     // An empty text, a text that is no number and a year outside 100..2100 are
-    // ignored: the boxes go on showing the last accepted year.
+    // ignored: the boxes go on showing the last accepted year. The year box says
+    // so for every such text but the empty one.
     const std::optional<double> x = numberIn(WelkJaar_);
-    if (!x || *x > kLastYear || *x < kFirstYear) return;
+    if (!x || *x > kLastYear || *x < kFirstYear) {
+        markYearRefused(!WelkJaar_->text().isEmpty());
+        return;
+    }
     const std::int16_t y = *toInt16(*x);  // fits: 99.5 < x < 2100.5
+    shownYear_ = y;
+    markYearRefused(false);
 
     const Tarvinde calculator(*messageBox_);
     Schrikkeljaar_->setChecked(calculator.IsSchrikkeljaar(y) == 1);
@@ -250,19 +256,36 @@ void Tarvindr::WelkJaar_Change() {
         setText(feastBoxes_[i], (calculator.*kFeastRows[i].feast)(y));
     showWeekday(calculator);
 
-    // The calendar rows follow the exact value, so 1582.4 is already Gregorian.
-    if (*x == kReformYear) {
+    // The calendar rows follow the rounded year, as the feast rows do: 1582.4 and
+    // 1581.5 are 1582 throughout.
+    if (y == kReformYear) {
         TxtKalender_->setText(QStringLiteral("Juliaans"));
         lblPasenGallie_->setText(QString::fromUtf8(kReformCaption));
         txtPasenGallie_->setText(QString::fromUtf8(kReformNote));
         Label3_->setText(QString::fromUtf8(kReformYearRule));
     } else {
-        const bool gregorian = *x > kReformYear;
+        const bool gregorian = y > kReformYear;
         TxtKalender_->setText(gregorian ? QStringLiteral("Gregoriaans") : QStringLiteral("Juliaans"));
         Label3_->setText(QString::fromUtf8(gregorian ? kGregorianRule : kJulianRule));
         lblPasenGallie_->setText(QString::fromUtf8(kGaulCaption));
         setText(txtPasenGallie_, calculator.PasenGallie(y));
     }
+}
+
+// A refused year text is shown in the error colour, and its tool tip and
+// accessible description name the year the rows still show.
+void Tarvindr::markYearRefused(bool refused) {
+    QPalette palette = WelkJaar_->parentWidget()->palette();
+    QString note;
+    if (refused) {
+        for (const auto group : {QPalette::Active, QPalette::Inactive})
+            palette.setColor(group, QPalette::Text, appearance::refusedTextColour());
+        note = QStringLiteral("Niet aanvaard: een jaartal van 100 tot 2100.");
+        if (shownYear_) note += QStringLiteral(" Getoond: %1").arg(*shownYear_);
+    }
+    WelkJaar_->setPalette(palette);
+    WelkJaar_->setToolTip(note);
+    WelkJaar_->setAccessibleDescription(note);
 }
 
 void Tarvindr::CmdMin1_Click() {
@@ -298,26 +321,31 @@ void Tarvindr::finderChanged(QLineEdit* box, int upperBound) {
         TxtCorrecteWeekdag_->clear();
         return;
     }
-    // Each correction runs this handler again, nested, on the corrected text.
+    // Each correction runs this handler again, nested, on the corrected text. In
+    // the box being typed in, the corrected text stays selected so that the next
+    // key replaces it: typing "05" gives 5, not the 15 of "1" followed by "5".
+    const auto correct = [box](const QString& text) {
+        box->setText(text);
+        if (box->hasFocus()) box->selectAll();
+    };
     if (const std::optional<double> value = numberIn(box); value && *value > upperBound)
-        box->setText(QString::number(upperBound));
-    if (const std::optional<double> value = numberIn(box); value && *value < 1)
-        box->setText(QStringLiteral("1"));
+        correct(QString::number(upperBound));
+    if (const std::optional<double> value = numberIn(box); value && *value < 1) correct(QStringLiteral("1"));
     showWeekday(Tarvinde(*messageBox_));
 }
 
-// The finder's answer for the three boxes, or an empty box when one of them
-// holds no 16-bit number or the calculator cannot name that day.
+// The finder's answer for its day and month in the year the rows show, or an
+// empty box when the day or month holds no 16-bit number or the calculator
+// cannot name that day.
 void Tarvindr::showWeekday(const Tarvinde& calculator) {
-    const std::optional<std::int16_t> year = int16In(WelkJaar_);
     const std::optional<std::int16_t> month = int16In(TxtMaand_);
     const std::optional<std::int16_t> day = int16In(TxtDag_);
-    if (!year || !month || !day) {
+    if (!shownYear_ || !month || !day) {
         TxtCorrecteWeekdag_->clear();
         return;
     }
     try {
-        setText(TxtCorrecteWeekdag_, calculator.Weekdag(*day, *month, *year));
+        setText(TxtCorrecteWeekdag_, calculator.Weekdag(*day, *month, *shownYear_));
     } catch (const Failure&) {
         TxtCorrecteWeekdag_->clear();
     }

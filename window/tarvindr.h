@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
 
 #include <QMainWindow>
 
@@ -50,9 +51,14 @@ private:
     void stepYear(int step);
     void finderChanged(QLineEdit* box, int upperBound);
     void showWeekday(const Tarvinde& calculator);
+    void markYearRefused(bool refused);
 
     std::unique_ptr<MessageBox> ownMessageBox_;
     MessageBox* messageBox_;
+
+    // The rounded year the rows show: the last one the year refresh accepted. The
+    // finder answers for it, and a refused year text names it.
+    std::optional<std::int16_t> shownYear_;
 
     QLineEdit* WelkJaar_ = nullptr;
     QLineEdit* TxtKalender_ = nullptr;
