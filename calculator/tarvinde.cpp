@@ -6,9 +6,11 @@
 
 #include "calendar.h"
 #include "checked16.h"
+#include "computus.h"
 #include "date_service.h"
 #include "dutch_names.h"
 #include "failure.h"
+#include "gallic_easter.h"
 
 namespace {
 
@@ -32,19 +34,6 @@ constexpr FixedFeast kAllerheiligen{"Allerheiligen", 1, 11, nullptr};
 constexpr FixedFeast kAllerzielen{"Allerzielen", 2, 11, nullptr};
 constexpr FixedFeast kKerstmis{"Kerstmis", 25, 12, " (? 4/1/1583)"};
 constexpr FixedFeast kOudjaarsavond{"Oudjaarsavond", 31, 12, " (? 21/12/1582)"};
-
-// Years in which Gaul kept Easter on another Sunday than Rome.
-struct GallicEaster {
-    int16_t year;
-    int16_t day;
-    int16_t month;
-};
-
-constexpr std::array<GallicEaster, 20> kGallicEaster{{
-    {475, 13, 4}, {495, 2, 4},  {496, 21, 4}, {499, 18, 4}, {516, 10, 4}, {536, 30, 3}, {550, 17, 4},
-    {577, 18, 4}, {594, 18, 4}, {596, 25, 3}, {645, 17, 4}, {740, 17, 4}, {743, 21, 4}, {760, 13, 4},
-    {763, 10, 4}, {767, 22, 3}, {780, 2, 4},  {783, 30, 3}, {784, 18, 4}, {786, 26, 3},
-}};
 
 struct DayMonth {
     int16_t day;
@@ -103,24 +92,12 @@ std::int16_t Tarvinde::IsSchrikkeljaar(int16_t CYear) const {
     return CYear % 4 == 0 ? 1 : 0;
 }
 
-// Easter number: days from 28 March to Easter Sunday. The Gregorian branch is
-// Oudin's method; the Julian branch the classical Julian computus.
+// Easter number: days from 28 March to Easter Sunday, by the computus of the
+// year's calendar.
 std::int16_t Tarvinde::PaasdatumPreCal(int16_t CYear) const {
-    const std::int64_t y = CYear;
-    const std::int64_t g = y % 19;  // % keeps the dividend's sign, as the rule wants
-    std::int64_t i = 0;
-    std::int64_t j = 0;
-    if (CYear < kFirstGregorianYear) {
-        i = (19 * g + 15) % 30;
-        j = (y + floorDiv(y, 4) + i) % 7;
-    } else {
-        const std::int64_t c = floorDiv(y, 100);
-        const std::int64_t h = (c - floorDiv(c, 4) - floorDiv(8 * c + 13, 25) + 19 * g + 15) % 30;
-        // Keeps the Paschal full moon on or before 18 April.
-        i = h - floorDiv(h, 28) * (1 - floorDiv(h, 28) * floorDiv(29, h + 1) * floorDiv(21 - g, 11));
-        j = (y + floorDiv(y, 4) + i + 2 - c + floorDiv(c, 4)) % 7;
-    }
-    return checked16::narrow(static_cast<std::int32_t>(i - j));
+    const std::int64_t number = CYear < kFirstGregorianYear ? computus::julianEasterNumber(CYear)
+                                                            : computus::gregorianEasterNumber(CYear);
+    return checked16::narrow(static_cast<std::int32_t>(number));
 }
 
 std::int16_t Tarvinde::EasternMonth(int16_t CYear) const {
@@ -226,9 +203,8 @@ std::string Tarvinde::Aswoensdag(int16_t CYear) const {
 
 std::string Tarvinde::PasenGallie(int16_t CYear) const {
     return guarded("PasenDag", [&] {
-        const auto* entry = std::find_if(kGallicEaster.begin(), kGallicEaster.end(),
-                                         [&](const GallicEaster& e) { return e.year == CYear; });
-        if (entry == kGallicEaster.end()) return std::string{" idem Pasen Rome"};
+        const gallic_easter::Entry* entry = gallic_easter::find(CYear);
+        if (entry == nullptr) return std::string{" idem Pasen Rome"};
         return Weekdag(entry->day, entry->month, CYear);
     });
 }

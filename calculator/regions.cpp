@@ -1,0 +1,197 @@
+#include "regions.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdio>
+#include <limits>
+#include <tuple>
+
+#include "computus.h"
+#include "date_service.h"
+#include "dutch_names.h"
+
+namespace regions {
+
+namespace {
+
+using calendar::Date;
+
+constexpr std::optional<Date> none = std::nullopt;
+
+// One row per region: id, menu name, short name, last Julian day (Julian date),
+// first Gregorian day (Gregorian date), always Gregorian, source.
+// clang-format off
+constexpr auto kRegions = std::to_array<Region>({
+    {"zuidelijke-nederlanden", "Zuidelijke Nederlanden", "Z. Nederlanden", Date{1582, 12, 21}, Date{1583, 1, 1}, false,
+     "de kalender die het venster altijd toonde; elders 20/12 > 31/12/1582"},
+    {"staten-generaal", "Staten-Generaal (edict van Anjou)", "Staten-Generaal", Date{1582, 12, 14}, Date{1582, 12, 25}, false,
+     "plakkaat van de hertog van Anjou, 10 december 1582 (Staten-Generaal, Zeeland, Brabantse en Vlaamse steden aan hun zijde)"},
+    {"holland", "Holland", "Holland", Date{1583, 1, 1}, Date{1583, 1, 12}, false, ""},
+    {"luik", "Prinsbisdom Luik", "Luik", Date{1583, 2, 10}, Date{1583, 2, 21}, false, "sommige auteurs geven 1589"},
+    {"gelderland", "Gelderland", "Gelderland", Date{1700, 6, 30}, Date{1700, 7, 12}, false,
+     "de bronnen verschillen over de dag"},
+    {"utrecht-overijssel", "Utrecht, Overijssel", "Utrecht", Date{1700, 11, 30}, Date{1700, 12, 12}, false,
+     "bekendmaking van de Staten van Utrecht, 24 juli 1700"},
+    {"friesland-groningen", "Friesland, Groningen", "Friesland", Date{1700, 12, 31}, Date{1701, 1, 12}, false,
+     "de stad Groningen was van 1583 tot 1594 Gregoriaans; niet nagebootst"},
+    {"drenthe", "Drenthe", "Drenthe", Date{1701, 4, 30}, Date{1701, 5, 12}, false, ""},
+    {"rome", "Rome, Italië, Spanje, Portugal, Polen", "Rome", Date{1582, 10, 4}, Date{1582, 10, 15}, false,
+     "bul Inter gravissimas, 24 februari 1582"},
+    {"frankrijk", "Frankrijk", "Frankrijk", Date{1582, 12, 9}, Date{1582, 12, 20}, false,
+     "lettres patentes van Hendrik III, november 1582"},
+    {"duitsland-protestants", "Protestantse Duitse staten, Denemarken, Noorwegen", "Duitsland (prot.)",
+     Date{1700, 2, 18}, Date{1700, 3, 1}, false,
+     "Pasen volgde er van 1700 tot 1775 astronomische tafels; niet nagebootst"},
+    {"groot-brittannie", "Groot-Brittannië en zijn koloniën", "Groot-Brittannië", Date{1752, 9, 2}, Date{1752, 9, 14}, false,
+     "Calendar Act 1750; het jaar begon er tot 1751 op 25 maart; niet nagebootst"},
+    {"zweden", "Zweden", "Zweden", Date{1753, 2, 17}, Date{1753, 3, 1}, false,
+     "eigen kalender van 1700 tot 1712; niet nagebootst"},
+    {"juliaans", "Juliaanse kalender (altijd)", "Juliaans", none, none, false, "nooit overgegaan"},
+    {"gregoriaans", "Gregoriaanse kalender (altijd, ISO 8601)", "Gregoriaans", none, none, true,
+     "altijd Gregoriaans, ook vóór 1582 (proleptisch), zoals ISO 8601 en TEI @when"},
+});
+// clang-format on
+
+// Far beyond every date the program names, yet safe to add days to.
+constexpr std::int64_t kNever = std::numeric_limits<std::int64_t>::max() / 4;
+
+// The years std::chrono can hold, with room for a carried month or two.
+constexpr std::int64_t kYearLimit = 32000;
+
+constexpr bool isJulianLeap(std::int64_t y) {
+    return y % 4 == 0;
+}
+constexpr bool isGregorianLeap(std::int64_t y) {
+    return y % 4 == 0 && (y % 100 != 0 || y % 400 == 0);
+}
+constexpr int monthLength(bool leap, int month) {
+    constexpr std::array<int, 12> kLengths{31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    return month == 2 && leap ? 29 : kLengths.at(static_cast<std::size_t>(month - 1));
+}
+
+constexpr auto asTuple(const Date& d) {
+    return std::tuple{d.year, d.month, d.day};
+}
+
+}  // namespace
+
+std::span<const Region> all() {
+    return kRegions;
+}
+
+const Region& defaultRegion() {
+    return kRegions.front();
+}
+
+const Region* find(std::string_view id) {
+    const auto* found =
+        std::find_if(kRegions.begin(), kRegions.end(), [&](const Region& r) { return r.id == id; });
+    return found == kRegions.end() ? nullptr : &*found;
+}
+
+std::string knownIds() {
+    std::string ids;
+    for (const Region& r : kRegions) {
+        if (!ids.empty()) ids += ", ";
+        ids += r.id;
+    }
+    return ids;
+}
+
+std::int64_t lastJulianDay(const Region& region) {
+    if (region.lastJulian)
+        return calendar::daysFromJulian(region.lastJulian->year, region.lastJulian->month,
+                                        region.lastJulian->day);
+    return region.alwaysGregorian ? -kNever : kNever;
+}
+
+std::int64_t firstGregorianDay(const Region& region) {
+    return lastJulianDay(region) + 1;
+}
+
+bool isJulian(const Region& region, std::int64_t day) {
+    return day <= lastJulianDay(region);
+}
+
+Date dateOf(const Region& region, std::int64_t day) {
+    return isJulian(region, day) ? calendar::julianFromDays(day) : calendar::gregorianFromDays(day);
+}
+
+std::optional<Reading> readDate(const Region& region, std::int64_t year, int month, int day) {
+    if (month < 1 || month > 12 || day < 1 || year < -kYearLimit || year > kYearLimit) return std::nullopt;
+    const bool julianExists = day <= monthLength(isJulianLeap(year), month);
+    const bool gregorianExists = day <= monthLength(isGregorianLeap(year), month);
+    if (julianExists) {
+        const std::int64_t julian = calendar::daysFromJulian(year, month, day);
+        if (julian <= lastJulianDay(region)) return Reading{julian, true, false};
+    }
+    if (gregorianExists) {
+        const std::int64_t gregorian = calendar::daysFromGregorian(year, month, day);
+        if (gregorian >= firstGregorianDay(region)) return Reading{gregorian, false, false};
+    }
+    // Between the two days as a date: skipped. Only a region that switched has such dates.
+    if (julianExists && region.lastJulian && region.firstGregorian) {
+        const auto written = std::tuple{year, month, day};
+        if (written > asTuple(*region.lastJulian) && written < asTuple(*region.firstGregorian))
+            return Reading{calendar::daysFromJulian(year, month, day), true, true};
+    }
+    return std::nullopt;
+}
+
+std::int64_t easterDay(const Region& region, std::int64_t year) {
+    const std::int64_t gregorian = computus::gregorianEaster(year);
+    return gregorian >= firstGregorianDay(region) ? gregorian : computus::julianEaster(year);
+}
+
+bool isLeapYear(const Region& region, std::int64_t year) {
+    const std::optional<Reading> leapDay = readDate(region, year, 2, 29);
+    return leapDay && !leapDay->skipped;
+}
+
+std::optional<std::int64_t> reformYear(const Region& region) {
+    if (!region.lastJulian) return std::nullopt;
+    return calendar::julianFromDays(lastJulianDay(region) + 1).year;
+}
+
+int skippedDates(const Region& region) {
+    if (!region.firstGregorian) return 0;
+    const Date& first = *region.firstGregorian;
+    return static_cast<int>(calendar::daysFromJulian(first.year, first.month, first.day) -
+                            firstGregorianDay(region));
+}
+
+namespace {
+
+std::string weekdayName(std::int64_t day) {
+    return std::string{dutch::kWeekdays.at(static_cast<std::size_t>(calendar::weekdayOfDays(day)))};
+}
+
+}  // namespace
+
+std::string dayText(const Region& region, std::int64_t day) {
+    return weekdayName(day) + ' ' + date_service::dayMonthYear(dateOf(region, day));
+}
+
+std::string numericDate(const Date& date) {
+    return std::to_string(date.day) + '/' + std::to_string(date.month) + '/' + std::to_string(date.year);
+}
+
+std::string fixedDateText(const Region& region, std::int64_t year, int month, int day,
+                          bool noteLastJulianDay) {
+    const std::optional<Reading> reading = readDate(region, year, month, day);
+    if (!reading) return {};
+    if (!reading->skipped) return dayText(region, reading->day);
+    std::string text = weekdayName(reading->day) + ' ' + date_service::dayMonthYear(Date{year, month, day});
+    const Date noted = noteLastJulianDay ? *region.lastJulian : calendar::gregorianFromDays(reading->day);
+    return text + " (? " + numericDate(noted) + ')';
+}
+
+std::string isoDate(std::int64_t day) {
+    const Date date = calendar::gregorianFromDays(day);
+    std::array<char, 32> buffer{};
+    std::snprintf(buffer.data(), buffer.size(), "%04lld-%02d-%02d", static_cast<long long>(date.year),
+                  date.month, date.day);
+    return buffer.data();
+}
+
+}  // namespace regions

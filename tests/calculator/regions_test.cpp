@@ -1,0 +1,371 @@
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "failure.h"
+#include "reference.h"
+#include "regions.h"
+#include "tarvinde.h"
+#include "year_view.h"
+
+namespace {
+
+using year_view::Feast;
+
+const regions::Region& region(std::string_view id) {
+    const regions::Region* r = regions::find(id);
+    if (r == nullptr) throw std::invalid_argument(std::string{id});
+    return *r;
+}
+
+// Serial day numbers and Julian day numbers differ by a constant.
+std::int64_t serial(ref::Cal cal, ref::i64 d, ref::i64 m, ref::i64 y) {
+    return ref::jdn(cal, d, m, y) - ref::jdn(ref::Cal::Gregorian, 1, 1, 1970);
+}
+
+TEST(Regions, EverySwitchIsOneDayToTheNext) {
+    int switching = 0;
+    for (const regions::Region& r : regions::all()) {
+        ASSERT_EQ(r.lastJulian.has_value(), r.firstGregorian.has_value()) << r.id;
+        if (!r.lastJulian) continue;
+        ++switching;
+        const auto& last = *r.lastJulian;
+        const auto& first = *r.firstGregorian;
+        EXPECT_EQ(ref::jdn(ref::Cal::Julian, last.day, last.month, last.year) + 1,
+                  ref::jdn(ref::Cal::Gregorian, first.day, first.month, first.year))
+            << r.id;
+        EXPECT_EQ(regions::lastJulianDay(r), serial(ref::Cal::Julian, last.day, last.month, last.year))
+            << r.id;
+        EXPECT_TRUE(regions::isJulian(r, regions::lastJulianDay(r))) << r.id;
+        EXPECT_FALSE(regions::isJulian(r, regions::firstGregorianDay(r))) << r.id;
+    }
+    EXPECT_EQ(switching, 13);
+    EXPECT_EQ(regions::all().size(), 15U);
+    EXPECT_EQ(regions::defaultRegion().id, "zuidelijke-nederlanden");
+    EXPECT_EQ(regions::find("nergens"), nullptr);
+}
+
+TEST(Regions, SkippedDatesAndReformYears) {
+    struct Case {
+        const char* id;
+        int reformYear;
+        int skipped;
+    };
+    // Counted by hand on the calendar: from the day after the last Julian day to
+    // the day before the first Gregorian one, Julian 29 February 1700 included.
+    const std::vector<Case> cases{
+        {"zuidelijke-nederlanden", 1582, 10},
+        {"staten-generaal", 1582, 10},
+        {"holland", 1583, 10},
+        {"luik", 1583, 10},
+        {"gelderland", 1700, 11},
+        {"utrecht-overijssel", 1700, 11},
+        {"friesland-groningen", 1701, 11},
+        {"drenthe", 1701, 11},
+        {"rome", 1582, 10},
+        {"frankrijk", 1582, 10},
+        {"duitsland-protestants", 1700, 11},
+        {"groot-brittannie", 1752, 11},
+        {"zweden", 1753, 11},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(regions::reformYear(region(c.id)), c.reformYear) << c.id;
+        EXPECT_EQ(regions::skippedDates(region(c.id)), c.skipped) << c.id;
+    }
+    EXPECT_FALSE(regions::reformYear(region("juliaans")));
+    EXPECT_FALSE(regions::reformYear(region("gregoriaans")));
+}
+
+TEST(Regions, ReadingOfWrittenDates) {
+    struct Case {
+        const char* id;
+        int d, m, y;
+        enum { Julian, Gregorian, Skipped, None } expected;
+        ref::Cal dayIn;  // the calendar whose reading gives the day
+    };
+    using enum ref::Cal;
+    const std::vector<Case> cases{
+        {"holland", 1, 1, 1583, Case::Julian, Julian},
+        {"holland", 2, 1, 1583, Case::Skipped, Julian},
+        {"holland", 11, 1, 1583, Case::Skipped, Julian},
+        {"holland", 12, 1, 1583, Case::Gregorian, Gregorian},
+        {"holland", 29, 2, 1700, Case::None, Gregorian},
+        {"friesland-groningen", 29, 2, 1700, Case::Julian, Julian},
+        {"duitsland-protestants", 29, 2, 1700, Case::Skipped, Julian},
+        {"juliaans", 29, 2, 1900, Case::Julian, Julian},
+        {"gregoriaans", 29, 2, 1500, Case::None, Gregorian},
+        {"gregoriaans", 1, 1, 1000, Case::Gregorian, Gregorian},
+        {"rome", 4, 10, 1582, Case::Julian, Julian},
+        {"rome", 10, 10, 1582, Case::Skipped, Julian},
+        {"rome", 15, 10, 1582, Case::Gregorian, Gregorian},
+        {"holland", 31, 4, 1600, Case::None, Gregorian},
+    };
+    for (const Case& c : cases) {
+        const auto reading = regions::readDate(region(c.id), c.y, c.m, c.d);
+        const std::string what = std::string{c.id} + " " + std::to_string(c.d) + "/" + std::to_string(c.m);
+        if (c.expected == Case::None) {
+            EXPECT_FALSE(reading) << what;
+            continue;
+        }
+        ASSERT_TRUE(reading) << what;
+        EXPECT_EQ(reading->day, serial(c.dayIn, c.d, c.m, c.y)) << what;
+        EXPECT_EQ(reading->skipped, c.expected == Case::Skipped) << what;
+        EXPECT_EQ(reading->julian, c.expected != Case::Gregorian) << what;
+    }
+}
+
+// The default region's year view against the calculator class, which computes
+// every row its own way, for every year the window accepts.
+TEST(YearView, DefaultRegionReproducesTheCalculator) {
+    ref::RecordingBox box;
+    const Tarvinde t(box);
+    using Op = std::string (Tarvinde::*)(std::int16_t) const;
+    const std::array<Op, year_view::kFeastCount> ops{
+        &Tarvinde::NieuwjaarDag,  &Tarvinde::Aswoensdag,    &Tarvinde::Palmzondag,   &Tarvinde::PaasDatum,
+        &Tarvinde::HemelvaartDag, &Tarvinde::PinksterenDag, &Tarvinde::OLVtenHemel,  &Tarvinde::Allerheiligen,
+        &Tarvinde::Allerzielen,   &Tarvinde::Kerstmis,      &Tarvinde::Oudjaarsavond};
+    int mismatches = 0;
+    for (std::int16_t y = 100; y <= 2100; ++y) {
+        const year_view::YearView view = year_view::build(y);
+        for (std::size_t i = 0; i < ops.size(); ++i) {
+            if (view.feasts[i] != (t.*ops[i])(y) && ++mismatches < 10)
+                ADD_FAILURE() << y << " row " << i << ": " << view.feasts[i];
+        }
+        EXPECT_EQ(view.leapYear, t.IsSchrikkeljaar(y) == 1) << y;
+        if (y != 1582) {
+            if (view.gallie != t.PasenGallie(y) && ++mismatches < 10)
+                ADD_FAILURE() << y << ": " << view.gallie;
+            EXPECT_EQ(view.gallieTitel, "Pasen in Gallië");
+            EXPECT_EQ(view.kalender, y < 1582 ? "Juliaans" : "Gregoriaans");
+            EXPECT_EQ(view.regel, y < 1582 ? "  jaartal veelvoud van 4"
+                                           : "  jaartal veelvoud van 4 of 400, niet van 100.");
+        }
+    }
+    EXPECT_TRUE(box.shown.empty());
+    const year_view::YearView reform = year_view::build(1582);
+    EXPECT_EQ(reform.kalender, "Juliaans");
+    EXPECT_EQ(reform.regel, "  jaren veelvoud van 4");
+    EXPECT_EQ(reform.gallieTitel, "Kalenderwijziging 20/12 > 31/12  of  21/12 > 1/1/1583");
+    EXPECT_EQ(reform.gallie, "10 dagen vervallen in december");
+}
+
+// Each region around its switch, worked out by hand on the two calendars.
+TEST(YearView, RegionsAroundTheirSwitch) {
+    struct Case {
+        const char* id;
+        int year;
+        const char* kalender;
+        bool leap;
+        const char* regel;
+        const char* gallieTitel;
+        const char* gallie;
+        std::vector<std::pair<Feast, const char*>> feasts;
+    };
+    constexpr const char* kJulianRule = "  jaartal veelvoud van 4";
+    constexpr const char* kGregorianRule = "  jaartal veelvoud van 4 of 400, niet van 100.";
+    constexpr const char* kGaul = "Pasen in Gallië";
+    constexpr const char* kIdem = " idem Pasen Rome";
+    const std::vector<Case> cases{
+        {"holland",
+         1582,
+         "Juliaans",
+         false,
+         kJulianRule,
+         kGaul,
+         kIdem,
+         {{Feast::Kerstmis, "dinsdag 25 december 1582"}, {Feast::Oudjaarsavond, "maandag 31 december 1582"}}},
+        {"holland",
+         1583,
+         "Overgangsjaar",
+         false,
+         "  Juliaans tot 1/1, daarna Gregoriaans",
+         "Kalenderwijziging 1/1 > 12/1/1583",
+         "10 dagen vervallen in januari",
+         {{Feast::Nieuwjaar, "dinsdag 1 januari 1583"},
+          {Feast::Pasen, "zondag 10 april 1583"},
+          {Feast::Kerstmis, "zondag 25 december 1583"}}},
+        {"holland",
+         1700,
+         "Gregoriaans",
+         false,
+         kGregorianRule,
+         kGaul,
+         kIdem,
+         {{Feast::Nieuwjaar, "vrijdag 1 januari 1700"}, {Feast::Pasen, "zondag 11 april 1700"}}},
+        {"luik",
+         1583,
+         "Overgangsjaar",
+         false,
+         "  Juliaans tot 10/2, daarna Gregoriaans",
+         "Kalenderwijziging 10/2 > 21/2/1583",
+         "10 dagen vervallen in februari",
+         {{Feast::Nieuwjaar, "dinsdag 1 januari 1583"},
+          {Feast::Aswoensdag, "woensdag 23 februari 1583"},
+          {Feast::Pasen, "zondag 10 april 1583"}}},
+        {"rome",
+         1582,
+         "Overgangsjaar",
+         false,
+         "  Juliaans tot 4/10, daarna Gregoriaans",
+         "Kalenderwijziging 4/10 > 15/10/1582",
+         "10 dagen vervallen in oktober",
+         {{Feast::Pasen, "zondag 15 april 1582"},
+          {Feast::Kerstmis, "zaterdag 25 december 1582"},
+          {Feast::Oudjaarsavond, "vrijdag 31 december 1582"}}},
+        {"staten-generaal",
+         1582,
+         "Overgangsjaar",
+         false,
+         "  Juliaans tot 14/12, daarna Gregoriaans",
+         "Kalenderwijziging 14/12 > 25/12/1582",
+         "10 dagen vervallen in december",
+         {{Feast::Kerstmis, "zaterdag 25 december 1582"},
+          {Feast::Oudjaarsavond, "vrijdag 31 december 1582"}}},
+        {"frankrijk",
+         1582,
+         "Overgangsjaar",
+         false,
+         "  Juliaans tot 9/12, daarna Gregoriaans",
+         "Kalenderwijziging 9/12 > 20/12/1582",
+         "10 dagen vervallen in december",
+         {}},
+        {"gelderland",
+         1700,
+         "Overgangsjaar",
+         true,
+         "  Juliaans tot 30/6, daarna Gregoriaans",
+         "Kalenderwijziging 30/6 > 12/7/1700",
+         "11 dagen vervallen in juli",
+         {{Feast::Nieuwjaar, "maandag 1 januari 1700"}, {Feast::Pasen, "zondag 31 maart 1700"}}},
+        {"utrecht-overijssel",
+         1700,
+         "Overgangsjaar",
+         true,
+         "  Juliaans tot 30/11, daarna Gregoriaans",
+         "Kalenderwijziging 30/11 > 12/12/1700",
+         "11 dagen vervallen in december",
+         {}},
+        {"friesland-groningen",
+         1700,
+         "Juliaans",
+         true,
+         kJulianRule,
+         kGaul,
+         kIdem,
+         {{Feast::Kerstmis, "woensdag 25 december 1700"}}},
+        {"friesland-groningen",
+         1701,
+         "Gregoriaans",
+         false,
+         kGregorianRule,
+         "Kalenderwijziging 31/12/1700 > 12/1/1701",
+         "11 dagen vervallen in januari",
+         {{Feast::Nieuwjaar, "woensdag 1 januari 1701 (? 12/1/1701)"}}},
+        {"drenthe",
+         1701,
+         "Overgangsjaar",
+         false,
+         "  Juliaans tot 30/4, daarna Gregoriaans",
+         "Kalenderwijziging 30/4 > 12/5/1701",
+         "11 dagen vervallen in mei",
+         {}},
+        {"duitsland-protestants",
+         1700,
+         "Overgangsjaar",
+         false,
+         "  Juliaans tot 18/2, daarna Gregoriaans",
+         "Kalenderwijziging 18/2 > 1/3/1700",
+         "11 dagen vervallen in februari",
+         // Easter by the Gregorian computus; Ash Wednesday, 46 days before, was still Julian.
+         {{Feast::Pasen, "zondag 11 april 1700"}, {Feast::Aswoensdag, "woensdag 14 februari 1700"}}},
+        {"groot-brittannie",
+         1752,
+         "Overgangsjaar",
+         true,
+         "  Juliaans tot 2/9, daarna Gregoriaans",
+         "Kalenderwijziging 2/9 > 14/9/1752",
+         "11 dagen vervallen in september",
+         {}},
+        {"zweden",
+         1753,
+         "Overgangsjaar",
+         false,
+         "  Juliaans tot 17/2, daarna Gregoriaans",
+         "Kalenderwijziging 17/2 > 1/3/1753",
+         "11 dagen vervallen in februari",
+         {}},
+        {"juliaans",
+         2000,
+         "Juliaans",
+         true,
+         kJulianRule,
+         kGaul,
+         kIdem,
+         {{Feast::Nieuwjaar, "vrijdag 1 januari 2000"}, {Feast::Pasen, "zondag 17 april 2000"}}},
+        {"juliaans", 1900, "Juliaans", true, kJulianRule, kGaul, kIdem, {}},
+        {"gregoriaans",
+         1000,
+         "Gregoriaans",
+         false,
+         kGregorianRule,
+         kGaul,
+         kIdem,
+         {{Feast::Nieuwjaar, "woensdag 1 januari 1000"}, {Feast::Pasen, "zondag 30 maart 1000"}}},
+        // Gaul's Easter of 475 was Julian 13 April, Gregorian (proleptic) 14 April.
+        {"gregoriaans", 475, "Gregoriaans", false, kGregorianRule, kGaul, "zondag 14 april 475", {}},
+    };
+    for (const Case& c : cases) {
+        const year_view::YearView view = year_view::build(c.year, region(c.id));
+        const std::string where = std::string{c.id} + " " + std::to_string(c.year);
+        EXPECT_EQ(view.kalender, c.kalender) << where;
+        EXPECT_EQ(view.leapYear, c.leap) << where;
+        EXPECT_EQ(view.regel, c.regel) << where;
+        EXPECT_EQ(view.gallieTitel, c.gallieTitel) << where;
+        EXPECT_EQ(view.gallie, c.gallie) << where;
+        for (const auto& [feast, text] : c.feasts) EXPECT_EQ(view.feast(feast), text) << where;
+    }
+}
+
+TEST(YearView, CopyLines) {
+    EXPECT_EQ(year_view::tabbedText(year_view::lines(year_view::build(2000))),
+              "Jaar\t2000\nKalender\tGregoriaans\nSchrikkeljaar\tja\n"
+              "Regel\tjaartal veelvoud van 4 of 400, niet van 100.\n"
+              "Nieuwjaar\tzaterdag 1 januari 2000\nAswoensdag\twoensdag 8 maart 2000\n"
+              "Palmzondag\tzondag 16 april 2000\nPasen (Rome)\tzondag 23 april 2000\n"
+              "Hemelvaart\tdonderdag 1 juni 2000\nPinksteren\tzondag 11 juni 2000\n"
+              "OLV ten Hemel\tdinsdag 15 augustus 2000\nAllerheiligen\twoensdag 1 november 2000\n"
+              "Allerzielen\tdonderdag 2 november 2000\nKerstmis\tmaandag 25 december 2000\n"
+              "Oudjaarsavond\tzondag 31 december 2000\nPasen in Gallië\tidem Pasen Rome\n");
+    const auto luik = year_view::lines(year_view::build(1583, region("luik")));
+    ASSERT_GE(luik.size(), 3U);
+    EXPECT_EQ(luik[1].caption, "Regio");
+    EXPECT_EQ(luik[1].text, "Prinsbisdom Luik");
+    EXPECT_EQ(luik.back().caption, "Kalenderwijziging 10/2 > 21/2/1583");
+}
+
+TEST(Finder, OtherRegionsCountFromTheFirstOfTheMonth) {
+    struct Case {
+        const char* id;
+        std::int16_t d, m, y;
+        const char* expected;
+    };
+    const std::vector<Case> cases{
+        {"holland", 15, 1, 1583, "zaterdag 15 januari 1583"},
+        {"holland", 45, 1, 1583, "maandag 14 februari 1583"},  // 44 Julian days after Julian 1 January
+        {"holland", 1, 1, 1583, "dinsdag 1 januari 1583"},
+        {"holland", 31, 2, 2001, "zaterdag 3 maart 2001"},
+        {"friesland-groningen", 29, 2, 1700, "donderdag 29 februari 1700"},
+        {"friesland-groningen", 5, 1, 1701,
+         "zondag 5 januari 1701"},  // skipped: Julian count, Julian reading
+        {"juliaans", 1, 1, 2000, "vrijdag 1 januari 2000"},
+        {"gregoriaans", 1, 1, 1000, "woensdag 1 januari 1000"},
+        {"rome", 1, 13, 1581, "maandag 1 januari 1582"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(year_view::weekdayText(region(c.id), c.d, c.m, c.y), c.expected) << c.id << " " << c.d;
+    EXPECT_THROW(year_view::weekdayText(region("holland"), 1, 1, 99), Failure);
+}
+
+}  // namespace
