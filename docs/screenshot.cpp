@@ -1,36 +1,69 @@
 // Renders the window into a PNG, for the README:
-//   tarvinde_screenshot YEAR... OUT.png
+//   tarvinde_screenshot [--open WHAT] YEAR... OUT.png
 // Each YEAR text is put into the year box in turn, as if typed over the last, so
-// that "210 2101" shows a refused year above the rows of 210.
+// that "210 2101" shows a refused year above the rows of 210. With --open, the
+// picture is of the screen with WHAT open over the window: a menu by its name
+// (MnuBestand, Help) or the help window (Kalenderinformatie).
 // Run it on a real display server (`make screenshot` uses Xvfb); QT_SCALE_FACTOR=2
 // gives the picture of a high-density screen.
 
 #include <cstdio>
 
+#include <QAction>
 #include <QApplication>
+#include <QDialog>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPixmap>
+#include <QScreen>
 #include <QTest>
 
 #include "tarvindr.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    if (argc < 3) {
-        std::fprintf(stderr, "usage: %s YEAR... OUT.png\n", argv[0]);
+    QStringList args = QApplication::arguments().mid(1);
+    QString open;
+    if (args.size() >= 2 && args.first() == QStringLiteral("--open")) {
+        open = args.at(1);
+        args = args.mid(2);
+    }
+    if (args.size() < 2) {
+        std::fprintf(stderr, "usage: %s [--open WHAT] YEAR... OUT.png\n", argv[0]);
         return 2;
     }
+    const QString out = args.takeLast();
     Tarvindr window;
-    for (int i = 1; i < argc - 1; ++i)
-        window.findChild<QLineEdit*>(QStringLiteral("WelkJaar"))->setText(QString::fromLocal8Bit(argv[i]));
+    for (const QString& year : args) window.findChild<QLineEdit*>(QStringLiteral("WelkJaar"))->setText(year);
+    window.move(0, 0);
     window.show();
     if (!QTest::qWaitForWindowExposed(&window)) {
         std::fprintf(stderr, "the window was never shown\n");
         return 1;
     }
     QTest::qWait(200);  // let the first paint settle
-    if (!window.grab().save(QString::fromLocal8Bit(argv[argc - 1]))) {
-        std::fprintf(stderr, "cannot write %s\n", argv[argc - 1]);
+
+    QPixmap picture;
+    if (open.isEmpty()) {
+        picture = window.grab();
+    } else {
+        if (auto* menu = window.findChild<QMenu*>(open)) {
+            window.menuBar()->setActiveAction(menu->menuAction());
+        } else if (auto* item = window.findChild<QAction*>(QStringLiteral("Mnu") + open)) {
+            item->trigger();
+        } else {
+            std::fprintf(stderr, "nothing called %s to open\n", qPrintable(open));
+            return 2;
+        }
+        QTest::qWait(500);
+        QRect shown = window.frameGeometry();
+        for (QWidget* top : QApplication::topLevelWidgets())
+            if (top->isVisible()) shown |= top->frameGeometry();
+        picture = window.screen()->grabWindow(0, shown.x(), shown.y(), shown.width(), shown.height());
+    }
+    if (!picture.save(out)) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(out));
         return 1;
     }
     return 0;

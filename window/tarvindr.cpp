@@ -7,56 +7,51 @@
 #include <vector>
 
 #include <QCheckBox>
+#include <QClipboard>
+#include <QDir>
+#include <QFileDialog>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPdfWriter>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
+#include <QSaveFile>
+#include <QShortcut>
+#include <QStandardPaths>
+#include <QWheelEvent>
 
 #include "appearance.h"
 #include "failure.h"
+#include "help_window.h"
 #include "layout.h"
 #include "number_text.h"
 #include "qt_message_box.h"
-#include "tarvinde.h"
+#include "regions.h"
 #include "window_settings.h"
+#include "year_sheet.h"
 
 namespace {
 
-using Feast = std::string (Tarvinde::*)(std::int16_t) const;
-
-struct FeastRow {
-    const char* box;
-    Feast feast;
+// The boxes of the eleven feast rows, in the order of year_view::Feast.
+constexpr std::array<const char*, year_view::kFeastCount> kFeastBoxes{
+    "Nieuwjaar",           "Aswoensdag",    "Palmzondag",  "Pasen",    "Hemelvaart",    "Pinksteren",
+    "OLVtenHemelopneming", "Allerheiligen", "Allerzielen", "Kerstmis", "Oudjaarsavond",
 };
 
-// Rows 2 to 13 of the year refresh, in the order they are written.
-constexpr std::array<FeastRow, 12> kFeastRows{{
-    {"Nieuwjaar", &Tarvinde::NieuwjaarDag},
-    {"Aswoensdag", &Tarvinde::Aswoensdag},
-    {"Palmzondag", &Tarvinde::Palmzondag},
-    {"Pasen", &Tarvinde::PaasDatum},
-    {"txtPasenGallie", &Tarvinde::PasenGallie},
-    {"Hemelvaart", &Tarvinde::HemelvaartDag},
-    {"Pinksteren", &Tarvinde::PinksterenDag},
-    {"OLVtenHemelopneming", &Tarvinde::OLVtenHemel},
-    {"Allerheiligen", &Tarvinde::Allerheiligen},
-    {"Allerzielen", &Tarvinde::Allerzielen},
-    {"Kerstmis", &Tarvinde::Kerstmis},
-    {"Oudjaarsavond", &Tarvinde::Oudjaarsavond},
-}};
+constexpr double kFirstYear = year_view::kFirstYear;
+constexpr double kLastYear = year_view::kLastYear;
 
-constexpr double kFirstYear = 100;
-constexpr double kLastYear = 2100;
-constexpr std::int16_t kReformYear = 1582;
+// Steps of the year box's keys and wheel.
+constexpr int kPageStep = 10;
+constexpr int kWheelNotch = 120;  // eighths of a degree: one notch of a common wheel
 
-constexpr const char* kGaulCaption = "Pasen in Gallië";
-constexpr const char* kReformCaption = "Kalenderwijziging 20/12 > 31/12  of  21/12 > 1/1/1583";
-constexpr const char* kReformNote = "10 dagen vervallen in december";
-constexpr const char* kGregorianRule = "  jaartal veelvoud van 4 of 400, niet van 100.";
-constexpr const char* kReformYearRule = "  jaren veelvoud van 4";
-constexpr const char* kJulianRule = "  jaartal veelvoud van 4";
+// Print and PDF leave this much paper free on every side.
+const QMarginsF kPageMargins(20, 20, 20, 20);  // millimetres
 
 int pixels(int twips) {
     return (twips + layout::kTwipsPerPixel / 2) / layout::kTwipsPerPixel;
@@ -199,29 +194,55 @@ void Tarvindr::buildControls() {
     find(&TxtDag_, "TxtDag");
     find(&TxtMaand_, "TxtMaand");
     find(&TxtCorrecteWeekdag_, "TxtCorrecteWeekdag");
-    for (std::size_t i = 0; i < kFeastRows.size(); ++i) find(&feastBoxes_[i], kFeastRows[i].box);
+    for (std::size_t i = 0; i < kFeastBoxes.size(); ++i) find(&feastBoxes_[i], kFeastBoxes[i]);
 
     // The Gaul box is named by whatever its label says: the caption changes in 1582.
     lblPasenGallie_->setBuddy(txtPasenGallie_);
 }
 
 void Tarvindr::buildMenus() {
+    const auto item = [this](QMenu* menu, const QString& text, const char* name, auto handler) {
+        QAction* action = menu->addAction(text);
+        action->setObjectName(QString::fromLatin1(name));
+        connect(action, &QAction::triggered, this, handler);
+        return action;
+    };
+
     QMenu* bestand = menuBar()->addMenu(QStringLiteral("&Bestand"));
     bestand->setObjectName(QStringLiteral("MnuBestand"));
-    QAction* close = bestand->addAction(QStringLiteral("&Close"));
-    close->setObjectName(QStringLiteral("MnuClose"));
+    item(bestand, QStringLiteral("&Kopiëren"), "MnuKopieren", &Tarvindr::MnuKopieren_Click)
+        ->setShortcuts(QKeySequence::Copy);
+    item(bestand, QStringLiteral("Af&drukken…"), "MnuAfdrukken", &Tarvindr::MnuAfdrukken_Click)
+        ->setShortcuts(QKeySequence::Print);
+    item(bestand, QStringLiteral("Als &PDF opslaan…"), "MnuPdf", &Tarvindr::MnuPdf_Click);
+    bestand->addSeparator();
+    // The indices are those of the menu items; their handlers receive and ignore them.
+    item(bestand, QStringLiteral("&Close"), "MnuClose", [this] { MnuClose_Click(1); });
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("Help"));
-    QAction* use = help->addAction(QStringLiteral("&use"));
-    use->setObjectName(QStringLiteral("MnuUse"));
-    QAction* about = help->addAction(QStringLiteral("&About"));
-    about->setObjectName(QStringLiteral("MnuAbout"));
+    item(help, QStringLiteral("&use"), "MnuUse", [this] { MnuUse_Click(3); });
+    item(help, QStringLiteral("&About"), "MnuAbout", &Tarvindr::MnuAbout_Click);
+    help->addSeparator();
+    item(help, QStringLiteral("&Kalenderinformatie"), "MnuKalenderinformatie",
+         &Tarvindr::MnuKalenderinformatie_Click)
+        ->setShortcut(QKeySequence(Qt::Key_F1));
 
-    // The indices are those of the menu items; their handlers receive and ignore them.
-    connect(close, &QAction::triggered, this, [this] { MnuClose_Click(1); });
-    connect(use, &QAction::triggered, this, [this] { MnuUse_Click(3); });
-    connect(about, &QAction::triggered, this, &Tarvindr::MnuAbout_Click);
+    // A right click anywhere on the client area offers the copy too; the entry
+    // boxes keep their own menu.
+    contextMenu_ = new QMenu(this);
+    contextMenu_->setObjectName(QStringLiteral("ContextMenu"));
+    item(contextMenu_, QStringLiteral("Kopiëren"), "ContextKopieren", &Tarvindr::MnuKopieren_Click);
+    QWidget* client = WelkJaar_->parentWidget();
+    client->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(client, &QWidget::customContextMenuRequested, this,
+            [this, client](const QPoint& at) { contextMenu_->popup(client->mapToGlobal(at)); });
+
+    // Two more ways out, as window shortcuts; the Close item keeps none.
+    for (const QKeyCombination key : {Qt::CTRL | Qt::Key_Q, Qt::CTRL | Qt::Key_W}) {
+        auto* shortcut = new QShortcut(QKeySequence(key), this);
+        connect(shortcut, &QShortcut::activated, this, &QWidget::close);
+    }
 }
 
 void Tarvindr::connectHandlers() {
@@ -230,7 +251,7 @@ void Tarvindr::connectHandlers() {
     connect(TxtMaand_, &QLineEdit::textChanged, this, &Tarvindr::TxtMaand_Change);
     connect(CmdMin1_, &QPushButton::clicked, this, &Tarvindr::CmdMin1_Click);
     connect(cmdPlus1_, &QPushButton::clicked, this, &Tarvindr::cmdPlus1_Click);
-    WelkJaar_->installEventFilter(this);
+    for (QLineEdit* box : {WelkJaar_, TxtDag_, TxtMaand_}) box->installEventFilter(this);
 }
 
 void Tarvindr::Form_Load() {
@@ -250,26 +271,16 @@ void Tarvindr::WelkJaar_Change() {
     shownYear_ = y;
     markYearRefused(false);
 
-    const Tarvinde calculator(*messageBox_);
-    Schrikkeljaar_->setChecked(calculator.IsSchrikkeljaar(y) == 1);
-    for (std::size_t i = 0; i < kFeastRows.size(); ++i)
-        setText(feastBoxes_[i], (calculator.*kFeastRows[i].feast)(y));
-    showWeekday(calculator);
-
-    // The calendar rows follow the rounded year, as the feast rows do: 1582.4 and
-    // 1581.5 are 1582 throughout.
-    if (y == kReformYear) {
-        TxtKalender_->setText(QStringLiteral("Juliaans"));
-        lblPasenGallie_->setText(QString::fromUtf8(kReformCaption));
-        txtPasenGallie_->setText(QString::fromUtf8(kReformNote));
-        Label3_->setText(QString::fromUtf8(kReformYearRule));
-    } else {
-        const bool gregorian = y > kReformYear;
-        TxtKalender_->setText(gregorian ? QStringLiteral("Gregoriaans") : QStringLiteral("Juliaans"));
-        Label3_->setText(QString::fromUtf8(gregorian ? kGregorianRule : kJulianRule));
-        lblPasenGallie_->setText(QString::fromUtf8(kGaulCaption));
-        setText(txtPasenGallie_, calculator.PasenGallie(y));
-    }
+    // Every row comes from the year view, the calendar rows included, so that
+    // 1582.4 and 1581.5 are 1582 throughout.
+    const year_view::YearView view = year_view::build(y);
+    Schrikkeljaar_->setChecked(view.leapYear);
+    for (std::size_t i = 0; i < feastBoxes_.size(); ++i) setText(feastBoxes_[i], view.feasts[i]);
+    showWeekday();
+    setText(TxtKalender_, view.kalender);
+    Label3_->setText(QString::fromStdString(view.regel));
+    lblPasenGallie_->setText(QString::fromStdString(view.gallieTitel));
+    setText(txtPasenGallie_, view.gallie);
 }
 
 // A refused year text is shown in the error colour, and its tool tip and
@@ -331,24 +342,103 @@ void Tarvindr::finderChanged(QLineEdit* box, int upperBound) {
     if (const std::optional<double> value = numberIn(box); value && *value > upperBound)
         correct(QString::number(upperBound));
     if (const std::optional<double> value = numberIn(box); value && *value < 1) correct(QStringLiteral("1"));
-    showWeekday(Tarvinde(*messageBox_));
+    showWeekday();
 }
 
-// The finder's answer for its day and month in the year the rows show, or an
-// empty box when the day or month holds no 16-bit number or the calculator
-// cannot name that day.
-void Tarvindr::showWeekday(const Tarvinde& calculator) {
+// The finder's answer for its day and month in the year the rows show; none
+// when the day or month holds no 16-bit number or no day can be named.
+std::optional<std::string> Tarvindr::finderAnswer() const {
     const std::optional<std::int16_t> month = int16In(TxtMaand_);
     const std::optional<std::int16_t> day = int16In(TxtDag_);
-    if (!shownYear_ || !month || !day) {
-        TxtCorrecteWeekdag_->clear();
-        return;
-    }
+    if (!shownYear_ || !month || !day) return std::nullopt;
     try {
-        setText(TxtCorrecteWeekdag_, calculator.Weekdag(*day, *month, *shownYear_));
+        return year_view::weekdayText(regions::defaultRegion(), *day, *month, *shownYear_);
     } catch (const Failure&) {
-        TxtCorrecteWeekdag_->clear();
+        return std::nullopt;
     }
+}
+
+void Tarvindr::showWeekday() {
+    setText(TxtCorrecteWeekdag_, finderAnswer().value_or(std::string{}));
+}
+
+std::vector<year_view::Line> Tarvindr::yearLines() const {
+    if (!shownYear_) return {};
+    std::vector<year_view::Line> lines = year_view::lines(year_view::build(*shownYear_));
+    if (const std::optional<std::string> answer = finderAnswer()) {
+        // The day and month as the finder used them, rounded: "2.5" is day 2.
+        lines.push_back(
+            {"weekdag",
+             "Weekdag " + std::to_string(*int16In(TxtDag_)) + "/" + std::to_string(*int16In(TxtMaand_)),
+             std::string{year_view::trimmed(*answer)}});
+    }
+    return lines;
+}
+
+void Tarvindr::MnuKopieren_Click() {
+    QGuiApplication::clipboard()->setText(QString::fromStdString(year_view::tabbedText(yearLines())));
+}
+
+void Tarvindr::MnuAfdrukken_Click() {
+    if (!shownYear_) return;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(year_sheet::title(*shownYear_));
+    printer.setPageMargins(kPageMargins, QPageLayout::Millimeter);
+    QPrintDialog dialog(&printer, this);
+    dialog.setWindowTitle(QStringLiteral("Afdrukken"));
+    if (dialog.exec() != QDialog::Accepted) return;
+    if (!printYear(printer))
+        messageBox_->show("Het jaar kon niet worden afgedrukt.", MessageBox::kCritical, "Tarvinde");
+}
+
+bool Tarvindr::printYear(QPrinter& printer) const {
+    return shownYear_ && year_sheet::render(printer, *shownYear_, yearLines());
+}
+
+void Tarvindr::MnuPdf_Click() {
+    if (!shownYear_) return;
+    QFileDialog dialog(this, QStringLiteral("Als PDF opslaan"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setNameFilter(QStringLiteral("PDF-bestanden (*.pdf)"));
+    dialog.setDefaultSuffix(QStringLiteral("pdf"));
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    dialog.setDirectory(QDir(documents).exists() ? documents : QDir::homePath());
+    dialog.selectFile(QStringLiteral("tarvinde-%1.pdf").arg(*shownYear_));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
+    const QString path = dialog.selectedFiles().constFirst();
+    if (!savePdf(path))
+        messageBox_->show(
+            "Het PDF-bestand kon niet worden geschreven:\r" + QDir::toNativeSeparators(path).toStdString(),
+            MessageBox::kCritical, "Tarvinde");
+}
+
+// Written to a temporary file that replaces the chosen one only when complete,
+// so that a failed save leaves an existing file as it was.
+bool Tarvindr::savePdf(const QString& path) const {
+    if (!shownYear_) return false;
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) return false;
+    bool rendered = false;
+    {
+        QPdfWriter writer(&file);
+        writer.setTitle(year_sheet::title(*shownYear_));
+        writer.setCreator(QStringLiteral("Tarvinde"));
+        writer.setPageSize(QPageSize(QPageSize::A4));
+        writer.setPageMargins(kPageMargins, QPageLayout::Millimeter);
+        rendered = year_sheet::render(writer, *shownYear_, yearLines());
+    }
+    if (!rendered) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+void Tarvindr::MnuKalenderinformatie_Click() {
+    if (!helpWindow_) helpWindow_ = new HelpWindow(this);
+    helpWindow_->show();
+    helpWindow_->raise();
+    helpWindow_->activateWindow();
 }
 
 void Tarvindr::MnuClose_Click(std::int16_t /*Index*/) {
@@ -371,19 +461,47 @@ void Tarvindr::MnuAbout_Click() {
 }
 
 bool Tarvindr::eventFilter(QObject* watched, QEvent* event) {
-    // Up and Down in the year box step the year like Plus and Min.
-    if (watched == WelkJaar_ && event->type() == QEvent::KeyPress) {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        if (key->modifiers() == Qt::NoModifier || key->modifiers() == Qt::KeypadModifier) {
-            if (key->key() == Qt::Key_Up) {
-                cmdPlus1_Click();
-                return true;
-            }
-            if (key->key() == Qt::Key_Down) {
-                CmdMin1_Click();
-                return true;
-            }
+    // A focused line edit claims Ctrl+C for itself. With text selected it copies
+    // that, as usual; with nothing selected the key goes on to Kopiëren.
+    if (event->type() == QEvent::ShortcutOverride) {
+        const auto* box = qobject_cast<QLineEdit*>(watched);
+        if (box && static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy) && !box->hasSelectedText()) {
+            event->ignore();
+            return true;
         }
     }
+    if (watched == WelkJaar_ && event->type() == QEvent::KeyPress &&
+        yearBoxKey(*static_cast<QKeyEvent*>(event)))
+        return true;
+    // The wheel over the year box steps it, a step per notch; the movement of
+    // fine-grained wheels is added up until it makes a notch.
+    if (watched == WelkJaar_ && event->type() == QEvent::Wheel) {
+        wheelTurn_ += static_cast<QWheelEvent*>(event)->angleDelta().y();
+        for (; wheelTurn_ >= kWheelNotch; wheelTurn_ -= kWheelNotch) cmdPlus1_Click();
+        for (; wheelTurn_ <= -kWheelNotch; wheelTurn_ += kWheelNotch) CmdMin1_Click();
+        return true;
+    }
     return QMainWindow::eventFilter(watched, event);
+}
+
+// Up and Down step the year like Plus and Min, Page Up and Page Down by ten
+// years; the keypad's keys (NumLock off) do the same.
+bool Tarvindr::yearBoxKey(const QKeyEvent& key) {
+    if (key.modifiers() != Qt::NoModifier && key.modifiers() != Qt::KeypadModifier) return false;
+    switch (key.key()) {
+        case Qt::Key_Up:
+            cmdPlus1_Click();
+            return true;
+        case Qt::Key_Down:
+            CmdMin1_Click();
+            return true;
+        case Qt::Key_PageUp:
+            stepYear(+kPageStep);
+            return true;
+        case Qt::Key_PageDown:
+            stepYear(-kPageStep);
+            return true;
+        default:
+            return false;
+    }
 }

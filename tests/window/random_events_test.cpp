@@ -199,9 +199,10 @@ private slots:
                 QTest::mouseClick(button, Qt::LeftButton);
                 what = "clicked " + button->objectName();
             } else {
-                const bool up = pick(2);
-                QTest::keyClick(inputs[0], up ? Qt::Key_Up : Qt::Key_Down);
-                what = up ? "Up" : "Down";
+                const Qt::Key keys[] = {Qt::Key_Up, Qt::Key_Down, Qt::Key_PageUp, Qt::Key_PageDown};
+                const Qt::Key key = keys[pick(4)];
+                QTest::keyClick(inputs[0], key, pick(2) ? Qt::NoModifier : Qt::KeypadModifier);
+                what = QKeySequence(key).toString();
             }
             const QString context = QStringLiteral("event %1 (%2), year \"%3\", day \"%4\", month \"%5\"")
                                         .arg(event)

@@ -633,6 +633,7 @@ private slots:
         }
     }
 
+    // Items in order with their shortcuts; a separator shows as "-".
     void menuTree() {
         const QList<QAction*> bar = window_->menuBar()->actions();
         QCOMPARE(bar.size(), 2);
@@ -641,23 +642,33 @@ private slots:
             const char* title;
             QStringList items;
             QStringList names;
-        } menus[] = {{"MnuBestand", "&Bestand", {"&Close"}, {"MnuClose"}},
-                     {"Help", "&Help", {"&use", "&About"}, {"MnuUse", "MnuAbout"}}};
+            QStringList shortcuts;
+        } menus[] = {{"MnuBestand",
+                      "&Bestand",
+                      {"&Kopiëren", "Af&drukken…", "Als &PDF opslaan…", "-", "&Close"},
+                      {"MnuKopieren", "MnuAfdrukken", "MnuPdf", "", "MnuClose"},
+                      {"Ctrl+C", "Ctrl+P", "", "", ""}},
+                     {"Help",
+                      "&Help",
+                      {"&use", "&About", "-", "&Kalenderinformatie"},
+                      {"MnuUse", "MnuAbout", "", "MnuKalenderinformatie"},
+                      {"", "", "", "F1"}}};
         for (int i = 0; i < 2; ++i) {
             auto* menu = find<QMenu>(menus[i].menu);
             QCOMPARE(bar[i], menu->menuAction());
-            QCOMPARE(menu->title(), QString::fromLatin1(menus[i].title));
+            QCOMPARE(menu->title(), QString::fromUtf8(menus[i].title));
             QStringList items;
             QStringList names;
+            QStringList shortcuts;
             for (QAction* item : menu->actions()) {
-                items << item->text();
+                items << (item->isSeparator() ? QStringLiteral("-") : item->text());
                 names << item->objectName();
-                QVERIFY(!item->isSeparator() && !item->isCheckable() && item->isEnabled() &&
-                        item->isVisible());
-                QVERIFY(item->shortcut().isEmpty());
+                shortcuts << item->shortcut().toString(QKeySequence::PortableText);
+                QVERIFY(!item->isCheckable() && item->isEnabled() && item->isVisible());
             }
             QCOMPARE(items, menus[i].items);
             QCOMPARE(names, menus[i].names);
+            QCOMPARE(shortcuts, menus[i].shortcuts);
         }
     }
 
