@@ -34,8 +34,19 @@ constexpr std::array<std::string_view, 2> kEveEndings{"savond", "avond"};
 constexpr std::array<std::string_view, 5> kOrdinalWords{"eerste", "tweede", "derde", "vierde", "vijfde"};
 constexpr std::array<std::string_view, 5> kOrdinalNumerals{"1e", "2e", "3e", "4e", "5e"};
 
+// Longer names than any in the table are cut here, in messages and in the search
+// for the nearest names (which would otherwise take time in the square of their length).
+constexpr std::size_t kLongestName = 60;
+
+std::string_view cut(std::string_view text) {
+    if (text.size() <= kLongestName) return text;
+    std::size_t end = kLongestName;
+    while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0U) == 0x80U) --end;  // whole UTF-8 letters
+    return text.substr(0, end);
+}
+
 std::string quoted(std::string_view text) {
-    return '"' + std::string{text} + '"';
+    return '"' + std::string{cut(text)} + (cut(text).size() < text.size() ? "…\"" : "\"");
 }
 
 std::string yearRange() {
@@ -134,7 +145,7 @@ std::size_t editDistance(std::string_view a, std::string_view b) {
 }
 
 [[noreturn]] void unknownName(std::string_view written) {
-    const std::string typed = foldName(written);
+    const std::string typed{cut(foldName(written))};
     std::vector<std::string> candidates = withoutEndings(typed, kDayEndings);
     for (std::string& s : withoutEndings(typed, kEveEndings)) candidates.push_back(std::move(s));
     candidates.push_back(typed);
