@@ -342,7 +342,7 @@ Around around(int day, int month, int year, const regions::Region& region) {
         dutch::kWeekdays.at(static_cast<std::size_t>(calendar::weekdayOfDays(reading->day)))};
     struct Entry {
         std::int64_t distance;
-        int rank;  // the weekday relations before the eve and the octave
+        int rank;
         const Feast* feast;
         Nearby nearby;
     };
@@ -351,20 +351,24 @@ Around around(int day, int month, int year, const regions::Region& region) {
         for (const feasts::Occurrence& o : feasts::ofYear(y, region)) {
             const std::int64_t offset = o.day - reading->day;  // > 0: the feast lies after the date
             if (offset < -kWithin || offset > kWithin) continue;
-            const std::string feastYear = std::string{o.feast->name} + ' ' + std::to_string(y);
-            Nearby nearby{"op", o.feast, feastYear};
-            int rank = 0;
+            // The relation, and the words before the feast's name in its expression.
+            std::string_view relation = "op";
+            std::string expression;
+            int rank = 0;  // the weekday relations before the eve and the octave
             if (offset == 1) {
-                nearby = {"vooravond", o.feast, "vooravond van " + feastYear};
+                relation = "vooravond";
+                expression = "vooravond van ";
                 rank = 1;
             } else if (offset == -kOctave) {
-                nearby = {"octaaf", o.feast, "octaaf van " + feastYear};
+                relation = "octaaf";
+                expression = "octaaf van ";
                 rank = 1;
-            } else if (offset > 0) {
-                nearby = {"voor", o.feast, weekday + " voor " + feastYear};
-            } else if (offset < 0) {
-                nearby = {"na", o.feast, weekday + " na " + feastYear};
+            } else if (offset != 0) {
+                relation = offset > 0 ? "voor" : "na";
+                expression.append(weekday).append(1, ' ').append(relation).append(1, ' ');
             }
+            expression.append(o.feast->name).append(1, ' ').append(std::to_string(y));
+            Nearby nearby{relation, o.feast, std::move(expression)};
             entries.push_back({offset < 0 ? -offset : offset, rank, o.feast, std::move(nearby)});
         }
     }
