@@ -179,7 +179,7 @@ int readYear(std::string_view word) {
     long long year = 0;
     const auto [end, error] = std::from_chars(word.data(), word.data() + word.size(), year);
     if (error != std::errc{} || year < kFirstYear || year > kLastYear)
-        throw Error("jaartal " + std::string{word} + " ligt buiten " + yearRange());
+        throw Error("jaartal " + std::string{cut(word)} + " ligt buiten " + yearRange());
     return static_cast<int>(year);
 }
 
