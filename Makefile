@@ -66,8 +66,14 @@ screenshot: deps
 	$(SHOT) 1582 docs/screenshot-1582.png
 	QT_SCALE_FACTOR=2 $(SHOT) 2000 docs/screenshot-2x.png
 
-install: build
-	cmake --install $(BUILD) --prefix $(PREFIX)
+# Installs what `make build` built, stripped, and nothing else: no packages, no
+# build (under sudo that would build as root). PREFIX may hold blanks.
+install:
+	@if [ ! -f "$(BUILD)/cmake_install.cmake" ] || [ ! -x "$(BUILD)/app/tarvinde" ]; then \
+	  echo "Nothing is built in $(BUILD)/: run 'make build' first, then 'sudo make install'." >&2; \
+	  exit 1; \
+	fi
+	cmake --install "$(BUILD)" --prefix "$(PREFIX)" --strip
 
 # clang-format must leave every file as it is, and clang-tidy find nothing.
 SOURCES = $(shell git ls-files '*.cpp' '*.h')
