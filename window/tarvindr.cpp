@@ -20,6 +20,7 @@
 #include "number_text.h"
 #include "qt_message_box.h"
 #include "tarvinde.h"
+#include "text_fit.h"
 #include "window_settings.h"
 
 namespace {
@@ -179,6 +180,7 @@ void Tarvindr::buildControls() {
             widget->setFocusPolicy(Qt::NoFocus);
     }
     for (QWidget* box : boxes) box->raise();
+    text_fit::shrinkToFit(client);
 
     std::sort(tabOrder.begin(), tabOrder.end());
     for (std::size_t i = 1; i < tabOrder.size(); ++i) setTabOrder(tabOrder[i - 1].second, tabOrder[i].second);
