@@ -19,6 +19,7 @@
 #include "layout.h"
 #include "number_text.h"
 #include "qt_message_box.h"
+#include "screen_fit.h"
 #include "tarvinde.h"
 #include "text_fit.h"
 #include "window_settings.h"
@@ -103,6 +104,7 @@ Tarvindr::Tarvindr(MessageBox* messageBox, QWidget* parent)
     buildMenus();
     connectHandlers();
     resize(sizeHint());
+    screen_fit::scrollIfTooLarge(this);
     WelkJaar_->setFocus();
     Form_Load();
 }
