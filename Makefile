@@ -2,7 +2,7 @@
 # Every Debian package the project needs is in this one list.
 PACKAGES := build-essential cmake g++ libgtest-dev libgmock-dev libbenchmark-dev \
             qt6-base-dev libgl-dev xvfb xauth fonts-urw-base35 clang libclang-rt-14-dev \
-            desktop-file-utils clang-format clang-tidy fonts-dejavu-extra
+            desktop-file-utils clang-format clang-tidy fonts-dejavu-extra qt6-wayland
 
 BUILD   ?= build
 RELEASE ?= build-release
