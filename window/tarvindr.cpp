@@ -19,7 +19,9 @@
 #include "layout.h"
 #include "number_text.h"
 #include "qt_message_box.h"
+#include "screen_fit.h"
 #include "tarvinde.h"
+#include "text_fit.h"
 #include "window_settings.h"
 
 namespace {
@@ -102,6 +104,7 @@ Tarvindr::Tarvindr(MessageBox* messageBox, QWidget* parent)
     buildMenus();
     connectHandlers();
     resize(sizeHint());
+    screen_fit::scrollIfTooLarge(this);
     WelkJaar_->setFocus();
     Form_Load();
 }
@@ -179,6 +182,7 @@ void Tarvindr::buildControls() {
             widget->setFocusPolicy(Qt::NoFocus);
     }
     for (QWidget* box : boxes) box->raise();
+    text_fit::shrinkToFit(client);
 
     std::sort(tabOrder.begin(), tabOrder.end());
     for (std::size_t i = 1; i < tabOrder.size(); ++i) setTabOrder(tabOrder[i - 1].second, tabOrder[i].second);
