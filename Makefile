@@ -2,7 +2,8 @@
 # Every Debian package the project needs is in this one list.
 PACKAGES := build-essential cmake g++ libgtest-dev libgmock-dev libbenchmark-dev \
             qt6-base-dev libgl-dev xvfb xauth fonts-urw-base35 clang libclang-rt-14-dev \
-            desktop-file-utils clang-format clang-tidy poppler-utils libqt6printsupport6
+            desktop-file-utils clang-format clang-tidy fonts-dejavu-extra qt6-wayland \
+            poppler-utils libqt6printsupport6
 
 BUILD   ?= build
 RELEASE ?= build-release
@@ -51,24 +52,32 @@ fuzz: deps
 	cmake -S . -B $(FUZZ) -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 	  -DTARVINDE_FUZZ=ON -DTARVINDE_WINDOW=OFF -DBUILD_TESTING=OFF
 	cmake --build $(FUZZ) -j $(JOBS)
-	@for f in weekdag number_text; do \
+	@for f in weekdag number_text dating; do \
 	  mkdir -p $(FUZZ)/corpus/$$f && \
 	  $(FUZZ)/fuzz/$$f/fuzz_$$f -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 -artifact_prefix=$(FUZZ)/ \
 	    $(FUZZ)/corpus/$$f fuzz/$$f/seeds || exit 1; \
 	done
 
-# Pictures of the window for the README, rendered on a virtual X display.
-SHOT = QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1600x1200x24" $(BUILD)/docs/tarvinde_screenshot
+# Pictures of the window for the README, rendered on a virtual X display; the
+# last on a 640 x 480 screen, where the window scrolls.
+SHOT = QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 $(1)x24" $(BUILD)/docs/tarvinde_screenshot
 screenshot: deps
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
 	cmake --build $(BUILD) -j $(JOBS) --target tarvinde_screenshot
-	$(SHOT) 2000 docs/screenshot.png
-	$(SHOT) 1582 docs/screenshot-1582.png
-	$(SHOT) 210 2101 docs/screenshot-refused.png
-	QT_SCALE_FACTOR=2 $(SHOT) 2000 docs/screenshot-2x.png
+	$(call SHOT,1600x1200) 2000 docs/screenshot.png
+	$(call SHOT,1600x1200) 1582 docs/screenshot-1582.png
+	$(call SHOT,1600x1200) 210 2101 docs/screenshot-refused.png
+	QT_SCALE_FACTOR=2 $(call SHOT,1600x1200) 2000 docs/screenshot-2x.png
+	$(call SHOT,640x480) 2000 docs/screenshot-small.png
 
-install: build
-	cmake --install $(BUILD) --prefix $(PREFIX)
+# Installs what `make build` built, stripped, and nothing else: no packages, no
+# build (under sudo that would build as root). PREFIX may hold blanks.
+install:
+	@if [ ! -f "$(BUILD)/cmake_install.cmake" ] || [ ! -x "$(BUILD)/app/tarvinde" ]; then \
+	  echo "Nothing is built in $(BUILD)/: run 'make build' first, then 'sudo make install'." >&2; \
+	  exit 1; \
+	fi
+	cmake --install "$(BUILD)" --prefix "$(PREFIX)" --strip
 
 # clang-format must leave every file as it is, and clang-tidy find nothing.
 SOURCES = $(shell git ls-files '*.cpp' '*.h')

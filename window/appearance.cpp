@@ -1,12 +1,25 @@
 #include "appearance.h"
 
+#include <QFontDatabase>
 #include <QPainter>
 #include <QPainterPath>
 
 namespace appearance {
 
+QString fontFamily() {
+    // Asking the font database lists all its families: once per run is enough.
+    static const QString found = [] {
+        for (const char* family : kFontFamilies) {
+            QString name = QString::fromLatin1(family);
+            if (QFontDatabase::hasFamily(name)) return name;
+        }
+        return QStringLiteral("sans-serif");
+    }();
+    return found;
+}
+
 QFont font(layout::Font which) {
-    QFont f(kFontFamily);
+    QFont f(fontFamily());
     f.setStyleHint(QFont::SansSerif);
     switch (which) {
         case layout::Font::Large:  // 24 pt bold

@@ -2,22 +2,38 @@
 
 // How the window looks: its fonts, colours and icon, each chosen in one place.
 
+#include <array>
+
 #include <QColor>
 #include <QFont>
 #include <QIcon>
 #include <QPalette>
 #include <QPixmap>
+#include <QString>
 
 #include "layout.h"
 
 namespace appearance {
 
 // "MS Sans Serif" is not on Linux. A narrow sans keeps every text the window
-// can show inside its box; the test of the fit names the hardest ones.
-inline constexpr const char* kFontFamily = "Nimbus Sans Narrow";
+// can show inside its box; the test of the fit names the hardest ones. The
+// window is drawn for the first family; the others follow from the narrowest
+// to the widest, and after them comes the default sans-serif.
+inline constexpr std::array<const char*, 4> kFontFamilies = {
+    "Nimbus Sans Narrow",      // fonts-urw-base35
+    "Liberation Sans Narrow",  // fonts-liberation (1.x), metrics of Arial Narrow
+    "Arial Narrow",            // on systems with Microsoft's fonts
+    "DejaVu Sans Condensed",   // fonts-dejavu-extra
+};
+
+// The first of kFontFamilies the system has, or "sans-serif" when it has none;
+// looked up once, after the application object is made.
+QString fontFamily();
 
 // Sizes are given in pixels at 96 dots per inch, like the geometry, so that text
 // and boxes keep their proportions whatever dots per inch the screen reports.
+// These are the sizes the window is drawn for; a control whose widest text would
+// not fit in a wider family gets a smaller size (text_fit.h).
 QFont font(layout::Font which);
 
 // The system colours the layout names, as this program renders them. The

@@ -32,6 +32,8 @@
 #include "number_text.h"
 #include "qt_message_box.h"
 #include "regions.h"
+#include "screen_fit.h"
+#include "text_fit.h"
 #include "window_settings.h"
 #include "year_sheet.h"
 
@@ -97,6 +99,7 @@ Tarvindr::Tarvindr(MessageBox* messageBox, QWidget* parent)
     buildMenus();
     connectHandlers();
     resize(sizeHint());
+    screen_fit::scrollIfTooLarge(this);
     WelkJaar_->setFocus();
     Form_Load();
 }
@@ -174,6 +177,7 @@ void Tarvindr::buildControls() {
             widget->setFocusPolicy(Qt::NoFocus);
     }
     for (QWidget* box : boxes) box->raise();
+    text_fit::shrinkToFit(client);
 
     std::sort(tabOrder.begin(), tabOrder.end());
     for (std::size_t i = 1; i < tabOrder.size(); ++i) setTabOrder(tabOrder[i - 1].second, tabOrder[i].second);

@@ -24,6 +24,7 @@
 #include "recording_box.h"
 #include "tarvinde.h"
 #include "tarvindr.h"
+#include "widest_texts.h"
 
 namespace {
 
@@ -126,8 +127,10 @@ private:
     }
 
     // The area the text may use, and where the ink lands, for each kind of control;
-    // the arithmetic is that of the Qt widgets' own painting.
-    static void placement(QWidget* w, const QFontMetrics& fm, const Ink& ink, QRect& usable, QRect& drawn) {
+    // the arithmetic is that of the Qt widgets' own painting. A text box also gives
+    // the room it lays its text out in.
+    static void placement(QWidget* w, const QFontMetrics& fm, const Ink& ink, QRect& usable, QRect& drawn,
+                          int& room) {
         const int width = ink.right - ink.left;
         if (auto* box = qobject_cast<QLineEdit*>(w)) {
             QStyleOptionFrame panel;
@@ -137,14 +140,17 @@ private:
             panel.midLineWidth = 0;
             panel.state |= QStyle::State_Sunken;
             panel.features = QStyleOptionFrame::None;
-            const QRect r = box->style()
-                                ->subElementRect(QStyle::SE_LineEditContents, &panel, box)
-                                .marginsRemoved(box->textMargins());
-            usable = r.adjusted(2, 0, -2, 0);  // the box's own margin beside the text
+            // The box offers its contents less its own margin beside the text; it lays
+            // the text out inside its text margins, and scrolls a text wider than that.
+            const QRect contents = box->style()->subElementRect(QStyle::SE_LineEditContents, &panel, box);
+            usable = contents.adjusted(2, 0, -2, 0);
+            const QRect r = contents.marginsRemoved(box->textMargins());
+            const QRect laid = r.adjusted(2, 0, -2, 0);
+            room = laid.width();
             const int top = (box->alignment() & Qt::AlignBottom) ? r.y() + r.height() - fm.height() - 1
                                                                  : r.y() + (r.height() - fm.height() + 1) / 2;
-            const int dx = usable.width() - ink.widestAdvance;
-            const int left = (box->alignment() & Qt::AlignHCenter) ? usable.x() + dx / 2 : usable.x();
+            const int dx = laid.width() - ink.widestAdvance;
+            const int left = (box->alignment() & Qt::AlignHCenter) ? laid.x() + dx / 2 : laid.x();
             drawn = QRect(left + ink.left, top + fm.ascent() + ink.top, width, ink.bottom - ink.top);
         } else if (auto* button = qobject_cast<QPushButton*>(w)) {
             QStyleOptionButton option;
@@ -160,6 +166,47 @@ private:
         }
     }
 
+    // Whether every text the control can show, drawn in `font`, lies inside its
+    // usable area and clear of the text boxes on top; `where` tells the measures.
+    bool allTextsFit(QWidget* w, const QFont& font, QString& where) {
+        const QFontMetrics fm(font, w);
+        const Ink ink = inkOf(texts_[w->objectName()], fm, qobject_cast<QPushButton*>(w) != nullptr);
+        QRect usable;
+        QRect drawn;
+        int room = 0;
+        placement(w, fm, ink, usable, drawn, room);
+        where =
+            QStringLiteral("%1 at %2 px: widest \"%3\" (%4 px) inked at %5,%6 %7x%8, usable %9,%10 %11x%12")
+                .arg(w->objectName())
+                .arg(font.pixelSize())
+                .arg(ink.widest)
+                .arg(ink.widestAdvance)
+                .arg(drawn.x())
+                .arg(drawn.y())
+                .arg(drawn.width())
+                .arg(drawn.height())
+                .arg(usable.x())
+                .arg(usable.y())
+                .arg(usable.width())
+                .arg(usable.height());
+        if (!usable.contains(drawn)) return false;
+        if (qobject_cast<QLineEdit*>(w) && ink.widestAdvance + 1 > room) {  // wider would scroll the text
+            where += QStringLiteral(", scrolls");
+            return false;
+        }
+        // No text box lying on top of a label may hide any of its text.
+        if (qobject_cast<QLabel*>(w)) {
+            const QRect inClient = drawn.translated(w->pos());
+            for (auto* box : w->parentWidget()->findChildren<QLineEdit*>()) {
+                if (box->geometry().intersects(inClient)) {
+                    where += " under " + box->objectName();
+                    return false;
+                }
+            }
+        }
+        return true;
+    }
+
 private slots:
     void initTestCase() {
         window_ = std::make_unique<Tarvindr>(&boxes_);
@@ -167,14 +214,22 @@ private slots:
         QVERIFY(texts_["TxtCorrecteWeekdag"].size() > 500000);
     }
 
-    void controlsUseTheNarrowSans() {
+    // The first family of the list the system has; the design sizes where they
+    // fit. The expected family is the run's: the narrow sans, or the fallback a
+    // font configuration without it leaves.
+    void controlsUseTheFirstFamilyFound() {
+        const QString expected =
+            qEnvironmentVariable("TARVINDE_EXPECTED_FONT", QStringLiteral("Nimbus Sans Narrow"));
         for (const layout::Control& c : layout::kControls) {
             auto* w = window_->findChild<QWidget*>(QString::fromLatin1(c.name));
             QVERIFY2(w, c.name);
             // Font matching may name the foundry: "Nimbus Sans Narrow [urw]".
-            QCOMPARE(QFontInfo(w->font()).family().section(QStringLiteral(" ["), 0, 0),
-                     QString::fromLatin1(appearance::kFontFamily));
-            QCOMPARE(w->font(), appearance::font(c.font));
+            QCOMPARE(QFontInfo(w->font()).family().section(QStringLiteral(" ["), 0, 0), expected);
+            const QFont design = appearance::font(c.font);
+            QCOMPARE(w->font().bold(), design.bold());
+            QCOMPARE(w->font().italic(), design.italic());
+            QVERIFY2(w->font().pixelSize() <= design.pixelSize(), c.name);
+            if (expected == QLatin1String("Nimbus Sans Narrow")) QCOMPARE(w->font(), design);
         }
     }
 
@@ -207,34 +262,64 @@ private slots:
         QFETCH(QString, name);
         auto* w = window_->findChild<QWidget*>(name);
         QVERIFY(w);
-        const QFontMetrics fm(w->font(), w);
-        const Ink ink = inkOf(texts_[name], fm, qobject_cast<QPushButton*>(w) != nullptr);
-        QRect usable;
-        QRect drawn;
-        placement(w, fm, ink, usable, drawn);
-        const QString where =
-            QStringLiteral("%1: widest \"%2\" (%3 px) inked at %4,%5 %6x%7, usable %8,%9 %10x%11")
-                .arg(name, ink.widest)
-                .arg(ink.widestAdvance)
-                .arg(drawn.x())
-                .arg(drawn.y())
-                .arg(drawn.width())
-                .arg(drawn.height())
-                .arg(usable.x())
-                .arg(usable.y())
-                .arg(usable.width())
-                .arg(usable.height());
-        QVERIFY2(usable.contains(drawn), qPrintable(where));
-        if (qobject_cast<QLineEdit*>(w))  // wider would scroll the text
-            QVERIFY2(ink.widestAdvance + 1 <= usable.width(), qPrintable(where));
+        QString where;
+        const bool fit = allTextsFit(w, w->font(), where);
+        QVERIFY2(fit, qPrintable(where));
+    }
 
-        // No text box lying on top of a label may hide any of its text.
-        if (qobject_cast<QLabel*>(w)) {
-            const QRect inClient = drawn.translated(w->pos());
-            for (auto* box : window_->centralWidget()->findChildren<QLineEdit*>())
-                QVERIFY2(!box->geometry().intersects(inClient),
-                         qPrintable(where + " under " + box->objectName()));
+    // A control keeps the design size when its texts fit in it; otherwise it gets
+    // the largest size at which they fit, so one pixel more must not fit.
+    void sizeIsTheLargestThatFits_data() { everyTextFits_data(); }
+    void sizeIsTheLargestThatFits() {
+        QFETCH(QString, name);
+        auto* w = window_->findChild<QWidget*>(name);
+        QVERIFY(w);
+        const auto row =
+            std::find_if(layout::kControls.begin(), layout::kControls.end(),
+                         [&](const layout::Control& c) { return name == QLatin1String(c.name); });
+        QVERIFY(row != layout::kControls.end());
+        const QFont design = appearance::font(row->font);
+        QString where;
+        if (allTextsFit(w, design, where)) {
+            QCOMPARE(w->font(), design);
+            return;
         }
+        QVERIFY2(w->font().pixelSize() < design.pixelSize(), qPrintable(where));
+        QFont larger = w->font();
+        larger.setPixelSize(larger.pixelSize() + 1);
+        QVERIFY2(!allTextsFit(w, larger, where), qPrintable("fits one pixel larger: " + where));
+    }
+
+    // The window sizes its fonts by a short list of the widest texts; over every
+    // year no text of a control is wider, in the family in use, than its list's.
+    void widestTextsAreTheWidest_data() {
+        QTest::addColumn<int>("row");
+        for (int i = 0; i < int(widest::kTexts.size()); ++i) QTest::newRow(widest::kTexts[i].control) << i;
+    }
+    void widestTextsAreTheWidest() {
+        QFETCH(int, row);
+        const widest::Row& r = widest::kTexts[row];
+        const QString name = QString::fromLatin1(r.control);
+        auto* w = window_->findChild<QWidget*>(name);
+        QVERIFY(w);
+        QSet<QString> listed;
+        for (const char* text : r.texts) {
+            if (!text) continue;
+            listed.insert(QString::fromUtf8(text));
+            QVERIFY2(texts_[name].contains(QString::fromUtf8(text)),
+                     text);  // a text the control really shows
+        }
+        QVERIFY(!listed.isEmpty());
+        // The window also measures the caption the control starts with.
+        for (const layout::Control& c : layout::kControls)
+            if (name == QLatin1String(c.name))
+                listed.insert(QString::fromUtf8(c.text).remove(QLatin1Char('&')));
+        const QFontMetrics fm(w->font(), w);
+        const Ink all = inkOf(texts_[name], fm, false);
+        const Ink short_list = inkOf(listed, fm, false);
+        QVERIFY2(all.widestAdvance <= short_list.widestAdvance, qPrintable(all.widest));
+        QVERIFY2(all.right <= short_list.right, qPrintable(all.widest));
+        QVERIFY2(all.left >= short_list.left, "a first glyph reaches further left than the list's");
     }
 };
 
