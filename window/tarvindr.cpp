@@ -16,6 +16,7 @@
 
 #include "appearance.h"
 #include "failure.h"
+#include "feestkalender.h"
 #include "layout.h"
 #include "number_text.h"
 #include "qt_message_box.h"
@@ -211,6 +212,13 @@ void Tarvindr::buildMenus() {
     QAction* close = bestand->addAction(QStringLiteral("&Close"));
     close->setObjectName(QStringLiteral("MnuClose"));
 
+    QMenu* feesten = menuBar()->addMenu(QStringLiteral("&Feesten"));
+    feesten->setObjectName(QStringLiteral("MnuFeesten"));
+    QAction* feestkalender = feesten->addAction(QStringLiteral("&Feestkalender…"));
+    feestkalender->setObjectName(QStringLiteral("MnuFeestkalender"));
+    feestkalender->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_K));
+    connect(feestkalender, &QAction::triggered, this, &Tarvindr::MnuFeestkalender_Click);
+
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("Help"));
     QAction* use = help->addAction(QStringLiteral("&use"));
@@ -243,6 +251,7 @@ void Tarvindr::WelkJaar_Change() {
     const std::optional<double> x = numberIn(WelkJaar_);
     if (!x || *x > kLastYear || *x < kFirstYear) return;
     const std::int16_t y = *toInt16(*x);  // fits: 99.5 < x < 2100.5
+    shownYear_ = y;
 
     const Tarvinde calculator(*messageBox_);
     Schrikkeljaar_->setChecked(calculator.IsSchrikkeljaar(y) == 1);
@@ -340,6 +349,17 @@ void Tarvindr::MnuAbout_Click() {
     const std::string text = std::string("Research and design by ") + settings::kAuthorName + "\r" + "( " +
                              settings::kAuthorAddress + " )\r" + "( " + settings::kAuthorSecondAddress + " )";
     messageBox_->show(text, MessageBox::kInformation, "Tarvinde");
+}
+
+// A child window: it closes with this one, and never keeps the program running alone.
+void Tarvindr::MnuFeestkalender_Click() {
+    if (!feestkalender_) {
+        feestkalender_ = new Feestkalender(shownYear_, regions::defaultRegion(), this);
+        feestkalender_->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    feestkalender_->show();
+    feestkalender_->raise();
+    feestkalender_->activateWindow();
 }
 
 bool Tarvindr::eventFilter(QObject* watched, QEvent* event) {

@@ -5,9 +5,11 @@
 #include <memory>
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include "message_box.h"
 
+class Feestkalender;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
@@ -39,6 +41,7 @@ public:
     void MnuClose_Click(std::int16_t Index);
     void MnuUse_Click(std::int16_t Index);
     void MnuAbout_Click();
+    void MnuFeestkalender_Click();  // opens the feast window for the year shown, or raises it
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -53,6 +56,8 @@ private:
 
     std::unique_ptr<MessageBox> ownMessageBox_;
     MessageBox* messageBox_;
+    std::int16_t shownYear_ = 1000;  // the last accepted year
+    QPointer<Feestkalender> feestkalender_;
 
     QLineEdit* WelkJaar_ = nullptr;
     QLineEdit* TxtKalender_ = nullptr;

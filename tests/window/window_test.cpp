@@ -432,7 +432,7 @@ private slots:
         QTest::keyClick(window_.get(), Qt::Key_M, Qt::AltModifier);
         QTRY_COMPARE(text("WelkJaar"), QStringLiteral("999"));
         QCOMPARE(displayed(), expected(999, Rows::Julian));
-        for (const char* menu : {"MnuBestand", "Help"}) {
+        for (const char* menu : {"MnuBestand", "MnuFeesten", "Help"}) {
             auto* popup = find<QMenu>(menu);
             QTest::keyClick(window_.get(), popup->title().at(1).toLatin1(), Qt::AltModifier);
             QTRY_VERIFY(popup->isVisible());
@@ -443,29 +443,33 @@ private slots:
 
     void menuTree() {
         const QList<QAction*> bar = window_->menuBar()->actions();
-        QCOMPARE(bar.size(), 2);
+        QCOMPARE(bar.size(), 3);
         const struct {
             const char* menu;
             const char* title;
             QStringList items;
             QStringList names;
-        } menus[] = {{"MnuBestand", "&Bestand", {"&Close"}, {"MnuClose"}},
-                     {"Help", "&Help", {"&use", "&About"}, {"MnuUse", "MnuAbout"}}};
-        for (int i = 0; i < 2; ++i) {
+            QStringList shortcuts;
+        } menus[] = {{"MnuBestand", "&Bestand", {"&Close"}, {"MnuClose"}, {""}},
+                     {"MnuFeesten", "&Feesten", {"&Feestkalender…"}, {"MnuFeestkalender"}, {"Ctrl+K"}},
+                     {"Help", "&Help", {"&use", "&About"}, {"MnuUse", "MnuAbout"}, {"", ""}}};
+        for (int i = 0; i < 3; ++i) {
             auto* menu = find<QMenu>(menus[i].menu);
             QCOMPARE(bar[i], menu->menuAction());
-            QCOMPARE(menu->title(), QString::fromLatin1(menus[i].title));
+            QCOMPARE(menu->title(), QString::fromUtf8(menus[i].title));
             QStringList items;
             QStringList names;
+            QStringList shortcuts;
             for (QAction* item : menu->actions()) {
                 items << item->text();
                 names << item->objectName();
+                shortcuts << item->shortcut().toString();
                 QVERIFY(!item->isSeparator() && !item->isCheckable() && item->isEnabled() &&
                         item->isVisible());
-                QVERIFY(item->shortcut().isEmpty());
             }
             QCOMPARE(items, menus[i].items);
             QCOMPARE(names, menus[i].names);
+            QCOMPARE(shortcuts, menus[i].shortcuts);
         }
     }
 

@@ -1,0 +1,460 @@
+// The feast window, driven through its controls as a user would. Every date
+// below was worked out by hand from Julian Day Numbers (weekday = JDN mod 7),
+// not taken from the calculator.
+
+#include <memory>
+
+#include <QAbstractItemModel>
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QFile>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPointer>
+#include <QProcess>
+#include <QPushButton>
+#include <QTableView>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "feestkalender.h"
+#include "recording_box.h"
+#include "regions.h"
+#include "tarvindr.h"
+#include "year_style.h"
+
+namespace {
+
+int regionIndex(const char* id) {
+    const auto all = regions::all();
+    for (std::size_t i = 0; i < all.size(); ++i)
+        if (all[i].id == id) return static_cast<int>(i);
+    qFatal("no region %s", id);
+}
+
+// Lower case, without hyphens, blanks or diacritics: the comparison form of a
+// name, made here with Unicode decomposition rather than the calculator's folding.
+QString folded(const QString& name) {
+    QString out;
+    for (const QChar c : name.normalized(QString::NormalizationForm_D))
+        if (c.isLetterOrNumber()) out += c.toLower();
+    return out;
+}
+
+}  // namespace
+
+class FeestkalenderTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<Feestkalender> window_;
+
+    template <class T = QLineEdit>
+    static T* find(QWidget* window, const char* name) {
+        auto* widget = window->findChild<T*>(QString::fromLatin1(name));
+        if (!widget) qFatal("no control %s", name);
+        return widget;
+    }
+    template <class T = QLineEdit>
+    T* find(const char* name) const {
+        return find<T>(window_.get(), name);
+    }
+    QAbstractItemModel* rows() const { return find<QTableView>("Feesten")->model(); }
+
+    // The visible rows as "naam<TAB>tekst", in their current order.
+    QStringList shownRows() const {
+        QStringList shown;
+        for (int row = 0; row < rows()->rowCount(); ++row)
+            shown << rows()->index(row, 0).data().toString() + '\t' + rows()->index(row, 2).data().toString();
+        return shown;
+    }
+    QString dateOf(const QString& feast) const {
+        for (int row = 0; row < rows()->rowCount(); ++row)
+            if (rows()->index(row, 0).data().toString() == feast)
+                return rows()->index(row, 2).data().toString();
+        return QStringLiteral("(not shown)");
+    }
+    // As a user does: select everything, delete it, type the new text key by key.
+    static void type(QLineEdit* box, const QString& typed) {
+        box->selectAll();
+        QTest::keyClick(box, Qt::Key_Backspace);
+        QTest::keyClicks(box, typed);
+    }
+    void type(const char* name, const QString& typed) const { type(find(name), typed); }
+    void clickHeader(int section) const {
+        QHeaderView* header = find<QTableView>("Feesten")->horizontalHeader();
+        const QPoint at(header->sectionViewportPosition(section) + header->sectionSize(section) / 2,
+                        header->height() / 2);
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+    }
+    static void showActive(QWidget* window) {
+        window->show();
+        QApplication::setActiveWindow(window);
+        QVERIFY(QTest::qWaitForWindowActive(window));
+    }
+    QString copied(QWidget* focus) const {
+        QApplication::clipboard()->setText(QStringLiteral("(nothing copied)"));
+        showActive(window_.get());
+        focus->setFocus();
+        QTest::keyClick(focus, Qt::Key_C, Qt::ControlModifier);
+        return QApplication::clipboard()->text();
+    }
+
+private slots:
+    void init() { window_ = std::make_unique<Feestkalender>(1450, regions::defaultRegion()); }
+    void cleanup() { window_.reset(); }
+
+    void opensForTheYearAndRegionGiven() {
+        QCOMPARE(window_->windowTitle(), QStringLiteral("Feestkalender"));
+        QCOMPARE(find("Jaar")->text(), QStringLiteral("1450"));
+        QCOMPARE(find<QComboBox>("Regio")->currentText(), QStringLiteral("Zuidelijke Nederlanden"));
+        QCOMPARE(find<QComboBox>("Regio")->count(), static_cast<int>(regions::all().size()));
+        QStringList headers;
+        for (int c = 0; c < rows()->columnCount(); ++c)
+            headers << rows()->headerData(c, Qt::Horizontal).toString();
+        QCOMPARE(headers, (QStringList{"Naam", "Latijn", "Datum"}));
+        Feestkalender rome(1600, regions::all()[static_cast<std::size_t>(regionIndex("rome"))]);
+        QCOMPARE(find<QComboBox>(&rome, "Regio")->currentIndex(), regionIndex("rome"));
+    }
+
+    // clang-format off
+    void tableForYearAndRegion_data() {
+        QTest::addColumn<int>("year");
+        QTest::addColumn<QString>("region");
+        QTest::addColumn<QString>("feast");
+        QTest::addColumn<QString>("date");
+        const QString zn = "zuidelijke-nederlanden";
+        QTest::newRow("Julian fixed") << 1450 << zn << "Sint-Maarten" << "woensdag 11 november 1450";
+        QTest::newRow("Julian Easter") << 1450 << zn << "Pasen" << "zondag 5 april 1450";
+        QTest::newRow("Gregorian Easter") << 2000 << zn << "Pasen" << "zondag 23 april 2000";
+        QTest::newRow("Advent on 3 December") << 2000 << zn << "Eerste zondag van de Advent" << "zondag 3 december 2000";
+        QTest::newRow("skipped Christmas") << 1582 << zn << "Kerstmis" << "dinsdag 25 december 1582 (? 4/1/1583)";
+        QTest::newRow("Rome, after its switch") << 1582 << "rome" << "Sint-Lucas" << "maandag 18 oktober 1582";
+        QTest::newRow("Rome, before its switch") << 1582 << "rome" << "Sint-Remigius" << "maandag 1 oktober 1582";
+        QTest::newRow("Holland, skipped") << 1583 << "holland" << "Driekoningen" << "zondag 6 januari 1583 (? 16/1/1583)";
+        QTest::newRow("Britain, after its switch") << 1752 << "groot-brittannie" << "Sint-Matteüs" << "donderdag 21 september 1752";
+    }
+    // clang-format on
+    void tableForYearAndRegion() {
+        QFETCH(int, year);
+        QFETCH(QString, region);
+        QFETCH(QString, feast);
+        QFETCH(QString, date);
+        find<QComboBox>("Regio")->setCurrentIndex(regionIndex(region.toLatin1().constData()));
+        type("Jaar", QString::number(year));
+        QCOMPARE(dateOf(feast), date);
+        // Calendar order: the proleptic Gregorian days (the tooltips) never go back.
+        for (int row = 1; row < rows()->rowCount(); ++row)
+            QVERIFY(rows()->index(row - 1, 2).data(Qt::ToolTipRole).toString() <=
+                    rows()->index(row, 2).data(Qt::ToolTipRole).toString());
+    }
+
+    // Start text, what is typed or clicked, and the year the table then shows.
+    // clang-format off
+    void yearBoxAndButtons_data() {
+        QTest::addColumn<QString>("start");
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QString>("boxAfter");
+        QTest::addColumn<int>("shown");
+        QTest::newRow("Plus") << "1450" << "Plus" << "1451" << 1451;
+        QTest::newRow("Min") << "1450" << "Min" << "1449" << 1449;
+        QTest::newRow("Plus at 2100") << "2100" << "Plus" << "2100" << 2100;
+        QTest::newRow("Min at 100") << "100" << "Min" << "100" << 100;
+        QTest::newRow("Up key") << "1999" << "Up" << "2000" << 2000;
+        QTest::newRow("Down key") << "2000" << "Down" << "1999" << 1999;
+        QTest::newRow("Plus from a refused text") << "99" << "Plus" << "1451" << 1451;
+        QTest::newRow("refused: too early") << "99" << "" << "99" << 1450;
+        QTest::newRow("refused: letters") << "14x" << "" << "14x" << 1450;
+        QTest::newRow("rounded") << "1582,4" << "" << "1582,4" << 1582;
+    }
+    // clang-format on
+    void yearBoxAndButtons() {
+        QFETCH(QString, start);
+        QFETCH(QString, action);
+        QFETCH(QString, boxAfter);
+        QFETCH(int, shown);
+        type("Jaar", start);
+        if (action == "Plus" || action == "Min")
+            QTest::mouseClick(find<QPushButton>(action.toLatin1()), Qt::LeftButton);
+        if (action == "Up") QTest::keyClick(find("Jaar"), Qt::Key_Up);
+        if (action == "Down") QTest::keyClick(find("Jaar"), Qt::Key_Down);
+        QCOMPARE(find("Jaar")->text(), boxAfter);
+        QCOMPARE(window_->year(), shown);
+        // New Year's Day names the year shown.
+        QVERIFY2(dateOf("Nieuwjaar").endsWith(QStringLiteral(" januari %1").arg(shown)),
+                 qPrintable(dateOf("Nieuwjaar")));
+    }
+
+    // clang-format off
+    void filterIgnoresCaseHyphensAndDiacritics_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QStringList>("names");
+        QTest::newRow("no diaeresis") << "matteus" << QStringList{"Sint-Matteüs"};
+        QTest::newRow("alias") << "bamis" << QStringList{"Sint-Bavo"};
+        QTest::newRow("Latin") << "MARTINI" << QStringList{"Sint-Maarten"};
+        QTest::newRow("blank for hyphen") << "sint jan" << QStringList{"Sint-Jan", "Onthoofding van Sint-Jan", "Sint-Jan Evangelist"};
+        QTest::newRow("nothing") << "xyzzy" << QStringList{};
+    }
+    // clang-format on
+    void filterIgnoresCaseHyphensAndDiacritics() {
+        QFETCH(QString, typed);
+        QFETCH(QStringList, names);
+        const int all = rows()->rowCount();
+        type("Filter", typed);
+        QStringList shown;
+        for (int row = 0; row < rows()->rowCount(); ++row) shown << rows()->index(row, 0).data().toString();
+        QCOMPARE(shown, names);
+        type("Filter", "");
+        QCOMPARE(rows()->rowCount(), all);
+        QVERIFY(all > 100);
+    }
+
+    // A click on Naam sorts by name (diacritics and hyphens ignored), a second
+    // reverses it, a third gives back the calendar order; copy follows the view.
+    void sortingAndCopyFollowTheView() {
+        type("Filter", "sint-jan");
+        const QStringList calendar{"Sint-Jan\twoensdag 24 juni 1450",
+                                   "Onthoofding van Sint-Jan\tzaterdag 29 augustus 1450",
+                                   "Sint-Jan Evangelist\tzondag 27 december 1450"};
+        QCOMPARE(shownRows(), calendar);
+        clickHeader(0);
+        QCOMPARE(shownRows(), (QStringList{calendar[1], calendar[0], calendar[2]}));
+        QCOMPARE(copied(find<QTableView>("Feesten")),
+                 QStringList({calendar[1], calendar[0], calendar[2], ""}).join('\n'));
+        clickHeader(0);
+        QCOMPARE(shownRows(), (QStringList{calendar[2], calendar[0], calendar[1]}));
+        clickHeader(0);
+        QCOMPARE(shownRows(), calendar);
+
+        type("Filter", "");
+        clickHeader(0);
+        for (int row = 1; row < rows()->rowCount(); ++row)
+            QVERIFY2(folded(rows()->index(row - 1, 0).data().toString()) <=
+                         folded(rows()->index(row, 0).data().toString()),
+                     qPrintable(rows()->index(row, 0).data().toString()));
+    }
+
+    // Ctrl+C in a box with a selection copies the selection; without one, the
+    // feast rows.
+    void copyFromTheFilterBox() {
+        type("Filter", "bamis");
+        QCOMPARE(copied(find("Filter")), QStringLiteral("Sint-Bavo\tdonderdag 1 oktober 1450\n"));
+        find("Filter")->setSelection(0, 3);
+        QApplication::clipboard()->setText(QString());
+        QTest::keyClick(find("Filter"), Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("bam"));
+    }
+
+    // clang-format off
+    void datingAnswersAsOneTypes_data() {
+        QTest::addColumn<QString>("region");
+        QTest::addColumn<QString>("expression");
+        QTest::addColumn<QString>("answer");
+        const QString zn = "zuidelijke-nederlanden";
+        QTest::newRow("weekday after") << zn << "dinsdag na Sint-Maarten 1450" << "dinsdag 17 november 1450";
+        QTest::newRow("alias") << zn << "Bamis 1450" << "donderdag 1 oktober 1450";
+        QTest::newRow("Sunday after Easter") << zn << "zondag na Pasen 2000" << "zondag 30 april 2000";
+        QTest::newRow("octave across New Year") << zn << "octaaf van Sint-Stefanus 1499" << "donderdag 2 januari 1500";
+        QTest::newRow("Advent by its name") << zn << "Eerste zondag van de Advent 2000" << "zondag 3 december 2000";
+        QTest::newRow("Rome: Gregorian in 1582") << "rome" << "Sint-Lucas 1582" << "maandag 18 oktober 1582";
+    }
+    // clang-format on
+    void datingAnswersAsOneTypes() {
+        QFETCH(QString, region);
+        QFETCH(QString, expression);
+        QFETCH(QString, answer);
+        find<QComboBox>("Regio")->setCurrentIndex(regionIndex(region.toLatin1().constData()));
+        QLineEdit* box = find("Uitdrukking");
+        auto* shown = find<QLabel>("Antwoord");
+        QCOMPARE(shown->text(), QString());
+        const qsizetype yearAt = expression.lastIndexOf(' ');
+        QTest::keyClicks(box, expression.left(yearAt));  // no year yet: why not, not a date
+        QVERIFY(!shown->text().isEmpty());
+        QVERIFY(shown->text() != answer);
+        QCOMPARE(copied(box), QStringLiteral("(nothing copied)"));
+        QTest::keyClicks(box, expression.mid(yearAt));
+        QCOMPARE(shown->text(), answer);
+        QCOMPARE(copied(box), expression + '\t' + answer + '\n');
+        type(box, "");
+        QCOMPARE(shown->text(), QString());
+    }
+
+    // The date answer follows the region box.
+    void datingFollowsTheRegion() {
+        type("Uitdrukking", "Driekoningen 1583");
+        QCOMPARE(find<QLabel>("Antwoord")->text(), QStringLiteral("donderdag 6 januari 1583"));
+        find<QComboBox>("Regio")->setCurrentIndex(regionIndex("holland"));
+        QCOMPARE(find<QLabel>("Antwoord")->text(), QStringLiteral("zondag 6 januari 1583 (? 16/1/1583)"));
+    }
+
+    // clang-format off
+    void feastsAroundADate_data() {
+        QTest::addColumn<QString>("date");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QStringList>("listed");
+        QTest::newRow("Sint-Maarten 1450") << "11 11 1450" << "woensdag 11 november 1450"
+            << QStringList{"op\tSint-Maarten 1450", "na\twoensdag na Sint-Willibrord 1450"};
+        QTest::newRow("across New Year") << "2 1 1500" << "donderdag 2 januari 1500"
+            << QStringList{"na\tdonderdag na Nieuwjaar 1500", "na\tdonderdag na Oudjaarsavond 1499",
+                           "voor\tdonderdag voor Driekoningen 1500", "na\tdonderdag na Onnozele Kinderen 1499",
+                           "na\tdonderdag na Sint-Jan Evangelist 1499", "octaaf\toctaaf van Sint-Stefanus 1499"};
+    }
+    // clang-format on
+    void feastsAroundADate() {
+        QFETCH(QString, date);
+        QFETCH(QString, text);
+        QFETCH(QStringList, listed);
+        const QStringList parts = date.split(' ');
+        type("DatumDag", parts[0]);
+        type("DatumMaand", parts[1]);
+        type("DatumJaar", parts[2]);
+        QCOMPARE(find<QLabel>("DatumTekst")->text(), text);
+        auto* around = find<QTableWidget>("Rond");
+        QStringList shown;
+        for (int row = 0; row < around->rowCount(); ++row)
+            shown << around->item(row, 0)->text() + '\t' + around->item(row, 1)->text();
+        QCOMPARE(shown, listed);
+        QCOMPARE(copied(around), "Datum\t" + text + '\n' + listed.join('\n') + '\n');
+    }
+
+    // A date that does not exist is marked, its list emptied; an empty box waits.
+    void aroundMarksBadDates() {
+        auto* around = find<QTableWidget>("Rond");
+        QVERIFY(around->rowCount() > 0);
+        type("DatumDag", "31");
+        type("DatumMaand", "2");
+        QVERIFY(!find<QLabel>("DatumTekst")->text().isEmpty());
+        QCOMPARE(around->rowCount(), 0);
+        QCOMPARE(copied(find("DatumDag")), QStringLiteral("(nothing copied)"));
+        type("DatumDag", "2.5");
+        QCOMPARE(find<QLabel>("DatumTekst")->text(),
+                 QStringLiteral("Dag, maand en jaar zijn hele getallen."));
+        type("DatumDag", "");
+        QCOMPARE(find<QLabel>("DatumTekst")->text(), QString());
+        QCOMPARE(around->rowCount(), 0);
+    }
+
+    // clang-format off
+    void yearStyleRow_data() {
+        QTest::addColumn<QString>("style");
+        QTest::addColumn<QString>("date");
+        QTest::addColumn<QStringList>("modern");
+        QTest::newRow("Annunciation: the next year") << "boodschap" << "30 1 1544" << QStringList{"vrijdag 30 januari 1545"};
+        QTest::newRow("Christmas: the year before") << "kerst" << "25 12 1451" << QStringList{"vrijdag 25 december 1450"};
+        QTest::newRow("Easter: twice") << "pasen" << "10 4 1491"
+                                       << QStringList{"zondag 10 april 1491", "dinsdag 10 april 1492"};
+        QTest::newRow("Easter: not at all") << "pasen" << "10 4 1492" << QStringList{};
+    }
+    // clang-format on
+    void yearStyleRow() {
+        QFETCH(QString, style);
+        QFETCH(QString, date);
+        QFETCH(QStringList, modern);
+        auto* box = find<QComboBox>("Stijl");
+        const auto styles = year_style::styles();
+        for (std::size_t i = 0; i < styles.size(); ++i)
+            if (styles[i].id == style.toStdString()) box->setCurrentIndex(static_cast<int>(i));
+        QVERIFY(box->currentIndex() >= 0);
+        QCOMPARE(styles[static_cast<std::size_t>(box->currentIndex())].id, style.toStdString());
+        const QStringList parts = date.split(' ');
+        type("StijlDag", parts[0]);
+        type("StijlMaand", parts[1]);
+        QTest::keyClicks(find("StijlJaar"), parts[2]);  // answered as the year is typed
+        auto* shown = find<QLabel>("Modern");
+        if (modern.isEmpty()) {  // why not
+            QVERIFY(!shown->text().isEmpty());
+            QVERIFY(!shown->text().contains(" april "));
+            QCOMPARE(copied(find("StijlJaar")), QStringLiteral("(nothing copied)"));
+            return;
+        }
+        QCOMPARE(shown->text(), modern.join('\n'));  // one above the other
+        QString lines;
+        for (const QString& m : modern) lines += parts.join('/') + ' ' + box->currentText() + '\t' + m + '\n';
+        QCOMPARE(copied(find("StijlJaar")), lines);
+        // Typing on past the year asks again at once.
+        QTest::keyClick(find("StijlJaar"), Qt::Key_Backspace);
+        QVERIFY(shown->text() != modern.join('\n'));
+    }
+
+    void pdfHoldsTheVisibleRows() {
+        type("Filter", "sint-jan");
+        QTemporaryDir dir;
+        const QString file = dir.filePath("feesten.pdf");
+        QVERIFY(window_->writePdf(file));
+        QFile pdf(file);
+        QVERIFY(pdf.open(QIODevice::ReadOnly));
+        QCOMPARE(pdf.read(4), QByteArray("%PDF"));
+        QProcess text;
+        text.start("pdftotext", {"-layout", file, "-"});
+        QVERIFY(text.waitForFinished());
+        const QString shown = QString::fromUtf8(text.readAllStandardOutput());
+        for (const char* expected :
+             {"Feestkalender 1450", "Onthoofding van Sint-Jan", "zaterdag 29 augustus 1450",
+              "zondag 27 december 1450", "Juliaans tot en met 21/12/1582"})
+            QVERIFY2(shown.contains(QString::fromUtf8(expected)), expected);
+        QVERIFY(!shown.contains("Sint-Maarten"));
+        QVERIFY(!window_->writePdf(dir.filePath("no such folder/feesten.pdf")));
+    }
+
+    // Opened from the main window at its year, then independent of it; Ctrl+K
+    // raises the one window; Ctrl+W closes only the window it is pressed in;
+    // closing the main window closes the feast window too.
+    void besideTheMainWindow() {
+        window_.reset();
+        RecordingBox boxes;
+        Tarvindr main(&boxes);
+        type(find(&main, "WelkJaar"), "1450");
+        showActive(&main);
+        QTest::keyClick(&main, Qt::Key_K, Qt::ControlModifier);
+        QPointer<Feestkalender> feast = main.findChild<Feestkalender*>();
+        QVERIFY(feast);
+        QVERIFY(QTest::qWaitForWindowExposed(feast));
+        QCOMPARE(find(feast, "Jaar")->text(), QStringLiteral("1450"));
+        QCOMPARE(find<QComboBox>(feast, "Regio")->currentIndex(), regionIndex("zuidelijke-nederlanden"));
+
+        type(find(&main, "WelkJaar"), "1600");
+        QCOMPARE(find(feast, "Jaar")->text(), QStringLiteral("1450"));
+        QCOMPARE(feast->year(), 1450);
+        const QString christmas = find(&main, "Kerstmis")->text();
+        QTest::mouseClick(find<QPushButton>(feast, "Plus"), Qt::LeftButton);
+        find<QComboBox>(feast, "Regio")->setCurrentIndex(regionIndex("rome"));
+        QCOMPARE(find(&main, "WelkJaar")->text(), QStringLiteral("1600"));
+        QCOMPARE(find(&main, "Kerstmis")->text(), christmas);
+
+        showActive(&main);
+        main.findChild<QAction*>("MnuFeestkalender")->trigger();
+        QCOMPARE(main.findChildren<Feestkalender*>().size(), 1);
+        QCOMPARE(feast->year(), 1451);  // raised as it was
+        QCOMPARE(main.findChild<QAction*>("MnuFeestkalender")->shortcut(),
+                 QKeySequence(Qt::CTRL | Qt::Key_K));
+
+        showActive(feast);
+        QTest::keyClick(feast, Qt::Key_W, Qt::ControlModifier);
+        QTRY_VERIFY(!feast);  // closed and gone
+        QVERIFY(main.isVisible());
+
+        main.findChild<QAction*>("MnuFeestkalender")->trigger();
+        feast = main.findChild<Feestkalender*>();
+        QVERIFY(feast && feast->isVisible());
+        QCOMPARE(feast->year(), 1600);  // a new window, at the main window's year
+        main.close();
+        QTRY_VERIFY(!feast);
+        QVERIFY(boxes.shown.empty());
+    }
+
+    void menus() {
+        QStringList items;
+        for (QAction* a : find<QMenu>("MnuBestand")->actions())
+            items << (a->isSeparator() ? "-" : a->text() + ' ' + a->shortcut().toString());
+        QCOMPARE(items, (QStringList{"&Kopiëren Ctrl+C", "Af&drukken… Ctrl+P", "Als &PDF opslaan… ", "-",
+                                     "&Sluiten Ctrl+W"}));
+    }
+};
+
+QTEST_MAIN(FeestkalenderTest)
+#include "feestkalender_test.moc"
