@@ -65,6 +65,7 @@ screenshot: deps
 	$(SHOT) 2000 docs/screenshot.png
 	$(SHOT) 1582 docs/screenshot-1582.png
 	QT_SCALE_FACTOR=2 $(SHOT) 2000 docs/screenshot-2x.png
+	$(SHOT) feestkalender docs/screenshot-feestkalender.png
 
 install: build
 	cmake --install $(BUILD) --prefix $(PREFIX)

@@ -117,6 +117,7 @@ constexpr auto kControls = std::to_array<Control>({
 // clang-format on
 
 constexpr const char* kAreaTitles[] = {"", "Dateren", "Jaarstijl"};
+constexpr int kAreaStretch[] = {3, 2, 0};
 
 QString q(const std::string& text) {
     return QString::fromStdString(text);
@@ -236,12 +237,10 @@ void Feestkalender::buildControls() {
         area->setObjectName(QStringLiteral("area%1").arg(i));
         grids.at(i) = new QGridLayout(area);
         areas.at(i) = area;
-        column->addWidget(area, i == 2 ? 0 : 1);
+        // Spare height goes to the feast table and the list of feasts around a date.
+        column->addWidget(area, kAreaStretch[i]);
     }
-    // Only the feast table and the list of feasts around a date take spare height.
-    column->setStretch(0, 3);
-    column->setStretch(1, 2);
-    if (auto* feesten = grids[0]) feesten->setContentsMargins(0, 0, 0, 0);
+    grids[0]->setContentsMargins(0, 0, 0, 0);
 
     QLabel* pendingLabel = nullptr;
     for (const Control& c : kControls) {
@@ -261,7 +260,7 @@ void Feestkalender::buildControls() {
             }
             case Kind::Button:
                 widget = new QPushButton(text, area);
-                widget->setFocusPolicy(Qt::TabFocus);
+                widget->setFocusPolicy(Qt::TabFocus);  // a click leaves the focus in the year box
                 break;
             case Kind::Combo:
                 widget = new QComboBox(area);
