@@ -1,30 +1,241 @@
 #include "feasts.h"
 
+#include <algorithm>
+#include <array>
+#include <cstddef>
+
+#include "calendar.h"
+
 namespace feasts {
 
+namespace {
+
+using enum Rule;
+
+// Sacramentsdag: decreed for the diocese of Liège by bishop Robert of Thourotte
+// in 1246 and first kept there in 1247; for the whole Church by the bull
+// Transiturus of Urban IV, 1264.
+constexpr int kCorpusChristiFirstYear = 1247;
+
+// One row per feast: id, Dutch name, Latin name, other names, rule, day, month,
+// days (from Easter Sunday, or from the first Sunday of Advent), first year kept.
+// The fixed dates and Easter offsets are those of the Roman calendar as the
+// dioceses of the Southern Netherlands kept it.
+// clang-format off
+constexpr auto kFeasts = std::to_array<Feast>({
+    {"nieuwjaar", "Nieuwjaar", "Circumcisio Domini", {"Besnijdenis des Heren"}, Fixed, 1, 1, 0, 0},
+    {"driekoningen", "Driekoningen", "Epiphania Domini", {}, Fixed, 6, 1, 0, 0},
+    {"sint-antonius", "Sint-Antonius", "Antonii abbatis", {"Sint-Antonius abt"}, Fixed, 17, 1, 0, 0},
+    {"sint-sebastiaan", "Sint-Sebastiaan", "Fabiani et Sebastiani", {}, Fixed, 20, 1, 0, 0},
+    {"sint-agnes", "Sint-Agnes", "Agnetis", {}, Fixed, 21, 1, 0, 0},
+    {"sint-vincentius", "Sint-Vincentius", "Vincentii", {}, Fixed, 22, 1, 0, 0},
+    {"bekering-van-paulus", "Bekering van Sint-Paulus", "Conversio Pauli", {}, Fixed, 25, 1, 0, 0},
+    {"lichtmis", "Lichtmis", "Purificatio Mariae", {"Maria-Zuivering"}, Fixed, 2, 2, 0, 0},
+    {"sint-blasius", "Sint-Blasius", "Blasii", {}, Fixed, 3, 2, 0, 0},
+    {"sint-agatha", "Sint-Agatha", "Agathae", {}, Fixed, 5, 2, 0, 0},
+    {"sint-amandus", "Sint-Amandus", "Amandi", {}, Fixed, 6, 2, 0, 0},
+    {"sint-valentijn", "Sint-Valentijn", "Valentini", {}, Fixed, 14, 2, 0, 0},
+    {"sint-pieters-stoel", "Sint-Pieters Stoel", "Cathedra Petri", {}, Fixed, 22, 2, 0, 0},
+    // The leap day was the doubled sixth day before the Kalends of March (24
+    // February), so in a leap year the feast moved to the 25th.
+    {"sint-mattias", "Sint-Mattias", "Matthiae apostoli", {}, Mattias, 24, 2, 0, 0},
+    {"sint-geertrui", "Sint-Geertrui", "Gertrudis", {}, Fixed, 17, 3, 0, 0},
+    {"maria-boodschap", "Onze-Lieve-Vrouw-Boodschap", "Annuntiatio Mariae", {"Maria-Boodschap"}, Fixed, 25, 3, 0, 0},
+    {"sint-joris", "Sint-Joris", "Georgii", {}, Fixed, 23, 4, 0, 0},
+    {"sint-marcus", "Sint-Marcus", "Marci evangelistae", {}, Fixed, 25, 4, 0, 0},
+    {"sint-filippus-en-jacobus", "Sint-Filippus en Jacobus", "Philippi et Jacobi", {}, Fixed, 1, 5, 0, 0},
+    {"kruisvinding", "Heilig-Kruisvinding", "Inventio Crucis", {}, Fixed, 3, 5, 0, 0},
+    {"sint-servaas", "Sint-Servaas", "Servatii", {}, Fixed, 13, 5, 0, 0},
+    {"sint-jan", "Sint-Jan", "Nativitas Johannis Baptistae", {"Sint-Jan-Baptist", "Sint-Jansmis"}, Fixed, 24, 6, 0, 0},
+    {"sint-pieter-en-paulus", "Sint-Pieter en Paulus", "Petri et Pauli", {}, Fixed, 29, 6, 0, 0},
+    {"maria-visitatie", "Onze-Lieve-Vrouw-Visitatie", "Visitatio Mariae", {"Maria-Visitatie"}, Fixed, 2, 7, 0, 0},
+    {"maria-magdalena", "Sint-Maria-Magdalena", "Mariae Magdalenae", {}, Fixed, 22, 7, 0, 0},
+    {"sint-jacob", "Sint-Jacob", "Jacobi apostoli", {}, Fixed, 25, 7, 0, 0},
+    {"sint-pietersbanden", "Sint-Pietersbanden", "Petri ad vincula", {}, Fixed, 1, 8, 0, 0},
+    {"sint-laurens", "Sint-Laurens", "Laurentii", {}, Fixed, 10, 8, 0, 0},
+    {"olv-hemelvaart", "Onze-Lieve-Vrouw-Hemelvaart", "Assumptio Mariae", {"OLV ten Hemel"}, Fixed, 15, 8, 0, 0},
+    {"sint-bartholomeus", "Sint-Bartholomeus", "Bartholomaei", {}, Fixed, 24, 8, 0, 0},
+    {"onthoofding-sint-jan", "Onthoofding van Sint-Jan", "Decollatio Johannis", {}, Fixed, 29, 8, 0, 0},
+    {"maria-geboorte", "Onze-Lieve-Vrouw-Geboorte", "Nativitas Mariae", {"Maria-Geboorte"}, Fixed, 8, 9, 0, 0},
+    {"kruisverheffing", "Heilig-Kruisverheffing", "Exaltatio Crucis", {}, Fixed, 14, 9, 0, 0},
+    {"sint-lambertus", "Sint-Lambertus", "Lamberti", {}, Fixed, 17, 9, 0, 0},
+    {"sint-matteus", "Sint-Matteüs", "Matthaei", {}, Fixed, 21, 9, 0, 0},
+    {"sint-michiel", "Sint-Michiel", "Michaelis", {"Sint-Michielsmis"}, Fixed, 29, 9, 0, 0},
+    {"sint-bavo", "Sint-Bavo", "Bavonis", {"Bamis"}, Fixed, 1, 10, 0, 0},
+    {"sint-remigius", "Sint-Remigius", "Remigii", {}, Fixed, 1, 10, 0, 0},
+    {"sint-lucas", "Sint-Lucas", "Lucae", {}, Fixed, 18, 10, 0, 0},
+    {"sint-simon-en-judas", "Sint-Simon en Judas", "Simonis et Judae", {}, Fixed, 28, 10, 0, 0},
+    {"allerheiligen", "Allerheiligen", "Omnium Sanctorum", {}, Fixed, 1, 11, 0, 0},
+    {"allerzielen", "Allerzielen", "Commemoratio animarum", {}, Fixed, 2, 11, 0, 0},
+    {"sint-hubertus", "Sint-Hubertus", "Huberti", {}, Fixed, 3, 11, 0, 0},
+    {"sint-willibrord", "Sint-Willibrord", "Willibrordi", {}, Fixed, 7, 11, 0, 0},
+    {"sint-maarten", "Sint-Maarten", "Martini", {}, Fixed, 11, 11, 0, 0},
+    {"sint-catharina", "Sint-Catharina", "Katharinae", {}, Fixed, 25, 11, 0, 0},
+    {"sint-andries", "Sint-Andries", "Andreae", {}, Fixed, 30, 11, 0, 0},
+    {"sint-elooi", "Sint-Elooi", "Eligii", {}, Fixed, 1, 12, 0, 0},
+    {"sint-niklaas", "Sint-Niklaas", "Nicolai", {}, Fixed, 6, 12, 0, 0},
+    {"maria-ontvangenis", "Onze-Lieve-Vrouw-Ontvangenis", "Conceptio Mariae", {"Maria-Ontvangenis"}, Fixed, 8, 12, 0, 0},
+    {"sint-lucia", "Sint-Lucia", "Luciae", {}, Fixed, 13, 12, 0, 0},
+    {"sint-thomas", "Sint-Thomas", "Thomae apostoli", {}, Fixed, 21, 12, 0, 0},
+    {"kerstmis", "Kerstmis", "Nativitas Domini", {}, Fixed, 25, 12, 0, 0},
+    {"sint-stefanus", "Sint-Stefanus", "Stephani", {}, Fixed, 26, 12, 0, 0},
+    {"sint-jan-evangelist", "Sint-Jan Evangelist", "Johannis evangelistae", {}, Fixed, 27, 12, 0, 0},
+    {"onnozele-kinderen", "Onnozele Kinderen", "Innocentium", {}, Fixed, 28, 12, 0, 0},
+    {"oudjaarsavond", "Oudjaarsavond", "Silvestri", {"Sint-Silvester"}, YearEnd, 31, 12, 0, 0},
+
+    // Movable: days from Easter Sunday.
+    {"septuagesima", "Septuagesima", "Septuagesima", {}, Easter, 0, 0, -63, 0},
+    {"sexagesima", "Sexagesima", "Sexagesima", {}, Easter, 0, 0, -56, 0},
+    {"quinquagesima", "Vastenavondzondag", "Esto mihi", {}, Easter, 0, 0, -49, 0},
+    {"vastenavond", "Vastenavond", "", {}, Easter, 0, 0, -47, 0},
+    {"aswoensdag", "Aswoensdag", "Dies cinerum", {}, Easter, 0, 0, -46, 0},
+    {"invocavit", "Eerste zondag van de Vasten", "Invocavit", {}, Easter, 0, 0, -42, 0},
+    {"reminiscere", "Reminiscere", "Reminiscere", {}, Easter, 0, 0, -35, 0},
+    {"oculi", "Oculi", "Oculi", {}, Easter, 0, 0, -28, 0},
+    {"halfvasten", "Halfvasten", "Laetare", {}, Easter, 0, 0, -21, 0},
+    {"judica", "Passiezondag", "Judica", {}, Easter, 0, 0, -14, 0},
+    {"palmzondag", "Palmzondag", "Palmarum", {}, Easter, 0, 0, -7, 0},
+    {"witte-donderdag", "Witte Donderdag", "Cena Domini", {}, Easter, 0, 0, -3, 0},
+    {"goede-vrijdag", "Goede Vrijdag", "Parasceve", {}, Easter, 0, 0, -2, 0},
+    {"paaszaterdag", "Paaszaterdag", "Sabbatum sanctum", {}, Easter, 0, 0, -1, 0},
+    {"pasen", "Pasen", "Pascha", {}, Easter, 0, 0, 0, 0},
+    {"paasmaandag", "Paasmaandag", "", {}, Easter, 0, 0, 1, 0},
+    {"beloken-pasen", "Beloken Pasen", "Quasimodo", {}, Easter, 0, 0, 7, 0},
+    {"misericordia", "Misericordia", "Misericordia Domini", {}, Easter, 0, 0, 14, 0},
+    {"jubilate", "Jubilate", "Jubilate", {}, Easter, 0, 0, 21, 0},
+    {"cantate", "Cantate", "Cantate", {}, Easter, 0, 0, 28, 0},
+    {"rogate", "Rogate", "Rogate", {}, Easter, 0, 0, 35, 0},
+    {"hemelvaart", "Hemelvaart", "Ascensio Domini", {}, Easter, 0, 0, 39, 0},
+    {"exaudi", "Exaudi", "Exaudi", {}, Easter, 0, 0, 42, 0},
+    {"pinksteren", "Pinksteren", "Pentecostes", {"Sinksen"}, Easter, 0, 0, 49, 0},
+    {"pinkstermaandag", "Pinkstermaandag", "", {}, Easter, 0, 0, 50, 0},
+    {"drievuldigheid", "Drievuldigheidszondag", "Trinitas", {}, Easter, 0, 0, 56, 0},
+    {"sacramentsdag", "Sacramentsdag", "Corpus Christi", {}, Easter, 0, 0, 60, kCorpusChristiFirstYear},
+
+    // Advent: days from its first Sunday, the fourth Sunday before Christmas Day.
+    {"eerste-advent", "Eerste zondag van de Advent", "", {}, Advent, 0, 0, 0, 0},
+    {"tweede-advent", "Tweede zondag van de Advent", "", {}, Advent, 0, 0, 7, 0},
+    {"derde-advent", "Derde zondag van de Advent", "", {}, Advent, 0, 0, 14, 0},
+    {"vierde-advent", "Vierde zondag van de Advent", "", {}, Advent, 0, 0, 21, 0},
+});
+// clang-format on
+
+// The years whose days the calendar functions name.
+constexpr int kFirstYear = 1;
+constexpr int kLastYear = 9999;
+
+// The first Sunday of Advent: the last Sunday before Christmas Day, three weeks
+// earlier. A skipped Christmas counts as the day of its Julian reading.
+std::int64_t firstAdventSunday(const regions::Region& region, int year) {
+    const std::int64_t christmas = regions::readDate(region, year, 12, 25)->day;  // 25/12 always reads
+    const int weekday = calendar::weekdayOfDays(christmas);                       // 0 = Sunday
+    return christmas - (weekday == 0 ? 7 : weekday) - 21;
+}
+
+// Latin-1 letters U+00C0 to U+00FF without their diacritics, in lower case;
+// empty for the two signs among them, which stay as they are.
+constexpr std::array<std::string_view, 64> kLatin1Letters{
+    "a", "a", "a", "a", "a", "a", "ae", "c", "e", "e", "e", "e", "i", "i", "i",  "i",  //
+    "d", "n", "o", "o", "o", "o", "o",  "",  "o", "u", "u", "u", "u", "y", "th", "ss",
+    "a", "a", "a", "a", "a", "a", "ae", "c", "e", "e", "e", "e", "i", "i", "i",  "i",  //
+    "d", "n", "o", "o", "o", "o", "o",  "",  "o", "u", "u", "u", "u", "y", "th", "y",
+};
+
+bool isContinuation(unsigned char byte) {
+    return (byte & 0xC0U) == 0x80U;
+}
+
+}  // namespace
+
 std::span<const Feast> table() {
-    return {};
+    return kFeasts;
 }
 
-const Feast* findById(std::string_view /*id*/) {
-    return nullptr;
+const Feast* findById(std::string_view id) {
+    const auto* found =
+        std::find_if(kFeasts.begin(), kFeasts.end(), [&](const Feast& f) { return f.id == id; });
+    return found == kFeasts.end() ? nullptr : &*found;
 }
 
-std::optional<Occurrence> occurrence(const Feast& /*feast*/, int /*year*/,
-                                     const regions::Region& /*region*/) {
+std::optional<Occurrence> occurrence(const Feast& feast, int year, const regions::Region& region) {
+    if (year < kFirstYear || year > kLastYear || year < feast.firstYear) return std::nullopt;
+    switch (feast.rule) {
+        case Fixed:
+        case Mattias:
+        case YearEnd: {
+            const int day =
+                feast.rule == Mattias && regions::isLeapYear(region, year) ? feast.day + 1 : feast.day;
+            const std::optional<regions::Reading> reading = regions::readDate(region, year, feast.month, day);
+            if (!reading) return std::nullopt;
+            return Occurrence{&feast, reading->day,
+                              regions::fixedDateText(region, year, feast.month, day, feast.rule == YearEnd),
+                              regions::isoDate(reading->day)};
+        }
+        case Easter:
+        case Advent: {
+            const std::int64_t day =
+                (feast.rule == Easter ? regions::easterDay(region, year) : firstAdventSunday(region, year)) +
+                feast.offset;
+            if (regions::dateOf(region, day).year != year) return std::nullopt;
+            return Occurrence{&feast, day, regions::dayText(region, day), regions::isoDate(day)};
+        }
+    }
     return std::nullopt;
 }
 
-std::vector<Occurrence> ofYear(int /*year*/, const regions::Region& /*region*/) {
-    return {};
+std::vector<Occurrence> ofYear(int year, const regions::Region& region) {
+    std::vector<Occurrence> list;
+    for (const Feast& feast : kFeasts) {
+        if (std::optional<Occurrence> found = occurrence(feast, year, region))
+            list.push_back(std::move(*found));
+    }
+    std::stable_sort(list.begin(), list.end(),
+                     [](const Occurrence& a, const Occurrence& b) { return a.day < b.day; });
+    return list;
 }
 
 std::string foldName(std::string_view utf8) {
-    return std::string{utf8};
+    std::string folded;
+    folded.reserve(utf8.size());
+    for (std::size_t i = 0; i < utf8.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(utf8[i]);
+        if (byte < 0x80U) {
+            if (byte == '-' || byte == ' ' || (byte >= '\t' && byte <= '\r')) continue;
+            folded += static_cast<char>(byte >= 'A' && byte <= 'Z' ? byte - 'A' + 'a' : byte);
+            continue;
+        }
+        // Two-byte letters of Latin-1, the no-break space and the soft hyphen.
+        if ((byte == 0xC2U || byte == 0xC3U) && i + 1 < utf8.size() &&
+            isContinuation(static_cast<unsigned char>(utf8[i + 1]))) {
+            const unsigned code = ((byte & 0x1FU) << 6U) | (static_cast<unsigned char>(utf8[i + 1]) & 0x3FU);
+            if (code == 0xA0U || code == 0xADU) {
+                ++i;
+                continue;
+            }
+            if (code >= 0xC0U && !kLatin1Letters.at(code - 0xC0U).empty()) {
+                folded += kLatin1Letters.at(code - 0xC0U);
+                ++i;
+                continue;
+            }
+        }
+        // The hyphen and non-breaking hyphen, U+2010 and U+2011.
+        if (byte == 0xE2U && utf8.substr(i + 1, 1) == "\x80" && i + 2 < utf8.size() &&
+            (utf8[i + 2] == '\x90' || utf8[i + 2] == '\x91')) {
+            i += 2;
+            continue;
+        }
+        folded += static_cast<char>(byte);  // any other byte, valid or not, as it is
+    }
+    return folded;
 }
 
-bool matchesFilter(const Feast& /*feast*/, std::string_view /*typed*/) {
-    return false;
+bool matchesFilter(const Feast& feast, std::string_view typed) {
+    const std::string wanted = foldName(typed);
+    const auto contains = [&](std::string_view name) {
+        return !name.empty() && foldName(name).find(wanted) != std::string::npos;
+    };
+    return wanted.empty() || contains(feast.name) || contains(feast.latin) ||
+           std::any_of(feast.aliases.begin(), feast.aliases.end(), contains);
 }
 
 }  // namespace feasts

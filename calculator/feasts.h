@@ -48,7 +48,7 @@ struct Occurrence {
 
 // The feast's day in a year and region; nullopt when it is absent: before its
 // first year, or when its date as shown lies outside the year (the fourth Sunday
-// of Advent after a skipped Christmas).
+// of Advent after a skipped Christmas), and for a year outside 1 to 9999.
 std::optional<Occurrence> occurrence(const Feast& feast, int year, const regions::Region& region);
 
 // Every feast present in the year, ordered by day, ties in table order.
