@@ -47,7 +47,8 @@ struct Modern {
 // one, or two in date order (in the Easter styles some dates occurred twice in one
 // style year). Throws Error when no candidate year has that day and month, when the
 // date did not exist in that style year, or when the style year or a modern date
-// lies outside the years 100 to 2100.
+// lies outside the years 100 to 2100. In the Easter styles a date the region skipped
+// at its switch lies, as written, between its last Julian and first Gregorian day.
 std::vector<Modern> toModern(Style style, int day, int month, int year, const regions::Region& region);
 
 }  // namespace year_style
