@@ -22,6 +22,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "feasts.h"
 #include "feestkalender.h"
 #include "recording_box.h"
 #include "regions.h"
@@ -211,7 +212,7 @@ private slots:
         QCOMPARE(shown, names);
         type("Filter", "");
         QCOMPARE(rows()->rowCount(), all);
-        QVERIFY(all > 100);
+        QCOMPARE(static_cast<std::size_t>(all), feasts::table().size());  // in 1450 every feast is kept
     }
 
     // A click on Naam sorts by name (diacritics and hyphens ignored), a second
@@ -368,7 +369,7 @@ private slots:
         auto* shown = find<QLabel>("Modern");
         if (modern.isEmpty()) {  // why not
             QVERIFY(!shown->text().isEmpty());
-            QVERIFY(!shown->text().contains(" april "));
+            QVERIFY(!shown->text().contains('\n'));
             QCOMPARE(copied(find("StijlJaar")), QStringLiteral("(nothing copied)"));
             return;
         }
