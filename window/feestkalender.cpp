@@ -117,7 +117,7 @@ constexpr auto kControls = std::to_array<Control>({
 // clang-format on
 
 constexpr const char* kAreaTitles[] = {"", "Dateren", "Jaarstijl"};
-constexpr int kAreaStretch[] = {3, 2, 0};
+constexpr int kAreaStretch[] = {3, 1, 0};
 
 QString q(const std::string& text) {
     return QString::fromStdString(text);
@@ -158,8 +158,19 @@ TypedDate typedDate(const QLineEdit* day, const QLineEdit* month, const QLineEdi
     return {date, QString()};
 }
 
+// Rows one line of text high, as in a list; the height the areas' stretch gives,
+// at least the header and `rows` rows.
+void compactRows(QTableView* view, int rows) {
+    const int row = view->fontMetrics().height() + 6;
+    view->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    view->verticalHeader()->setDefaultSectionSize(row);
+    view->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    view->setMinimumHeight((rows + 1) * row + 2 * view->frameWidth());
+}
+
 QTableView* feastView(QWidget* parent) {
     auto* view = new QTableView(parent);
+    compactRows(view, 8);
     view->setEditTriggers(QAbstractItemView::NoEditTriggers);
     view->setSelectionBehavior(QAbstractItemView::SelectRows);
     view->verticalHeader()->hide();
@@ -173,6 +184,8 @@ QTableView* feastView(QWidget* parent) {
 
 QTableWidget* aroundView(QWidget* parent) {
     auto* view = new QTableWidget(0, 2, parent);
+    compactRows(view, 4);
+    view->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);  // as high as its rows ask
     view->setHorizontalHeaderLabels({QStringLiteral("Relatie"), QStringLiteral("Uitdrukking")});
     view->setEditTriggers(QAbstractItemView::NoEditTriggers);
     view->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -273,6 +286,9 @@ void Feestkalender::buildControls() {
                 answer->setTextFormat(Qt::PlainText);
                 answer->setWordWrap(true);
                 answer->setTextInteractionFlags(Qt::TextSelectableByMouse);
+                QFont bold = answer->font();
+                bold.setBold(true);
+                answer->setFont(bold);
                 widget = answer;
                 break;
             }
