@@ -51,7 +51,7 @@ fuzz: deps
 	cmake -S . -B $(FUZZ) -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 	  -DTARVINDE_FUZZ=ON -DTARVINDE_WINDOW=OFF -DBUILD_TESTING=OFF
 	cmake --build $(FUZZ) -j $(JOBS)
-	@for f in weekdag number_text; do \
+	@for f in weekdag number_text dating; do \
 	  mkdir -p $(FUZZ)/corpus/$$f && \
 	  $(FUZZ)/fuzz/$$f/fuzz_$$f -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 -artifact_prefix=$(FUZZ)/ \
 	    $(FUZZ)/corpus/$$f fuzz/$$f/seeds || exit 1; \

@@ -10,8 +10,11 @@
 //
 // FEAST is a name, an alias or the Latin name of a feast, compared through
 // feasts::foldName; it may end in "dag"/"sdag" or "mis"/"smis" (no change) or
-// "avond"/"savond" (the eve). A whole name of the table is matched before the
-// words are read as a relation. YEAR (100 to 2100) is the feast's year.
+// "avond"/"savond" (the eve), also in place of a name's own ending "dag" or "mis"
+// ("Kerstavond", "Kerstdag"). A whole name of the table is matched before the
+// words are read as a relation ("Eerste zondag van de Advent 1582"), and before
+// its endings are read ("Vastenavond" is a feast, not an eve). YEAR (100 to 2100)
+// is the feast's year, which the result's need not be.
 
 #include <cstdint>
 #include <stdexcept>
@@ -32,8 +35,10 @@ public:
 
 struct Dated {
     std::int64_t day;  // serial day number
-    std::string text;  // weekday and date in the calendar in force on that day
-    std::string iso;   // proleptic Gregorian, "0475-04-14"
+    // Weekday and date in the calendar in force on that day; a feast day named
+    // without relation as the feast list writes it, with its note where it has one.
+    std::string text;
+    std::string iso;  // proleptic Gregorian, "0475-04-14"
 };
 
 // The day an expression names, in a region. Throws Error for an unknown feast name
@@ -53,9 +58,11 @@ struct Around {
         feasts;  // by distance in days, then na/voor before vooravond/octaaf, then table order
 };
 
-// The feasts of the year before, the year and the year after that lie within
-// seven days of a date written day/month/year. Throws Error for a date that does
-// not exist in the region or lies outside the years 100 to 2100.
+// The feasts of the year before, the year and the year after (within 100 to 2100)
+// that lie within seven days of a date written day/month/year, the date shown as
+// the weekday finder shows it; a date skipped at the switch counts as its Julian
+// reading, as a feast on it does. Throws Error for a date that does not exist in
+// the region or lies outside the years 100 to 2100.
 Around around(int day, int month, int year, const regions::Region& region);
 
 }  // namespace dating

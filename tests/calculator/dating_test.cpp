@@ -1,0 +1,352 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "dating.h"
+#include "feasts.h"
+#include "reference.h"
+#include "regions.h"
+
+namespace {
+
+const regions::Region& region(std::string_view id) {
+    const regions::Region* r = regions::find(id);
+    if (r == nullptr) throw std::invalid_argument(std::string{id});
+    return *r;
+}
+
+constexpr const char* kDefault = "zuidelijke-nederlanden";
+
+struct Expected {
+    const char* expression;
+    const char* region;
+    const char* text;
+    const char* iso;
+};
+
+void expectDated(const std::vector<Expected>& cases) {
+    for (const Expected& c : cases) {
+        try {
+            const dating::Dated d = dating::evaluate(c.expression, region(c.region));
+            EXPECT_EQ(d.text, c.text) << c.expression << " (" << c.region << ")";
+            EXPECT_EQ(d.iso, c.iso) << c.expression << " (" << c.region << ")";
+            EXPECT_EQ(regions::isoDate(d.day), c.iso) << c.expression;
+        } catch (const dating::Error& e) {
+            ADD_FAILURE() << c.expression << ": " << e.what();
+        }
+    }
+}
+
+// Counted by hand from the feast's weekday: Sint-Maarten 1450 was a Wednesday,
+// Easter 2000 23 April, Sint-Jan 1500 a Wednesday (all Julian before 1583).
+TEST(Dating, RelationsAndOrdinals) {
+    expectDated({
+        {"Sint-Maarten 1450", kDefault, "woensdag 11 november 1450", "1450-11-20"},
+        {"dinsdag na Sint-Maarten 1450", kDefault, "dinsdag 17 november 1450", "1450-11-26"},
+        {"des dinsdags na Sint-Maarten 1450", kDefault, "dinsdag 17 november 1450", "1450-11-26"},
+        {"dinsdags na Sint-Maarten 1450", kDefault, "dinsdag 17 november 1450", "1450-11-26"},
+        {"dinsdag voor Sint-Maarten 1450", kDefault, "dinsdag 10 november 1450", "1450-11-19"},
+        // The feast falls on the weekday named: the next and the previous week.
+        {"woensdag na Sint-Maarten 1450", kDefault, "woensdag 18 november 1450", "1450-11-27"},
+        {"woensdag voor Sint-Maarten 1450", kDefault, "woensdag 4 november 1450", "1450-11-13"},
+        {"tweede dinsdag na Sint-Maarten 1450", kDefault, "dinsdag 24 november 1450", "1450-12-03"},
+        {"3e zondag voor Pasen 2000", kDefault, "zondag 2 april 2000", "2000-04-02"},
+        {"vijfde vrijdag na Pasen 2000", kDefault, "vrijdag 26 mei 2000", "2000-05-26"},
+        {"4e zaterdag voor Sint-Jan 1500", kDefault, "zaterdag 30 mei 1500", "1500-06-09"},
+        {"Eerste ZONDAG na pasen 2000", kDefault, "zondag 30 april 2000", "2000-04-30"},
+        {"zondag na Pasen 2000", kDefault, "zondag 30 april 2000", "2000-04-30"},
+        {"Beloken Pasen 2000", kDefault, "zondag 30 april 2000", "2000-04-30"},
+        // Eve and octave.
+        {"vooravond van Sint-Jan 1500", kDefault, "dinsdag 23 juni 1500", "1500-07-03"},
+        {"Sint-Jansavond 1500", kDefault, "dinsdag 23 juni 1500", "1500-07-03"},
+        {"octaaf van Sint-Jan 1500", kDefault, "woensdag 1 juli 1500", "1500-07-11"},
+        {"zondag na Sint-Jansavond 1500", kDefault, "zondag 28 juni 1500", "1500-07-08"},
+        // Across New Year: the year is the feast's.
+        {"maandag na Oudjaarsavond 1500", kDefault, "maandag 4 januari 1501", "1501-01-14"},
+        {"zaterdag voor Nieuwjaar 2000", kDefault, "zaterdag 25 december 1999", "1999-12-25"},
+        {"octaaf van Sint-Stefanus 1499", kDefault, "donderdag 2 januari 1500", "1500-01-11"},
+        // Counted as days across the gap of December 1582.
+        {"vooravond van Nieuwjaar 1583", kDefault, "vrijdag 21 december 1582", "1582-12-31"},
+        {"Kerstmis 1582", kDefault, "dinsdag 25 december 1582 (? 4/1/1583)", "1583-01-04"},
+        {"zondag na Kerstmis 1582", kDefault, "zondag 9 januari 1583", "1583-01-09"},
+    });
+}
+
+// Other regions: a Julian, a Gregorian and a transition year.
+TEST(Dating, OtherRegions) {
+    expectDated({
+        {"vrijdag na Pasen 1500", "rome", "vrijdag 24 april 1500", "1500-05-04"},
+        {"dinsdag na Sint-Remigius 1582", "rome", "dinsdag 2 oktober 1582", "1582-10-12"},
+        // Monday 1 October (Julian); the Mondays after were 8 (skipped: 18) and 25 October.
+        {"2e maandag na Sint-Remigius 1582", "rome", "maandag 25 oktober 1582", "1582-10-25"},
+        {"Driekoningen 1583", "holland", "zondag 6 januari 1583 (? 16/1/1583)", "1583-01-16"},
+        {"zondag na Driekoningen 1583", "holland", "zondag 23 januari 1583", "1583-01-23"},
+        {"vooravond van Driekoningen 1583", "holland", "zaterdag 15 januari 1583", "1583-01-15"},
+        {"donderdag voor Sint-Mattias 1700", "duitsland-protestants", "donderdag 4 maart 1700", "1700-03-04"},
+        {"zondag na Pasen 2000", "juliaans", "zondag 24 april 2000", "2000-05-07"},
+        {"octaaf van Kerstmis 2000", "gregoriaans", "maandag 1 januari 2001", "2001-01-01"},
+    });
+}
+
+TEST(Dating, NameForms) {
+    expectDated({
+        {"Sint Maarten 1450", kDefault, "woensdag 11 november 1450", "1450-11-20"},
+        {"sint-maarten 1450", kDefault, "woensdag 11 november 1450", "1450-11-20"},
+        {"SINTMAARTEN 1450", kDefault, "woensdag 11 november 1450", "1450-11-20"},
+        {"Martini 1450", kDefault, "woensdag 11 november 1450", "1450-11-20"},
+        {"Sint-Maartensdag 1450", kDefault, "woensdag 11 november 1450", "1450-11-20"},
+        {"Sint-Maartensavond 1450", kDefault, "dinsdag 10 november 1450", "1450-11-19"},
+        {"Bamis 1500", kDefault, "donderdag 1 oktober 1500", "1500-10-11"},
+        {"Sint-Matteüs 1500", kDefault, "maandag 21 september 1500", "1500-10-01"},
+        {"sint matteus 1500", kDefault, "maandag 21 september 1500", "1500-10-01"},
+        {"Sint-Jansmis 1500", kDefault, "woensdag 24 juni 1500", "1500-07-04"},
+        {"Sint-Jan-Baptist 1500", kDefault, "woensdag 24 juni 1500", "1500-07-04"},
+        {"Sint-Jansdag 1500", kDefault, "woensdag 24 juni 1500", "1500-07-04"},
+        {"Nativitas Johannis Baptistae 1500", kDefault, "woensdag 24 juni 1500", "1500-07-04"},
+        {"OLV ten Hemel 1500", kDefault, "zaterdag 15 augustus 1500", "1500-08-25"},
+        {"Lichtmisavond 1500", kDefault, "zaterdag 1 februari 1500", "1500-02-10"},
+        {"Esto mihi 2000", kDefault, "zondag 5 maart 2000", "2000-03-05"},
+        {"Sinksen 2000", kDefault, "zondag 11 juni 2000", "2000-06-11"},
+        {"Pinksterendag 2000", kDefault, "zondag 11 juni 2000", "2000-06-11"},
+        // A name that itself ends in "avond" is the feast, not an eve.
+        {"Vastenavond 2000", kDefault, "dinsdag 7 maart 2000", "2000-03-07"},
+        {"Oudjaarsavond 2000", kDefault, "zondag 31 december 2000", "2000-12-31"},
+        // Kerstmis's stem carries the other endings too.
+        {"Kerstavond 2000", kDefault, "zondag 24 december 2000", "2000-12-24"},
+        {"Kerstdag 2000", kDefault, "maandag 25 december 2000", "2000-12-25"},
+        // A whole name before relation words.
+        {"Eerste zondag van de Advent 1582", kDefault, "zondag 2 december 1582", "1582-12-12"},
+        {"eerste zondag van de advent 1582", kDefault, "zondag 2 december 1582", "1582-12-12"},
+        {"zondag na Eerste zondag van de Advent 1582", kDefault, "zondag 9 december 1582", "1582-12-19"},
+        {"Derde zondag van de Advent 1582", kDefault, "zondag 16 december 1582", "1582-12-26"},
+        {"  dinsdag   na\tSint-Maarten  1450 ", kDefault, "dinsdag 17 november 1450", "1450-11-26"},
+    });
+}
+
+// Each feast by each of its names, with and without the endings, reads as itself.
+TEST(Dating, EveryNameOfTheTable) {
+    const regions::Region& r = regions::defaultRegion();
+    for (const feasts::Feast& f : feasts::table()) {
+        const auto found = feasts::occurrence(f, 1500, r);
+        ASSERT_TRUE(found) << f.id;
+        for (std::string_view form : {f.name, f.latin, f.aliases[0], f.aliases[1]}) {
+            if (form.empty()) continue;
+            const std::string name{form};
+            EXPECT_EQ(dating::evaluate(name + " 1500", r).day, found->day) << name;
+            EXPECT_EQ(dating::evaluate(name + "dag 1500", r).day, found->day) << name;
+            EXPECT_EQ(dating::evaluate(name + "avond 1500", r).day, found->day - 1) << name;
+        }
+    }
+}
+
+TEST(Dating, Errors) {
+    struct Case {
+        const char* expression;
+        const char* message;
+    };
+    const std::vector<Case> cases{
+        // The nearest names by edit distance of the folded forms, worked out by hand.
+        {"Sint-Martinus 1450",
+         "onbekend feest \"Sint-Martinus\"; het dichtst bij: Sint-Mattias, Sint-Marcus, Sint-Matteüs"},
+        {"Pasn 2000", "onbekend feest \"Pasn\"; het dichtst bij: Pasen, Blasii, Bamis"},
+        {"Kristmis 1500", "onbekend feest \"Kristmis\"; het dichtst bij: Kerstmis, Lichtmis, Bamis"},
+        {"dinsdag na Sint-Lucasx 1500",
+         "onbekend feest \"Sint-Lucasx\"; het dichtst bij: Sint-Lucas, Sint-Lucia, Sint-Agnes"},
+        {"", "lege uitdrukking; verwacht [relatie] feest jaar, zoals \"dinsdag na Sint-Maarten 1450\""},
+        {"Pasen", "het jaartal ontbreekt aan het eind: \"Pasen\" is geen jaartal"},
+        {"Pasen 1500b", "het jaartal ontbreekt aan het eind: \"1500b\" is geen jaartal"},
+        {"1500", "voor het jaartal 1500 ontbreekt de naam van een feest"},
+        {"Pasen 99", "jaartal 99 ligt buiten 100 tot 2100"},
+        {"Pasen 2101", "jaartal 2101 ligt buiten 100 tot 2100"},
+        {"Pasen 99999999999999999999", "jaartal 99999999999999999999 ligt buiten 100 tot 2100"},
+        {"dinsdag Sint-Maarten 1450",
+         "na \"dinsdag\" wordt \"na\" of \"voor\" verwacht, niet \"Sint-Maarten\""},
+        {"tweede na Sint-Maarten 1450",
+         "na \"tweede\" wordt een weekdag (zondag tot zaterdag) verwacht, niet \"na\""},
+        {"vooravond Sint-Jan 1500", "na \"vooravond\" wordt \"van\" verwacht, niet \"Sint-Jan\""},
+        {"octaaf 1500", "na \"octaaf\" wordt \"van\" verwacht"},
+        {"dinsdag na 1450", "na \"na\" ontbreekt de naam van een feest"},
+        {"na Sint-Maarten 1450",
+         "voor \"na\" ontbreekt de weekdag, zoals in \"dinsdag na Sint-Maarten 1450\""},
+        {"6e zondag na Pasen 2000", "rangtelwoord \"6e\" niet begrepen: 1e tot 5e, of eerste tot vijfde"},
+        {"Sacramentsdag 1246", "Sacramentsdag werd in 1246 nog niet gevierd (pas vanaf 1247)"},
+        {"zondag na Sacramentsdag 1246", "Sacramentsdag werd in 1246 nog niet gevierd (pas vanaf 1247)"},
+        {"Vierde zondag van de Advent 1582",
+         "Vierde zondag van de Advent van 1582 valt in Zuidelijke Nederlanden na de kalenderwijziging buiten "
+         "het jaar en ontbreekt"},
+        {"vooravond van Nieuwjaar 100",
+         "de uitkomst, dinsdag 31 december 99, valt buiten de jaren 100 tot 2100"},
+        {"octaaf van Oudjaarsavond 2100",
+         "de uitkomst, vrijdag 7 januari 2101, valt buiten de jaren 100 tot 2100"},
+    };
+    for (const Case& c : cases) {
+        try {
+            const dating::Dated d = dating::evaluate(c.expression, regions::defaultRegion());
+            ADD_FAILURE() << c.expression << " gave " << d.text;
+        } catch (const dating::Error& e) {
+            EXPECT_EQ(std::string{e.what()}, c.message) << c.expression;
+        }
+    }
+    // In Holland the fourth Sunday of Advent of 1582 was still in 1582.
+    EXPECT_EQ(dating::evaluate("Vierde zondag van de Advent 1582", region("holland")).text,
+              "zondag 23 december 1582");
+}
+
+// Whatever is typed, the answer is a date or a dating::Error.
+TEST(Dating, AnyTextIsADateOrAnError) {
+    const std::vector<std::string> texts{
+        std::string(100000, 'x') + " 1500",
+        "\xff\xfe\xc3 1500",
+        std::string("Pasen\0 1500", 11),
+        " \t\n ",
+        "vooravond van",
+        "des",
+        "eerste",
+        "zondag na",
+        "zondag na zondag na Pasen 1500",
+        "-1500",
+        "Pasen -1500",
+        "Pasen 0000000000000000000000001500",
+    };
+    for (const std::string& text : texts) {
+        try {
+            dating::evaluate(text, regions::defaultRegion());
+        } catch (const dating::Error&) {
+        }
+    }
+    EXPECT_EQ(dating::evaluate("Pasen 0000000000000000000000001500", regions::defaultRegion()).text,
+              "zondag 19 april 1500");
+    try {
+        dating::evaluate(std::string(100, 'x') + " 1500", regions::defaultRegion());
+        ADD_FAILURE() << "a long unknown name";
+    } catch (const dating::Error& e) {
+        EXPECT_TRUE(std::string{e.what()}.starts_with("onbekend feest \"" + std::string(60, 'x') + "…\"; "))
+            << e.what();
+    }
+}
+
+// Expected lines as "relation id expression", one string each.
+TEST(Around, KnownDates) {
+    struct Case {
+        int d, m, y;
+        const char* region;
+        const char* text;
+        std::vector<std::string> lines;
+    };
+    // clang-format off
+    const std::vector<Case> cases{
+        // Thursday 2 January 1500 (Julian): Christmas week of 1499 behind, Epiphany ahead.
+        {2, 1, 1500, kDefault, "donderdag 2 januari 1500", {
+            "na nieuwjaar donderdag na Nieuwjaar 1500",
+            "na oudjaarsavond donderdag na Oudjaarsavond 1499",
+            "voor driekoningen donderdag voor Driekoningen 1500",
+            "na onnozele-kinderen donderdag na Onnozele Kinderen 1499",
+            "na sint-jan-evangelist donderdag na Sint-Jan Evangelist 1499",
+            "octaaf sint-stefanus octaaf van Sint-Stefanus 1499"}},
+        // Low Sunday 2000; at seven days the weekday relation first, then the octaves in table order.
+        {30, 4, 2000, kDefault, "zondag 30 april 2000", {
+            "op beloken-pasen Beloken Pasen 2000",
+            "vooravond sint-filippus-en-jacobus vooravond van Sint-Filippus en Jacobus 2000",
+            "voor kruisvinding zondag voor Heilig-Kruisvinding 2000",
+            "na sint-marcus zondag na Sint-Marcus 2000",
+            "na paasmaandag zondag na Paasmaandag 2000",
+            "voor misericordia zondag voor Misericordia 2000",
+            "octaaf sint-joris octaaf van Sint-Joris 2000",
+            "octaaf pasen octaaf van Pasen 2000"}},
+        {1, 10, 2000, kDefault, "zondag 1 oktober 2000", {
+            "op sint-bavo Sint-Bavo 2000", "op sint-remigius Sint-Remigius 2000",
+            "na sint-michiel zondag na Sint-Michiel 2000"}},
+        // Wednesday 1 January 100: nothing of the year 99.
+        {1, 1, 100, kDefault, "woensdag 1 januari 100", {
+            "op nieuwjaar Nieuwjaar 100", "voor driekoningen woensdag voor Driekoningen 100"}},
+        // Skipped in the default region, shown as the finder shows it: its Julian reading.
+        {25, 12, 1582, kDefault, "dinsdag 25 december 1582", {
+            "op kerstmis Kerstmis 1582",
+            "vooravond sint-stefanus vooravond van Sint-Stefanus 1582",
+            "voor driekoningen dinsdag voor Driekoningen 1583",
+            "voor sint-jan-evangelist dinsdag voor Sint-Jan Evangelist 1582",
+            "na nieuwjaar dinsdag na Nieuwjaar 1583",
+            "voor onnozele-kinderen dinsdag voor Onnozele Kinderen 1582",
+            "na sint-thomas dinsdag na Sint-Thomas 1582",
+            "voor oudjaarsavond dinsdag voor Oudjaarsavond 1582"}},
+    };
+    // clang-format on
+    for (const Case& c : cases) {
+        const dating::Around a = dating::around(c.d, c.m, c.y, region(c.region));
+        EXPECT_EQ(a.date.text, c.text);
+        std::vector<std::string> lines;
+        for (const dating::Nearby& n : a.feasts)
+            lines.push_back(std::string{n.relation} + ' ' + std::string{n.feast->id} + ' ' + n.expression);
+        EXPECT_EQ(lines, c.lines) << c.text;
+    }
+}
+
+TEST(Around, DatesThatDoNotExist) {
+    struct Case {
+        int d, m, y;
+        const char* region;
+        const char* message;
+    };
+    const std::vector<Case> cases{
+        {29, 2, 1700, "holland", "de datum 29/2/1700 bestaat niet in Holland"},
+        {31, 4, 1500, kDefault, "de datum 31/4/1500 bestaat niet in Zuidelijke Nederlanden"},
+        {0, 1, 1500, kDefault, "de datum 0/1/1500 bestaat niet in Zuidelijke Nederlanden"},
+        {1, 13, 1500, kDefault, "de datum 1/13/1500 bestaat niet in Zuidelijke Nederlanden"},
+        {31, 12, 99, kDefault, "de datum 31/12/99 ligt buiten de jaren 100 tot 2100"},
+        {1, 1, 2101, kDefault, "de datum 1/1/2101 ligt buiten de jaren 100 tot 2100"},
+        {1, 1, -2147483647, kDefault, "de datum 1/1/-2147483647 ligt buiten de jaren 100 tot 2100"},
+    };
+    for (const Case& c : cases) {
+        try {
+            dating::around(c.d, c.m, c.y, region(c.region));
+            ADD_FAILURE() << c.message;
+        } catch (const dating::Error& e) {
+            EXPECT_EQ(std::string{e.what()}, c.message);
+        }
+    }
+}
+
+// Every expression `around` gives reads back as its date: runs of days over New
+// Year and over switches, and days spread over the whole range, in several regions.
+TEST(Around, EveryExpressionReadsBackAsTheDate) {
+    struct Run {
+        const char* region;
+        int d, m, y;  // the first day, Gregorian
+        int days, step;
+    };
+    const std::vector<Run> runs{
+        {kDefault, 10, 12, 1582, 40, 1},
+        {kDefault, 20, 12, 1499, 20, 1},
+        {kDefault, 1, 1, 100, 10, 1},
+        {kDefault, 20, 12, 2100, 12, 1},
+        {kDefault, 1, 1, 100, 730000, 2503},
+        {"rome", 1, 10, 1582, 30, 1},
+        {"holland", 25, 12, 1582, 30, 1},
+        {"duitsland-protestants", 20, 2, 1700, 20, 1},
+        {"staten-generaal", 15, 12, 1582, 25, 1},
+        {"juliaans", 1, 1, 1900, 3000, 31},
+        {"gregoriaans", 1, 1, 400, 3000, 29},
+    };
+    int dates = 0, lines = 0;
+    for (const Run& run : runs) {
+        const regions::Region& r = region(run.region);
+        const ref::i64 first = ref::jdn(ref::Cal::Gregorian, run.d, run.m, run.y);
+        for (int i = 0; i < run.days; i += run.step) {
+            const std::int64_t day = first + i - ref::jdn(ref::Cal::Gregorian, 1, 1, 1970);
+            const calendar::Date shown = regions::dateOf(r, day);
+            if (shown.year < 100 || shown.year > 2100) continue;
+            const dating::Around a = dating::around(shown.day, shown.month, static_cast<int>(shown.year), r);
+            ASSERT_EQ(a.date.day, day) << run.region << " " << regions::isoDate(day);
+            ++dates;
+            for (const dating::Nearby& n : a.feasts) {
+                ++lines;
+                EXPECT_EQ(dating::evaluate(n.expression, r).day, day) << run.region << " " << n.expression;
+            }
+        }
+    }
+    EXPECT_GT(dates, 300);
+    EXPECT_GT(lines, 1000);
+}
+
+}  // namespace
