@@ -240,7 +240,8 @@ void Feestkalender::buildControls() {
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
     setCentralWidget(client);
-    auto* column = new QVBoxLayout(client);
+    client->setLayout(new QVBoxLayout);
+    auto* column = static_cast<QVBoxLayout*>(client->layout());
 
     std::array<QGridLayout*, std::size(kAreaTitles)> grids{};
     std::array<QWidget*, std::size(kAreaTitles)> areas{};
