@@ -2,7 +2,7 @@
 # Every Debian package the project needs is in this one list.
 PACKAGES := build-essential cmake g++ libgtest-dev libgmock-dev libbenchmark-dev \
             qt6-base-dev libgl-dev xvfb xauth fonts-urw-base35 clang libclang-rt-14-dev \
-            desktop-file-utils clang-format clang-tidy
+            desktop-file-utils clang-format clang-tidy poppler-utils libqt6printsupport6
 
 BUILD   ?= build
 RELEASE ?= build-release
@@ -64,6 +64,7 @@ screenshot: deps
 	cmake --build $(BUILD) -j $(JOBS) --target tarvinde_screenshot
 	$(SHOT) 2000 docs/screenshot.png
 	$(SHOT) 1582 docs/screenshot-1582.png
+	$(SHOT) 210 2101 docs/screenshot-refused.png
 	QT_SCALE_FACTOR=2 $(SHOT) 2000 docs/screenshot-2x.png
 	$(SHOT) feestkalender docs/screenshot-feestkalender.png
 

@@ -1,18 +1,26 @@
-// Renders a window into a PNG, for the README:
-//   tarvinde_screenshot YEAR OUT.png          the main window for YEAR
-//   tarvinde_screenshot feestkalender OUT.png the feast window for 1450, with a
-//                                              dating expression and a style date
-//                                              that has two modern dates
+// Renders the window into a PNG, for the README:
+//   tarvinde_screenshot [--open WHAT] YEAR... OUT.png
+// Each YEAR text is put into the year box in turn, as if typed over the last, so
+// that "210 2101" shows a refused year above the rows of 210. With --open, the
+// picture is of the screen with WHAT open over the window: a menu by its name
+// (MnuBestand, Help) or the help window (Kalenderinformatie).
+//   tarvinde_screenshot feestkalender OUT.png
+// pictures the feast window for 1450, with a dating expression and a date in the
+// Easter style that has two modern dates.
 // Run it on a real display server (`make screenshot` uses Xvfb); QT_SCALE_FACTOR=2
 // gives the picture of a high-density screen.
 
 #include <cstdio>
-#include <cstring>
 
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QDialog>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPixmap>
+#include <QScreen>
 #include <QTest>
 
 #include "feestkalender.h"
@@ -21,19 +29,29 @@
 
 namespace {
 
-void type(QWidget& window, const char* box, const char* text) {
-    window.findChild<QLineEdit*>(QString::fromLatin1(box))->setText(QString::fromUtf8(text));
-}
-
-int shoot(QWidget& window, const char* out) {
+int feastWindow(const QString& out) {
+    Feestkalender window(1450, regions::defaultRegion());
+    const auto type = [&](const char* box, const char* text) {
+        window.findChild<QLineEdit*>(QString::fromLatin1(box))->setText(QString::fromUtf8(text));
+    };
+    type("Uitdrukking", "dinsdag na Sint-Maarten 1450");
+    // Easter 1450 fell on 5 April, Easter 1451 on 25 April: in the Easter style
+    // 10 April 1450 is a day of both modern years.
+    const auto styles = year_style::styles();
+    for (std::size_t i = 0; i < styles.size(); ++i)
+        if (styles[i].style == year_style::Style::Pasen)
+            window.findChild<QComboBox*>(QStringLiteral("Stijl"))->setCurrentIndex(static_cast<int>(i));
+    type("StijlDag", "10");
+    type("StijlMaand", "4");
+    type("StijlJaar", "1450");
     window.show();
     if (!QTest::qWaitForWindowExposed(&window)) {
         std::fprintf(stderr, "the window was never shown\n");
         return 1;
     }
     QTest::qWait(200);  // let the first paint settle
-    if (!window.grab().save(QString::fromLocal8Bit(out))) {
-        std::fprintf(stderr, "cannot write %s\n", out);
+    if (!window.grab().save(out)) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(out));
         return 1;
     }
     return 0;
@@ -43,25 +61,49 @@ int shoot(QWidget& window, const char* out) {
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: %s YEAR|feestkalender OUT.png\n", argv[0]);
+    QStringList args = QApplication::arguments().mid(1);
+    QString open;
+    if (args.size() >= 2 && args.first() == QStringLiteral("--open")) {
+        open = args.at(1);
+        args = args.mid(2);
+    }
+    if (args.size() < 2) {
+        std::fprintf(stderr, "usage: %s [--open WHAT] YEAR...|feestkalender OUT.png\n", argv[0]);
         return 2;
     }
-    if (std::strcmp(argv[1], "feestkalender") == 0) {
-        Feestkalender window(1450, regions::defaultRegion());
-        type(window, "Uitdrukking", "dinsdag na Sint-Maarten 1450");
-        // Easter 1450 fell on 5 April, Easter 1451 on 25 April: in the Easter
-        // style 10 April 1450 is a day of both modern years.
-        const auto styles = year_style::styles();
-        for (std::size_t i = 0; i < styles.size(); ++i)
-            if (styles[i].style == year_style::Style::Pasen)
-                window.findChild<QComboBox*>(QStringLiteral("Stijl"))->setCurrentIndex(static_cast<int>(i));
-        type(window, "StijlDag", "10");
-        type(window, "StijlMaand", "4");
-        type(window, "StijlJaar", "1450");
-        return shoot(window, argv[2]);
-    }
+    const QString out = args.takeLast();
+    if (open.isEmpty() && args == QStringList{QStringLiteral("feestkalender")}) return feastWindow(out);
     Tarvindr window;
-    type(window, "WelkJaar", argv[1]);
-    return shoot(window, argv[2]);
+    for (const QString& year : args) window.findChild<QLineEdit*>(QStringLiteral("WelkJaar"))->setText(year);
+    window.move(0, 0);
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window)) {
+        std::fprintf(stderr, "the window was never shown\n");
+        return 1;
+    }
+    QTest::qWait(200);  // let the first paint settle
+
+    QPixmap picture;
+    if (open.isEmpty()) {
+        picture = window.grab();
+    } else {
+        if (auto* menu = window.findChild<QMenu*>(open)) {
+            window.menuBar()->setActiveAction(menu->menuAction());
+        } else if (auto* item = window.findChild<QAction*>(QStringLiteral("Mnu") + open)) {
+            item->trigger();
+        } else {
+            std::fprintf(stderr, "nothing called %s to open\n", qPrintable(open));
+            return 2;
+        }
+        QTest::qWait(500);
+        QRect shown = window.frameGeometry();
+        for (QWidget* top : QApplication::topLevelWidgets())
+            if (top->isVisible()) shown |= top->frameGeometry();
+        picture = window.screen()->grabWindow(0, shown.x(), shown.y(), shown.width(), shown.height());
+    }
+    if (!picture.save(out)) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(out));
+        return 1;
+    }
+    return 0;
 }

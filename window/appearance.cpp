@@ -42,6 +42,9 @@ QColor toolTipColour() {
 QColor darkShadowColour() {
     return {0x40, 0x40, 0x40};
 }
+QColor refusedTextColour() {
+    return {0xc0, 0x00, 0x00};
+}
 
 QPalette clientPalette() {
     QPalette p;

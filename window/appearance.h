@@ -26,6 +26,9 @@ QFont font(layout::Font which);
 QColor desktopColour();
 QColor toolTipColour();
 QColor darkShadowColour();
+// The text of a year box whose year is refused: a dark red that keeps more than
+// 4.5:1 against the white box.
+QColor refusedTextColour();
 
 // The palette of the client area: desktop background, black text, white boxes,
 // and disabled boxes that still read easily.

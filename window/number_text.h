@@ -8,11 +8,14 @@
 #include <string>
 #include <string_view>
 
-// Reads a box text as a number: blanks, an optional sign, blanks, digits with an
-// optional fraction after "." or ",", blanks. At least one digit is needed.
-// Anything else (letters, a lone sign or decimal sign, exponents, grouping signs,
-// an empty text, a value beyond the range of double) gives nullopt.
-std::optional<double> textToNumber(std::string_view text);
+// Reads a box text, in UTF-8, as a number: blanks, an optional sign, blanks,
+// digits with an optional fraction after "." or ",", blanks. At least one digit is
+// needed. A blank is any of Unicode's white space (line breaks and no-break spaces
+// included) or an invisible format character such as a zero-width space or a
+// direction mark. Anything else (letters, a lone sign or decimal sign, exponents,
+// grouping signs, a blank among the digits, an empty text, a value beyond the range
+// of double, bytes that are not well-formed UTF-8) gives nullopt.
+std::optional<double> textToNumber(std::string_view utf8);
 
 // Rounds to the nearest whole number, halves to the even neighbour (1999.5 and
 // 2000.5 both give 2000). nullopt for a value outside the 16-bit range or not finite.

@@ -7,57 +7,52 @@
 #include <vector>
 
 #include <QCheckBox>
+#include <QClipboard>
+#include <QDir>
+#include <QFileDialog>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPdfWriter>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
+#include <QSaveFile>
+#include <QShortcut>
+#include <QStandardPaths>
+#include <QWheelEvent>
 
 #include "appearance.h"
 #include "failure.h"
 #include "feestkalender.h"
+#include "help_window.h"
 #include "layout.h"
 #include "number_text.h"
 #include "qt_message_box.h"
-#include "tarvinde.h"
+#include "regions.h"
 #include "window_settings.h"
+#include "year_sheet.h"
 
 namespace {
 
-using Feast = std::string (Tarvinde::*)(std::int16_t) const;
-
-struct FeastRow {
-    const char* box;
-    Feast feast;
+// The boxes of the eleven feast rows, in the order of year_view::Feast.
+constexpr std::array<const char*, year_view::kFeastCount> kFeastBoxes{
+    "Nieuwjaar",           "Aswoensdag",    "Palmzondag",  "Pasen",    "Hemelvaart",    "Pinksteren",
+    "OLVtenHemelopneming", "Allerheiligen", "Allerzielen", "Kerstmis", "Oudjaarsavond",
 };
 
-// Rows 2 to 13 of the year refresh, in the order they are written.
-constexpr std::array<FeastRow, 12> kFeastRows{{
-    {"Nieuwjaar", &Tarvinde::NieuwjaarDag},
-    {"Aswoensdag", &Tarvinde::Aswoensdag},
-    {"Palmzondag", &Tarvinde::Palmzondag},
-    {"Pasen", &Tarvinde::PaasDatum},
-    {"txtPasenGallie", &Tarvinde::PasenGallie},
-    {"Hemelvaart", &Tarvinde::HemelvaartDag},
-    {"Pinksteren", &Tarvinde::PinksterenDag},
-    {"OLVtenHemelopneming", &Tarvinde::OLVtenHemel},
-    {"Allerheiligen", &Tarvinde::Allerheiligen},
-    {"Allerzielen", &Tarvinde::Allerzielen},
-    {"Kerstmis", &Tarvinde::Kerstmis},
-    {"Oudjaarsavond", &Tarvinde::Oudjaarsavond},
-}};
+constexpr double kFirstYear = year_view::kFirstYear;
+constexpr double kLastYear = year_view::kLastYear;
 
-constexpr double kFirstYear = 100;
-constexpr double kLastYear = 2100;
-constexpr double kReformYear = 1582;
+// Steps of the year box's keys and wheel.
+constexpr int kPageStep = 10;
+constexpr int kWheelNotch = 120;  // eighths of a degree: one notch of a common wheel
 
-constexpr const char* kGaulCaption = "Pasen in Gallië";
-constexpr const char* kReformCaption = "Kalenderwijziging 20/12 > 31/12  of  21/12 > 1/1/1583";
-constexpr const char* kReformNote = "10 dagen vervallen in december";
-constexpr const char* kGregorianRule = "  jaartal veelvoud van 4 of 400, niet van 100.";
-constexpr const char* kReformYearRule = "  jaren veelvoud van 4";
-constexpr const char* kJulianRule = "  jaartal veelvoud van 4";
+// Print and PDF leave this much paper free on every side.
+const QMarginsF kPageMargins(20, 20, 20, 20);  // millimetres
 
 int pixels(int twips) {
     return (twips + layout::kTwipsPerPixel / 2) / layout::kTwipsPerPixel;
@@ -200,36 +195,60 @@ void Tarvindr::buildControls() {
     find(&TxtDag_, "TxtDag");
     find(&TxtMaand_, "TxtMaand");
     find(&TxtCorrecteWeekdag_, "TxtCorrecteWeekdag");
-    for (std::size_t i = 0; i < kFeastRows.size(); ++i) find(&feastBoxes_[i], kFeastRows[i].box);
+    for (std::size_t i = 0; i < kFeastBoxes.size(); ++i) find(&feastBoxes_[i], kFeastBoxes[i]);
 
     // The Gaul box is named by whatever its label says: the caption changes in 1582.
     lblPasenGallie_->setBuddy(txtPasenGallie_);
 }
 
 void Tarvindr::buildMenus() {
+    const auto item = [this](QMenu* menu, const QString& text, const char* name, auto handler) {
+        QAction* action = menu->addAction(text);
+        action->setObjectName(QString::fromLatin1(name));
+        connect(action, &QAction::triggered, this, handler);
+        return action;
+    };
+
     QMenu* bestand = menuBar()->addMenu(QStringLiteral("&Bestand"));
     bestand->setObjectName(QStringLiteral("MnuBestand"));
-    QAction* close = bestand->addAction(QStringLiteral("&Close"));
-    close->setObjectName(QStringLiteral("MnuClose"));
+    item(bestand, QStringLiteral("&Kopiëren"), "MnuKopieren", &Tarvindr::MnuKopieren_Click)
+        ->setShortcuts(QKeySequence::Copy);
+    item(bestand, QStringLiteral("Af&drukken…"), "MnuAfdrukken", &Tarvindr::MnuAfdrukken_Click)
+        ->setShortcuts(QKeySequence::Print);
+    item(bestand, QStringLiteral("Als &PDF opslaan…"), "MnuPdf", &Tarvindr::MnuPdf_Click);
+    bestand->addSeparator();
+    // The indices are those of the menu items; their handlers receive and ignore them.
+    item(bestand, QStringLiteral("&Close"), "MnuClose", [this] { MnuClose_Click(1); });
 
     QMenu* feesten = menuBar()->addMenu(QStringLiteral("&Feesten"));
     feesten->setObjectName(QStringLiteral("MnuFeesten"));
-    QAction* feestkalender = feesten->addAction(QStringLiteral("&Feestkalender…"));
-    feestkalender->setObjectName(QStringLiteral("MnuFeestkalender"));
-    feestkalender->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_K));
-    connect(feestkalender, &QAction::triggered, this, &Tarvindr::MnuFeestkalender_Click);
+    item(feesten, QStringLiteral("&Feestkalender…"), "MnuFeestkalender", &Tarvindr::MnuFeestkalender_Click)
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_K));
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("Help"));
-    QAction* use = help->addAction(QStringLiteral("&use"));
-    use->setObjectName(QStringLiteral("MnuUse"));
-    QAction* about = help->addAction(QStringLiteral("&About"));
-    about->setObjectName(QStringLiteral("MnuAbout"));
+    item(help, QStringLiteral("&use"), "MnuUse", [this] { MnuUse_Click(3); });
+    item(help, QStringLiteral("&About"), "MnuAbout", &Tarvindr::MnuAbout_Click);
+    help->addSeparator();
+    item(help, QStringLiteral("&Kalenderinformatie"), "MnuKalenderinformatie",
+         &Tarvindr::MnuKalenderinformatie_Click)
+        ->setShortcut(QKeySequence(Qt::Key_F1));
 
-    // The indices are those of the menu items; their handlers receive and ignore them.
-    connect(close, &QAction::triggered, this, [this] { MnuClose_Click(1); });
-    connect(use, &QAction::triggered, this, [this] { MnuUse_Click(3); });
-    connect(about, &QAction::triggered, this, &Tarvindr::MnuAbout_Click);
+    // A right click anywhere on the client area offers the copy too; the entry
+    // boxes keep their own menu.
+    contextMenu_ = new QMenu(this);
+    contextMenu_->setObjectName(QStringLiteral("ContextMenu"));
+    item(contextMenu_, QStringLiteral("Kopiëren"), "ContextKopieren", &Tarvindr::MnuKopieren_Click);
+    QWidget* client = WelkJaar_->parentWidget();
+    client->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(client, &QWidget::customContextMenuRequested, this,
+            [this, client](const QPoint& at) { contextMenu_->popup(client->mapToGlobal(at)); });
+
+    // Two more ways out, as window shortcuts; the Close item keeps none.
+    for (const QKeyCombination key : {Qt::CTRL | Qt::Key_Q, Qt::CTRL | Qt::Key_W}) {
+        auto* shortcut = new QShortcut(QKeySequence(key), this);
+        connect(shortcut, &QShortcut::activated, this, &QWidget::close);
+    }
 }
 
 void Tarvindr::connectHandlers() {
@@ -238,7 +257,7 @@ void Tarvindr::connectHandlers() {
     connect(TxtMaand_, &QLineEdit::textChanged, this, &Tarvindr::TxtMaand_Change);
     connect(CmdMin1_, &QPushButton::clicked, this, &Tarvindr::CmdMin1_Click);
     connect(cmdPlus1_, &QPushButton::clicked, this, &Tarvindr::cmdPlus1_Click);
-    WelkJaar_->installEventFilter(this);
+    for (QLineEdit* box : {WelkJaar_, TxtDag_, TxtMaand_}) box->installEventFilter(this);
 }
 
 void Tarvindr::Form_Load() {
@@ -247,31 +266,43 @@ void Tarvindr::Form_Load() {
 
 void Tarvindr::WelkJaar_Change() {
     // An empty text, a text that is no number and a year outside 100..2100 are
-    // ignored: the boxes go on showing the last accepted year.
+    // ignored: the boxes go on showing the last accepted year. The year box says
+    // so for every such text but the empty one.
     const std::optional<double> x = numberIn(WelkJaar_);
-    if (!x || *x > kLastYear || *x < kFirstYear) return;
+    if (!x || *x > kLastYear || *x < kFirstYear) {
+        markYearRefused(!WelkJaar_->text().isEmpty());
+        return;
+    }
     const std::int16_t y = *toInt16(*x);  // fits: 99.5 < x < 2100.5
     shownYear_ = y;
+    markYearRefused(false);
 
-    const Tarvinde calculator(*messageBox_);
-    Schrikkeljaar_->setChecked(calculator.IsSchrikkeljaar(y) == 1);
-    for (std::size_t i = 0; i < kFeastRows.size(); ++i)
-        setText(feastBoxes_[i], (calculator.*kFeastRows[i].feast)(y));
-    showWeekday(calculator);
+    // Every row comes from the year view, the calendar rows included, so that
+    // 1582.4 and 1581.5 are 1582 throughout.
+    const year_view::YearView view = year_view::build(y);
+    Schrikkeljaar_->setChecked(view.leapYear);
+    for (std::size_t i = 0; i < feastBoxes_.size(); ++i) setText(feastBoxes_[i], view.feasts[i]);
+    showWeekday();
+    setText(TxtKalender_, view.kalender);
+    Label3_->setText(QString::fromStdString(view.regel));
+    lblPasenGallie_->setText(QString::fromStdString(view.gallieTitel));
+    setText(txtPasenGallie_, view.gallie);
+}
 
-    // The calendar rows follow the exact value, so 1582.4 is already Gregorian.
-    if (*x == kReformYear) {
-        TxtKalender_->setText(QStringLiteral("Juliaans"));
-        lblPasenGallie_->setText(QString::fromUtf8(kReformCaption));
-        txtPasenGallie_->setText(QString::fromUtf8(kReformNote));
-        Label3_->setText(QString::fromUtf8(kReformYearRule));
-    } else {
-        const bool gregorian = *x > kReformYear;
-        TxtKalender_->setText(gregorian ? QStringLiteral("Gregoriaans") : QStringLiteral("Juliaans"));
-        Label3_->setText(QString::fromUtf8(gregorian ? kGregorianRule : kJulianRule));
-        lblPasenGallie_->setText(QString::fromUtf8(kGaulCaption));
-        setText(txtPasenGallie_, calculator.PasenGallie(y));
+// A refused year text is shown in the error colour, and its tool tip and
+// accessible description name the year the rows still show.
+void Tarvindr::markYearRefused(bool refused) {
+    QPalette palette = WelkJaar_->parentWidget()->palette();
+    QString note;
+    if (refused) {
+        for (const auto group : {QPalette::Active, QPalette::Inactive})
+            palette.setColor(group, QPalette::Text, appearance::refusedTextColour());
+        note = QStringLiteral("Niet aanvaard: een jaartal van 100 tot 2100.");
+        if (shownYear_) note += QStringLiteral(" Getoond: %1").arg(*shownYear_);
     }
+    WelkJaar_->setPalette(palette);
+    WelkJaar_->setToolTip(note);
+    WelkJaar_->setAccessibleDescription(note);
 }
 
 void Tarvindr::CmdMin1_Click() {
@@ -307,29 +338,113 @@ void Tarvindr::finderChanged(QLineEdit* box, int upperBound) {
         TxtCorrecteWeekdag_->clear();
         return;
     }
-    // Each correction runs this handler again, nested, on the corrected text.
+    // Each correction runs this handler again, nested, on the corrected text. In
+    // the box being typed in, the corrected text stays selected so that the next
+    // key replaces it: typing "05" gives 5, not the 15 of "1" followed by "5".
+    const auto correct = [box](const QString& text) {
+        box->setText(text);
+        if (box->hasFocus()) box->selectAll();
+    };
     if (const std::optional<double> value = numberIn(box); value && *value > upperBound)
-        box->setText(QString::number(upperBound));
-    if (const std::optional<double> value = numberIn(box); value && *value < 1)
-        box->setText(QStringLiteral("1"));
-    showWeekday(Tarvinde(*messageBox_));
+        correct(QString::number(upperBound));
+    if (const std::optional<double> value = numberIn(box); value && *value < 1) correct(QStringLiteral("1"));
+    showWeekday();
 }
 
-// The finder's answer for the three boxes, or an empty box when one of them
-// holds no 16-bit number or the calculator cannot name that day.
-void Tarvindr::showWeekday(const Tarvinde& calculator) {
-    const std::optional<std::int16_t> year = int16In(WelkJaar_);
+// The finder's answer for its day and month in the year the rows show; none
+// when the day or month holds no 16-bit number or no day can be named.
+std::optional<std::string> Tarvindr::finderAnswer() const {
     const std::optional<std::int16_t> month = int16In(TxtMaand_);
     const std::optional<std::int16_t> day = int16In(TxtDag_);
-    if (!year || !month || !day) {
-        TxtCorrecteWeekdag_->clear();
-        return;
-    }
+    if (!shownYear_ || !month || !day) return std::nullopt;
     try {
-        setText(TxtCorrecteWeekdag_, calculator.Weekdag(*day, *month, *year));
+        return year_view::weekdayText(regions::defaultRegion(), *day, *month, *shownYear_);
     } catch (const Failure&) {
-        TxtCorrecteWeekdag_->clear();
+        return std::nullopt;
     }
+}
+
+void Tarvindr::showWeekday() {
+    setText(TxtCorrecteWeekdag_, finderAnswer().value_or(std::string{}));
+}
+
+std::vector<year_view::Line> Tarvindr::yearLines() const {
+    if (!shownYear_) return {};
+    std::vector<year_view::Line> lines = year_view::lines(year_view::build(*shownYear_));
+    if (const std::optional<std::string> answer = finderAnswer()) {
+        // The day and month as the finder used them, rounded: "2.5" is day 2.
+        lines.push_back(
+            {"weekdag",
+             "Weekdag " + std::to_string(*int16In(TxtDag_)) + "/" + std::to_string(*int16In(TxtMaand_)),
+             std::string{year_view::trimmed(*answer)}});
+    }
+    return lines;
+}
+
+void Tarvindr::MnuKopieren_Click() {
+    QGuiApplication::clipboard()->setText(QString::fromStdString(year_view::tabbedText(yearLines())));
+}
+
+void Tarvindr::MnuAfdrukken_Click() {
+    if (!shownYear_) return;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(year_sheet::title(*shownYear_));
+    printer.setPageMargins(kPageMargins, QPageLayout::Millimeter);
+    QPrintDialog dialog(&printer, this);
+    dialog.setWindowTitle(QStringLiteral("Afdrukken"));
+    if (dialog.exec() != QDialog::Accepted) return;
+    if (!printYear(printer))
+        messageBox_->show("Het jaar kon niet worden afgedrukt.", MessageBox::kCritical, "Tarvinde");
+}
+
+bool Tarvindr::printYear(QPrinter& printer) const {
+    return shownYear_ && year_sheet::render(printer, *shownYear_, yearLines());
+}
+
+void Tarvindr::MnuPdf_Click() {
+    if (!shownYear_) return;
+    QFileDialog dialog(this, QStringLiteral("Als PDF opslaan"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setNameFilter(QStringLiteral("PDF-bestanden (*.pdf)"));
+    dialog.setDefaultSuffix(QStringLiteral("pdf"));
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    dialog.setDirectory(QDir(documents).exists() ? documents : QDir::homePath());
+    dialog.selectFile(QStringLiteral("tarvinde-%1.pdf").arg(*shownYear_));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
+    const QString path = dialog.selectedFiles().constFirst();
+    if (!savePdf(path))
+        messageBox_->show(
+            "Het PDF-bestand kon niet worden geschreven:\r" + QDir::toNativeSeparators(path).toStdString(),
+            MessageBox::kCritical, "Tarvinde");
+}
+
+// Written to a temporary file that replaces the chosen one only when complete,
+// so that a failed save leaves an existing file as it was.
+bool Tarvindr::savePdf(const QString& path) const {
+    if (!shownYear_) return false;
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) return false;
+    bool rendered = false;
+    {
+        QPdfWriter writer(&file);
+        writer.setTitle(year_sheet::title(*shownYear_));
+        writer.setCreator(QStringLiteral("Tarvinde"));
+        writer.setPageSize(QPageSize(QPageSize::A4));
+        writer.setPageMargins(kPageMargins, QPageLayout::Millimeter);
+        rendered = year_sheet::render(writer, *shownYear_, yearLines());
+    }
+    if (!rendered) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+void Tarvindr::MnuKalenderinformatie_Click() {
+    if (!helpWindow_) helpWindow_ = new HelpWindow(this);
+    helpWindow_->show();
+    helpWindow_->raise();
+    helpWindow_->activateWindow();
 }
 
 void Tarvindr::MnuClose_Click(std::int16_t /*Index*/) {
@@ -354,7 +469,8 @@ void Tarvindr::MnuAbout_Click() {
 // A child window: it closes with this one, and never keeps the program running alone.
 void Tarvindr::MnuFeestkalender_Click() {
     if (!feestkalender_) {
-        feestkalender_ = new Feestkalender(shownYear_, regions::defaultRegion(), this);
+        feestkalender_ =
+            new Feestkalender(shownYear_.value_or(year_view::kFirstYear), regions::defaultRegion(), this);
         feestkalender_->setAttribute(Qt::WA_DeleteOnClose);
     }
     feestkalender_->show();
@@ -363,19 +479,47 @@ void Tarvindr::MnuFeestkalender_Click() {
 }
 
 bool Tarvindr::eventFilter(QObject* watched, QEvent* event) {
-    // Up and Down in the year box step the year like Plus and Min.
-    if (watched == WelkJaar_ && event->type() == QEvent::KeyPress) {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        if (key->modifiers() == Qt::NoModifier || key->modifiers() == Qt::KeypadModifier) {
-            if (key->key() == Qt::Key_Up) {
-                cmdPlus1_Click();
-                return true;
-            }
-            if (key->key() == Qt::Key_Down) {
-                CmdMin1_Click();
-                return true;
-            }
+    // A focused line edit claims Ctrl+C for itself. With text selected it copies
+    // that, as usual; with nothing selected the key goes on to Kopiëren.
+    if (event->type() == QEvent::ShortcutOverride) {
+        const auto* box = qobject_cast<QLineEdit*>(watched);
+        if (box && static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy) && !box->hasSelectedText()) {
+            event->ignore();
+            return true;
         }
     }
+    if (watched == WelkJaar_ && event->type() == QEvent::KeyPress &&
+        yearBoxKey(*static_cast<QKeyEvent*>(event)))
+        return true;
+    // The wheel over the year box steps it, a step per notch; the movement of
+    // fine-grained wheels is added up until it makes a notch.
+    if (watched == WelkJaar_ && event->type() == QEvent::Wheel) {
+        wheelTurn_ += static_cast<QWheelEvent*>(event)->angleDelta().y();
+        for (; wheelTurn_ >= kWheelNotch; wheelTurn_ -= kWheelNotch) cmdPlus1_Click();
+        for (; wheelTurn_ <= -kWheelNotch; wheelTurn_ += kWheelNotch) CmdMin1_Click();
+        return true;
+    }
     return QMainWindow::eventFilter(watched, event);
+}
+
+// Up and Down step the year like Plus and Min, Page Up and Page Down by ten
+// years; the keypad's keys (NumLock off) do the same.
+bool Tarvindr::yearBoxKey(const QKeyEvent& key) {
+    if (key.modifiers() != Qt::NoModifier && key.modifiers() != Qt::KeypadModifier) return false;
+    switch (key.key()) {
+        case Qt::Key_Up:
+            cmdPlus1_Click();
+            return true;
+        case Qt::Key_Down:
+            CmdMin1_Click();
+            return true;
+        case Qt::Key_PageUp:
+            stepYear(+kPageStep);
+            return true;
+        case Qt::Key_PageDown:
+            stepYear(-kPageStep);
+            return true;
+        default:
+            return false;
+    }
 }

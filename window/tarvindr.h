@@ -3,18 +3,25 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
+#include <string>
+#include <vector>
 
 #include <QMainWindow>
 #include <QPointer>
 
 #include "message_box.h"
+#include "year_view.h"
 
 class Feestkalender;
+class HelpWindow;
 class QCheckBox;
 class QLabel;
+class QKeyEvent;
 class QLineEdit;
+class QMenu;
+class QPrinter;
 class QPushButton;
-class Tarvinde;
 
 // The program's one window: the feast days of a year, its calendar, and a finder
 // for the weekday of any day of that year. Built from the table in layout.h.
@@ -33,15 +40,27 @@ public:
 
     // Event handlers, named control_event.
     void Form_Load();
-    void WelkJaar_Change();  // the year refresh
-    void CmdMin1_Click();    // one year back, not below 100
-    void cmdPlus1_Click();   // one year forward, not above 2100
-    void TxtDag_Change();    // the weekday finder, day clamped to 1..31
-    void TxtMaand_Change();  // the weekday finder, month clamped to 1..12
+    void WelkJaar_Change();     // the year refresh
+    void CmdMin1_Click();       // one year back, not below 100
+    void cmdPlus1_Click();      // one year forward, not above 2100
+    void TxtDag_Change();       // the weekday finder, day clamped to 1..31
+    void TxtMaand_Change();     // the weekday finder, month clamped to 1..12
+    void MnuKopieren_Click();   // the year view to the clipboard
+    void MnuAfdrukken_Click();  // the print dialog, then the year's page
+    void MnuPdf_Click();        // a file dialog, then the year's page as PDF
     void MnuClose_Click(std::int16_t Index);
     void MnuUse_Click(std::int16_t Index);
     void MnuAbout_Click();
-    void MnuFeestkalender_Click();  // opens the feast window for the year shown, or raises it
+    void MnuFeestkalender_Click();       // opens the feast window for the year shown, or raises it
+    void MnuKalenderinformatie_Click();  // the help text in a window of its own
+
+    // The rows of the year the window shows, in window order, as the copy and
+    // the printed page give them; last the finder's line, when it has an answer.
+    std::vector<year_view::Line> yearLines() const;
+    // The year's page on a printer set up by its dialog, or as a PDF file; false
+    // when it could not be written.
+    bool printYear(QPrinter& printer) const;
+    bool savePdf(const QString& path) const;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -52,12 +71,21 @@ private:
     void connectHandlers();
     void stepYear(int step);
     void finderChanged(QLineEdit* box, int upperBound);
-    void showWeekday(const Tarvinde& calculator);
+    void showWeekday();
+    std::optional<std::string> finderAnswer() const;
+    void markYearRefused(bool refused);
+    bool yearBoxKey(const QKeyEvent& key);
 
     std::unique_ptr<MessageBox> ownMessageBox_;
     MessageBox* messageBox_;
-    std::int16_t shownYear_ = 1000;  // the last accepted year
     QPointer<Feestkalender> feestkalender_;
+
+    // The rounded year the rows show: the last one the year refresh accepted. The
+    // finder answers for it, and a refused year text names it.
+    std::optional<std::int16_t> shownYear_;
+    int wheelTurn_ = 0;  // wheel movement not yet stepped, in eighths of a degree
+    QPointer<HelpWindow> helpWindow_;
+    QMenu* contextMenu_ = nullptr;
 
     QLineEdit* WelkJaar_ = nullptr;
     QLineEdit* TxtKalender_ = nullptr;
@@ -70,5 +98,5 @@ private:
     QLineEdit* TxtDag_ = nullptr;
     QLineEdit* TxtMaand_ = nullptr;
     QLineEdit* TxtCorrecteWeekdag_ = nullptr;
-    std::array<QLineEdit*, 12> feastBoxes_{};  // in the order of the refresh's rows 2 to 13
+    std::array<QLineEdit*, year_view::kFeastCount> feastBoxes_{};  // in the order of year_view::Feast
 };

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs a build into a temporary prefix and checks what a desktop needs:
-# the program, a valid .desktop entry and the icons at their sizes.
+# the program, a valid .desktop entry, the icons at their sizes and the help text.
 set -euo pipefail
 build=$1
 prefix=$(mktemp -d)
@@ -30,4 +30,6 @@ done
 svg="$icons/scalable/apps/tarvinde.svg"
 [ -f "$svg" ] || fail "no scalable icon"
 grep -q '<svg' "$svg" || fail "scalable icon is not SVG"
+cmp -s "$prefix/share/doc/tarvinde/Tarvindeinfo.txt" "$(dirname "$0")/../../window/Tarvindeinfo.txt" ||
+  fail "share/doc/tarvinde/Tarvindeinfo.txt is missing or differs from the source"
 echo "install: all files in place"

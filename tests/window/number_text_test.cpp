@@ -8,6 +8,7 @@
 #include <string>
 
 #include <gtest/gtest.h>
+#include <QChar>
 
 namespace {
 
@@ -38,7 +39,7 @@ TEST(TextToNumber, RejectsEverythingElse) {
     const char* cases[] = {
         "",    "   ",  "-",     "+",   ".",    ",",      "- ",   "+.",     "1e3",   "1E3",  "1.2.3",
         "1,2.3", "12a", "a12",  "1 2", "--1",  "+-1",    "0x10", "1_000",  "1'000", "inf",  "nan",
-        "1-",  "٣",    "1\n",   "Ⅻ",   "1 000", "2000 jaar", "\xff", "1.5e", "-.", "12..",
+        "1-",  "٣",    "1\n2",  "Ⅻ",   "1 000", "2000 jaar", "\xff", "1.5e", "-.", "12..",
     };
     // clang-format on
     for (const char* text : cases) EXPECT_FALSE(textToNumber(text).has_value()) << '"' << text << '"';
@@ -46,6 +47,105 @@ TEST(TextToNumber, RejectsEverythingElse) {
                                                "3",
                                                4))
                      .has_value());
+}
+
+// Texts pasted from spreadsheets and web pages: line breaks, no-break spaces and
+// invisible marks read as blanks where a blank may stand, and nowhere else.
+TEST(TextToNumber, PastedWhiteSpaceAndInvisibleMarks) {
+    // clang-format off
+    const Accepted accepted[] = {
+        {"1700\r\n", 1700},            {"1700\n", 1700},              {"\v\f1700\r", 1700},
+        {"\u00a01582\u00a0", 1582},    {"\u202f2000", 2000},          {"\u3000\u30001999", 1999},
+        {"\u200b1700\u200b", 1700},    {"\ufeff1700", 1700},          {"\u200e1582.5\u200f", 1582.5},
+        {"-\u00a012", -12},            {"+\u200b\u20607", 7},        {"\u2066\u2067-\u2069 3\u2069", -3},
+        {"\u061c12\u061c", 12},        {"\u202a\u202e12\u202c", 12}, {"\xc2\x85" "8\u2028\u2029", 8},
+        {"\u16809\u205f", 9},          {"\u2000\u200a10", 10},       {"\u2064,5", 0.5},
+    };
+    const char* refused[] = {
+        "17\u00a000",  "17\r\n00",  "1\u200b700",  "1582\u200b.5", "1582.\u200b5", "12\ufeff3",
+        "\u00a0",      "\r\n",      "\u200b-\u200b", "\u00ad12",    "12\u180e",     "\u206512",
+        "\u201012",    "\u200912-",  "\ue00012",   "\U000e000112",  "12\u2070",     "\u200c.\u200d",
+    };
+    // clang-format on
+    for (const auto& c : accepted) {
+        const auto value = textToNumber(c.text);
+        ASSERT_TRUE(value.has_value()) << c.text;
+        EXPECT_EQ(*value, c.value) << c.text;
+    }
+    for (const char* text : refused) EXPECT_FALSE(textToNumber(text).has_value()) << text;
+}
+
+// Ill-formed UTF-8 is no number, even where the bytes would spell a blank.
+TEST(TextToNumber, RejectsIllFormedUtf8) {
+    // clang-format off
+    const char* cases[] = {
+        "\x80" "12",        "12\xbf",          "\xc2",              "12\xc2",          "\xc0\xa0" "12",
+        "\xc1\xbf" "12",    "\xe0\x80\xa0" "12", "\xe0\x9f\xbf" "12",  "\xed\xa0\x80" "12", "12\xed\xbf\xbf",
+        "\xe2\x80" "12",    "\xe2\x80\x8b\x8b" "12", "\xf0\x8f\xbf\xbf" "1", "\xf4\x90\x80\x80" "1", "\xf5\x80\x80\x80" "1",
+        "\xf8\x88\x80\x80\x80" "1", "\xfe" "1", "\xff\xfe" "1", "1\xc2\x20",       "\xe2\x20\x80" "1",
+    };
+    // clang-format on
+    for (const char* text : cases)
+        EXPECT_FALSE(textToNumber(text).has_value()) << testing::PrintToString(text);
+    // The four lengths of well-formed sequences at their edges still decode.
+    for (const char* text : {"\xc2\x85"
+                             "1",
+                             "\xe1\x9a\x80"
+                             "1",
+                             "\xef\xbb\xbf"
+                             "1",
+                             "1\xe3\x80\x80"})
+        EXPECT_EQ(textToNumber(text), 1.0) << testing::PrintToString(text);
+}
+
+// Every code point, put around a number: read as a blank exactly when Unicode (as
+// Qt's tables give it) calls it white space, or when it is one of the invisible
+// format characters named for pasted text.
+TEST(TextToNumber, BlanksAreUnicodeWhiteSpaceAndTheInvisibleMarks) {
+    // UTF-8 written out from the bit layout of each length.
+    const auto utf8 = [](char32_t c) {
+        std::string out;
+        if (c < 0x80) {
+            out += static_cast<char>(c);
+        } else if (c < 0x800) {
+            out += static_cast<char>(0xC0 | (c >> 6));
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        } else if (c < 0x10000) {
+            out += static_cast<char>(0xE0 | (c >> 12));
+            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        } else {
+            out += static_cast<char>(0xF0 | (c >> 18));
+            out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        }
+        return out;
+    };
+    const auto invisibleMark = [](char32_t c) {
+        return c == 0x061C || (c >= 0x200B && c <= 0x200F) || (c >= 0x202A && c <= 0x202E) ||
+               (c >= 0x2060 && c <= 0x2064) || (c >= 0x2066 && c <= 0x2069) || c == 0xFEFF;
+    };
+    int blanks = 0;
+    for (char32_t c = 0; c <= 0x10FFFF; ++c) {
+        if (c >= 0xD800 && c <= 0xDFFF) continue;  // surrogates have no UTF-8 form
+        if (c >= '0' && c <= '9') continue;        // a digit would change the number
+        const bool blank = QChar::isSpace(c) || invisibleMark(c);
+        if (invisibleMark(c)) {
+            ASSERT_EQ(QChar::category(c), QChar::Other_Format) << std::hex << std::uint32_t{c};
+        }
+        const std::string b = utf8(c);
+        std::string text = b;
+        text.append("-").append(b).append("12").append(b);
+        const auto around = textToNumber(text);
+        ASSERT_EQ(around.has_value(), blank) << std::hex << std::uint32_t{c};
+        if (blank) {
+            ASSERT_EQ(*around, -12) << std::hex << std::uint32_t{c};
+            ASSERT_FALSE(textToNumber("1" + b + "2").has_value()) << std::hex << std::uint32_t{c};
+            ++blanks;
+        }
+    }
+    EXPECT_EQ(blanks, 25 + 21);  // Unicode 15 has 25 white-space characters
 }
 
 TEST(TextToNumber, BeyondDoubleIsNoNumberAndBelowItIsZero) {
