@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDir>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHeaderView>
@@ -18,6 +19,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPrinter>
 #include <QPushButton>
 #include <QSortFilterProxyModel>
 #include <QStandardItemModel>
@@ -30,6 +32,7 @@
 #include "feasts.h"
 #include "number_text.h"
 #include "print_page.h"
+#include "qt_message_box.h"
 #include "year_style.h"
 #include "year_view.h"
 
@@ -365,8 +368,8 @@ void Feestkalender::buildMenus() {
     };
     const Item items[] = {
         {"MnuKopieren", "&Kopiëren", QKeySequence(Qt::CTRL | Qt::Key_C), &Feestkalender::copy},
-        {"MnuAfdrukken", "Af&drukken…", QKeySequence(Qt::CTRL | Qt::Key_P), &Feestkalender::print},
-        {"MnuPdf", "Als &PDF opslaan…", QKeySequence(), &Feestkalender::savePdf},
+        {"MnuAfdrukken", "Af&drukken…", QKeySequence(Qt::CTRL | Qt::Key_P), &Feestkalender::printClicked},
+        {"MnuPdf", "Als &PDF opslaan…", QKeySequence(), &Feestkalender::pdfClicked},
         {nullptr, nullptr, QKeySequence(), nullptr},
         {"MnuSluiten", "&Sluiten", QKeySequence(Qt::CTRL | Qt::Key_W), &Feestkalender::closeWindow},
     };
@@ -543,16 +546,29 @@ print_page::Page Feestkalender::page() const {
     return page;
 }
 
-bool Feestkalender::writePdf(const QString& fileName) const {
-    return print_page::writePdf(page(), fileName);
+bool Feestkalender::printPage(QPrinter& printer) const {
+    return print_page::render(printer, page());
 }
 
-void Feestkalender::print() {
-    print_page::printWithDialog(page(), this);
+bool Feestkalender::savePdf(const QString& path) const {
+    return print_page::savePdf(page(), path);
 }
 
-void Feestkalender::savePdf() {
-    print_page::savePdfWithDialog(page(), QStringLiteral("feestkalender-%1.pdf").arg(year_), this);
+void Feestkalender::printClicked() {
+    QPrinter printer(QPrinter::HighResolution);
+    if (!print_page::choosePrinter(printer, page(), this)) return;
+    if (!printPage(printer))
+        QtMessageBox(this).show("De feesten konden niet worden afgedrukt.", MessageBox::kCritical,
+                                "Feestkalender");
+}
+
+void Feestkalender::pdfClicked() {
+    const QString path = print_page::askPdfPath(QStringLiteral("feestkalender-%1.pdf").arg(year_), this);
+    if (path.isEmpty()) return;
+    if (!savePdf(path))
+        QtMessageBox(this).show(
+            "Het PDF-bestand kon niet worden geschreven:\r" + QDir::toNativeSeparators(path).toStdString(),
+            MessageBox::kCritical, "Feestkalender");
 }
 
 void Feestkalender::copy() {

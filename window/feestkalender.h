@@ -8,6 +8,7 @@
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class QPrinter;
 class QPushButton;
 class QStandardItemModel;
 class QTableView;
@@ -39,8 +40,10 @@ public:
     // the focus: the feast table's visible rows unless the focus lies in the
     // "Dateren" box or the year-style row.
     QString copyText() const;
-    // The page that printing and the PDF write: the visible rows of the table.
-    bool writePdf(const QString& fileName) const;
+    // The page that Afdrukken and Als PDF opslaan put out: the visible rows of
+    // the table in their order. False when it could not be written.
+    bool printPage(QPrinter& printer) const;
+    bool savePdf(const QString& path) const;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -59,8 +62,8 @@ private:
     void styleChanged();       // the modern date or dates of the year-style row
     void fillTable();
     void copy();
-    void print();
-    void savePdf();
+    void printClicked();
+    void pdfClicked();
     void closeWindow();
     print_page::Page page() const;
 

@@ -1,36 +1,45 @@
 #pragma once
 
-// One printed page of a window's rows: a title, a two-column table of caption
-// and text, and a footer; to a printer chosen in the system's dialog or to a PDF
-// file. Rows that do not fit go on to further pages, each with the footer.
+// The printed page of a window, shared by the main window and the feast window:
+// a title, caption and text rows as a two-column table, and a footer; on a
+// printer chosen in the system's dialog or as a PDF file. Rows that do not fit
+// go on to further pages, each with the footer and its page number.
 
 #include <QList>
+#include <QMarginsF>
 #include <QPair>
 #include <QString>
 
+class QPagedPaintDevice;
 class QPrinter;
 class QWidget;
 
 namespace print_page {
 
+// Print and PDF leave this much paper free on every side.
+inline constexpr QMarginsF kMargins{20, 20, 20, 20};  // millimetres
+
 struct Page {
-    QString title;
+    QString title;                        // also the printed document's name
     QList<QPair<QString, QString>> rows;  // caption, text
     QString footer;
 };
 
-// Paints the page on the printer, which must be set up and not yet begun.
-// False when the printer cannot be painted on (an unwritable PDF file).
-bool paint(const Page& page, QPrinter& printer);
+// Paints the page on a printer or a PDF writer, within its margins. False when
+// the device cannot be painted on (a file that cannot be written, say).
+bool render(QPagedPaintDevice& device, const Page& page);
 
-// The page as a PDF file, without a dialog. False when it cannot be written.
-bool writePdf(const Page& page, const QString& fileName);
+// Sets the printer up for the page and shows the print dialog; true when the
+// user chose to print.
+bool choosePrinter(QPrinter& printer, const Page& page, QWidget* parent);
 
-// The system's print dialog, then the page on the printer chosen.
-void printWithDialog(const Page& page, QWidget* parent);
+// The file name chosen in a save dialog that offers fileName in the documents
+// folder; empty when the dialog was cancelled.
+QString askPdfPath(const QString& fileName, QWidget* parent);
 
-// A file dialog offering defaultName, then the PDF; a box says when the file
-// cannot be written.
-void savePdfWithDialog(const Page& page, const QString& defaultName, QWidget* parent);
+// The page as an A4 PDF file. Written to a temporary file that replaces the
+// chosen one only when complete, so that a failed save leaves an existing file
+// as it was. False when it could not be written.
+bool savePdf(const Page& page, const QString& path);
 
 }  // namespace print_page

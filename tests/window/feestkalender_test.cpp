@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPointer>
+#include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
 #include <QTableView>
@@ -378,24 +379,51 @@ private slots:
             !find<QLabel>("Antwoord")->text().isEmpty());  // the last expression ends after 2100: told why
     }
 
+    // clang-format off
+    void pdfHoldsTheVisibleRows_data() {
+        QTest::addColumn<QString>("filter");
+        QTest::addColumn<bool>("throughPrinter");
+        QTest::addColumn<QStringList>("shown");
+        QTest::addColumn<int>("pages");
+        const QStringList jan{"Onthoofding van Sint-Jan", "zaterdag 29 augustus 1450", "zondag 27 december 1450"};
+        QTest::newRow("filtered, saved") << "sint-jan" << false << jan << 1;
+        QTest::newRow("filtered, printed") << "sint-jan" << true << jan << 1;
+        // Every feast: the rows go on to further pages, none lost at the foot of one.
+        QTest::newRow("all, saved") << "" << false << QStringList{"donderdag 31 december 1450"} << 2;
+    }
+    // clang-format on
     void pdfHoldsTheVisibleRows() {
-        type("Filter", "sint-jan");
+        QFETCH(QString, filter);
+        QFETCH(bool, throughPrinter);
+        QFETCH(QStringList, shown);
+        QFETCH(int, pages);
+        type("Filter", filter);
         QTemporaryDir dir;
         const QString file = dir.filePath("feesten.pdf");
-        QVERIFY(window_->writePdf(file));
+        if (throughPrinter) {
+            QPrinter printer;
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(file);
+            QVERIFY(window_->printPage(printer));
+        } else {
+            QVERIFY(window_->savePdf(file));
+        }
         QFile pdf(file);
         QVERIFY(pdf.open(QIODevice::ReadOnly));
         QCOMPARE(pdf.read(4), QByteArray("%PDF"));
         QProcess text;
         text.start("pdftotext", {"-layout", file, "-"});
         QVERIFY(text.waitForFinished());
-        const QString shown = QString::fromUtf8(text.readAllStandardOutput());
-        for (const char* expected :
-             {"Feestkalender 1450", "Onthoofding van Sint-Jan", "zaterdag 29 augustus 1450",
-              "zondag 27 december 1450", "Juliaans tot en met 21/12/1582"})
-            QVERIFY2(shown.contains(QString::fromUtf8(expected)), expected);
-        QVERIFY(!shown.contains("Sint-Maarten"));
-        QVERIFY(!window_->writePdf(dir.filePath("no such folder/feesten.pdf")));
+        const QString page = QString::fromUtf8(text.readAllStandardOutput());
+        shown << "Feestkalender 1450"
+              << "Juliaans tot en met 21/12/1582";
+        for (const QString& expected : shown) QVERIFY2(page.contains(expected), qPrintable(expected));
+        for (const QString& row : shownRows())
+            QVERIFY2(page.contains(row.section('\t', 0, 0)), qPrintable(row));
+        QVERIFY(page.count('\f') >= pages);  // pdftotext ends each page with a form feed
+        QCOMPARE(page.count("Juliaans tot en met"), page.count('\f'));  // the footer on every page
+        QCOMPARE(page.contains("Sint-Maarten"), filter.isEmpty());
+        QVERIFY(!window_->savePdf(dir.filePath("no such folder/feesten.pdf")));
     }
 
     // Opened from the main window at its year, then independent of it; Ctrl+K
