@@ -21,6 +21,7 @@
 #include <QMenuBar>
 #include <QPrinter>
 #include <QPushButton>
+#include <QShortcut>
 #include <QSortFilterProxyModel>
 #include <QStandardItemModel>
 #include <QTableView>
@@ -383,6 +384,10 @@ void Feestkalender::buildMenus() {
         action->setShortcut(item.keys);
         connect(action, &QAction::triggered, this, item.handler);
     }
+    // Ctrl+Q ends the program here as in the main window: by closing that window.
+    auto* quit = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this);
+    connect(quit, &QShortcut::activated, this,
+            [this] { (parentWidget() ? parentWidget()->window() : this)->close(); });
 }
 
 void Feestkalender::connectHandlers() {

@@ -467,6 +467,14 @@ private slots:
         QCOMPARE(feast->year(), 1600);  // a new window, at the main window's year
         main.close();
         QTRY_VERIFY(!feast);
+        // Ctrl+Q in the feast window ends the program: both windows close.
+        showActive(&main);
+        main.findChild<QAction*>("MnuFeestkalender")->trigger();
+        feast = main.findChild<Feestkalender*>();
+        showActive(feast);
+        QTest::keyClick(feast, Qt::Key_Q, Qt::ControlModifier);
+        QTRY_VERIFY(!feast);
+        QVERIFY(!main.isVisible());
         QVERIFY(boxes.shown.empty());
     }
 };
