@@ -4,6 +4,9 @@
 // that "210 2101" shows a refused year above the rows of 210. With --open, the
 // picture is of the screen with WHAT open over the window: a menu by its name
 // (MnuBestand, Help) or the help window (Kalenderinformatie).
+//   tarvinde_screenshot feestkalender OUT.png
+// pictures the feast window for 1450, with a dating expression and a date in the
+// Easter style that has two modern dates.
 // Run it on a real display server (`make screenshot` uses Xvfb); QT_SCALE_FACTOR=2
 // gives the picture of a high-density screen.
 
@@ -11,6 +14,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QDialog>
 #include <QLineEdit>
 #include <QMenu>
@@ -19,7 +23,41 @@
 #include <QScreen>
 #include <QTest>
 
+#include "feestkalender.h"
 #include "tarvindr.h"
+#include "year_style.h"
+
+namespace {
+
+int feastWindow(const QString& out) {
+    Feestkalender window(1450, regions::defaultRegion());
+    const auto type = [&](const char* box, const char* text) {
+        window.findChild<QLineEdit*>(QString::fromLatin1(box))->setText(QString::fromUtf8(text));
+    };
+    type("Uitdrukking", "dinsdag na Sint-Maarten 1450");
+    // Easter 1450 fell on 5 April, Easter 1451 on 25 April: in the Easter style
+    // 10 April 1450 is a day of both modern years.
+    const auto styles = year_style::styles();
+    for (std::size_t i = 0; i < styles.size(); ++i)
+        if (styles[i].style == year_style::Style::Pasen)
+            window.findChild<QComboBox*>(QStringLiteral("Stijl"))->setCurrentIndex(static_cast<int>(i));
+    type("StijlDag", "10");
+    type("StijlMaand", "4");
+    type("StijlJaar", "1450");
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window)) {
+        std::fprintf(stderr, "the window was never shown\n");
+        return 1;
+    }
+    QTest::qWait(200);  // let the first paint settle
+    if (!window.grab().save(out)) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(out));
+        return 1;
+    }
+    return 0;
+}
+
+}  // namespace
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -30,10 +68,11 @@ int main(int argc, char* argv[]) {
         args = args.mid(2);
     }
     if (args.size() < 2) {
-        std::fprintf(stderr, "usage: %s [--open WHAT] YEAR... OUT.png\n", argv[0]);
+        std::fprintf(stderr, "usage: %s [--open WHAT] YEAR...|feestkalender OUT.png\n", argv[0]);
         return 2;
     }
     const QString out = args.takeLast();
+    if (open.isEmpty() && args == QStringList{QStringLiteral("feestkalender")}) return feastWindow(out);
     Tarvindr window;
     for (const QString& year : args) window.findChild<QLineEdit*>(QStringLiteral("WelkJaar"))->setText(year);
     window.move(0, 0);

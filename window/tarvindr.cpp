@@ -9,27 +9,24 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QDir>
-#include <QFileDialog>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPdfWriter>
-#include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QShortcut>
-#include <QStandardPaths>
 #include <QWheelEvent>
 
 #include "appearance.h"
 #include "failure.h"
+#include "feestkalender.h"
 #include "help_window.h"
 #include "layout.h"
 #include "number_text.h"
+#include "print_page.h"
 #include "qt_message_box.h"
 #include "regions.h"
 #include "screen_fit.h"
@@ -51,9 +48,6 @@ constexpr double kLastYear = year_view::kLastYear;
 // Steps of the year box's keys and wheel.
 constexpr int kPageStep = 10;
 constexpr int kWheelNotch = 120;  // eighths of a degree: one notch of a common wheel
-
-// Print and PDF leave this much paper free on every side.
-const QMarginsF kPageMargins(20, 20, 20, 20);  // millimetres
 
 int pixels(int twips) {
     return (twips + layout::kTwipsPerPixel / 2) / layout::kTwipsPerPixel;
@@ -223,6 +217,11 @@ void Tarvindr::buildMenus() {
     // The indices are those of the menu items; their handlers receive and ignore them.
     item(bestand, QStringLiteral("&Close"), "MnuClose", [this] { MnuClose_Click(1); });
 
+    QMenu* feesten = menuBar()->addMenu(QStringLiteral("&Feesten"));
+    feesten->setObjectName(QStringLiteral("MnuFeesten"));
+    item(feesten, QStringLiteral("&Feestkalender…"), "MnuFeestkalender", &Tarvindr::MnuFeestkalender_Click)
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_K));
+
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("Help"));
     item(help, QStringLiteral("&use"), "MnuUse", [this] { MnuUse_Click(3); });
@@ -386,56 +385,27 @@ void Tarvindr::MnuKopieren_Click() {
 void Tarvindr::MnuAfdrukken_Click() {
     if (!shownYear_) return;
     QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(year_sheet::title(*shownYear_));
-    printer.setPageMargins(kPageMargins, QPageLayout::Millimeter);
-    QPrintDialog dialog(&printer, this);
-    dialog.setWindowTitle(QStringLiteral("Afdrukken"));
-    if (dialog.exec() != QDialog::Accepted) return;
+    if (!print_page::choosePrinter(printer, year_sheet::page(*shownYear_, yearLines()), this)) return;
     if (!printYear(printer))
         messageBox_->show("Het jaar kon niet worden afgedrukt.", MessageBox::kCritical, "Tarvinde");
 }
 
 bool Tarvindr::printYear(QPrinter& printer) const {
-    return shownYear_ && year_sheet::render(printer, *shownYear_, yearLines());
+    return shownYear_ && print_page::render(printer, year_sheet::page(*shownYear_, yearLines()));
 }
 
 void Tarvindr::MnuPdf_Click() {
     if (!shownYear_) return;
-    QFileDialog dialog(this, QStringLiteral("Als PDF opslaan"));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setNameFilter(QStringLiteral("PDF-bestanden (*.pdf)"));
-    dialog.setDefaultSuffix(QStringLiteral("pdf"));
-    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    dialog.setDirectory(QDir(documents).exists() ? documents : QDir::homePath());
-    dialog.selectFile(QStringLiteral("tarvinde-%1.pdf").arg(*shownYear_));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
-    const QString path = dialog.selectedFiles().constFirst();
+    const QString path = print_page::askPdfPath(QStringLiteral("tarvinde-%1.pdf").arg(*shownYear_), this);
+    if (path.isEmpty()) return;
     if (!savePdf(path))
         messageBox_->show(
             "Het PDF-bestand kon niet worden geschreven:\r" + QDir::toNativeSeparators(path).toStdString(),
             MessageBox::kCritical, "Tarvinde");
 }
 
-// Written to a temporary file that replaces the chosen one only when complete,
-// so that a failed save leaves an existing file as it was.
 bool Tarvindr::savePdf(const QString& path) const {
-    if (!shownYear_) return false;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return false;
-    bool rendered = false;
-    {
-        QPdfWriter writer(&file);
-        writer.setTitle(year_sheet::title(*shownYear_));
-        writer.setCreator(QStringLiteral("Tarvinde"));
-        writer.setPageSize(QPageSize(QPageSize::A4));
-        writer.setPageMargins(kPageMargins, QPageLayout::Millimeter);
-        rendered = year_sheet::render(writer, *shownYear_, yearLines());
-    }
-    if (!rendered) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return shownYear_ && print_page::savePdf(year_sheet::page(*shownYear_, yearLines()), path);
 }
 
 void Tarvindr::MnuKalenderinformatie_Click() {
@@ -462,6 +432,18 @@ void Tarvindr::MnuAbout_Click() {
     const std::string text = std::string("Research and design by ") + settings::kAuthorName + "\r" + "( " +
                              settings::kAuthorAddress + " )\r" + "( " + settings::kAuthorSecondAddress + " )";
     messageBox_->show(text, MessageBox::kInformation, "Tarvinde");
+}
+
+// A child window: it closes with this one, and never keeps the program running alone.
+void Tarvindr::MnuFeestkalender_Click() {
+    if (!feestkalender_) {
+        feestkalender_ =
+            new Feestkalender(shownYear_.value_or(year_view::kFirstYear), regions::defaultRegion(), this);
+        feestkalender_->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    feestkalender_->show();
+    feestkalender_->raise();
+    feestkalender_->activateWindow();
 }
 
 bool Tarvindr::eventFilter(QObject* watched, QEvent* event) {

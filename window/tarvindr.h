@@ -13,6 +13,7 @@
 #include "message_box.h"
 #include "year_view.h"
 
+class Feestkalender;
 class HelpWindow;
 class QCheckBox;
 class QLabel;
@@ -50,6 +51,7 @@ public:
     void MnuClose_Click(std::int16_t Index);
     void MnuUse_Click(std::int16_t Index);
     void MnuAbout_Click();
+    void MnuFeestkalender_Click();       // opens the feast window for the year shown, or raises it
     void MnuKalenderinformatie_Click();  // the help text in a window of its own
 
     // The rows of the year the window shows, in window order, as the copy and
@@ -76,6 +78,7 @@ private:
 
     std::unique_ptr<MessageBox> ownMessageBox_;
     MessageBox* messageBox_;
+    QPointer<Feestkalender> feestkalender_;
 
     // The rounded year the rows show: the last one the year refresh accepted. The
     // finder answers for it, and a refused year text names it.

@@ -7,9 +7,8 @@
 
 #include <QString>
 
+#include "print_page.h"
 #include "year_view.h"
-
-class QPagedPaintDevice;
 
 namespace year_sheet {
 
@@ -19,8 +18,7 @@ QString title(int year);
 // The footer: which calendar the dates are in.
 QString footer();
 
-// Paints the page on a printer or a PDF writer, within its margins. False when
-// the device cannot be painted on (a file that cannot be written, say).
-bool render(QPagedPaintDevice& device, int year, const std::vector<year_view::Line>& lines);
+// The year's page: its title, the rows of its copy, the footer.
+print_page::Page page(int year, const std::vector<year_view::Line>& lines);
 
 }  // namespace year_sheet

@@ -624,7 +624,7 @@ private slots:
         QTest::keyClick(window_.get(), Qt::Key_M, Qt::AltModifier);
         QTRY_COMPARE(text("WelkJaar"), QStringLiteral("999"));
         QCOMPARE(displayed(), expected(999, Rows::Julian));
-        for (const char* menu : {"MnuBestand", "Help"}) {
+        for (const char* menu : {"MnuBestand", "MnuFeesten", "Help"}) {
             auto* popup = find<QMenu>(menu);
             QTest::keyClick(window_.get(), popup->title().at(1).toLatin1(), Qt::AltModifier);
             QTRY_VERIFY(popup->isVisible());
@@ -636,7 +636,7 @@ private slots:
     // Items in order with their shortcuts; a separator shows as "-".
     void menuTree() {
         const QList<QAction*> bar = window_->menuBar()->actions();
-        QCOMPARE(bar.size(), 2);
+        QCOMPARE(bar.size(), 3);
         const struct {
             const char* menu;
             const char* title;
@@ -648,12 +648,13 @@ private slots:
                       {"&Kopiëren", "Af&drukken…", "Als &PDF opslaan…", "-", "&Close"},
                       {"MnuKopieren", "MnuAfdrukken", "MnuPdf", "", "MnuClose"},
                       {"Ctrl+C", "Ctrl+P", "", "", ""}},
+                     {"MnuFeesten", "&Feesten", {"&Feestkalender…"}, {"MnuFeestkalender"}, {"Ctrl+K"}},
                      {"Help",
                       "&Help",
                       {"&use", "&About", "-", "&Kalenderinformatie"},
                       {"MnuUse", "MnuAbout", "", "MnuKalenderinformatie"},
                       {"", "", "", "F1"}}};
-        for (int i = 0; i < 2; ++i) {
+        for (int i = 0; i < 3; ++i) {
             auto* menu = find<QMenu>(menus[i].menu);
             QCOMPARE(bar[i], menu->menuAction());
             QCOMPARE(menu->title(), QString::fromUtf8(menus[i].title));

@@ -1,0 +1,483 @@
+// The feast window, driven through its controls as a user would. Every date
+// below was worked out by hand from Julian Day Numbers (weekday = JDN mod 7),
+// not taken from the calculator.
+
+#include <memory>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QFile>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPointer>
+#include <QPrinter>
+#include <QProcess>
+#include <QPushButton>
+#include <QTableView>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "feasts.h"
+#include "feestkalender.h"
+#include "recording_box.h"
+#include "tarvindr.h"
+#include "year_style.h"
+
+namespace {
+
+int regionIndex(const QString& id) {
+    const auto all = regions::all();
+    for (std::size_t i = 0; i < all.size(); ++i)
+        if (all[i].id == id.toStdString()) return static_cast<int>(i);
+    qFatal("no region %s", qPrintable(id));
+}
+
+template <class T = QLineEdit>
+T* find(QWidget* window, const char* name) {
+    auto* widget = window->findChild<T*>(QString::fromLatin1(name));
+    if (!widget) qFatal("no control %s", name);
+    return widget;
+}
+
+// As a user does: select everything, delete it, type the new text key by key.
+void type(QLineEdit* box, const QString& typed) {
+    box->selectAll();
+    QTest::keyClick(box, Qt::Key_Backspace);
+    QTest::keyClicks(box, typed);
+}
+
+void showActive(QWidget* window) {
+    window->show();
+    QApplication::setActiveWindow(window);
+    QVERIFY(QTest::qWaitForWindowActive(window));
+}
+
+// "caption<TAB>text" for two columns of each row of a view.
+QStringList lines(const QAbstractItemModel* model, int second) {
+    QStringList shown;
+    for (int row = 0; row < model->rowCount(); ++row)
+        shown << model->index(row, 0).data().toString() + '\t' + model->index(row, second).data().toString();
+    return shown;
+}
+
+}  // namespace
+
+class FeestkalenderTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<Feestkalender> window_;
+
+    template <class T = QLineEdit>
+    T* find(const char* name) const {
+        return ::find<T>(window_.get(), name);
+    }
+    void type(const char* name, const QString& typed) const { ::type(find(name), typed); }
+    void setRegion(const QString& id) const { find<QComboBox>("Regio")->setCurrentIndex(regionIndex(id)); }
+    QAbstractItemModel* rows() const { return find<QTableView>("Feesten")->model(); }
+    QStringList shownRows() const { return lines(rows(), 2); }
+    QString dateOf(const QString& feast) const {
+        for (const QString& row : shownRows())
+            if (row.startsWith(feast + '\t')) return row.mid(feast.size() + 1);
+        return QStringLiteral("(not shown)");
+    }
+    void clickHeader(int section) const {
+        QHeaderView* header = find<QTableView>("Feesten")->horizontalHeader();
+        const int x = header->sectionViewportPosition(section) + header->sectionSize(section) / 2;
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, Qt::NoModifier,
+                          QPoint(x, header->height() / 2));
+    }
+    // Ctrl+C pressed in `focus`: what reached the clipboard.
+    QString copied(QWidget* focus) const {
+        QApplication::clipboard()->setText(QStringLiteral("(nothing copied)"));
+        showActive(window_.get());
+        focus->setFocus();
+        QTest::keyClick(focus, Qt::Key_C, Qt::ControlModifier);
+        return QApplication::clipboard()->text();
+    }
+
+private slots:
+    void init() { window_ = std::make_unique<Feestkalender>(1450, regions::defaultRegion()); }
+    void cleanup() { window_.reset(); }
+
+    void opensForTheYearAndRegionGiven() {
+        QCOMPARE(window_->windowTitle(), QStringLiteral("Feestkalender"));
+        QCOMPARE(find("Jaar")->text(), QStringLiteral("1450"));
+        QCOMPARE(find<QComboBox>("Regio")->currentText(), QStringLiteral("Zuidelijke Nederlanden"));
+        QCOMPARE(find<QComboBox>("Regio")->count(), static_cast<int>(regions::all().size()));
+        QStringList headers;
+        for (int c = 0; c < 3; ++c) headers << rows()->headerData(c, Qt::Horizontal).toString();
+        QCOMPARE(headers, (QStringList{"Naam", "Latijn", "Datum"}));
+        QCOMPARE(static_cast<std::size_t>(rows()->rowCount()),
+                 feasts::table().size());  // 1450 keeps them all
+        Feestkalender rome(1600, regions::all()[static_cast<std::size_t>(regionIndex("rome"))]);
+        QCOMPARE(::find<QComboBox>(&rome, "Regio")->currentIndex(), regionIndex("rome"));
+        QStringList items;
+        for (QAction* a : find<QMenu>("MnuBestand")->actions())
+            items << (a->isSeparator() ? "-" : a->text() + ' ' + a->shortcut().toString());
+        QCOMPARE(items, (QStringList{"&Kopiëren Ctrl+C", "Af&drukken… Ctrl+P", "Als &PDF opslaan… ", "-",
+                                     "&Sluiten Ctrl+W"}));
+    }
+
+    // clang-format off
+    void tableForYearAndRegion_data() {
+        QTest::addColumn<int>("year");
+        QTest::addColumn<QString>("region");
+        QTest::addColumn<QString>("feast");
+        QTest::addColumn<QString>("date");
+        const QString zn = "zuidelijke-nederlanden";
+        QTest::newRow("Julian fixed") << 1450 << zn << "Sint-Maarten" << "woensdag 11 november 1450";
+        QTest::newRow("Julian Easter") << 1450 << zn << "Pasen" << "zondag 5 april 1450";
+        QTest::newRow("Gregorian Easter") << 2000 << zn << "Pasen" << "zondag 23 april 2000";
+        QTest::newRow("Advent on 3 December") << 2000 << zn << "Eerste zondag van de Advent" << "zondag 3 december 2000";
+        QTest::newRow("skipped Christmas") << 1582 << zn << "Kerstmis" << "dinsdag 25 december 1582 (? 4/1/1583)";
+        QTest::newRow("Rome, after its switch") << 1582 << "rome" << "Sint-Lucas" << "maandag 18 oktober 1582";
+        QTest::newRow("Rome, before its switch") << 1582 << "rome" << "Sint-Remigius" << "maandag 1 oktober 1582";
+        QTest::newRow("Holland, skipped") << 1583 << "holland" << "Driekoningen" << "zondag 6 januari 1583 (? 16/1/1583)";
+        QTest::newRow("Britain, after its switch") << 1752 << "groot-brittannie" << "Sint-Matteüs" << "donderdag 21 september 1752";
+    }
+    // clang-format on
+    void tableForYearAndRegion() {
+        QFETCH(int, year);
+        QFETCH(QString, region);
+        QFETCH(QString, feast);
+        QFETCH(QString, date);
+        setRegion(region);
+        type("Jaar", QString::number(year));
+        QCOMPARE(dateOf(feast), date);
+        // Calendar order: the proleptic Gregorian days (the tooltips) never go back.
+        for (int row = 1; row < rows()->rowCount(); ++row)
+            QVERIFY(rows()->index(row - 1, 2).data(Qt::ToolTipRole).toString() <=
+                    rows()->index(row, 2).data(Qt::ToolTipRole).toString());
+    }
+
+    // Start text, the button or key, the box's text after, and the year shown.
+    // clang-format off
+    void yearBoxAndButtons_data() {
+        QTest::addColumn<QString>("start");
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QString>("boxAfter");
+        QTest::addColumn<int>("shown");
+        QTest::newRow("Plus") << "1450" << "Plus" << "1451" << 1451;
+        QTest::newRow("Min") << "1450" << "Min" << "1449" << 1449;
+        QTest::newRow("Plus at 2100") << "2100" << "Plus" << "2100" << 2100;
+        QTest::newRow("Min at 100") << "100" << "Min" << "100" << 100;
+        QTest::newRow("Up key") << "1999" << "Up" << "2000" << 2000;
+        QTest::newRow("Down key") << "2000" << "Down" << "1999" << 1999;
+        QTest::newRow("Plus from a refused text") << "99" << "Plus" << "1451" << 1451;
+        QTest::newRow("refused: too early") << "99" << "" << "99" << 1450;
+        QTest::newRow("refused: letters") << "14x" << "" << "14x" << 1450;
+        QTest::newRow("rounded") << "1582,4" << "" << "1582,4" << 1582;
+    }
+    // clang-format on
+    void yearBoxAndButtons() {
+        QFETCH(QString, start);
+        QFETCH(QString, action);
+        QFETCH(QString, boxAfter);
+        QFETCH(int, shown);
+        type("Jaar", start);
+        if (action == "Plus" || action == "Min")
+            QTest::mouseClick(find<QPushButton>(qPrintable(action)), Qt::LeftButton);
+        if (action == "Up" || action == "Down")
+            QTest::keyClick(find("Jaar"), action == "Up" ? Qt::Key_Up : Qt::Key_Down);
+        QCOMPARE(find("Jaar")->text(), boxAfter);
+        QCOMPARE(window_->year(), shown);
+        QVERIFY2(dateOf("Nieuwjaar").endsWith(QStringLiteral(" 1 januari %1").arg(shown)),
+                 qPrintable(dateOf("Nieuwjaar")));
+    }
+
+    // clang-format off
+    void filterIgnoresCaseHyphensAndDiacritics_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QStringList>("names");
+        QTest::newRow("no diaeresis") << "matteus" << QStringList{"Sint-Matteüs"};
+        QTest::newRow("alias") << "bamis" << QStringList{"Sint-Bavo"};
+        QTest::newRow("Latin") << "MARTINI" << QStringList{"Sint-Maarten"};
+        QTest::newRow("blank for hyphen") << "sint jan" << QStringList{"Sint-Jan", "Onthoofding van Sint-Jan", "Sint-Jan Evangelist"};
+        QTest::newRow("nothing") << "xyzzy" << QStringList{};
+    }
+    // clang-format on
+    void filterIgnoresCaseHyphensAndDiacritics() {
+        QFETCH(QString, typed);
+        QFETCH(QStringList, names);
+        const int all = rows()->rowCount();
+        type("Filter", typed);
+        QStringList shown;
+        for (const QString& row : shownRows()) shown << row.section('\t', 0, 0);
+        QCOMPARE(shown, names);
+        type("Filter", "");
+        QCOMPARE(rows()->rowCount(), all);
+    }
+
+    // A click on Naam sorts by name (diacritics and hyphens ignored), a second
+    // reverses it, a third gives back the calendar order. Copy takes the visible
+    // rows in the order shown; a box with a selection copies only that.
+    void sortingAndCopy() {
+        type("Filter", "sint-jan");
+        const QString jan = "Sint-Jan\twoensdag 24 juni 1450";
+        const QString onthoofding = "Onthoofding van Sint-Jan\tzaterdag 29 augustus 1450";
+        const QString evangelist = "Sint-Jan Evangelist\tzondag 27 december 1450";
+        QCOMPARE(shownRows(), (QStringList{jan, onthoofding, evangelist}));
+        clickHeader(0);
+        QCOMPARE(shownRows(), (QStringList{onthoofding, jan, evangelist}));
+        QCOMPARE(copied(find<QTableView>("Feesten")), onthoofding + '\n' + jan + '\n' + evangelist + '\n');
+        QCOMPARE(copied(find("Filter")), onthoofding + '\n' + jan + '\n' + evangelist + '\n');
+        find("Filter")->setSelection(0, 4);
+        QTest::keyClick(find("Filter"), Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("sint"));
+        clickHeader(0);
+        QCOMPARE(shownRows(), (QStringList{evangelist, jan, onthoofding}));
+        clickHeader(0);
+        QCOMPARE(shownRows(), (QStringList{jan, onthoofding, evangelist}));
+
+        type("Filter", "");
+        clickHeader(0);
+        const auto folded =
+            [](const QString& row) {  // by Unicode decomposition, not the calculator's folding
+                QString out;
+                for (const QChar c : row.section('\t', 0, 0).normalized(QString::NormalizationForm_D))
+                    if (c.isLetterOrNumber()) out += c.toLower();
+                return out;
+            };
+        const QStringList sorted = shownRows();
+        for (int row = 1; row < sorted.size(); ++row)
+            QVERIFY2(folded(sorted[row - 1]) <= folded(sorted[row]), qPrintable(sorted[row]));
+    }
+
+    // clang-format off
+    void datingAnswersAsOneTypes_data() {
+        QTest::addColumn<QString>("region");
+        QTest::addColumn<QString>("expression");
+        QTest::addColumn<QString>("answer");
+        const QString zn = "zuidelijke-nederlanden";
+        QTest::newRow("weekday after") << zn << "dinsdag na Sint-Maarten 1450" << "dinsdag 17 november 1450";
+        QTest::newRow("alias") << zn << "Bamis 1450" << "donderdag 1 oktober 1450";
+        QTest::newRow("Sunday after Easter") << zn << "zondag na Pasen 2000" << "zondag 30 april 2000";
+        QTest::newRow("octave across New Year") << zn << "octaaf van Sint-Stefanus 1499" << "donderdag 2 januari 1500";
+        QTest::newRow("Advent by its name") << zn << "Eerste zondag van de Advent 2000" << "zondag 3 december 2000";
+        QTest::newRow("Rome: Gregorian in 1582") << "rome" << "Sint-Lucas 1582" << "maandag 18 oktober 1582";
+        QTest::newRow("Holland: skipped") << "holland" << "Driekoningen 1583" << "zondag 6 januari 1583 (? 16/1/1583)";
+    }
+    // clang-format on
+    void datingAnswersAsOneTypes() {
+        QFETCH(QString, region);
+        QFETCH(QString, expression);
+        QFETCH(QString, answer);
+        QLineEdit* box = find("Uitdrukking");
+        auto* shown = find<QLabel>("Antwoord");
+        QCOMPARE(shown->text(), QString());
+        const qsizetype yearAt = expression.lastIndexOf(' ');
+        QTest::keyClicks(box, expression.left(yearAt));  // no year yet: why not, and nothing to copy
+        QVERIFY(!shown->text().isEmpty() && shown->text() != answer);
+        QCOMPARE(copied(box), QStringLiteral("(nothing copied)"));
+        QTest::keyClicks(box, expression.mid(yearAt));
+        setRegion(region);  // the answer follows the region
+        QCOMPARE(shown->text(), answer);
+        QCOMPARE(copied(box), expression + '\t' + answer + '\n');
+        ::type(box, "");
+        QCOMPARE(shown->text(), QString());
+    }
+
+    // clang-format off
+    void feastsAroundADate_data() {
+        QTest::addColumn<QStringList>("date");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QStringList>("listed");
+        QTest::newRow("Sint-Maarten 1450") << QStringList{"11", "11", "1450"} << "woensdag 11 november 1450"
+            << QStringList{"op\tSint-Maarten 1450", "na\twoensdag na Sint-Willibrord 1450"};
+        QTest::newRow("across New Year") << QStringList{"2", "1", "1500"} << "donderdag 2 januari 1500"
+            << QStringList{"na\tdonderdag na Nieuwjaar 1500", "na\tdonderdag na Oudjaarsavond 1499",
+                           "voor\tdonderdag voor Driekoningen 1500", "na\tdonderdag na Onnozele Kinderen 1499",
+                           "na\tdonderdag na Sint-Jan Evangelist 1499", "octaaf\toctaaf van Sint-Stefanus 1499"};
+        QTest::newRow("31 February: why not") << QStringList{"31", "2", "1450"} << "*" << QStringList{};
+        QTest::newRow("a fraction") << QStringList{"2.5", "1", "1500"} << "Dag, maand en jaar zijn hele getallen."
+                                    << QStringList{};
+        QTest::newRow("an empty box waits") << QStringList{"", "1", "1500"} << "" << QStringList{};
+    }
+    // clang-format on
+    void feastsAroundADate() {
+        QFETCH(QStringList, date);
+        QFETCH(QString, text);
+        QFETCH(QStringList, listed);
+        type("DatumDag", date[0]);
+        type("DatumMaand", date[1]);
+        type("DatumJaar", date[2]);
+        auto* around = find<QTableWidget>("Rond");
+        QCOMPARE(lines(around->model(), 1), listed);
+        if (text == "*")  // any reason why not
+            QVERIFY(!find<QLabel>("DatumTekst")->text().isEmpty());
+        else
+            QCOMPARE(find<QLabel>("DatumTekst")->text(), text);
+        const QString copy = "Datum\t" + text + '\n' + listed.join('\n') + '\n';
+        QCOMPARE(copied(around), listed.isEmpty() ? QStringLiteral("(nothing copied)") : copy);
+    }
+
+    // clang-format off
+    void yearStyleRow_data() {
+        QTest::addColumn<QString>("style");
+        QTest::addColumn<QStringList>("date");
+        QTest::addColumn<QStringList>("modern");
+        QTest::newRow("Annunciation: the next year") << "boodschap" << QStringList{"30", "1", "1544"} << QStringList{"vrijdag 30 januari 1545"};
+        QTest::newRow("Christmas: the year before") << "kerst" << QStringList{"25", "12", "1451"} << QStringList{"vrijdag 25 december 1450"};
+        QTest::newRow("Easter: twice") << "pasen" << QStringList{"10", "4", "1491"}
+                                       << QStringList{"zondag 10 april 1491", "dinsdag 10 april 1492"};
+        QTest::newRow("Easter: not at all") << "pasen" << QStringList{"10", "4", "1492"} << QStringList{};
+    }
+    // clang-format on
+    void yearStyleRow() {
+        QFETCH(QString, style);
+        QFETCH(QStringList, date);
+        QFETCH(QStringList, modern);
+        auto* box = find<QComboBox>("Stijl");
+        const auto styles = year_style::styles();
+        for (std::size_t i = 0; i < styles.size(); ++i)
+            if (styles[i].id == style.toStdString()) box->setCurrentIndex(static_cast<int>(i));
+        QVERIFY(box->currentIndex() >= 0);
+        QCOMPARE(styles[static_cast<std::size_t>(box->currentIndex())].id, style.toStdString());
+        type("StijlDag", date[0]);
+        type("StijlMaand", date[1]);
+        QTest::keyClicks(find("StijlJaar"), date[2]);  // answered as the year is typed
+        auto* shown = find<QLabel>("Modern");
+        if (modern.isEmpty()) {  // why not, on one line, and nothing to copy
+            QVERIFY(!shown->text().isEmpty() && !shown->text().contains('\n'));
+            QCOMPARE(copied(find("StijlJaar")), QStringLiteral("(nothing copied)"));
+            return;
+        }
+        QCOMPARE(shown->text(), modern.join('\n'));  // one above the other
+        QString copy;
+        for (const QString& m : modern) copy += date.join('/') + ' ' + box->currentText() + '\t' + m + '\n';
+        QCOMPARE(copied(find("StijlJaar")), copy);
+        QTest::keyClick(find("StijlJaar"), Qt::Key_Backspace);  // asked again at once
+        QVERIFY(shown->text() != modern.join('\n'));
+    }
+
+    // Nothing typed anywhere brings the window down or shows a box.
+    void oddInputIsAnsweredOrIgnored() {
+        const char* odd[] = {"",
+                             " ",
+                             "-",
+                             "0",
+                             "-7",
+                             "1e9",
+                             "99999999999",
+                             "2147483648",
+                             "1.5",
+                             "٣",
+                             "Sint-",
+                             "zondag na",
+                             "5e zondag na Pasen 2100",
+                             "octaaf van Oudjaarsavond 2100"};
+        for (const char* box : {"Jaar", "Filter", "Uitdrukking", "DatumDag", "DatumMaand", "DatumJaar",
+                                "StijlDag", "StijlMaand", "StijlJaar"})
+            for (const char* text : odd) find(box)->setText(QString::fromUtf8(text));
+        QCOMPARE(window_->year(), 1450);
+        QVERIFY(
+            !find<QLabel>("Antwoord")->text().isEmpty());  // the last expression ends after 2100: told why
+    }
+
+    // clang-format off
+    void pdfHoldsTheVisibleRows_data() {
+        QTest::addColumn<QString>("filter");
+        QTest::addColumn<bool>("throughPrinter");
+        QTest::addColumn<QStringList>("shown");
+        QTest::addColumn<int>("pages");
+        const QStringList jan{"Onthoofding van Sint-Jan", "zaterdag 29 augustus 1450", "zondag 27 december 1450"};
+        QTest::newRow("filtered, saved") << "sint-jan" << false << jan << 1;
+        QTest::newRow("filtered, printed") << "sint-jan" << true << jan << 1;
+        // Every feast: the rows go on to further pages, none lost at the foot of one.
+        QTest::newRow("all, saved") << "" << false << QStringList{"donderdag 31 december 1450"} << 2;
+    }
+    // clang-format on
+    void pdfHoldsTheVisibleRows() {
+        QFETCH(QString, filter);
+        QFETCH(bool, throughPrinter);
+        QFETCH(QStringList, shown);
+        QFETCH(int, pages);
+        type("Filter", filter);
+        QTemporaryDir dir;
+        const QString file = dir.filePath("feesten.pdf");
+        if (throughPrinter) {
+            QPrinter printer;
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(file);
+            QVERIFY(window_->printPage(printer));
+        } else {
+            QVERIFY(window_->savePdf(file));
+        }
+        QFile pdf(file);
+        QVERIFY(pdf.open(QIODevice::ReadOnly));
+        QCOMPARE(pdf.read(4), QByteArray("%PDF"));
+        QProcess text;
+        text.start("pdftotext", {"-layout", file, "-"});
+        QVERIFY(text.waitForFinished());
+        const QString page = QString::fromUtf8(text.readAllStandardOutput());
+        shown << "Feestkalender 1450"
+              << "Juliaans tot en met 21/12/1582";
+        for (const QString& expected : shown) QVERIFY2(page.contains(expected), qPrintable(expected));
+        for (const QString& row : shownRows())
+            QVERIFY2(page.contains(row.section('\t', 0, 0)), qPrintable(row));
+        QVERIFY(page.count('\f') >= pages);  // pdftotext ends each page with a form feed
+        QCOMPARE(page.count("Juliaans tot en met"), page.count('\f'));  // the footer on every page
+        QCOMPARE(page.contains("Sint-Maarten"), filter.isEmpty());
+        QVERIFY(!window_->savePdf(dir.filePath("no such folder/feesten.pdf")));
+    }
+
+    // Opened from the main window at its year, then independent of it; Ctrl+K
+    // raises the one window; Ctrl+W closes only the window it is pressed in;
+    // closing the main window closes the feast window too.
+    void besideTheMainWindow() {
+        window_.reset();
+        RecordingBox boxes;
+        Tarvindr main(&boxes);
+        ::type(::find(&main, "WelkJaar"), "1450");
+        showActive(&main);
+        QCOMPARE(QApplication::focusWidget(), ::find(&main, "WelkJaar"));
+        ::find(&main, "WelkJaar")->setCursorPosition(0);  // where a line edit's own Ctrl+K would delete
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_K, Qt::ControlModifier);
+        QPointer<Feestkalender> feast = main.findChild<Feestkalender*>();
+        QVERIFY(feast && QTest::qWaitForWindowExposed(feast));
+        QCOMPARE(::find(&main, "WelkJaar")->text(), QStringLiteral("1450"));
+        QCOMPARE(::find(feast, "Jaar")->text(), QStringLiteral("1450"));
+        QCOMPARE(::find<QComboBox>(feast, "Regio")->currentIndex(), regionIndex("zuidelijke-nederlanden"));
+
+        ::type(::find(&main, "WelkJaar"), "1600");
+        QCOMPARE(feast->year(), 1450);
+        const QString christmas = ::find(&main, "Kerstmis")->text();
+        QTest::mouseClick(::find<QPushButton>(feast, "Plus"), Qt::LeftButton);
+        ::find<QComboBox>(feast, "Regio")->setCurrentIndex(regionIndex("rome"));
+        QCOMPARE(::find(&main, "WelkJaar")->text(), QStringLiteral("1600"));
+        QCOMPARE(::find(&main, "Kerstmis")->text(), christmas);
+
+        main.findChild<QAction*>("MnuFeestkalender")->trigger();
+        QCOMPARE(main.findChildren<Feestkalender*>().size(), 1);
+        QCOMPARE(feast->year(), 1451);  // raised as it was
+
+        showActive(feast);
+        QTest::keyClick(feast, Qt::Key_W, Qt::ControlModifier);
+        QTRY_VERIFY(!feast);  // closed and gone
+        QVERIFY(main.isVisible());
+
+        main.findChild<QAction*>("MnuFeestkalender")->trigger();
+        feast = main.findChild<Feestkalender*>();
+        QVERIFY(feast && feast->isVisible());
+        QCOMPARE(feast->year(), 1600);  // a new window, at the main window's year
+        main.close();
+        QTRY_VERIFY(!feast);
+        // Ctrl+Q in the feast window ends the program: both windows close.
+        showActive(&main);
+        main.findChild<QAction*>("MnuFeestkalender")->trigger();
+        feast = main.findChild<Feestkalender*>();
+        showActive(feast);
+        QTest::keyClick(feast, Qt::Key_Q, Qt::ControlModifier);
+        QTRY_VERIFY(!feast);
+        QVERIFY(!main.isVisible());
+        QVERIFY(boxes.shown.empty());
+    }
+};
+
+QTEST_MAIN(FeestkalenderTest)
+#include "feestkalender_test.moc"
