@@ -2,7 +2,8 @@
 # Every Debian package the project needs is in this one list.
 PACKAGES := build-essential cmake g++ libgtest-dev libgmock-dev libbenchmark-dev \
             qt6-base-dev libgl-dev xvfb xauth fonts-urw-base35 clang libclang-rt-14-dev \
-            desktop-file-utils clang-format clang-tidy
+            desktop-file-utils clang-format clang-tidy \
+            libcli11-dev nlohmann-json3-dev gcal
 
 BUILD   ?= build
 RELEASE ?= build-release
