@@ -1,5 +1,4 @@
 #include <QApplication>
-#include <QLineEdit>
 #include <iostream>
 
 #include "start_options.h"
@@ -20,11 +19,7 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     Tarvindr window;
-    // As if typed: the box's change handler runs the year refresh. The window shows
-    // the Southern Netherlands only, so far; a region is checked but not applied.
-    if (options.year)
-        window.findChild<QLineEdit*>(QStringLiteral("WelkJaar"))
-            ->setText(QString::fromStdString(*options.year));
+    applyStartOptions(window, options);
     window.show();
     return app.exec();
 }

@@ -20,3 +20,9 @@ struct StartOptions {
 // With qtOptionsLeft, other arguments are left for Qt, which takes its own out of
 // argv; without, every other argument is an error.
 StartOptions parseStartOptions(int argc, const char* const* argv, bool qtOptionsLeft);
+
+class Tarvindr;
+// Puts the year into the window's year box as if typed, so that the year refresh
+// runs. The window shows the Southern Netherlands only, so far: the region is
+// checked, not applied.
+void applyStartOptions(Tarvindr& window, const StartOptions& options);
