@@ -10,6 +10,13 @@ cmake --install "$build" --prefix "$prefix" > /dev/null
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 [ -x "$prefix/bin/tarvinde" ] || fail "bin/tarvinde is missing or not executable"
+[ -x "$prefix/libexec/tarvinde/tarvinde-window" ] || fail "libexec/tarvinde/tarvinde-window is missing"
+# The installed command line, and its hand-over to the window program, which
+# refuses the year before it needs a display.
+[ "$("$prefix/bin/tarvinde" weekday 31 2 2001)" = "zaterdag 3 maart 2001" ] || fail "tarvinde weekday"
+status=0
+env -u DISPLAY -u WAYLAND_DISPLAY "$prefix/bin/tarvinde" --year 99 2> /dev/null || status=$?
+[ "$status" = 2 ] || fail "tarvinde --year 99 gave status $status, not the window program's 2"
 
 desktop="$prefix/share/applications/tarvinde.desktop"
 [ -f "$desktop" ] || fail "no .desktop file"
