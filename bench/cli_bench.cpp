@@ -30,6 +30,7 @@ constexpr double kWindowGoalMs = 2;
 // Wall time of one run in ms, output and messages discarded; negative when it failed.
 double runOnce(const std::vector<std::string>& args) {
     std::vector<char*> argv;
+    argv.reserve(args.size() + 1);
     for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
     argv.push_back(nullptr);
     posix_spawn_file_actions_t quiet;
@@ -72,6 +73,12 @@ bool interleave(std::vector<Series>& series, int rounds) {
     return true;
 }
 
+// This program's folder, bench/ of the build tree: the probe is built beside it,
+// tarvinde in app/.
+std::filesystem::path ownFolder() {
+    return std::filesystem::read_symlink("/proc/self/exe").parent_path();
+}
+
 const char* verdict(bool met) {
     return met ? "met" : "MISSED";
 }
@@ -80,7 +87,8 @@ const char* verdict(bool met) {
 
 int main() {
     namespace fs = std::filesystem;
-    const std::string tarvinde = TARVINDE_PROGRAM;
+    const std::string tarvinde = (ownFolder().parent_path() / "app" / "tarvinde").string();
+    const std::string probe = (ownFolder() / "tarvinde_startup_probe").string();
     std::vector<Series> cli{
         {"gcal -n 2000", {"gcal", "-n", "2000"}, {}},
         {"tarvinde year 2000 --format tsv", {tarvinde, "year", "2000", "--format", "tsv"}, {}},
@@ -103,10 +111,10 @@ int main() {
     const fs::path folder = fs::temp_directory_path() / ("tarvinde-bench-" + std::to_string(getpid()));
     fs::create_directories(folder);
     fs::copy_file(tarvinde, folder / "tarvinde");
-    fs::create_symlink(TARVINDE_PROBE, folder / "tarvinde-window");
+    fs::create_symlink(probe, folder / "tarvinde-window");
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     std::vector<Series> window{
-        {"window program directly", {TARVINDE_PROBE}, {}},
+        {"window program directly", {probe}, {}},
         {"through tarvinde", {(folder / "tarvinde").string()}, {}},
     };
     const bool ran = interleave(window, kWindowRuns);

@@ -44,11 +44,20 @@ constexpr const char* kExamples =
 constexpr std::array<std::string_view, 6> kQtFlags{"-reverse", "-widgetcount", "-nograb",
                                                    "-dograb",  "-sync",        "-testability"};
 
-bool isWindowOption(std::string_view arg) {
-    return arg == "--year" || arg == "--region";
-}
-bool isWindowOptionWithValue(std::string_view arg) {
-    return arg.starts_with("--year=") || arg.starts_with("--region=");
+// Whether an argument is the window's own option or Qt's, and so asks for no
+// command; `takesValue` tells whether the next argument is its value.
+bool isWindowArgument(std::string_view arg, bool& takesValue) {
+    takesValue = false;
+    if (arg == "--year" || arg == "--region") {
+        takesValue = true;  // whatever the value is: the window program judges it
+        return true;
+    }
+    if (arg.starts_with("--year=") || arg.starts_with("--region=")) return true;
+    // --help, --version, another long option, -h or a word: the command line's.
+    if (arg.starts_with("--") || arg == "-h" || arg.size() < 2 || arg.front() != '-') return false;
+    takesValue = arg.find('=') == std::string_view::npos &&
+                 std::find(kQtFlags.begin(), kQtFlags.end(), arg) == kQtFlags.end();
+    return true;
 }
 
 int badInput(std::ostream& err, std::string_view what) {
@@ -85,18 +94,11 @@ std::string parseErrorLine(const CLI::ParseError& error, const CLI::App& app,
 
 bool isCommand(int argc, const char* const* argv) {
     for (int i = 1; i < argc; ++i) {
-        const std::string_view arg{argv[i]};
-        if (isWindowOption(arg)) {
-            ++i;  // its value, whatever it is: the window program judges it
-        } else if (isWindowOptionWithValue(arg)) {
-            continue;
-        } else if (arg.starts_with("--") || arg == "-h" || arg.size() < 2 || arg.front() != '-') {
-            return true;  // --help, --version, another long option, or a word
-        } else if (arg.find('=') == std::string_view::npos &&
-                   std::find(kQtFlags.begin(), kQtFlags.end(), arg) == kQtFlags.end() && i + 1 < argc &&
-                   argv[i + 1][0] != '-') {
-            ++i;  // a Qt option's value
-        }
+        bool takesValue = false;
+        if (!isWindowArgument(argv[i], takesValue)) return true;
+        // A Qt option's value never begins with a dash; the window's may ("--year -5").
+        const bool windowOption = std::string_view{argv[i]}.starts_with("--");
+        if (takesValue && i + 1 < argc && (windowOption || argv[i + 1][0] != '-')) ++i;
     }
     return false;
 }
@@ -107,6 +109,7 @@ int run(int argc, const char* const* argv, std::ostream& out, std::ostream& err)
     app.set_version_flag("--version", "tarvinde " TARVINDE_VERSION);
     app.footer(kExamples);
     std::vector<Command> commands;
+    commands.reserve(kCommands.size());
     for (const Declare declare : kCommands) commands.push_back(declare(app));
 
     try {

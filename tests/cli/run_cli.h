@@ -17,6 +17,7 @@ struct Outcome {
 inline Outcome runCli(std::vector<std::string> args) {
     args.insert(args.begin(), "tarvinde");
     std::vector<const char*> argv;
+    argv.reserve(args.size());
     for (const std::string& a : args) argv.push_back(a.c_str());
     std::ostringstream out;
     std::ostringstream err;
