@@ -19,7 +19,8 @@ for target in closed /dev/full; do
   [ "$status" = 1 ] && [ ! -s "$work/err" ] || fail "output $target: status $status, $(cat "$work/err")"
 done
 
-# Without a display; output on standard output only, messages on standard error only.
+# No Qt, no display; output on standard output only, messages on standard error only.
+ldd "$tarvinde" | grep -q libQt && fail "tarvinde loads Qt"
 env -u DISPLAY -u WAYLAND_DISPLAY "$tarvinde" year 2000 > "$work/out" 2> "$work/err" || fail "year 2000: status $?"
 [ "$(sed -n 8p "$work/out")" = "Pasen (Rome)     zondag 23 april 2000" ] && [ ! -s "$work/err" ] || fail "year 2000 output"
 "$tarvinde" weekday 1 1 99 > "$work/out" 2> "$work/err"
