@@ -77,8 +77,14 @@ std::string commandNames(const std::vector<Command>& commands) {
 // CLI11's report of a parse error, as one line that also says what is allowed.
 std::string parseErrorLine(const CLI::ParseError& error, const CLI::App& app,
                            const std::vector<Command>& commands, int argc, const char* const* argv) {
-    for (const Command& c : commands)
-        if (c.app->parsed()) return std::string{error.what()} + "; usage: " + c.usage;
+    for (const Command& c : commands) {
+        if (!c.app->parsed()) continue;
+        // Before the command only --help and --version are understood.
+        if (argc > 1 && argv[1] != c.app->get_name())
+            return output::quoted(argv[1]) +
+                   " comes before the command; options go after it; usage: " + c.usage;
+        return std::string{error.what()} + "; usage: " + c.usage;
+    }
 
     const std::string help = "; commands: " + commandNames(commands) + " (see tarvinde --help)";
     for (int i = 1; i < argc; ++i) {

@@ -22,16 +22,12 @@ const std::vector<BadCase> kBadInput{
     // No number, a fraction, another notation, blanks, other digits.
     {{"year", "abc"}, "YEAR must be a whole number from 100 to 2100, not 'abc'"},
     {{"year", "2000.5"}, "not '2000.5'"},
-    {{"year", "7.0"}, "not '7.0'"},
     {{"year", "0x7D0"}, "not '0x7D0'"},
-    {{"year", "1e3"}, "not '1e3'"},
     {{"year", " 2000"}, "not ' 2000'"},
-    {{"year", "2000 "}, "not '2000 '"},
     {{"year", "１９９９"}, "not '１９９９'"},
     {{"year", ""}, "not ''"},
     {{"year", "+"}, "not '+'"},
     {{"year", "--", "-"}, "not '-'"},
-    {{"year", "+-2000"}, "not '+-2000'"},
     {{"year", "20\n00"}, "not '20\\x0A00'"},  // still one line
     // Out of range.
     {{"year", "99"}, "from 100 to 2100, not '99'"},
@@ -53,7 +49,8 @@ const std::vector<BadCase> kBadInput{
     {{}, "no command given; commands: year, weekday, years, regions"},
     {{"jaar", "2000"}, "unknown command 'jaar'; commands: year, weekday, years, regions"},
     {{"2000"}, "unknown command '2000'"},
-    {{"--year", "2000", "year", "2000"}, "--year"},
+    {{"--year", "2000", "year", "2000"}, "'--year' comes before the command; options go after it; usage: tarvinde year"},
+    {{"--region", "holland", "weekday", "1", "1", "2000"}, "'--region' comes before the command"},
     {{"year", "2000", "--formaat", "tsv"}, "--formaat"},
     {{"year", "2000", "--format", "csv"}, "unknown format 'csv'; formats: text|tsv|json"},
     {{"years", "100", "200", "--format", "text"}, "unknown format 'text'; formats: tsv|csv|json"},

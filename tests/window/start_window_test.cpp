@@ -44,13 +44,6 @@ private slots:
         QTEST(window.findChild<QLabel*>("lblPasenGallie")->text(), "gallie");
         QVERIFY(box.shown.empty());
     }
-
-    void noYearKeepsTheFirstYear() {
-        RecordingBox box;
-        Tarvindr window(&box);
-        applyStartOptions(window, StartOptions{});
-        QCOMPARE(window.findChild<QLineEdit*>("WelkJaar")->text(), QStringLiteral("1000"));
-    }
 };
 
 QTEST_MAIN(StartWindowTest)
