@@ -28,7 +28,7 @@ grep -q "run 'make build' first" "$root/out" || fail "no hint to build first: $(
 # Only what a desktop needs.
 while IFS= read -r -d '' file; do
   case "${file#"$prefix"/}" in
-    bin/* | share/applications/tarvinde.desktop | share/icons/hicolor/*/apps/tarvinde.* | share/doc/tarvinde/Tarvindeinfo.txt) ;;
+    bin/* | libexec/tarvinde/tarvinde-window | share/applications/tarvinde.desktop | share/icons/hicolor/*/apps/tarvinde.* | share/doc/tarvinde/Tarvindeinfo.txt) ;;
     *) fail "installed a file it should not: ${file#"$prefix"/}" ;;
   esac
 done < <(find "$prefix" -type f -print0)
@@ -36,12 +36,12 @@ done < <(find "$prefix" -type f -print0)
 # Directories and files readable by all, whatever the umask.
 bad_dirs=$(find "$root/with blank" -type d ! -perm 0755)
 [ -z "$bad_dirs" ] || fail "directories not 0755: $bad_dirs"
-bad_files=$(find "$prefix" -type f ! -path "$prefix/bin/*" ! -perm 0644)
+bad_files=$(find "$prefix" -type f ! -path "$prefix/bin/*" ! -path "$prefix/libexec/*" ! -perm 0644)
 [ -z "$bad_files" ] || fail "files not 0644: $bad_files"
 
 # Every installed program: executable by all, stripped, hardened.
 programs=0
-for program in "$prefix"/bin/*; do
+for program in "$prefix"/bin/* "$prefix"/libexec/tarvinde/*; do
   [ -e "$program" ] || break
   programs=$((programs + 1))
   name=${program#"$prefix"/}
@@ -55,7 +55,7 @@ for program in "$prefix"/bin/*; do
     readelf -dW "$program" | grep -qE '\((FLAGS|BIND_NOW)\).*BIND_NOW|\(BIND_NOW\)' || fail "$name is not BIND_NOW"
   fi
 done
-[ "$programs" -ge 1 ] || fail "no program in bin/"
+[ "$programs" -ge 2 ] || fail "the two programs are not installed"
 
 # The hardened build compiles every file with the fortified sources and the
 # strong stack protector.
@@ -65,6 +65,15 @@ if [ "$hardened" = 1 ]; then
   grep '"command":' "$commands" | grep -v -e '-D_FORTIFY_SOURCE=2' | grep -q . && fail "a file compiled without _FORTIFY_SOURCE=2"
   grep '"command":' "$commands" | grep -v -e '-fstack-protector-strong' | grep -q . && fail "a file compiled without -fstack-protector-strong"
 fi
+
+[ -x "$prefix/bin/tarvinde" ] || fail "bin/tarvinde is missing or not executable"
+[ -x "$prefix/libexec/tarvinde/tarvinde-window" ] || fail "libexec/tarvinde/tarvinde-window is missing"
+# The installed command line, and its hand-over to the window program, which
+# refuses the year before it needs a display.
+[ "$("$prefix/bin/tarvinde" weekday 31 2 2001)" = "zaterdag 3 maart 2001" ] || fail "tarvinde weekday"
+status=0
+env -u DISPLAY -u WAYLAND_DISPLAY "$prefix/bin/tarvinde" --year 99 2> /dev/null || status=$?
+[ "$status" = 2 ] || fail "tarvinde --year 99 gave status $status, not the window program's 2"
 
 desktop="$prefix/share/applications/tarvinde.desktop"
 [ -f "$desktop" ] || fail "no .desktop file"

@@ -1,0 +1,142 @@
+#include "cli.h"
+
+#include <algorithm>
+#include <array>
+#include <ostream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include <CLI/CLI.hpp>
+
+#include "command.h"
+#include "failure.h"
+#include "output.h"
+
+namespace cli {
+
+namespace {
+
+// Every command, in the order the help lists them. A new command is its own file
+// and one row here.
+constexpr std::array<Declare, 4> kCommands{
+    declareYear,
+    declareWeekday,
+    declareYears,
+    declareRegions,
+};
+
+constexpr const char* kDescription =
+    "Tarvinde: the feast days of the Southern Netherlands, years 100 to 2100.\n"
+    "With no command it opens the window: tarvinde [--year YEAR] [--region ID]\n"
+    "(Qt's own options, such as -platform xcb, go to the window).\n";
+
+constexpr const char* kExamples =
+    "Examples:\n"
+    "  tarvinde year 2000\n"
+    "  tarvinde weekday 31 2 2001 --format json\n"
+    "  tarvinde years 1580 1590 --format csv\n"
+    "  tarvinde regions --format text\n"
+    "  tarvinde year 1583 --region holland\n"
+    "  tarvinde --year 1582            (the window, on 1582)";
+
+// Qt options that take no value; every other single-dash option is followed by one.
+constexpr std::array<std::string_view, 6> kQtFlags{"-reverse", "-widgetcount", "-nograb",
+                                                   "-dograb",  "-sync",        "-testability"};
+
+// Whether an argument is the window's own option or Qt's, and so asks for no
+// command; `takesValue` tells whether the next argument is its value.
+bool isWindowArgument(std::string_view arg, bool& takesValue) {
+    takesValue = false;
+    if (arg == "--year" || arg == "--region") {
+        takesValue = true;  // whatever the value is: the window program judges it
+        return true;
+    }
+    if (arg.starts_with("--year=") || arg.starts_with("--region=")) return true;
+    // --help, --version, another long option, -h or a word: the command line's.
+    if (arg.starts_with("--") || arg == "-h" || arg.size() < 2 || arg.front() != '-') return false;
+    takesValue = arg.find('=') == std::string_view::npos &&
+                 std::find(kQtFlags.begin(), kQtFlags.end(), arg) == kQtFlags.end();
+    return true;
+}
+
+int badInput(std::ostream& err, std::string_view what) {
+    err << "tarvinde: " << output::oneLine(what) << '\n' << std::flush;
+    return kBadInput;
+}
+
+std::string commandNames(const std::vector<Command>& commands) {
+    std::string names;
+    for (const Command& c : commands) {
+        if (!names.empty()) names += ", ";
+        names += c.app->get_name();
+    }
+    return names;
+}
+
+// CLI11's report of a parse error, as one line that also says what is allowed.
+std::string parseErrorLine(const CLI::ParseError& error, const CLI::App& app,
+                           const std::vector<Command>& commands, int argc, const char* const* argv) {
+    for (const Command& c : commands) {
+        if (!c.app->parsed()) continue;
+        // Before the command only --help and --version are understood.
+        if (argc > 1 && argv[1] != c.app->get_name())
+            return output::quoted(argv[1]) +
+                   " comes before the command; options go after it; usage: " + c.usage;
+        return std::string{error.what()} + "; usage: " + c.usage;
+    }
+
+    const std::string help = "; commands: " + commandNames(commands) + " (see tarvinde --help)";
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view arg{argv[i]};
+        if (!arg.empty() && arg.front() != '-') return "unknown command " + output::quoted(arg) + help;
+    }
+    if (app.get_subcommands().empty() && std::string_view{error.what()} == "A subcommand is required")
+        return "no command given" + help;
+    return std::string{error.what()} + help;
+}
+
+}  // namespace
+
+bool isCommand(int argc, const char* const* argv) {
+    for (int i = 1; i < argc; ++i) {
+        bool takesValue = false;
+        if (!isWindowArgument(argv[i], takesValue)) return true;
+        // A Qt option's value never begins with a dash; the window's may ("--year -5").
+        const bool windowOption = std::string_view{argv[i]}.starts_with("--");
+        if (takesValue && i + 1 < argc && (windowOption || argv[i + 1][0] != '-')) ++i;
+    }
+    return false;
+}
+
+int run(int argc, const char* const* argv, std::ostream& out, std::ostream& err) {
+    CLI::App app{kDescription, "tarvinde"};
+    app.require_subcommand(1);
+    app.set_version_flag("--version", "tarvinde " TARVINDE_VERSION);
+    app.footer(kExamples);
+    std::vector<Command> commands;
+    commands.reserve(kCommands.size());
+    for (const Declare declare : kCommands) commands.push_back(declare(app));
+
+    try {
+        app.parse(argc, argv);
+        for (const Command& c : commands)
+            if (c.app->parsed()) c.action(out);
+    } catch (const CLI::CallForHelp&) {
+        out << app.help();
+    } catch (const CLI::CallForAllHelp&) {
+        out << app.help("", CLI::AppFormatMode::All);
+    } catch (const CLI::CallForVersion& version) {
+        out << version.what() << '\n';
+    } catch (const CLI::ParseError& error) {
+        return badInput(err, parseErrorLine(error, app, commands, argc, argv));
+    } catch (const BadInput& error) {
+        return badInput(err, error.what());
+    } catch (const Failure& failure) {
+        return badInput(err, "Error " + std::to_string(failure.number()) + ": " + failure.description());
+    }
+    out.flush();
+    return out ? kOk : kOutputFailed;
+}
+
+}  // namespace cli

@@ -1,0 +1,28 @@
+#pragma once
+
+// The command line: the year view, the weekday finder, whole ranges of years and
+// the reform regions as text, TSV, CSV and JSON. No Qt: it needs no display and
+// starts as fast as a plain C++ program.
+
+#include <iosfwd>
+
+namespace cli {
+
+// Exit statuses.
+inline constexpr int kOk = 0;
+inline constexpr int kOutputFailed = 1;  // standard output closed or full: stopped quietly
+inline constexpr int kBadInput = 2;
+
+// Whether the arguments ask for a command rather than the window. The window is
+// wanted with no arguments, or with only its own options (--year, --region, in
+// either form) and Qt's single-dash options with their values (-platform xcb).
+// Any other word, a --help or --version, or another double-dash option asks for
+// the command line, which runs it or says what is wrong with it.
+bool isCommand(int argc, const char* const* argv);
+
+// Runs the command that argv names and writes its output to out. Bad input
+// writes one line "tarvinde: ..." to err, nothing to out, and gives kBadInput.
+// A failed write to out stops the command silently with kOutputFailed.
+int run(int argc, const char* const* argv, std::ostream& out, std::ostream& err);
+
+}  // namespace cli

@@ -1,0 +1,67 @@
+#pragma once
+
+// What the command files share: how a command is declared, the failure that
+// stands for bad input, and the options more than one command takes.
+
+#include <functional>
+#include <iosfwd>
+#include <span>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "regions.h"
+
+namespace CLI {
+class App;
+}
+
+namespace cli {
+
+// Bad input: run() prints "tarvinde: <what>" on one line and exits with status 2.
+class BadInput : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// A declared command: its CLI11 subcommand, the usage line its errors repeat, and
+// what it does once the whole command line has been parsed. The action checks
+// every argument before it writes anything, so that bad input leaves standard
+// output empty.
+struct Command {
+    CLI::App* app;
+    std::string usage;
+    std::function<void(std::ostream& out)> action;
+};
+using Declare = Command (*)(CLI::App& parent);
+
+// One declaration per command file; cli.cpp lists them.
+Command declareYear(CLI::App& parent);
+Command declareYears(CLI::App& parent);
+Command declareWeekday(CLI::App& parent);
+Command declareRegions(CLI::App& parent);
+
+enum class Format { Text, Tsv, Csv, Json };
+
+// Strings the options are read into; an option given twice leaves two entries.
+using OptionValues = std::vector<std::string>;
+
+// --format NAME, once at most, among the formats a command allows.
+struct Formats {
+    std::span<const Format> allowed;
+    Format fallback;  // when --format is not given
+};
+void addFormatOption(CLI::App& command, OptionValues& values, const Formats& formats);
+Format formatIn(const OptionValues& values, const Formats& formats);
+std::string formatChoices(const Formats& formats);  // "text|tsv|json"
+
+// --region ID, once at most; the default region when absent.
+void addRegionOption(CLI::App& command, OptionValues& values);
+const regions::Region& regionIn(const OptionValues& values);
+
+// A positional argument read as a string, so that it can be parsed strictly.
+void addNumberArgument(CLI::App& command, std::string& text, const std::string& name,
+                       const std::string& description);
+
+}  // namespace cli

@@ -1,0 +1,34 @@
+#include "numbers.h"
+
+#include <charconv>
+#include <string>
+#include <system_error>
+
+#include "command.h"
+#include "output.h"
+
+namespace cli {
+
+std::optional<std::int64_t> wholeNumber(std::string_view text) {
+    // from_chars takes a minus sign but no plus sign; a sign must be followed by a digit.
+    std::string_view digits = text;
+    if (!digits.empty() && (digits.front() == '+' || digits.front() == '-')) digits.remove_prefix(1);
+    if (digits.empty() || digits.front() < '0' || digits.front() > '9') return std::nullopt;
+    if (text.front() == '+') text.remove_prefix(1);
+
+    std::int64_t value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value, 10);
+    if (error != std::errc{} || end != text.data() + text.size()) return std::nullopt;
+    return value;
+}
+
+std::int64_t numberArgument(std::string_view name, std::string_view text, std::int64_t min,
+                            std::int64_t max) {
+    const std::optional<std::int64_t> value = wholeNumber(text);
+    if (!value || *value < min || *value > max)
+        throw BadInput(std::string{name} + " must be a whole number from " + std::to_string(min) + " to " +
+                       std::to_string(max) + ", not " + output::quoted(text));
+    return *value;
+}
+
+}  // namespace cli

@@ -1,0 +1,80 @@
+// `weekday`: the weekday finder's text for any day and month of a year.
+
+#include <array>
+#include <cstdint>
+#include <limits>
+#include <memory>
+#include <ostream>
+#include <string>
+
+#include <CLI/CLI.hpp>
+#include <nlohmann/json.hpp>
+
+#include "command.h"
+#include "failure.h"
+#include "numbers.h"
+#include "output.h"
+#include "year_view.h"
+
+namespace cli {
+
+namespace {
+
+constexpr std::array kWeekdayFormats{Format::Text, Format::Tsv, Format::Json};
+
+// DAY and MONTH are any 16-bit values: the finder carries them as Weekdag does.
+std::int16_t int16Argument(std::string_view name, const std::string& text) {
+    return static_cast<std::int16_t>(numberArgument(name, text, std::numeric_limits<std::int16_t>::min(),
+                                                    std::numeric_limits<std::int16_t>::max()));
+}
+
+}  // namespace
+
+Command declareWeekday(CLI::App& parent) {
+    const Formats formats{kWeekdayFormats, Format::Text};
+    struct Arguments {
+        std::string day, month, year;
+        OptionValues format, region;
+    };
+    auto args = std::make_shared<Arguments>();
+    CLI::App* command =
+        parent.add_subcommand("weekday", "the weekday and date of day DAY of month MONTH of YEAR");
+    addNumberArgument(*command, args->day, "DAY", "any 16-bit number; days beyond the month carry");
+    addNumberArgument(*command, args->month, "MONTH", "any 16-bit number; months beyond 12 carry");
+    addNumberArgument(*command, args->year, "YEAR", "a year from 100 to 2100");
+    addFormatOption(*command, args->format, formats);
+    addRegionOption(*command, args->region);
+    command->footer("Example: tarvinde weekday 31 2 2001   (zaterdag 3 maart 2001)");
+
+    return {command,
+            "tarvinde weekday DAY MONTH YEAR [--format " + formatChoices(formats) + "] [--region ID]",
+            [args, formats](std::ostream& out) {
+                const std::int16_t day = int16Argument("DAY", args->day);
+                const std::int16_t month = int16Argument("MONTH", args->month);
+                const auto year = static_cast<std::int16_t>(
+                    numberArgument("YEAR", args->year, year_view::kFirstYear, year_view::kLastYear));
+                const Format format = formatIn(args->format, formats);
+                const regions::Region& region = regionIn(args->region);
+
+                std::string text;
+                try {
+                    text = year_view::trimmed(year_view::weekdayText(region, day, month, year));
+                } catch (const Failure& failure) {
+                    // The report the window's error box would give, as one line.
+                    throw BadInput("Error " + std::to_string(failure.number()) + ": " +
+                                   failure.description() + " (Weekdag)");
+                }
+                if (format == Format::Json) {
+                    nlohmann::ordered_json o = nlohmann::ordered_json::object();
+                    o["dag"] = day;
+                    o["maand"] = month;
+                    o["jaar"] = year;
+                    o["tekst"] = text;
+                    output::writeJson(out, o);
+                } else {
+                    out << text << '\n';
+                }
+            }};
+}
+
+}  // namespace cli

@@ -1,0 +1,154 @@
+// Bad input of every kind: status 2, one line "tarvinde: ..." on standard error
+// saying what was wrong, nothing on standard output. And what is no bad input:
+// help, version, and the arguments that belong to the window.
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "numbers.h"
+#include "run_cli.h"
+
+namespace {
+
+struct BadCase {
+    std::vector<std::string> args;
+    const char* says;  // a part of the message
+};
+
+// clang-format off
+const std::vector<BadCase> kBadInput{
+    // No number, a fraction, another notation, blanks, other digits.
+    {{"year", "abc"}, "YEAR must be a whole number from 100 to 2100, not 'abc'"},
+    {{"year", "2000.5"}, "not '2000.5'"},
+    {{"year", "0x7D0"}, "not '0x7D0'"},
+    {{"year", " 2000"}, "not ' 2000'"},
+    {{"year", "１９９９"}, "not '１９９９'"},
+    {{"year", ""}, "not ''"},
+    {{"year", "+"}, "not '+'"},
+    {{"year", "--", "-"}, "not '-'"},
+    {{"year", "20\n00"}, "not '20\\x0A00'"},  // still one line
+    // Out of range.
+    {{"year", "99"}, "from 100 to 2100, not '99'"},
+    {{"year", "010"}, "not '010'"},
+    {{"year", "2101"}, "not '2101'"},
+    {{"year", "99999999999999999999999"}, "not '99999999999999999999999'"},
+    {{"weekday", "1", "1", "2101"}, "YEAR must be a whole number from 100 to 2100"},
+    {{"weekday", "32768", "1", "2000"}, "DAY must be a whole number from -32768 to 32767, not '32768'"},
+    {{"weekday", "1", "-32769", "2000"}, "MONTH must be a whole number from -32768 to 32767"},
+    {{"years", "100", "2101"}, "LAST must be a whole number from 100 to 2100"},
+    {{"years", "2000", "1999"}, "FIRST 2000 is after LAST 1999"},
+    // Missing and extra arguments.
+    {{"year"}, "YEAR is required; usage: tarvinde year YEAR [--format text|tsv|json] [--region ID]"},
+    {{"weekday", "1", "2"}, "YEAR is required; usage: tarvinde weekday DAY MONTH YEAR"},
+    {{"years", "2000"}, "LAST is required; usage: tarvinde years FIRST LAST [--format tsv|csv|json]"},
+    {{"year", "2000", "2001"}, "not expected: 2001"},
+    {{"regions", "holland"}, "not expected: holland; usage: tarvinde regions"},
+    // Commands, options and formats.
+    {{}, "no command given; commands: year, weekday, years, regions"},
+    {{"jaar", "2000"}, "unknown command 'jaar'; commands: year, weekday, years, regions"},
+    {{"2000"}, "unknown command '2000'"},
+    {{"--year", "2000", "year", "2000"}, "'--year' comes before the command; options go after it; usage: tarvinde year"},
+    {{"--region", "holland", "weekday", "1", "1", "2000"}, "'--region' comes before the command"},
+    {{"year", "2000", "--formaat", "tsv"}, "--formaat"},
+    {{"year", "2000", "--format", "csv"}, "unknown format 'csv'; formats: text|tsv|json"},
+    {{"years", "100", "200", "--format", "text"}, "unknown format 'text'; formats: tsv|csv|json"},
+    {{"weekday", "1", "1", "2000", "--format", "JSON"}, "unknown format 'JSON'"},
+    {{"year", "2000", "--format"}, "--format"},
+    {{"year", "2000", "--format", "tsv", "--format=json"}, "--format is given 2 times; give it once"},
+    {{"year", "2000", "--region", "luik", "--region", "luik"}, "--region is given 2 times"},
+    {{"year", "2000", "--region", "Holland"},
+     "unknown region 'Holland'; known regions: zuidelijke-nederlanden, staten-generaal, holland, luik"},
+    {{"regions", "--region", "holland"}, "--region"},
+    // The finder's failures, as the error box would report them.
+    {{"weekday", "1", "-32768", "100"}, "Error 6: Overflow (Weekdag)"},
+    {{"weekday", "-32768", "1", "100"}, "Error 5: Invalid procedure call or argument (Weekdag)"},
+    {{"weekday", "32767", "-32768", "2100", "--region", "gregoriaans"}, "Error 5: Invalid procedure call"},
+};
+// clang-format on
+
+TEST(BadInput, OneLineOnStandardErrorAndStatusTwo) {
+    for (const BadCase& c : kBadInput) {
+        const Outcome o = runCli(c.args);
+        SCOPED_TRACE(o.err);
+        EXPECT_EQ(o.status, 2);
+        EXPECT_EQ(o.out, "");
+        EXPECT_TRUE(o.err.starts_with("tarvinde: "));
+        EXPECT_EQ(o.err.find('\n'), o.err.size() - 1) << "exactly one line";
+        EXPECT_NE(o.err.find(c.says), std::string::npos) << "should say " << c.says;
+    }
+}
+
+TEST(BadInput, HelpAndVersionAreNone) {
+    for (const std::vector<std::string>& args :
+         std::vector<std::vector<std::string>>{{"--help"},
+                                               {"-h"},
+                                               {"year", "--help"},
+                                               {"weekday", "--help"},
+                                               {"years", "-h"},
+                                               {"regions", "--help"},
+                                               {"--help", "year", "abc"}}) {
+        const Outcome o = runCli(args);
+        EXPECT_EQ(o.status, 0) << args[0];
+        EXPECT_EQ(o.err, "");
+        EXPECT_NE(o.out.find("Usage: tarvinde"), std::string::npos) << o.out;
+        EXPECT_NE(o.out.find("Example"), std::string::npos) << o.out;
+    }
+    EXPECT_NE(runCli({"weekday", "--help"}).out.find("tarvinde weekday 31 2 2001"), std::string::npos);
+    const Outcome version = runCli({"--version"});
+    EXPECT_EQ(version.status, 0);
+    EXPECT_TRUE(version.out.starts_with("tarvinde ")) << version.out;
+}
+
+TEST(WholeNumber, DecimalDigitsWithAnOptionalSign) {
+    const std::vector<std::pair<const char*, std::int64_t>> numbers{{"0", 0},
+                                                                    {"010", 10},
+                                                                    {"+7", 7},
+                                                                    {"-7", -7},
+                                                                    {"-0", 0},
+                                                                    {"2100", 2100},
+                                                                    {"9223372036854775807", INT64_MAX},
+                                                                    {"-9223372036854775808", INT64_MIN},
+                                                                    {"0000000000000000000002000", 2000}};
+    for (const auto& [text, value] : numbers) EXPECT_EQ(cli::wholeNumber(text), value) << text;
+    for (const char* text : {"", "+", "-", "++1", "+-1", "-+1", " 1", "1 ", "1.0", "1,0", "0x10", "0b1",
+                             "1e3", "１", "٣", "9223372036854775808", "1_000", "1'000", "\t1"})
+        EXPECT_FALSE(cli::wholeNumber(text).has_value()) << text;
+}
+
+TEST(IsCommand, TheWindowOnlyWithItsOwnOptionsAndQts) {
+    struct Case {
+        std::vector<const char*> args;
+        bool command;
+    };
+    const std::vector<Case> cases{
+        {{}, false},
+        {{"--year", "2000"}, false},
+        {{"--year=2000", "--region", "holland"}, false},
+        {{"--region=luik"}, false},
+        {{"--year", "year"}, false},  // a value, however it reads: the window judges it
+        {{"-platform", "offscreen", "--year", "1582"}, false},
+        {{"-reverse", "-style", "fusion"}, false},
+        {{"-qmljsdebugger=port:1234", "-platform", "xcb"}, false},
+        {{"year", "2000"}, true},
+        {{"regions"}, true},
+        {{"--help"}, true},
+        {{"-h"}, true},
+        {{"--version"}, true},
+        {{"--year", "2000", "year", "2000"}, true},
+        {{"-platform", "offscreen", "year", "2000"}, true},
+        {{"-reverse", "years", "1", "2"}, true},
+        {{"2000"}, true},
+        {{"--platform", "xcb"}, true},
+        {{"-"}, true},
+    };
+    for (const Case& c : cases) {
+        std::vector<const char*> argv{"tarvinde"};
+        argv.insert(argv.end(), c.args.begin(), c.args.end());
+        EXPECT_EQ(cli::isCommand(static_cast<int>(argv.size()), argv.data()), c.command)
+            << (c.args.empty() ? "(none)" : c.args[0]);
+    }
+}
+
+}  // namespace
