@@ -3,7 +3,8 @@
 # says why, nothing on standard output, status 1, and no abort. Each case runs
 # with a clean display environment; a display that works is left alone.
 set -uo pipefail
-program=$1
+program=$1  # the window program
+front=$2    # tarvinde, which hands the window over to it
 ulimit -c 0  # a failing case must not leave a core file behind
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -29,6 +30,7 @@ fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
 # program | environment | what the line must say
 cases=(
   "$program||DISPLAY is not set"
+  "$front||DISPLAY is not set"
   "$program|DISPLAY=:$n|the X display \":$n\" cannot be opened"
   "$program|XDG_SESSION_TYPE=wayland WAYLAND_DISPLAY=tarvinde-none|the Wayland display \"tarvinde-none\" cannot be opened; DISPLAY is not set"
   "$program|XDG_SESSION_TYPE=wayland WAYLAND_DISPLAY=tarvinde-none DISPLAY=:$n|the Wayland display \"tarvinde-none\" cannot be opened; the X display \":$n\" cannot be opened"
@@ -42,7 +44,7 @@ for c in "${cases[@]}"; do
   env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM -u XDG_SESSION_TYPE -u QT_SCALE_FACTOR \
     XDG_RUNTIME_DIR="$work" $environment "$prog" > "$work/out" 2> "$work/err"
   status=$?
-  expected="$(basename "$program"): no usable display, the window cannot open: $said"
+  expected="tarvinde: no usable display, the window cannot open: $said"
   [ "$status" -eq 1 ] || fail "[$environment] status $status, not 1"
   [ -s "$work/out" ] && fail "[$environment] wrote to standard output"
   [ "$(wc -l < "$work/err")" -eq 1 ] || fail "[$environment] $(wc -l < "$work/err") lines on standard error: $(cat "$work/err")"
