@@ -83,10 +83,33 @@ QString titleFor(const regions::Region& region) {
     return QStringLiteral("Tarvinde ") + fromView(region.shortName);
 }
 
-// A region's menu item says when it switched and on what authority.
+// Text broken at blanks into lines of at most `width` characters (a longer word
+// keeps a line of its own): a tool tip shows plain text on one line, however
+// wide the screen.
+QString wrapped(const QString& text, qsizetype width) {
+    QString out;
+    qsizetype line = 0;
+    for (const QString& word : text.split(QLatin1Char(' '))) {
+        if (line > 0 && line + 1 + word.size() > width) {
+            out += QLatin1Char('\n');
+            line = 0;
+        } else if (line > 0) {
+            out += QLatin1Char(' ');
+            ++line;
+        }
+        out += word;
+        line += word.size();
+    }
+    return out;
+}
+
+// A region's menu item says when it switched and on what authority, in lines
+// that fit a small screen.
 QString toolTipFor(const regions::Region& region) {
+    constexpr qsizetype kToolTipLine = 80;
     const QString rule = year_sheet::rule(region);
-    return region.bron.empty() ? rule : rule + QLatin1Char('\n') + fromView(region.bron);
+    return region.bron.empty() ? rule
+                               : rule + QLatin1Char('\n') + wrapped(fromView(region.bron), kToolTipLine);
 }
 
 // The client area keeps the size the layout gives it as its preferred size.

@@ -86,6 +86,10 @@ private slots:
         QTest::newRow("default") << "zuidelijke-nederlanden"
             << "Juliaans tot en met 21/12/1582, Gregoriaans vanaf 1/1/1583\n"
                "de kalender die het venster altijd toonde; elders 20/12 > 31/12/1582";
+        QTest::newRow("long source, two lines") << "staten-generaal"
+            << "Juliaans tot en met 14/12/1582, Gregoriaans vanaf 25/12/1582\n"
+               "plakkaat van de hertog van Anjou, 10 december 1582 (Staten-Generaal, Zeeland,\n"
+               "Brabantse en Vlaamse steden aan hun zijde)";
         QTest::newRow("no source") << "holland" << "Juliaans tot en met 1/1/1583, Gregoriaans vanaf 12/1/1583";
         QTest::newRow("across a year") << "friesland-groningen"
             << "Juliaans tot en met 31/12/1700, Gregoriaans vanaf 12/1/1701\n"
