@@ -54,7 +54,7 @@ private:
         QLineEdit* year = box("WelkJaar");
         const bool red = year->palette().color(QPalette::Text) !=
                          window_->centralWidget()->palette().color(QPalette::Text);
-        const QString tip = year->toolTip();
+        QString tip = year->toolTip();
         if (red == tip.isEmpty() ||
             QAccessible::queryAccessibleInterface(year)->text(QAccessible::Description) != tip)
             return QStringLiteral("inconsistent mark");
