@@ -67,6 +67,7 @@ screenshot: deps
 	cmake --build $(BUILD) -j $(JOBS) --target tarvinde_screenshot
 	$(call SHOT,1600x1200) 2000 docs/screenshot.png
 	$(call SHOT,1600x1200) 1582 docs/screenshot-1582.png
+	$(call SHOT,1600x1200) --region luik 1583 docs/screenshot-luik-1583.png
 	$(call SHOT,1600x1200) 210 2101 docs/screenshot-refused.png
 	QT_SCALE_FACTOR=2 $(call SHOT,1600x1200) 2000 docs/screenshot-2x.png
 	$(call SHOT,640x480) 2000 docs/screenshot-small.png

@@ -1,7 +1,8 @@
 // Renders the window into a PNG, for the README:
-//   tarvinde_screenshot [--open WHAT] YEAR... OUT.png
+//   tarvinde_screenshot [--open WHAT] [--region ID] YEAR... OUT.png
 // Each YEAR text is put into the year box in turn, as if typed over the last, so
-// that "210 2101" shows a refused year above the rows of 210. With --open, the
+// that "210 2101" shows a refused year above the rows of 210. With --region the
+// window shows that region, chosen as its Regio menu item does. With --open, the
 // picture is of the screen with WHAT open over the window: a menu by its name
 // (MnuBestand, Help) or the help window (Kalenderinformatie).
 //   tarvinde_screenshot feestkalender OUT.png
@@ -24,6 +25,7 @@
 #include <QTest>
 
 #include "feestkalender.h"
+#include "regions.h"
 #include "tarvindr.h"
 #include "year_style.h"
 
@@ -63,17 +65,32 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QStringList args = QApplication::arguments().mid(1);
     QString open;
-    if (args.size() >= 2 && args.first() == QStringLiteral("--open")) {
-        open = args.at(1);
-        args = args.mid(2);
+    const regions::Region* region = &regions::defaultRegion();
+    for (bool more = true; more && args.size() >= 2;) {
+        more = false;
+        if (args.first() == QStringLiteral("--open")) {
+            open = args.at(1);
+            args = args.mid(2);
+            more = true;
+        } else if (args.first() == QStringLiteral("--region")) {
+            region = regions::find(args.at(1).toStdString());
+            if (!region) {
+                std::fprintf(stderr, "no region %s\n", qPrintable(args.at(1)));
+                return 2;
+            }
+            args = args.mid(2);
+            more = true;
+        }
     }
     if (args.size() < 2) {
-        std::fprintf(stderr, "usage: %s [--open WHAT] YEAR...|feestkalender OUT.png\n", argv[0]);
+        std::fprintf(stderr, "usage: %s [--open WHAT] [--region ID] YEAR...|feestkalender OUT.png\n",
+                     argv[0]);
         return 2;
     }
     const QString out = args.takeLast();
     if (open.isEmpty() && args == QStringList{QStringLiteral("feestkalender")}) return feastWindow(out);
     Tarvindr window;
+    window.chooseRegion(*region);
     for (const QString& year : args) window.findChild<QLineEdit*>(QStringLiteral("WelkJaar"))->setText(year);
     window.move(0, 0);
     window.show();

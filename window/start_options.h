@@ -22,7 +22,6 @@ struct StartOptions {
 StartOptions parseStartOptions(int argc, const char* const* argv, bool qtOptionsLeft);
 
 class Tarvindr;
-// Puts the year into the window's year box as if typed, so that the year refresh
-// runs. The window shows the Southern Netherlands only, so far: the region is
-// checked, not applied.
+// Chooses the region as its Regio menu item does, then puts the year into the
+// window's year box as if typed, so that the year refresh runs.
 void applyStartOptions(Tarvindr& window, const StartOptions& options);

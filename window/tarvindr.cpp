@@ -6,6 +6,7 @@
 #include <type_traits>
 #include <vector>
 
+#include <QActionGroup>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QDir>
@@ -73,6 +74,44 @@ void setText(QLineEdit* box, const std::string& text) {
     box->setText(QString::fromStdString(text));
 }
 
+QString fromView(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// "Tarvinde Z. Nederlanden": the window is named by the region it shows.
+QString titleFor(const regions::Region& region) {
+    return QStringLiteral("Tarvinde ") + fromView(region.shortName);
+}
+
+// Text broken at blanks into lines of at most `width` characters (a longer word
+// keeps a line of its own): a tool tip shows plain text on one line, however
+// wide the screen.
+QString wrapped(const QString& text, qsizetype width) {
+    QString out;
+    qsizetype line = 0;
+    for (const QString& word : text.split(QLatin1Char(' '))) {
+        if (line > 0 && line + 1 + word.size() > width) {
+            out += QLatin1Char('\n');
+            line = 0;
+        } else if (line > 0) {
+            out += QLatin1Char(' ');
+            ++line;
+        }
+        out += word;
+        line += word.size();
+    }
+    return out;
+}
+
+// A region's menu item says when it switched and on what authority, in lines
+// that fit a small screen.
+QString toolTipFor(const regions::Region& region) {
+    constexpr qsizetype kToolTipLine = 80;
+    const QString rule = year_sheet::rule(region);
+    return region.bron.empty() ? rule
+                               : rule + QLatin1Char('\n') + wrapped(fromView(region.bron), kToolTipLine);
+}
+
 // The client area keeps the size the layout gives it as its preferred size.
 class ClientArea : public QWidget {
 public:
@@ -87,7 +126,7 @@ Tarvindr::Tarvindr(MessageBox* messageBox, QWidget* parent)
       ownMessageBox_(messageBox ? nullptr : std::make_unique<QtMessageBox>(this)),
       messageBox_(messageBox ? messageBox : ownMessageBox_.get()) {
     setObjectName(QStringLiteral("Tarvindr"));
-    setWindowTitle(QStringLiteral("Tarvinde Z. Nederlanden"));
+    setWindowTitle(titleFor(*region_));
     setWindowIcon(appearance::appIcon());
     buildControls();
     buildMenus();
@@ -217,6 +256,24 @@ void Tarvindr::buildMenus() {
     // The indices are those of the menu items; their handlers receive and ignore them.
     item(bestand, QStringLiteral("&Close"), "MnuClose", [this] { MnuClose_Click(1); });
 
+    // One checkable item per region, in the table's order; choosing one shows it.
+    QMenu* regio = menuBar()->addMenu(QStringLiteral("&Regio"));
+    regio->setObjectName(QStringLiteral("MnuRegio"));
+    regio->setToolTipsVisible(true);
+    regionItems_ = new QActionGroup(this);
+    regionItems_->setExclusionPolicy(QActionGroup::ExclusionPolicy::Exclusive);
+    const auto all = regions::all();
+    for (std::size_t i = 0; i < all.size(); ++i) {
+        const regions::Region& r = all[i];
+        const auto index = static_cast<std::int16_t>(i);
+        QAction* action = item(regio, fromView(r.menuName), "", [this, index] { MnuRegio_Click(index); });
+        action->setObjectName(QStringLiteral("MnuRegio_") + fromView(r.id));
+        action->setCheckable(true);
+        action->setChecked(&r == region_);
+        action->setToolTip(toolTipFor(r));
+        regionItems_->addAction(action);
+    }
+
     QMenu* feesten = menuBar()->addMenu(QStringLiteral("&Feesten"));
     feesten->setObjectName(QStringLiteral("MnuFeesten"));
     item(feesten, QStringLiteral("&Feestkalender…"), "MnuFeestkalender", &Tarvindr::MnuFeestkalender_Click)
@@ -270,13 +327,19 @@ void Tarvindr::WelkJaar_Change() {
         markYearRefused(!WelkJaar_->text().isEmpty());
         return;
     }
-    const std::int16_t y = *toInt16(*x);  // fits: 99.5 < x < 2100.5
-    shownYear_ = y;
+    shownYear_ = *toInt16(*x);  // fits: 99.5 < x < 2100.5
     markYearRefused(false);
+    showYear();
+}
 
-    // Every row comes from the year view, the calendar rows included, so that
-    // 1582.4 and 1581.5 are 1582 throughout.
-    const year_view::YearView view = year_view::build(y);
+// Every row comes from the year view, the calendar rows included, so that
+// 1582.4 and 1581.5 are 1582 throughout. The client area is painted once, when
+// every row is written.
+void Tarvindr::showYear() {
+    if (!shownYear_) return;
+    const year_view::YearView view = year_view::build(*shownYear_, *region_);
+    QWidget* client = WelkJaar_->parentWidget();
+    client->setUpdatesEnabled(false);
     Schrikkeljaar_->setChecked(view.leapYear);
     for (std::size_t i = 0; i < feastBoxes_.size(); ++i) setText(feastBoxes_[i], view.feasts[i]);
     showWeekday();
@@ -284,6 +347,24 @@ void Tarvindr::WelkJaar_Change() {
     Label3_->setText(QString::fromStdString(view.regel));
     lblPasenGallie_->setText(QString::fromStdString(view.gallieTitel));
     setText(txtPasenGallie_, view.gallie);
+    client->setUpdatesEnabled(true);
+}
+
+// The rows change to the region for the year they show, also while the year box
+// holds a refused text: that text and its mark stay, and still name that year.
+void Tarvindr::MnuRegio_Click(std::int16_t Index) {
+    const auto all = regions::all();
+    if (Index < 0 || static_cast<std::size_t>(Index) >= all.size()) return;
+    region_ = &all[static_cast<std::size_t>(Index)];
+    regionItems_->actions().at(Index)->setChecked(true);
+    setWindowTitle(titleFor(*region_));
+    showYear();
+}
+
+void Tarvindr::chooseRegion(const regions::Region& region) {
+    const auto all = regions::all();
+    for (std::size_t i = 0; i < all.size(); ++i)
+        if (&all[i] == &region) regionItems_->actions().at(static_cast<qsizetype>(i))->trigger();
 }
 
 // A refused year text is shown in the error colour, and its tool tip and
@@ -355,7 +436,7 @@ std::optional<std::string> Tarvindr::finderAnswer() const {
     const std::optional<std::int16_t> day = int16In(TxtDag_);
     if (!shownYear_ || !month || !day) return std::nullopt;
     try {
-        return year_view::weekdayText(regions::defaultRegion(), *day, *month, *shownYear_);
+        return year_view::weekdayText(*region_, *day, *month, *shownYear_);
     } catch (const Failure&) {
         return std::nullopt;
     }
@@ -367,7 +448,7 @@ void Tarvindr::showWeekday() {
 
 std::vector<year_view::Line> Tarvindr::yearLines() const {
     if (!shownYear_) return {};
-    std::vector<year_view::Line> lines = year_view::lines(year_view::build(*shownYear_));
+    std::vector<year_view::Line> lines = year_view::lines(year_view::build(*shownYear_, *region_));
     if (const std::optional<std::string> answer = finderAnswer()) {
         // The day and month as the finder used them, rounded: "2.5" is day 2.
         lines.push_back(
@@ -385,13 +466,17 @@ void Tarvindr::MnuKopieren_Click() {
 void Tarvindr::MnuAfdrukken_Click() {
     if (!shownYear_) return;
     QPrinter printer(QPrinter::HighResolution);
-    if (!print_page::choosePrinter(printer, year_sheet::page(*shownYear_, yearLines()), this)) return;
+    if (!print_page::choosePrinter(printer, yearPage(), this)) return;
     if (!printYear(printer))
         messageBox_->show("Het jaar kon niet worden afgedrukt.", MessageBox::kCritical, "Tarvinde");
 }
 
 bool Tarvindr::printYear(QPrinter& printer) const {
-    return shownYear_ && print_page::render(printer, year_sheet::page(*shownYear_, yearLines()));
+    return shownYear_ && print_page::render(printer, yearPage());
+}
+
+print_page::Page Tarvindr::yearPage() const {
+    return year_sheet::page(shownYear_.value_or(year_view::kFirstYear), *region_, yearLines());
 }
 
 void Tarvindr::MnuPdf_Click() {
@@ -405,7 +490,7 @@ void Tarvindr::MnuPdf_Click() {
 }
 
 bool Tarvindr::savePdf(const QString& path) const {
-    return shownYear_ && print_page::savePdf(year_sheet::page(*shownYear_, yearLines()), path);
+    return shownYear_ && print_page::savePdf(yearPage(), path);
 }
 
 void Tarvindr::MnuKalenderinformatie_Click() {
@@ -434,11 +519,11 @@ void Tarvindr::MnuAbout_Click() {
     messageBox_->show(text, MessageBox::kInformation, "Tarvinde");
 }
 
-// A child window: it closes with this one, and never keeps the program running alone.
+// A child window: it closes with this one, and never keeps the program running
+// alone. It starts at the year and region shown here; they are its own from then on.
 void Tarvindr::MnuFeestkalender_Click() {
     if (!feestkalender_) {
-        feestkalender_ =
-            new Feestkalender(shownYear_.value_or(year_view::kFirstYear), regions::defaultRegion(), this);
+        feestkalender_ = new Feestkalender(shownYear_.value_or(year_view::kFirstYear), *region_, this);
         feestkalender_->setAttribute(Qt::WA_DeleteOnClose);
     }
     feestkalender_->show();

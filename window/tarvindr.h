@@ -11,10 +11,13 @@
 #include <QPointer>
 
 #include "message_box.h"
+#include "print_page.h"
+#include "regions.h"
 #include "year_view.h"
 
 class Feestkalender;
 class HelpWindow;
+class QActionGroup;
 class QCheckBox;
 class QLabel;
 class QKeyEvent;
@@ -40,19 +43,24 @@ public:
 
     // Event handlers, named control_event.
     void Form_Load();
-    void WelkJaar_Change();     // the year refresh
-    void CmdMin1_Click();       // one year back, not below 100
-    void cmdPlus1_Click();      // one year forward, not above 2100
-    void TxtDag_Change();       // the weekday finder, day clamped to 1..31
-    void TxtMaand_Change();     // the weekday finder, month clamped to 1..12
-    void MnuKopieren_Click();   // the year view to the clipboard
-    void MnuAfdrukken_Click();  // the print dialog, then the year's page
-    void MnuPdf_Click();        // a file dialog, then the year's page as PDF
+    void WelkJaar_Change();                   // the year refresh
+    void CmdMin1_Click();                     // one year back, not below 100
+    void cmdPlus1_Click();                    // one year forward, not above 2100
+    void TxtDag_Change();                     // the weekday finder, day clamped to 1..31
+    void TxtMaand_Change();                   // the weekday finder, month clamped to 1..12
+    void MnuKopieren_Click();                 // the year view to the clipboard
+    void MnuAfdrukken_Click();                // the print dialog, then the year's page
+    void MnuPdf_Click();                      // a file dialog, then the year's page as PDF
+    void MnuRegio_Click(std::int16_t Index);  // the region of that row of regions::all(), at once
     void MnuClose_Click(std::int16_t Index);
     void MnuUse_Click(std::int16_t Index);
     void MnuAbout_Click();
     void MnuFeestkalender_Click();       // opens the feast window for the year shown, or raises it
     void MnuKalenderinformatie_Click();  // the help text in a window of its own
+
+    // The region the window shows, and choosing one as its menu item does.
+    const regions::Region& region() const { return *region_; }
+    void chooseRegion(const regions::Region& region);
 
     // The rows of the year the window shows, in window order, as the copy and
     // the printed page give them; last the finder's line, when it has an answer.
@@ -69,10 +77,12 @@ private:
     void buildControls();
     void buildMenus();
     void connectHandlers();
+    void showYear();  // every row for the shown year in the region
     void stepYear(int step);
     void finderChanged(QLineEdit* box, int upperBound);
     void showWeekday();
     std::optional<std::string> finderAnswer() const;
+    print_page::Page yearPage() const;
     void markYearRefused(bool refused);
     bool yearBoxKey(const QKeyEvent& key);
 
@@ -83,7 +93,11 @@ private:
     // The rounded year the rows show: the last one the year refresh accepted. The
     // finder answers for it, and a refused year text names it.
     std::optional<std::int16_t> shownYear_;
-    int wheelTurn_ = 0;  // wheel movement not yet stepped, in eighths of a degree
+    // The region the rows, the finder, the copy and the page are in; the Regio
+    // menu's checked item names it.
+    const regions::Region* region_ = &regions::defaultRegion();
+    QActionGroup* regionItems_ = nullptr;  // in the order of regions::all()
+    int wheelTurn_ = 0;                    // wheel movement not yet stepped, in eighths of a degree
     QPointer<HelpWindow> helpWindow_;
     QMenu* contextMenu_ = nullptr;
 

@@ -8,17 +8,24 @@
 #include <QString>
 
 #include "print_page.h"
+#include "regions.h"
 #include "year_view.h"
 
 namespace year_sheet {
 
-// "Tarvinde — 2000": the page's title, the printed document's name.
-QString title(int year);
+// "Tarvinde — 2000", and for a region other than the default "Tarvinde — 1583 —
+// Holland": the page's title, the printed document's name.
+QString title(int year, const regions::Region& region);
 
-// The footer: which calendar the dates are in.
-QString footer();
+// The region's switch in words: "Juliaans tot en met 1/1/1583, Gregoriaans vanaf
+// 12/1/1583", or "Altijd Juliaans", "Altijd Gregoriaans (proleptisch)".
+QString rule(const regions::Region& region);
+
+// The footer: which calendar the dates are in. The default region keeps the
+// footer it has always had, which names the years of the change.
+QString footer(const regions::Region& region);
 
 // The year's page: its title, the rows of its copy, the footer.
-print_page::Page page(int year, const std::vector<year_view::Line>& lines);
+print_page::Page page(int year, const regions::Region& region, const std::vector<year_view::Line>& lines);
 
 }  // namespace year_sheet

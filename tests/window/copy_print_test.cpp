@@ -26,6 +26,7 @@
 #include <QWheelEvent>
 
 #include "recording_box.h"
+#include "regions.h"
 #include "tarvindr.h"
 
 namespace {
@@ -71,6 +72,28 @@ const char* const kCopy1582 =
     "Oudjaarsavond\tmaandag 31 december 1582 (? 21/12/1582)\n"
     "Kalenderwijziging 20/12 > 31/12  of  21/12 > 1/1/1583\t10 dagen vervallen in december\n"
     "Weekdag 11/11\tzondag 11 november 1582\n";
+
+// Holland, 1583: New Year on the last Julian day (Gregorian 11 January, a
+// Tuesday), the rest Gregorian, 1 January a Saturday; Easter on 10 April.
+const char* const kCopyHolland1583 =
+    "Jaar\t1583\n"
+    "Regio\tHolland\n"
+    "Kalender\tOvergangsjaar\n"
+    "Schrikkeljaar\tnee\n"
+    "Regel\tJuliaans tot 1/1, daarna Gregoriaans\n"
+    "Nieuwjaar\tdinsdag 1 januari 1583\n"
+    "Aswoensdag\twoensdag 23 februari 1583\n"
+    "Palmzondag\tzondag 3 april 1583\n"
+    "Pasen (Rome)\tzondag 10 april 1583\n"
+    "Hemelvaart\tdonderdag 19 mei 1583\n"
+    "Pinksteren\tzondag 29 mei 1583\n"
+    "OLV ten Hemel\tmaandag 15 augustus 1583\n"
+    "Allerheiligen\tdinsdag 1 november 1583\n"
+    "Allerzielen\twoensdag 2 november 1583\n"
+    "Kerstmis\tzondag 25 december 1583\n"
+    "Oudjaarsavond\tzaterdag 31 december 1583\n"
+    "Kalenderwijziging 1/1 > 12/1/1583\t10 dagen vervallen in januari\n"
+    "Weekdag 11/11\tvrijdag 11 november 1583\n";
 
 // Runs `check` on the next modal dialog once it is open, then closes it, so that
 // a failing check cannot leave it blocking. The timer must outlive the dialog.
@@ -286,6 +309,54 @@ private slots:
         QVERIFY2(text.contains(QStringLiteral("Weekdag 11/11")), qPrintable(text));
     }
 
+    // A region other than the default: the copy's "Regio" line after "Jaar", the
+    // page's title and its footer naming the region's switch. The default keeps
+    // its texts.
+    // clang-format off
+    void regionInCopyAndPage_data() {
+        QTest::addColumn<QString>("region");
+        QTest::addColumn<QString>("year");
+        QTest::addColumn<QString>("copyStart");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("footer");
+        QTest::newRow("default") << "zuidelijke-nederlanden" << "1583" << "Jaar\t1583\nKalender\tGregoriaans\n"
+            << "Tarvinde — 1583" << "Juliaans tot en met 1582, Gregoriaans vanaf 1583";
+        QTest::newRow("Holland") << "holland" << "1583" << QString::fromUtf8(kCopyHolland1583)
+            << "Tarvinde — 1583 — Holland" << "Juliaans tot en met 1/1/1583, Gregoriaans vanaf 12/1/1583";
+        QTest::newRow("Friesland") << "friesland-groningen" << "1701"
+            << "Jaar\t1701\nRegio\tFriesland, Groningen\nKalender\tGregoriaans\n"
+            << "Tarvinde — 1701 — Friesland, Groningen" << "Juliaans tot en met 31/12/1700, Gregoriaans vanaf 12/1/1701";
+        QTest::newRow("always Julian") << "juliaans" << "2000" << "Jaar\t2000\nRegio\tJuliaanse kalender (altijd)\n"
+            << "Tarvinde — 2000 — Juliaanse kalender (altijd)" << "Altijd Juliaans";
+        QTest::newRow("always Gregorian") << "gregoriaans" << "1000"
+            << "Jaar\t1000\nRegio\tGregoriaanse kalender (altijd, ISO 8601)\nKalender\tGregoriaans\n"
+            << "Tarvinde — 1000 — Gregoriaanse kalender (altijd, ISO 8601)" << "Altijd Gregoriaans (proleptisch)";
+    }
+    // clang-format on
+    void regionInCopyAndPage() {
+        QFETCH(QString, region);
+        QFETCH(QString, year);
+        QFETCH(QString, copyStart);
+        QFETCH(QString, title);
+        QFETCH(QString, footer);
+        paste("WelkJaar", year);
+        window_->findChild<QAction*>("MnuRegio_" + region)->trigger();
+        window_->findChild<QAction*>("MnuKopieren")->trigger();
+        const QString copy = clipboard();
+        QVERIFY2(copy.startsWith(copyStart), qPrintable(copy));
+        QCOMPARE(copy.count(QStringLiteral("Regio\t")), region == "zuidelijke-nederlanden" ? 0 : 1);
+
+        const QString path = dir_.filePath(QStringLiteral("region-%1.pdf").arg(region));
+        QVERIFY(window_->savePdf(path));
+        const QString text = pdfText(path);
+        QVERIFY2(text.startsWith(title + ' '), qPrintable(text));
+        QVERIFY2(text.contains(footer), qPrintable(text));
+        QCOMPARE(text.contains(QStringLiteral("Gregoriaans vanaf 1583")), region == "zuidelijke-nederlanden");
+        for (const QString& line : copy.split('\n', Qt::SkipEmptyParts))
+            for (const QString& part : line.split('\t'))
+                QVERIFY2(text.contains(part.simplified()), qPrintable(part));
+    }
+
     // A file that cannot be written is reported as such, and nothing is left behind.
     void pdfThatCannotBeWritten() {
         const QString path = dir_.filePath(QStringLiteral("no such folder/tarvinde-2000.pdf"));
@@ -351,14 +422,45 @@ private slots:
         help->resize(300, 200);
         QTRY_COMPARE(help->size(), QSize(300, 200));
 
-        // One or two pages of Dutch on what the window shows.
+        // A few pages of Dutch on what the windows show, in lines that read in a
+        // terminal.
         const QStringList lines = text.split('\n');
-        QVERIFY(lines.size() >= 50 && lines.size() <= 140);
+        QVERIFY(lines.size() >= 50 && lines.size() <= 320);
         for (const QString& line : lines) QVERIFY2(line.size() <= 76, qPrintable(line));
-        for (const char* topic : {"Juliaans", "Gregoriaans", "20/12 > 31/12", "21/12 > 1/1/1583",
-                                  "(? 4/1/1583)", "(? 21/12/1582)", "computus", "46 dagen", "Pasen in Gallië",
-                                  "31/2", "100 tot en met 2100", "F1", "Ctrl+C", "Page Up"})
+        for (const char* topic : {"Juliaans",
+                                  "Gregoriaans",
+                                  "20/12 > 31/12",
+                                  "21/12 > 1/1/1583",
+                                  "(? 4/1/1583)",
+                                  "(? 21/12/1582)",
+                                  "computus",
+                                  "46 dagen",
+                                  "Pasen in Gallië",
+                                  "31/2",
+                                  "100 tot en met 2100",
+                                  "F1",
+                                  "Ctrl+C",
+                                  "Page Up",
+                                  "Regio's",
+                                  "Overgangsjaar",
+                                  "Dateren met feesten",
+                                  "Jaarstijlen",
+                                  "Paasstijl",
+                                  "Alt+R"})
             QVERIFY2(text.contains(QString::fromUtf8(topic)), topic);
+        // Every region by its menu name, with its two days and its source, however
+        // the lines break.
+        const QString flowing = text.simplified();
+        for (const regions::Region& r : regions::all()) {
+            const auto has = [&](std::string_view part) {
+                QVERIFY2(flowing.contains(QString::fromUtf8(part.data(), qsizetype(part.size()))),
+                         part.data());
+            };
+            has(r.menuName);
+            has(r.bron);
+            if (r.lastJulian)
+                has(regions::numericDate(*r.lastJulian) + " > " + regions::numericDate(*r.firstGregorian));
+        }
         // The use box keeps its text.
         window_->MnuUse_Click(3);
         QVERIFY(QString::fromStdString(boxes_->shown.at(0).prompt).endsWith("* Tarvindeinfo.txt "));

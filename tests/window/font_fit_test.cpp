@@ -1,4 +1,4 @@
-// Every text the window can show for the years 100 to 2100, and every caption,
+// Every text the window can show for the years 100 to 2100 in every region, and every caption,
 // lies fully inside the usable text area of its control: its width and the ink
 // of its glyphs, measured with the font the window really uses.
 
@@ -22,15 +22,23 @@
 #include "appearance.h"
 #include "layout.h"
 #include "recording_box.h"
+#include "regions.h"
 #include "tarvinde.h"
 #include "tarvindr.h"
 #include "widest_texts.h"
+#include "year_view.h"
 
 namespace {
 
 QString q(const std::string& text) {
     return QString::fromStdString(text);
 }
+
+// The feast boxes, in the order of year_view::Feast.
+constexpr std::array<const char*, year_view::kFeastCount> kFeastBoxes{
+    "Nieuwjaar",           "Aswoensdag",    "Palmzondag",  "Pasen",    "Hemelvaart",    "Pinksteren",
+    "OLVtenHemelopneming", "Allerheiligen", "Allerzielen", "Kerstmis", "Oudjaarsavond",
+};
 
 // Where the ink of a set of texts lies, relative to the text's origin on its baseline.
 struct Ink {
@@ -114,6 +122,27 @@ private:
             for (std::int16_t month = 1; month <= 12; ++month)
                 for (std::int16_t day = 1; day <= 31; ++day)
                     texts_["TxtCorrecteWeekdag"].insert(q(t.Weekdag(day, month, year)));
+        }
+        // The other regions: their rows for every year, and the finder in the two
+        // fixed regions. A region's finder names a day in the Julian or the
+        // Gregorian calendar, without a note, as one of these two does.
+        for (const regions::Region& r : regions::all()) {
+            for (int year = 100; year <= 2100; ++year) {
+                const year_view::YearView v = year_view::build(year, r);
+                for (std::size_t i = 0; i < kFeastBoxes.size(); ++i)
+                    texts_[kFeastBoxes[i]].insert(q(v.feasts[i]));
+                texts_["TxtKalender"].insert(q(v.kalender));
+                texts_["Label3"].insert(q(v.regel));
+                texts_["lblPasenGallie"].insert(q(v.gallieTitel));
+                texts_["txtPasenGallie"].insert(q(v.gallie));
+            }
+        }
+        for (const char* fixed : {"juliaans", "gregoriaans"}) {
+            const regions::Region& r = *regions::find(fixed);
+            for (std::int16_t year = 100; year <= 2100; ++year)
+                for (std::int16_t month = 1; month <= 12; ++month)
+                    for (std::int16_t day = 1; day <= 31; ++day)
+                        texts_["TxtCorrecteWeekdag"].insert(q(year_view::weekdayText(r, day, month, year)));
         }
         for (int n = 1; n <= 31; ++n) texts_["TxtDag"].insert(QString::number(n));
         for (int n = 1; n <= 12; ++n) texts_["TxtMaand"].insert(QString::number(n));

@@ -624,7 +624,7 @@ private slots:
         QTest::keyClick(window_.get(), Qt::Key_M, Qt::AltModifier);
         QTRY_COMPARE(text("WelkJaar"), QStringLiteral("999"));
         QCOMPARE(displayed(), expected(999, Rows::Julian));
-        for (const char* menu : {"MnuBestand", "MnuFeesten", "Help"}) {
+        for (const char* menu : {"MnuBestand", "MnuRegio", "MnuFeesten", "Help"}) {
             auto* popup = find<QMenu>(menu);
             QTest::keyClick(window_.get(), popup->title().at(1).toLatin1(), Qt::AltModifier);
             QTRY_VERIFY(popup->isVisible());
@@ -633,28 +633,63 @@ private slots:
         }
     }
 
-    // Items in order with their shortcuts; a separator shows as "-".
+    // Items in order with their shortcuts; a separator shows as "-". The Regio
+    // menu holds the fifteen regions, each a checkable item with no key.
     void menuTree() {
         const QList<QAction*> bar = window_->menuBar()->actions();
-        QCOMPARE(bar.size(), 3);
+        QCOMPARE(bar.size(), 4);
+        const QStringList regions{"Zuidelijke Nederlanden",
+                                  "Staten-Generaal (edict van Anjou)",
+                                  "Holland",
+                                  "Prinsbisdom Luik",
+                                  "Gelderland",
+                                  "Utrecht, Overijssel",
+                                  "Friesland, Groningen",
+                                  "Drenthe",
+                                  "Rome, Italië, Spanje, Portugal, Polen",
+                                  "Frankrijk",
+                                  "Protestantse Duitse staten, Denemarken, Noorwegen",
+                                  "Groot-Brittannië en zijn koloniën",
+                                  "Zweden",
+                                  "Juliaanse kalender (altijd)",
+                                  "Gregoriaanse kalender (altijd, ISO 8601)"};
+        const QStringList regionNames{"MnuRegio_zuidelijke-nederlanden",
+                                      "MnuRegio_staten-generaal",
+                                      "MnuRegio_holland",
+                                      "MnuRegio_luik",
+                                      "MnuRegio_gelderland",
+                                      "MnuRegio_utrecht-overijssel",
+                                      "MnuRegio_friesland-groningen",
+                                      "MnuRegio_drenthe",
+                                      "MnuRegio_rome",
+                                      "MnuRegio_frankrijk",
+                                      "MnuRegio_duitsland-protestants",
+                                      "MnuRegio_groot-brittannie",
+                                      "MnuRegio_zweden",
+                                      "MnuRegio_juliaans",
+                                      "MnuRegio_gregoriaans"};
         const struct {
             const char* menu;
             const char* title;
             QStringList items;
             QStringList names;
             QStringList shortcuts;
+            bool checkable;
         } menus[] = {{"MnuBestand",
                       "&Bestand",
                       {"&Kopiëren", "Af&drukken…", "Als &PDF opslaan…", "-", "&Close"},
                       {"MnuKopieren", "MnuAfdrukken", "MnuPdf", "", "MnuClose"},
-                      {"Ctrl+C", "Ctrl+P", "", "", ""}},
-                     {"MnuFeesten", "&Feesten", {"&Feestkalender…"}, {"MnuFeestkalender"}, {"Ctrl+K"}},
+                      {"Ctrl+C", "Ctrl+P", "", "", ""},
+                      false},
+                     {"MnuRegio", "&Regio", regions, regionNames, QStringList(15, QString()), true},
+                     {"MnuFeesten", "&Feesten", {"&Feestkalender…"}, {"MnuFeestkalender"}, {"Ctrl+K"}, false},
                      {"Help",
                       "&Help",
                       {"&use", "&About", "-", "&Kalenderinformatie"},
                       {"MnuUse", "MnuAbout", "", "MnuKalenderinformatie"},
-                      {"", "", "", "F1"}}};
-        for (int i = 0; i < 3; ++i) {
+                      {"", "", "", "F1"},
+                      false}};
+        for (int i = 0; i < 4; ++i) {
             auto* menu = find<QMenu>(menus[i].menu);
             QCOMPARE(bar[i], menu->menuAction());
             QCOMPARE(menu->title(), QString::fromUtf8(menus[i].title));
@@ -665,7 +700,8 @@ private slots:
                 items << (item->isSeparator() ? QStringLiteral("-") : item->text());
                 names << item->objectName();
                 shortcuts << item->shortcut().toString(QKeySequence::PortableText);
-                QVERIFY(!item->isCheckable() && item->isEnabled() && item->isVisible());
+                QCOMPARE(item->isCheckable(), menus[i].checkable && !item->isSeparator());
+                QVERIFY(item->isEnabled() && item->isVisible());
             }
             QCOMPARE(items, menus[i].items);
             QCOMPARE(names, menus[i].names);
