@@ -34,6 +34,7 @@
 #include "number_text.h"
 #include "print_page.h"
 #include "qt_message_box.h"
+#include "year_sheet.h"
 #include "year_style.h"
 #include "year_view.h"
 
@@ -543,11 +544,8 @@ print_page::Page Feestkalender::page() const {
     page.title = QStringLiteral("Feestkalender %1 \u2014 %2").arg(year_).arg(sv(r.menuName));
     for (int row = 0; row < shown_->rowCount(); ++row)
         page.rows.append({shown_->index(row, 0).data().toString(), shown_->index(row, 2).data().toString()});
-    page.footer = sv(r.menuName);
-    if (r.lastJulian && r.firstGregorian)
-        page.footer +=
-            QStringLiteral(": Juliaans tot en met %1, Gregoriaans vanaf %2")
-                .arg(q(regions::numericDate(*r.lastJulian)), q(regions::numericDate(*r.firstGregorian)));
+    // The feasts of a region keep its exact switch days, the default region's too.
+    page.footer = sv(r.menuName) + QStringLiteral(": ") + year_sheet::rule(r);
     return page;
 }
 
