@@ -45,6 +45,8 @@ const std::vector<BadCase> kBadInput{
     {{"years", "2000"}, "LAST is required; usage: tarvinde years FIRST LAST [--format tsv|csv|json]"},
     {{"year", "2000", "2001"}, "not expected: 2001"},
     {{"regions", "holland"}, "not expected: holland; usage: tarvinde regions"},
+    {{"year", "2000", "--format", "tsv", "2001"}, "not expected: 2001"},  // not a second format
+    {{"regions", "--format=tsv", "holland"}, "not expected: holland"},
     // Commands, options and formats.
     {{}, "no command given; commands: year, weekday, years, regions"},
     {{"jaar", "2000"}, "unknown command 'jaar'; commands: year, weekday, years, regions"},
