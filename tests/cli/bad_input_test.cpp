@@ -48,8 +48,8 @@ const std::vector<BadCase> kBadInput{
     {{"year", "2000", "--format", "tsv", "2001"}, "not expected: 2001"},  // not a second format
     {{"regions", "--format=tsv", "holland"}, "not expected: holland"},
     // Commands, options and formats.
-    {{}, "no command given; commands: year, weekday, years, regions"},
-    {{"jaar", "2000"}, "unknown command 'jaar'; commands: year, weekday, years, regions"},
+    {{}, "no command given; commands: year, weekday, years, feasts, regions"},
+    {{"jaar", "2000"}, "unknown command 'jaar'; commands: year, weekday, years, feasts, regions"},
     {{"2000"}, "unknown command '2000'"},
     {{"--year", "2000", "year", "2000"}, "'--year' comes before the command; options go after it; usage: tarvinde year"},
     {{"--region", "holland", "weekday", "1", "1", "2000"}, "'--region' comes before the command"},
@@ -63,6 +63,11 @@ const std::vector<BadCase> kBadInput{
     {{"year", "2000", "--region", "Holland"},
      "unknown region 'Holland'; known regions: zuidelijke-nederlanden, staten-generaal, holland, luik"},
     {{"regions", "--region", "holland"}, "--region"},
+    // feasts: the year and its options.
+    {{"feasts"}, "YEAR is required; usage: tarvinde feasts YEAR [--format text|tsv|json] [--region ID]"},
+    {{"feasts", "99"}, "YEAR must be a whole number from 100 to 2100, not '99'"},
+    {{"feasts", "1450", "1451"}, "not expected: 1451"},
+    {{"feasts", "1450", "--format", "csv"}, "unknown format 'csv'; formats: text|tsv|json"},
     // The finder's failures, as the error box would report them.
     {{"weekday", "1", "-32768", "100"}, "Error 6: Overflow (Weekdag)"},
     {{"weekday", "-32768", "1", "100"}, "Error 5: Invalid procedure call or argument (Weekdag)"},
@@ -90,6 +95,7 @@ TEST(BadInput, HelpAndVersionAreNone) {
                                                {"weekday", "--help"},
                                                {"years", "-h"},
                                                {"regions", "--help"},
+                                               {"feasts", "--help"},
                                                {"--help", "year", "abc"}}) {
         const Outcome o = runCli(args);
         EXPECT_EQ(o.status, 0) << args[0];
@@ -98,6 +104,9 @@ TEST(BadInput, HelpAndVersionAreNone) {
         EXPECT_NE(o.out.find("Example"), std::string::npos) << o.out;
     }
     EXPECT_NE(runCli({"weekday", "--help"}).out.find("tarvinde weekday 31 2 2001"), std::string::npos);
+    const std::string help = runCli({"--help"}).out;
+    for (const char* command : {"feasts"})
+        EXPECT_NE(help.find(std::string{"\n  "} + command + " "), std::string::npos) << command;
     const Outcome version = runCli({"--version"});
     EXPECT_EQ(version.status, 0);
     EXPECT_TRUE(version.out.starts_with("tarvinde ")) << version.out;
