@@ -20,11 +20,13 @@ namespace {
 // Every command, in the order the help lists them. A new command is its own file
 // and one row here.
 // clang-format off
-constexpr std::array<Declare, 5> kCommands{
+constexpr std::array<Declare, 7> kCommands{
     declareYear,
     declareWeekday,
     declareYears,
     declareFeasts,
+    declareDate,
+    declareOn,
     declareRegions,
 };
 // clang-format on
@@ -40,6 +42,8 @@ constexpr const char* kExamples =
     "  tarvinde weekday 31 2 2001 --format json\n"
     "  tarvinde years 1580 1590 --format csv\n"
     "  tarvinde feasts 1450 --format text\n"
+    "  tarvinde date dinsdag na Sint-Maarten 1450\n"
+    "  tarvinde on 17 11 1450\n"
     "  tarvinde regions --format text\n"
     "  tarvinde year 1583 --region holland\n"
     "  tarvinde --year 1582            (the window, on 1582)";

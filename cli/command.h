@@ -42,6 +42,8 @@ Command declareYears(CLI::App& parent);
 Command declareWeekday(CLI::App& parent);
 Command declareRegions(CLI::App& parent);
 Command declareFeasts(CLI::App& parent);
+Command declareDate(CLI::App& parent);
+Command declareOn(CLI::App& parent);
 
 enum class Format { Text, Tsv, Csv, Json };
 

@@ -1,7 +1,7 @@
-// `feasts` in every format, against days worked out apart from the program:
-// Julian day numbers by Meeus's formulas, Easter by python-dateutil (Julian:
-// 1450 on 5 April). What the calculator reckons is tested with it; here, how
-// the commands write and read it.
+// `feasts`, `date` and `on` in every format, against days worked out apart from
+// the program: Julian day numbers by Meeus's formulas, Easter by python-dateutil
+// (Julian: 1450 on 5 April), weekdays and relations counted on those day numbers. What the calculator
+// reckons is tested with it; here, how the commands write and read it.
 
 #include <gtest/gtest.h>
 
@@ -106,6 +106,104 @@ TEST(FeastsCommand, EveryFormat) {
     }
     EXPECT_NE(runCli({"feasts", "1450", "--format=text"}).out.find("\nSint-Matteüs                  maandag"),
               std::string::npos);
+}
+
+struct DateCase {
+    std::vector<std::string> args;
+    const char* text;
+    const char* iso;
+};
+
+// clang-format off
+const std::vector<DateCase> kDates{
+    // Sint-Maarten 1450 was a Wednesday.
+    {{"dinsdag", "na", "Sint-Maarten", "1450"}, "dinsdag 17 november 1450", "1450-11-26"},
+    {{"des", "woensdags", "na", "Sint-Maartensdag", "1450"}, "woensdag 18 november 1450", "1450-11-27"},
+    {{"2e", "zondag", "voor", "Pascha", "1450"}, "zondag 22 maart 1450", "1450-03-31"},
+    {{"maandag", "na", "Oudjaarsavond", "1500"}, "maandag 4 januari 1501", "1501-01-14"},  // a Thursday
+    {{"octaaf", "van", "Kerstmis", "1450"}, "vrijdag 1 januari 1451", "1451-01-10"},
+    {{"Sint-Jansavond", "2000"}, "vrijdag 23 juni 2000", "2000-06-23"},
+    {{"Kerstmis", "1582"}, "dinsdag 25 december 1582 (? 4/1/1583)", "1583-01-04"},
+    // Holland's Driekoningen was skipped: its Julian reading, Gregorian 16 January.
+    {{"zondag", "na", "Driekoningen", "1583", "--region", "holland"}, "zondag 23 januari 1583", "1583-01-23"},
+};
+// clang-format on
+
+TEST(DateCommand, EveryFormatAndTheWordsInOneArgument) {
+    for (const DateCase& c : kDates) {
+        std::vector<std::string> words{c.args.begin(), std::find(c.args.begin(), c.args.end(), "--region")};
+        std::string expression;
+        for (const std::string& w : words) expression += (expression.empty() ? "" : " ") + w;
+        SCOPED_TRACE(expression);
+        std::vector<std::string> args{"date"};
+        args.insert(args.end(), c.args.begin(), c.args.end());
+        const Outcome text = runCli(args);
+        EXPECT_EQ(text.status, 0) << text.err;
+        EXPECT_EQ(text.out, std::string{c.text} + '\n');
+        EXPECT_EQ(runCli(call(args, "text")).out, text.out);
+        EXPECT_EQ(runCli(call(args, "tsv")).out, std::string{c.text} + '\t' + c.iso + '\n');
+        const ordered_json expected{{"uitdrukking", expression}, {"tekst", c.text}, {"iso", c.iso}};
+        EXPECT_EQ(json(args).dump(), expected.dump());
+        // As one argument with blanks to spare, and with the format among the words.
+        args.erase(args.begin() + 1, args.begin() + 1 + static_cast<std::ptrdiff_t>(words.size()));
+        args.insert(args.begin() + 1, {"--format=json", " " + expression + "\t"});
+        EXPECT_EQ(ordered_json::parse(runCli(args).out), expected);
+    }
+}
+
+struct OnCase {
+    std::vector<std::string> args;
+    const char* text;
+    const char* iso;
+    Rows feasts;  // relatie id uitdrukking
+};
+
+// clang-format off
+const std::vector<OnCase> kOns{
+    {{"on", "1", "10", "1450"}, "donderdag 1 oktober 1450", "1450-10-10",
+     {{"op", "sint-bavo", "Sint-Bavo 1450"}, {"op", "sint-remigius", "Sint-Remigius 1450"},
+      {"na", "sint-michiel", "donderdag na Sint-Michiel 1450"}}},
+    // At one day: the weekday relation before the eves.
+    {{"on", "30", "9", "1450"}, "woensdag 30 september 1450", "1450-10-09",
+     {{"na", "sint-michiel", "woensdag na Sint-Michiel 1450"},
+      {"vooravond", "sint-bavo", "vooravond van Sint-Bavo 1450"},
+      {"vooravond", "sint-remigius", "vooravond van Sint-Remigius 1450"}}},
+    // Holland's first Gregorian day: the Julian feasts of 1582 ten days on; Driekoningen
+    // skipped, as its Julian reading (16/1); at five days one feast after and one before,
+    // in table order; the octave of a feast of the year before.
+    {{"on", "12", "1", "1583", "--region", "holland"}, "woensdag 12 januari 1583", "1583-01-12",
+     {{"na", "nieuwjaar", "woensdag na Nieuwjaar 1583"},
+      {"na", "oudjaarsavond", "woensdag na Oudjaarsavond 1582"},
+      {"voor", "driekoningen", "woensdag voor Driekoningen 1583"},
+      {"voor", "sint-antonius", "woensdag voor Sint-Antonius 1583"},
+      {"na", "onnozele-kinderen", "woensdag na Onnozele Kinderen 1582"},
+      {"na", "sint-jan-evangelist", "woensdag na Sint-Jan Evangelist 1582"},
+      {"octaaf", "sint-stefanus", "octaaf van Sint-Stefanus 1582"}}},
+};
+// clang-format on
+
+TEST(OnCommand, EveryFormat) {
+    const std::vector<std::string> keys{"relatie", "id", "uitdrukking"};
+    for (const OnCase& c : kOns) {
+        SCOPED_TRACE(c.text);
+        const Outcome tsv = runCli(c.args);
+        EXPECT_EQ(tsv.status, 0) << tsv.err;
+        EXPECT_EQ(runCli(call(c.args, "tsv")).out, tsv.out);
+        Rows rows{keys};
+        rows.insert(rows.end(), c.feasts.begin(), c.feasts.end());
+        EXPECT_EQ(tsvRows(tsv.out), rows);
+
+        const ordered_json object = json(c.args);
+        EXPECT_EQ(object.size(), 3U);
+        EXPECT_EQ(object.begin().key(), "tekst");
+        EXPECT_EQ(object["tekst"], c.text);
+        EXPECT_EQ(object["iso"], c.iso);
+        EXPECT_EQ(jsonRows(object["feesten"], keys), c.feasts);
+
+        std::string text = std::string{c.text} + '\n';
+        for (const auto& f : c.feasts) text += f[2] + '\n';
+        EXPECT_EQ(runCli(call(c.args, "text")).out, text);
+    }
 }
 
 }  // namespace
