@@ -20,13 +20,14 @@ namespace {
 // Every command, in the order the help lists them. A new command is its own file
 // and one row here.
 // clang-format off
-constexpr std::array<Declare, 7> kCommands{
+constexpr std::array<Declare, 8> kCommands{
     declareYear,
     declareWeekday,
     declareYears,
     declareFeasts,
     declareDate,
     declareOn,
+    declareStyle,
     declareRegions,
 };
 // clang-format on
@@ -44,6 +45,7 @@ constexpr const char* kExamples =
     "  tarvinde feasts 1450 --format text\n"
     "  tarvinde date dinsdag na Sint-Maarten 1450\n"
     "  tarvinde on 17 11 1450\n"
+    "  tarvinde style pasen 10 4 1491\n"
     "  tarvinde regions --format text\n"
     "  tarvinde year 1583 --region holland\n"
     "  tarvinde --year 1582            (the window, on 1582)";

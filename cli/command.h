@@ -44,6 +44,7 @@ Command declareRegions(CLI::App& parent);
 Command declareFeasts(CLI::App& parent);
 Command declareDate(CLI::App& parent);
 Command declareOn(CLI::App& parent);
+Command declareStyle(CLI::App& parent);
 
 enum class Format { Text, Tsv, Csv, Json };
 

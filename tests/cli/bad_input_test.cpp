@@ -48,8 +48,8 @@ const std::vector<BadCase> kBadInput{
     {{"year", "2000", "--format", "tsv", "2001"}, "not expected: 2001"},  // not a second format
     {{"regions", "--format=tsv", "holland"}, "not expected: holland"},
     // Commands, options and formats.
-    {{}, "no command given; commands: year, weekday, years, feasts, date, on, regions"},
-    {{"jaar", "2000"}, "unknown command 'jaar'; commands: year, weekday, years, feasts, date, on, regions"},
+    {{}, "no command given; commands: year, weekday, years, feasts, date, on, style, regions"},
+    {{"jaar", "2000"}, "unknown command 'jaar'; commands: year, weekday, years, feasts, date, on, style, regions"},
     {{"2000"}, "unknown command '2000'"},
     {{"--year", "2000", "year", "2000"}, "'--year' comes before the command; options go after it; usage: tarvinde year"},
     {{"--region", "holland", "weekday", "1", "1", "2000"}, "'--region' comes before the command"},
@@ -85,6 +85,20 @@ const std::vector<BadCase> kBadInput{
     {{"on", "0", "1", "2000"}, "DAY must be a whole number from 1 to 31, not '0'"},
     {{"on", "1", "1"}, "YEAR is required; usage: tarvinde on DAY MONTH YEAR"},
     {{"on", "1", "1", "2000", "5"}, "not expected: 5"},
+    // style: the style, the date, the style year.
+    {{"style", "paasstijl", "1", "1", "1450"},
+     "unknown style 'paasstijl'; known styles: nieuwjaar, kerst, boodschap, pasen, paaszaterdag, goede-vrijdag"},
+    {{"style", "pasen", "10", "4", "1492"},
+     "10/4/1492 bestond niet in de Paasstijl: het jaar 1492 liep van zondag 22 april 1492 tot en met zaterdag 6 april 1493"},
+    {{"style", "paaszaterdag", "6", "4", "1492"},
+     "6/4/1492 bestond niet in de Paasstijl (Paaszaterdag): het jaar 1492 liep van zaterdag 21 april 1492 tot en met vrijdag 5 april 1493"},
+    {{"style", "nieuwjaar", "31", "2", "2000"}, "31/2 is geen datum: februari heeft hoogstens 29 dagen"},
+    {{"style", "pasen", "29", "2", "1490"}, "29/2 bestond niet: 1490 en 1491 waren geen schrikkeljaren"},
+    {{"style", "boodschap", "1", "1", "2100"}, "1/1/2100 in de Boodschapstijl is 1/1/2101, buiten de jaren 100 tot 2100"},
+    {{"style", "pasen", "32", "1", "1450"}, "DAY must be a whole number from 1 to 31, not '32'"},
+    {{"style", "pasen", "10", "4"}, "YEAR is required; usage: tarvinde style STYLE DAY MONTH YEAR"},
+    {{"style"}, "STYLE is required"},
+    {{"style", "pasen", "10", "4", "1491", "1"}, "not expected: 1"},
     // The finder's failures, as the error box would report them.
     {{"weekday", "1", "-32768", "100"}, "Error 6: Overflow (Weekdag)"},
     {{"weekday", "-32768", "1", "100"}, "Error 5: Invalid procedure call or argument (Weekdag)"},
@@ -115,6 +129,7 @@ TEST(BadInput, HelpAndVersionAreNone) {
                                                {"feasts", "--help"},
                                                {"date", "-h"},
                                                {"on", "--help"},
+                                               {"style", "--help"},
                                                {"--help", "year", "abc"}}) {
         const Outcome o = runCli(args);
         EXPECT_EQ(o.status, 0) << args[0];
@@ -125,8 +140,12 @@ TEST(BadInput, HelpAndVersionAreNone) {
     EXPECT_NE(runCli({"weekday", "--help"}).out.find("tarvinde weekday 31 2 2001"), std::string::npos);
     EXPECT_NE(runCli({"date", "--help"}).out.find("tarvinde date dinsdag na Sint-Maarten 1450"),
               std::string::npos);
+    EXPECT_NE(
+        runCli({"style", "--help"})
+            .out.find("STYLE REQUIRED              the year style: nieuwjaar, kerst, boodschap, pasen, "),
+        std::string::npos);
     const std::string help = runCli({"--help"}).out;
-    for (const char* command : {"feasts", "date", "on"})
+    for (const char* command : {"feasts", "date", "on", "style"})
         EXPECT_NE(help.find(std::string{"\n  "} + command + " "), std::string::npos) << command;
     const Outcome version = runCli({"--version"});
     EXPECT_EQ(version.status, 0);

@@ -1,6 +1,7 @@
-// `feasts`, `date` and `on` in every format, against days worked out apart from
-// the program: Julian day numbers by Meeus's formulas, Easter by python-dateutil
-// (Julian: 1450 on 5 April), weekdays and relations counted on those day numbers. What the calculator
+// `feasts`, `date`, `on` and `style` in every format, against days worked out
+// apart from the program: Julian day numbers by Meeus's formulas, Easter by
+// python-dateutil (Julian: 1450 on 5 April, 1491 on 3 April, 1492 on 22 April),
+// weekdays and relations counted on those day numbers. What the calculator
 // reckons is tested with it; here, how the commands write and read it.
 
 #include <gtest/gtest.h>
@@ -203,6 +204,49 @@ TEST(OnCommand, EveryFormat) {
         std::string text = std::string{c.text} + '\n';
         for (const auto& f : c.feasts) text += f[2] + '\n';
         EXPECT_EQ(runCli(call(c.args, "text")).out, text);
+    }
+}
+
+struct StyleCase {
+    std::vector<std::string> args;
+    Rows modern;  // tekst iso, in date order
+};
+
+// clang-format off
+const std::vector<StyleCase> kStyles{
+    {{"style", "nieuwjaar", "11", "11", "2000"}, {{"zaterdag 11 november 2000", "2000-11-11"}}},
+    {{"style", "kerst", "25", "12", "1451"}, {{"vrijdag 25 december 1450", "1451-01-03"}}},
+    {{"style", "kerst", "24", "12", "1450"}, {{"donderdag 24 december 1450", "1451-01-02"}}},
+    {{"style", "boodschap", "30", "1", "1544"}, {{"vrijdag 30 januari 1545", "1545-02-09"}}},
+    {{"style", "boodschap", "25", "3", "1544"}, {{"dinsdag 25 maart 1544", "1544-04-04"}}},
+    // Twice in style year 1491; the leap day of 1492.
+    {{"style", "pasen", "10", "4", "1491"},
+     {{"zondag 10 april 1491", "1491-04-19"}, {"dinsdag 10 april 1492", "1492-04-19"}}},
+    {{"style", "pasen", "29", "2", "1491"}, {{"woensdag 29 februari 1492", "1492-03-09"}}},
+    // Holy Saturday 1491 was 2 April, Good Friday 1 April.
+    {{"style", "pasen", "1", "4", "1491"}, {{"zondag 1 april 1492", "1492-04-10"}}},
+    {{"style", "paaszaterdag", "2", "4", "1491"},
+     {{"zaterdag 2 april 1491", "1491-04-11"}, {"maandag 2 april 1492", "1492-04-11"}}},
+    {{"style", "paaszaterdag", "1", "4", "1491"}, {{"zondag 1 april 1492", "1492-04-10"}}},
+    {{"style", "goede-vrijdag", "1", "4", "1491"},
+     {{"vrijdag 1 april 1491", "1491-04-10"}, {"zondag 1 april 1492", "1492-04-10"}}},
+    // Holland skipped 2 to 11 January 1583 (Gregorian).
+    {{"style", "boodschap", "5", "1", "1582", "--region", "holland"},
+     {{"zaterdag 5 januari 1583 (? 15/1/1583)", "1583-01-15"}}},
+};
+// clang-format on
+
+TEST(StyleCommand, EveryFormat) {
+    for (const StyleCase& c : kStyles) {
+        SCOPED_TRACE(c.args[1] + ' ' + c.args[2] + '/' + c.args[3] + '/' + c.args[4]);
+        const Outcome text = runCli(c.args);
+        EXPECT_EQ(text.status, 0) << text.err;
+        std::string lines;
+        for (const auto& m : c.modern) lines += m[0] + '\n';
+        EXPECT_EQ(text.out, lines);
+        EXPECT_EQ(runCli(call(c.args, "text")).out, lines);
+        EXPECT_EQ(tsvRows(runCli(call(c.args, "tsv")).out), c.modern);
+        EXPECT_EQ(jsonRows(json(c.args), {"tekst", "iso"}), c.modern);
     }
 }
 
