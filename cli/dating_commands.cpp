@@ -55,14 +55,17 @@ Command declareDate(CLI::App& parent) {
         OptionValues format, region;
     };
     auto args = std::make_shared<Arguments>();
-    CLI::App* command = parent.add_subcommand(
-        "date", "the day an expression names: [relation] feast year, as \"dinsdag na Sint-Maarten 1450\"");
+    CLI::App* command =
+        parent.add_subcommand("date", "the day a dating expression names: [relation] feast year");
     command->add_option("EXPRESSION", args->words, "the words of the expression, apart or as one argument")
         ->required()
         ->type_name("");
     addFormatOption(*command, args->format, formats);
     addRegionOption(*command, args->region);
-    command->footer("Example: tarvinde date dinsdag na Sint-Maarten 1450   (dinsdag 17 november 1450)");
+    command->footer(
+        "RELATION: vooravond van, octaaf van, or [1e..5e] WEEKDAY na|voor; the feast by its name, another\n"
+        "name or its Latin name (tarvinde feasts lists them); the year the feast's.\n"
+        "Example: tarvinde date dinsdag na Sint-Maarten 1450   (dinsdag 17 november 1450)");
 
     return {command, "tarvinde date EXPRESSION... [--format " + formatChoices(formats) + "] [--region ID]",
             [args, formats](std::ostream& out) {
@@ -96,14 +99,13 @@ Command declareOn(CLI::App& parent) {
         OptionValues format, region;
     };
     auto args = std::make_shared<Arguments>();
-    CLI::App* command = parent.add_subcommand(
-        "on", "the feasts within seven days of DAY/MONTH/YEAR, each with an expression naming the date");
+    CLI::App* command = parent.add_subcommand("on", "the feasts within seven days of a date, as expressions");
     addNumberArgument(*command, args->day, "DAY", "a day from 1 to 31 that the month has");
     addNumberArgument(*command, args->month, "MONTH", "a month from 1 to 12");
     addNumberArgument(*command, args->year, "YEAR", "a year from 100 to 2100");
     addFormatOption(*command, args->format, formats);
     addRegionOption(*command, args->region);
-    command->footer("Example: tarvinde on 17 11 1450 --format text");
+    command->footer("Example: tarvinde on 2 1 1500 --format text");
 
     return {command, "tarvinde on DAY MONTH YEAR [--format " + formatChoices(formats) + "] [--region ID]",
             [args, formats](std::ostream& out) {

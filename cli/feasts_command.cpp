@@ -37,8 +37,7 @@ Command declareFeasts(CLI::App& parent) {
         OptionValues format, region;
     };
     auto args = std::make_shared<Arguments>();
-    CLI::App* command =
-        parent.add_subcommand("feasts", "every feast of YEAR used in dating, with its Latin name and day");
+    CLI::App* command = parent.add_subcommand("feasts", "every feast of YEAR used in dating, with its day");
     addNumberArgument(*command, args->year, "YEAR", "a year from 100 to 2100");
     addFormatOption(*command, args->format, formats);
     addRegionOption(*command, args->region);

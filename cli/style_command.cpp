@@ -39,7 +39,7 @@ Command declareStyle(CLI::App& parent) {
     };
     auto args = std::make_shared<Arguments>();
     CLI::App* command =
-        parent.add_subcommand("style", "the modern date or dates of DAY/MONTH/YEAR written in a year style");
+        parent.add_subcommand("style", "the modern date or dates of a date written in a year style");
     command->add_option("STYLE", args->style, "the year style: " + year_style::knownIds())
         ->required()
         ->type_name("");
