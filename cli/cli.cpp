@@ -19,12 +19,18 @@ namespace {
 
 // Every command, in the order the help lists them. A new command is its own file
 // and one row here.
-constexpr std::array<Declare, 4> kCommands{
+// clang-format off
+constexpr std::array<Declare, 8> kCommands{
     declareYear,
     declareWeekday,
     declareYears,
+    declareFeasts,
+    declareDate,
+    declareOn,
+    declareStyle,
     declareRegions,
 };
+// clang-format on
 
 constexpr const char* kDescription =
     "Tarvinde: the feast days of the Southern Netherlands, years 100 to 2100.\n"
@@ -36,6 +42,10 @@ constexpr const char* kExamples =
     "  tarvinde year 2000\n"
     "  tarvinde weekday 31 2 2001 --format json\n"
     "  tarvinde years 1580 1590 --format csv\n"
+    "  tarvinde feasts 1450 --format text\n"
+    "  tarvinde date dinsdag na Sint-Maarten 1450\n"
+    "  tarvinde on 2 1 1500\n"
+    "  tarvinde style pasen 10 4 1491\n"
     "  tarvinde regions --format text\n"
     "  tarvinde year 1583 --region holland\n"
     "  tarvinde --year 1582            (the window, on 1582)";

@@ -1,7 +1,8 @@
 #pragma once
 
-// The command line: the year view, the weekday finder, whole ranges of years and
-// the reform regions as text, TSV, CSV and JSON. No Qt: it needs no display and
+// The command line: the year view, the weekday finder, whole ranges of years, the
+// feasts of a year, dating by feast, year styles and the reform regions as text,
+// TSV, CSV and JSON. No Qt: it needs no display and
 // starts as fast as a plain C++ program.
 
 #include <iosfwd>

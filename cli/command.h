@@ -41,6 +41,10 @@ Command declareYear(CLI::App& parent);
 Command declareYears(CLI::App& parent);
 Command declareWeekday(CLI::App& parent);
 Command declareRegions(CLI::App& parent);
+Command declareFeasts(CLI::App& parent);
+Command declareDate(CLI::App& parent);
+Command declareOn(CLI::App& parent);
+Command declareStyle(CLI::App& parent);
 
 enum class Format { Text, Tsv, Csv, Json };
 

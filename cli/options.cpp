@@ -25,11 +25,14 @@ const std::string* single(const OptionValues& values, std::string_view option) {
 }
 
 // Collects every occurrence, one value each, so that a repeated option is seen.
+// A vector option would also take the words after its value ("--format tsv 2001"
+// as two formats); without extra arguments they stay positional arguments.
 CLI::Option* addSingleOption(CLI::App& command, const std::string& name, OptionValues& values,
                              const std::string& typeName, const std::string& description) {
     return command.add_option(name, values, description)
         ->type_name(typeName)
         ->expected(1)
+        ->allow_extra_args(false)
         ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
 }
 

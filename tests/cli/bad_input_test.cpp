@@ -45,9 +45,11 @@ const std::vector<BadCase> kBadInput{
     {{"years", "2000"}, "LAST is required; usage: tarvinde years FIRST LAST [--format tsv|csv|json]"},
     {{"year", "2000", "2001"}, "not expected: 2001"},
     {{"regions", "holland"}, "not expected: holland; usage: tarvinde regions"},
+    {{"year", "2000", "--format", "tsv", "2001"}, "not expected: 2001"},  // not a second format
+    {{"regions", "--format=tsv", "holland"}, "not expected: holland"},
     // Commands, options and formats.
-    {{}, "no command given; commands: year, weekday, years, regions"},
-    {{"jaar", "2000"}, "unknown command 'jaar'; commands: year, weekday, years, regions"},
+    {{}, "no command given; commands: year, weekday, years, feasts, date, on, style, regions"},
+    {{"jaar", "2000"}, "unknown command 'jaar'; commands: year, weekday, years, feasts, date, on, style, regions"},
     {{"2000"}, "unknown command '2000'"},
     {{"--year", "2000", "year", "2000"}, "'--year' comes before the command; options go after it; usage: tarvinde year"},
     {{"--region", "holland", "weekday", "1", "1", "2000"}, "'--region' comes before the command"},
@@ -61,6 +63,42 @@ const std::vector<BadCase> kBadInput{
     {{"year", "2000", "--region", "Holland"},
      "unknown region 'Holland'; known regions: zuidelijke-nederlanden, staten-generaal, holland, luik"},
     {{"regions", "--region", "holland"}, "--region"},
+    // feasts: the year and its options.
+    {{"feasts"}, "YEAR is required; usage: tarvinde feasts YEAR [--format text|tsv|json] [--region ID]"},
+    {{"feasts", "99"}, "YEAR must be a whole number from 100 to 2100, not '99'"},
+    {{"feasts", "1450", "1451"}, "not expected: 1451"},
+    {{"feasts", "1450", "--format", "csv"}, "unknown format 'csv'; formats: text|tsv|json"},
+    // date: what the expression lacks or holds wrongly, in Dutch as the calculator says it.
+    {{"date"}, "EXPRESSION is required; usage: tarvinde date EXPRESSION... [--format text|tsv|json]"},
+    {{"date", ""}, "lege uitdrukking"},
+    {{"date", "dinsdag", "na", "Sint-Martin", "1450"},
+     "onbekend feest \"Sint-Martin\"; het dichtst bij: Sint-Maarten, Sint-Mattias, Sint-Marcus"},
+    {{"date", "dinsdag Sint-Maarten 1450"}, "na \"dinsdag\" wordt \"na\" of \"voor\" verwacht, niet \"Sint-Maarten\""},
+    {{"date", "Sint-Maarten"}, "het jaartal ontbreekt aan het eind"},
+    {{"date", "Sacramentsdag", "1246"}, "Sacramentsdag werd in 1246 nog niet gevierd (pas vanaf 1247)"},
+    {{"date", "Vierde zondag van de Advent 1582"}, "Vierde zondag van de Advent van 1582 valt in Zuidelijke Nederlanden"},
+    {{"date", "maandag", "na", "Oudjaarsavond", "2100"}, "de uitkomst, maandag 3 januari 2101, valt buiten de jaren"},
+    {{"date", "Sint-\x01Maarten 1450"}, "onbekend feest \"Sint-\\x01Maarten\""},  // still one line
+    // on: a date that is none, out of range, missing or extra.
+    {{"on", "31", "4", "2000"}, "de datum 31/4/2000 bestaat niet in Zuidelijke Nederlanden"},
+    {{"on", "29", "2", "1700", "--region", "holland"}, "de datum 29/2/1700 bestaat niet in Holland"},
+    {{"on", "0", "1", "2000"}, "DAY must be a whole number from 1 to 31, not '0'"},
+    {{"on", "1", "1"}, "YEAR is required; usage: tarvinde on DAY MONTH YEAR"},
+    {{"on", "1", "1", "2000", "5"}, "not expected: 5"},
+    // style: the style, the date, the style year.
+    {{"style", "paasstijl", "1", "1", "1450"},
+     "unknown style 'paasstijl'; known styles: nieuwjaar, kerst, boodschap, pasen, paaszaterdag, goede-vrijdag"},
+    {{"style", "pasen", "10", "4", "1492"},
+     "10/4/1492 bestond niet in de Paasstijl: het jaar 1492 liep van zondag 22 april 1492 tot en met zaterdag 6 april 1493"},
+    {{"style", "paaszaterdag", "6", "4", "1492"},
+     "6/4/1492 bestond niet in de Paasstijl (Paaszaterdag): het jaar 1492 liep van zaterdag 21 april 1492 tot en met vrijdag 5 april 1493"},
+    {{"style", "nieuwjaar", "31", "2", "2000"}, "31/2 is geen datum: februari heeft hoogstens 29 dagen"},
+    {{"style", "pasen", "29", "2", "1490"}, "29/2 bestond niet: 1490 en 1491 waren geen schrikkeljaren"},
+    {{"style", "boodschap", "1", "1", "2100"}, "1/1/2100 in de Boodschapstijl is 1/1/2101, buiten de jaren 100 tot 2100"},
+    {{"style", "pasen", "32", "1", "1450"}, "DAY must be a whole number from 1 to 31, not '32'"},
+    {{"style", "pasen", "10", "4"}, "YEAR is required; usage: tarvinde style STYLE DAY MONTH YEAR"},
+    {{"style"}, "STYLE is required"},
+    {{"style", "pasen", "10", "4", "1491", "1"}, "not expected: 1"},
     // The finder's failures, as the error box would report them.
     {{"weekday", "1", "-32768", "100"}, "Error 6: Overflow (Weekdag)"},
     {{"weekday", "-32768", "1", "100"}, "Error 5: Invalid procedure call or argument (Weekdag)"},
@@ -88,6 +126,10 @@ TEST(BadInput, HelpAndVersionAreNone) {
                                                {"weekday", "--help"},
                                                {"years", "-h"},
                                                {"regions", "--help"},
+                                               {"feasts", "--help"},
+                                               {"date", "-h"},
+                                               {"on", "--help"},
+                                               {"style", "--help"},
                                                {"--help", "year", "abc"}}) {
         const Outcome o = runCli(args);
         EXPECT_EQ(o.status, 0) << args[0];
@@ -96,6 +138,15 @@ TEST(BadInput, HelpAndVersionAreNone) {
         EXPECT_NE(o.out.find("Example"), std::string::npos) << o.out;
     }
     EXPECT_NE(runCli({"weekday", "--help"}).out.find("tarvinde weekday 31 2 2001"), std::string::npos);
+    EXPECT_NE(runCli({"date", "--help"}).out.find("tarvinde date dinsdag na Sint-Maarten 1450"),
+              std::string::npos);
+    EXPECT_NE(
+        runCli({"style", "--help"})
+            .out.find("STYLE REQUIRED              the year style: nieuwjaar, kerst, boodschap, pasen, "),
+        std::string::npos);
+    const std::string help = runCli({"--help"}).out;
+    for (const char* command : {"feasts", "date", "on", "style"})
+        EXPECT_NE(help.find(std::string{"\n  "} + command + " "), std::string::npos) << command;
     const Outcome version = runCli({"--version"});
     EXPECT_EQ(version.status, 0);
     EXPECT_TRUE(version.out.starts_with("tarvinde ")) << version.out;

@@ -28,6 +28,19 @@ status=$?
 [ "$status" = 2 ] && [ ! -s "$work/out" ] && [ "$(wc -l < "$work/err")" = 1 ] && grep -q '^tarvinde: ' "$work/err" ||
   fail "bad input: status $status, out $(wc -c < "$work/out") bytes, err $(cat "$work/err")"
 
+# An expression as one quoted argument is the expression in separate words, through the shell.
+for format in text tsv json; do
+  apart=$("$tarvinde" date dinsdag na Sint-Maarten 1450 --format $format 2>&1) || fail "date, words apart: $apart"
+  quoted=$("$tarvinde" date "dinsdag na Sint-Maarten 1450" --format=$format 2>&1) || fail "date, quoted: $quoted"
+  [ "$apart" = "$quoted" ] || fail "date --format $format: '$apart' apart, '$quoted' quoted"
+done
+[ "$apart" = '{"uitdrukking":"dinsdag na Sint-Maarten 1450","tekst":"dinsdag 17 november 1450","iso":"1450-11-26"}' ] ||
+  fail "date json: $apart"
+"$tarvinde" date "Sint-Martin 1450" > "$work/out" 2> "$work/err"
+status=$?
+[ "$status" = 2 ] && [ ! -s "$work/out" ] && [ "$(wc -l < "$work/err")" = 1 ] && grep -q '^tarvinde: onbekend feest' "$work/err" ||
+  fail "date, unknown feast: status $status, $(cat "$work/err")"
+
 # The hand-over: a stand-in window program records how many arguments it is given
 # and which, beside tarvinde (the build tree) and under libexec/tarvinde (an install).
 for layout in build install; do

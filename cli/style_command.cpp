@@ -1,0 +1,86 @@
+// `style`: a date written in a year style (the year beginning at Christmas, on
+// 25 March or at Easter) in the modern reckoning, the year beginning on 1 January.
+
+#include <array>
+#include <memory>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include <CLI/CLI.hpp>
+#include <nlohmann/json.hpp>
+
+#include "command.h"
+#include "numbers.h"
+#include "output.h"
+#include "year_style.h"
+#include "year_view.h"
+
+namespace cli {
+
+namespace {
+
+constexpr std::array kStyleFormats{Format::Text, Format::Tsv, Format::Json};
+
+const year_style::StyleInfo& styleIn(const std::string& id) {
+    const year_style::StyleInfo* style = year_style::find(id);
+    if (style == nullptr)
+        throw BadInput("unknown style " + output::quoted(id) + "; known styles: " + year_style::knownIds());
+    return *style;
+}
+
+}  // namespace
+
+Command declareStyle(CLI::App& parent) {
+    const Formats formats{kStyleFormats, Format::Text};
+    struct Arguments {
+        std::string style, day, month, year;
+        OptionValues format, region;
+    };
+    auto args = std::make_shared<Arguments>();
+    CLI::App* command =
+        parent.add_subcommand("style", "the modern date or dates of a date written in a year style");
+    command->add_option("STYLE", args->style, "the year style: " + year_style::knownIds())
+        ->required()
+        ->type_name("");
+    addNumberArgument(*command, args->day, "DAY", "a day from 1 to 31 that the month has");
+    addNumberArgument(*command, args->month, "MONTH", "a month from 1 to 12");
+    addNumberArgument(*command, args->year, "YEAR", "the style year, from 100 to 2100");
+    addFormatOption(*command, args->format, formats);
+    addRegionOption(*command, args->region);
+    command->footer(
+        "Example: tarvinde style pasen 10 4 1491   (zondag 10 april 1491 and dinsdag 10 april 1492)");
+
+    return {command,
+            "tarvinde style STYLE DAY MONTH YEAR [--format " + formatChoices(formats) + "] [--region ID]",
+            [args, formats](std::ostream& out) {
+                const year_style::StyleInfo& style = styleIn(args->style);
+                const auto day = static_cast<int>(numberArgument("DAY", args->day, 1, 31));
+                const auto month = static_cast<int>(numberArgument("MONTH", args->month, 1, 12));
+                const auto year = static_cast<int>(
+                    numberArgument("YEAR", args->year, year_view::kFirstYear, year_view::kLastYear));
+                const Format format = formatIn(args->format, formats);
+                const regions::Region& region = regionIn(args->region);
+                std::vector<year_style::Modern> modern;
+                try {
+                    modern = year_style::toModern(style.style, day, month, year, region);
+                } catch (const year_style::Error& error) {
+                    throw BadInput(error.what());
+                }
+                if (format == Format::Json) {
+                    nlohmann::ordered_json array = nlohmann::ordered_json::array();
+                    for (const year_style::Modern& m : modern)
+                        array.push_back(nlohmann::ordered_json{{"tekst", m.text}, {"iso", m.iso}});
+                    output::writeJson(out, array);
+                } else {
+                    for (const year_style::Modern& m : modern) {
+                        if (format == Format::Tsv)
+                            output::writeTsv(out, {m.text, m.iso});
+                        else
+                            out << m.text << '\n';
+                    }
+                }
+            }};
+}
+
+}  // namespace cli

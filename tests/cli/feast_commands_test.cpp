@@ -1,0 +1,253 @@
+// `feasts`, `date`, `on` and `style` in every format, against days worked out
+// apart from the program: Julian day numbers by Meeus's formulas, Easter by
+// python-dateutil (Julian: 1450 on 5 April, 1491 on 3 April, 1492 on 22 April),
+// weekdays and relations counted on those day numbers. What the calculator
+// reckons is tested with it; here, how the commands write and read it.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <nlohmann/json.hpp>
+#include <string>
+#include <vector>
+
+#include "output.h"
+#include "run_cli.h"
+
+namespace {
+
+using nlohmann::ordered_json;
+using Rows = std::vector<std::vector<std::string>>;
+
+std::vector<std::string> call(std::vector<std::string> args, const std::string& format) {
+    if (!format.empty()) args.insert(args.end(), {"--format", format});
+    return args;
+}
+
+// TSV lines without their final LF, as rows of cells.
+Rows tsvRows(const std::string& text) {
+    Rows rows;
+    for (const std::string& line : split(text, '\n')) rows.push_back(split(line, '\t'));
+    rows.pop_back();
+    return rows;
+}
+
+// One line of JSON, read back; its values as rows of strings in key order, the keys checked.
+ordered_json json(const std::vector<std::string>& args) {
+    const std::string out = runCli(call(args, "json")).out;
+    EXPECT_EQ(out.find('\n'), out.size() - 1) << "one line";
+    return ordered_json::parse(out);
+}
+Rows jsonRows(const ordered_json& array, const std::vector<std::string>& keys) {
+    Rows rows;
+    for (const ordered_json& object : array) {
+        rows.emplace_back();
+        for (const auto& [key, value] : object.items()) {
+            EXPECT_EQ(key, keys.at(rows.back().size()));
+            rows.back().push_back(value);
+        }
+    }
+    return rows;
+}
+
+struct FeastsCase {
+    std::vector<std::string> args;
+    std::size_t count;  // of the table's 88 feasts: 57 fixed, 27 movable, 4 in Advent
+    Rows rows;          // consecutive rows, id naam latijn tekst iso
+};
+
+// clang-format off
+const std::vector<FeastsCase> kFeasts{
+    {{"feasts", "1450"}, 88,  // Julian; ties in table order
+     {{"sint-matteus", "Sint-Matteüs", "Matthaei", "maandag 21 september 1450", "1450-09-30"},
+      {"sint-michiel", "Sint-Michiel", "Michaelis", "dinsdag 29 september 1450", "1450-10-08"},
+      {"sint-bavo", "Sint-Bavo", "Bavonis", "donderdag 1 oktober 1450", "1450-10-10"},
+      {"sint-remigius", "Sint-Remigius", "Remigii", "donderdag 1 oktober 1450", "1450-10-10"}}},
+    // Luik went from 10/2 Julian to 21/2 Gregorian: Easter Gregorian, Vastenavondzondag on
+    // the last Julian day, 14 February skipped and placed on its Julian reading; the Latin
+    // name empty where there is none.
+    {{"feasts", "1583", "--region=luik"}, 88,
+     {{"quinquagesima", "Vastenavondzondag", "Esto mihi", "zondag 10 februari 1583", "1583-02-20"},
+      {"sint-pieters-stoel", "Sint-Pieters Stoel", "Cathedra Petri", "dinsdag 22 februari 1583", "1583-02-22"},
+      {"vastenavond", "Vastenavond", "", "dinsdag 22 februari 1583", "1583-02-22"},
+      {"aswoensdag", "Aswoensdag", "Dies cinerum", "woensdag 23 februari 1583", "1583-02-23"},
+      {"sint-valentijn", "Sint-Valentijn", "Valentini", "donderdag 14 februari 1583 (? 24/2/1583)", "1583-02-24"},
+      {"sint-mattias", "Sint-Mattias", "Matthiae apostoli", "donderdag 24 februari 1583", "1583-02-24"}}},
+    // The fourth Sunday of Advent 1582 fell on 2 January 1583 and is left out; the
+    // skipped Christmas lies after the last Julian day.
+    {{"feasts", "1582"}, 87,
+     {{"derde-advent", "Derde zondag van de Advent", "", "zondag 16 december 1582", "1582-12-26"},
+      {"sint-thomas", "Sint-Thomas", "Thomae apostoli", "vrijdag 21 december 1582", "1582-12-31"},
+      {"kerstmis", "Kerstmis", "Nativitas Domini", "dinsdag 25 december 1582 (? 4/1/1583)", "1583-01-04"}}},
+};
+// clang-format on
+
+TEST(FeastsCommand, EveryFormat) {
+    const std::vector<std::string> keys{"id", "naam", "latijn", "tekst", "iso"};
+    for (const FeastsCase& c : kFeasts) {
+        SCOPED_TRACE(c.args.back());
+        const Outcome tsv = runCli(c.args);
+        EXPECT_EQ(tsv.status, 0);
+        EXPECT_EQ(runCli(call(c.args, "tsv")).out, tsv.out);
+        Rows rows = tsvRows(tsv.out);
+        ASSERT_EQ(rows.size(), c.count + 1);
+        EXPECT_EQ(rows.front(), keys);
+        rows.erase(rows.begin());
+        EXPECT_TRUE(
+            std::is_sorted(rows.begin(), rows.end(), [](auto& a, auto& b) { return a.at(4) < b.at(4); }));
+        EXPECT_NE(std::search(rows.begin(), rows.end(), c.rows.begin(), c.rows.end()), rows.end());
+
+        EXPECT_EQ(jsonRows(json(c.args), keys), rows);
+        // Text: the name, blanks to "Onze-Lieve-Vrouw-Ontvangenis" and two more (counted in
+        // characters), the text.
+        std::string text;
+        for (const auto& r : rows)
+            text += r[1] + std::string(30 - cli::output::width(r[1]), ' ') + r[3] + '\n';
+        EXPECT_EQ(runCli(call(c.args, "text")).out, text);
+    }
+    EXPECT_NE(runCli({"feasts", "1450", "--format=text"}).out.find("\nSint-Matteüs                  maandag"),
+              std::string::npos);
+}
+
+struct DateCase {
+    std::vector<std::string> args;
+    const char* text;
+    const char* iso;
+};
+
+// clang-format off
+const std::vector<DateCase> kDates{
+    // Sint-Maarten 1450 was a Wednesday.
+    {{"dinsdag", "na", "Sint-Maarten", "1450"}, "dinsdag 17 november 1450", "1450-11-26"},
+    {{"des", "woensdags", "na", "Sint-Maartensdag", "1450"}, "woensdag 18 november 1450", "1450-11-27"},
+    {{"2e", "zondag", "voor", "Pascha", "1450"}, "zondag 22 maart 1450", "1450-03-31"},
+    {{"maandag", "na", "Oudjaarsavond", "1500"}, "maandag 4 januari 1501", "1501-01-14"},  // a Thursday
+    {{"octaaf", "van", "Kerstmis", "1450"}, "vrijdag 1 januari 1451", "1451-01-10"},
+    {{"Sint-Jansavond", "2000"}, "vrijdag 23 juni 2000", "2000-06-23"},
+    {{"Kerstmis", "1582"}, "dinsdag 25 december 1582 (? 4/1/1583)", "1583-01-04"},
+    // Holland's Driekoningen was skipped: its Julian reading, Gregorian 16 January.
+    {{"zondag", "na", "Driekoningen", "1583", "--region", "holland"}, "zondag 23 januari 1583", "1583-01-23"},
+};
+// clang-format on
+
+TEST(DateCommand, EveryFormatAndTheWordsInOneArgument) {
+    for (const DateCase& c : kDates) {
+        std::vector<std::string> words{c.args.begin(), std::find(c.args.begin(), c.args.end(), "--region")};
+        std::string expression;
+        for (const std::string& w : words) expression += (expression.empty() ? "" : " ") + w;
+        SCOPED_TRACE(expression);
+        std::vector<std::string> args{"date"};
+        args.insert(args.end(), c.args.begin(), c.args.end());
+        const Outcome text = runCli(args);
+        EXPECT_EQ(text.status, 0) << text.err;
+        EXPECT_EQ(text.out, std::string{c.text} + '\n');
+        EXPECT_EQ(runCli(call(args, "text")).out, text.out);
+        EXPECT_EQ(runCli(call(args, "tsv")).out, std::string{c.text} + '\t' + c.iso + '\n');
+        const ordered_json expected{{"uitdrukking", expression}, {"tekst", c.text}, {"iso", c.iso}};
+        EXPECT_EQ(json(args).dump(), expected.dump());
+        // As one argument with blanks to spare, and with the format among the words.
+        args.erase(args.begin() + 1, args.begin() + 1 + static_cast<std::ptrdiff_t>(words.size()));
+        args.insert(args.begin() + 1, {"--format=json", " " + expression + "\t"});
+        EXPECT_EQ(ordered_json::parse(runCli(args).out), expected);
+    }
+}
+
+struct OnCase {
+    std::vector<std::string> args;
+    const char* text;
+    const char* iso;
+    Rows feasts;  // relatie id uitdrukking
+};
+
+// clang-format off
+const std::vector<OnCase> kOns{
+    {{"on", "1", "10", "1450"}, "donderdag 1 oktober 1450", "1450-10-10",
+     {{"op", "sint-bavo", "Sint-Bavo 1450"}, {"op", "sint-remigius", "Sint-Remigius 1450"},
+      {"na", "sint-michiel", "donderdag na Sint-Michiel 1450"}}},
+    // At one day: the weekday relation before the eves.
+    {{"on", "30", "9", "1450"}, "woensdag 30 september 1450", "1450-10-09",
+     {{"na", "sint-michiel", "woensdag na Sint-Michiel 1450"},
+      {"vooravond", "sint-bavo", "vooravond van Sint-Bavo 1450"},
+      {"vooravond", "sint-remigius", "vooravond van Sint-Remigius 1450"}}},
+    // Holland's first Gregorian day: the Julian feasts of 1582 ten days on; Driekoningen
+    // skipped, as its Julian reading (16/1); at five days one feast after and one before,
+    // in table order; the octave of a feast of the year before.
+    {{"on", "12", "1", "1583", "--region", "holland"}, "woensdag 12 januari 1583", "1583-01-12",
+     {{"na", "nieuwjaar", "woensdag na Nieuwjaar 1583"},
+      {"na", "oudjaarsavond", "woensdag na Oudjaarsavond 1582"},
+      {"voor", "driekoningen", "woensdag voor Driekoningen 1583"},
+      {"voor", "sint-antonius", "woensdag voor Sint-Antonius 1583"},
+      {"na", "onnozele-kinderen", "woensdag na Onnozele Kinderen 1582"},
+      {"na", "sint-jan-evangelist", "woensdag na Sint-Jan Evangelist 1582"},
+      {"octaaf", "sint-stefanus", "octaaf van Sint-Stefanus 1582"}}},
+};
+// clang-format on
+
+TEST(OnCommand, EveryFormat) {
+    const std::vector<std::string> keys{"relatie", "id", "uitdrukking"};
+    for (const OnCase& c : kOns) {
+        SCOPED_TRACE(c.text);
+        const Outcome tsv = runCli(c.args);
+        EXPECT_EQ(tsv.status, 0) << tsv.err;
+        EXPECT_EQ(runCli(call(c.args, "tsv")).out, tsv.out);
+        Rows rows{keys};
+        rows.insert(rows.end(), c.feasts.begin(), c.feasts.end());
+        EXPECT_EQ(tsvRows(tsv.out), rows);
+
+        const ordered_json object = json(c.args);
+        EXPECT_EQ(object.size(), 3U);
+        EXPECT_EQ(object.begin().key(), "tekst");
+        EXPECT_EQ(object["tekst"], c.text);
+        EXPECT_EQ(object["iso"], c.iso);
+        EXPECT_EQ(jsonRows(object["feesten"], keys), c.feasts);
+
+        std::string text = std::string{c.text} + '\n';
+        for (const auto& f : c.feasts) text += f[2] + '\n';
+        EXPECT_EQ(runCli(call(c.args, "text")).out, text);
+    }
+}
+
+struct StyleCase {
+    std::vector<std::string> args;
+    Rows modern;  // tekst iso, in date order
+};
+
+// clang-format off
+const std::vector<StyleCase> kStyles{
+    {{"style", "nieuwjaar", "11", "11", "2000"}, {{"zaterdag 11 november 2000", "2000-11-11"}}},
+    {{"style", "kerst", "25", "12", "1451"}, {{"vrijdag 25 december 1450", "1451-01-03"}}},
+    {{"style", "kerst", "24", "12", "1450"}, {{"donderdag 24 december 1450", "1451-01-02"}}},
+    {{"style", "boodschap", "30", "1", "1544"}, {{"vrijdag 30 januari 1545", "1545-02-09"}}},
+    {{"style", "boodschap", "25", "3", "1544"}, {{"dinsdag 25 maart 1544", "1544-04-04"}}},
+    // Twice in style year 1491; the leap day of 1492.
+    {{"style", "pasen", "10", "4", "1491"},
+     {{"zondag 10 april 1491", "1491-04-19"}, {"dinsdag 10 april 1492", "1492-04-19"}}},
+    {{"style", "pasen", "29", "2", "1491"}, {{"woensdag 29 februari 1492", "1492-03-09"}}},
+    // Holy Saturday 1491 was 2 April, Good Friday 1 April.
+    {{"style", "pasen", "1", "4", "1491"}, {{"zondag 1 april 1492", "1492-04-10"}}},
+    {{"style", "paaszaterdag", "2", "4", "1491"},
+     {{"zaterdag 2 april 1491", "1491-04-11"}, {"maandag 2 april 1492", "1492-04-11"}}},
+    {{"style", "paaszaterdag", "1", "4", "1491"}, {{"zondag 1 april 1492", "1492-04-10"}}},
+    {{"style", "goede-vrijdag", "1", "4", "1491"},
+     {{"vrijdag 1 april 1491", "1491-04-10"}, {"zondag 1 april 1492", "1492-04-10"}}},
+    // Holland skipped 2 to 11 January 1583 (Gregorian).
+    {{"style", "boodschap", "5", "1", "1582", "--region", "holland"},
+     {{"zaterdag 5 januari 1583 (? 15/1/1583)", "1583-01-15"}}},
+};
+// clang-format on
+
+TEST(StyleCommand, EveryFormat) {
+    for (const StyleCase& c : kStyles) {
+        SCOPED_TRACE(c.args[1] + ' ' + c.args[2] + '/' + c.args[3] + '/' + c.args[4]);
+        const Outcome text = runCli(c.args);
+        EXPECT_EQ(text.status, 0) << text.err;
+        std::string lines;
+        for (const auto& m : c.modern) lines += m[0] + '\n';
+        EXPECT_EQ(text.out, lines);
+        EXPECT_EQ(runCli(call(c.args, "text")).out, lines);
+        EXPECT_EQ(tsvRows(runCli(call(c.args, "tsv")).out), c.modern);
+        EXPECT_EQ(jsonRows(json(c.args), {"tekst", "iso"}), c.modern);
+    }
+}
+
+}  // namespace
