@@ -45,8 +45,7 @@ Command declareFeasts(CLI::App& parent) {
 
     return {command, "tarvinde feasts YEAR [--format " + formatChoices(formats) + "] [--region ID]",
             [args, formats](std::ostream& out) {
-                const auto year = static_cast<int>(
-                    numberArgument("YEAR", args->year, year_view::kFirstYear, year_view::kLastYear));
+                const int year = yearArgument("YEAR", args->year);
                 const Format format = formatIn(args->format, formats);
                 const std::vector<feasts::Occurrence> list = feasts::ofYear(year, regionIn(args->region));
                 switch (format) {

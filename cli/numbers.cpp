@@ -6,6 +6,7 @@
 
 #include "command.h"
 #include "output.h"
+#include "year_view.h"
 
 namespace cli {
 
@@ -29,6 +30,15 @@ std::int64_t numberArgument(std::string_view name, std::string_view text, std::i
         throw BadInput(std::string{name} + " must be a whole number from " + std::to_string(min) + " to " +
                        std::to_string(max) + ", not " + output::quoted(text));
     return *value;
+}
+
+int yearArgument(std::string_view name, std::string_view text) {
+    return static_cast<int>(numberArgument(name, text, year_view::kFirstYear, year_view::kLastYear));
+}
+
+DateArguments dateArguments(std::string_view day, std::string_view month, std::string_view year) {
+    return {static_cast<int>(numberArgument("DAY", day, 1, 31)),
+            static_cast<int>(numberArgument("MONTH", month, 1, 12)), yearArgument("YEAR", year)};
 }
 
 }  // namespace cli

@@ -18,4 +18,14 @@ std::optional<std::int64_t> wholeNumber(std::string_view text);
 // naming the argument, what it held and what is allowed.
 std::int64_t numberArgument(std::string_view name, std::string_view text, std::int64_t min, std::int64_t max);
 
+// A year argument: from 100 to 2100, the years the window accepts.
+int yearArgument(std::string_view name, std::string_view text);
+
+// DAY, MONTH and YEAR of a date: a day from 1 to 31, a month from 1 to 12 and a
+// year argument. Whether that day exists in that month is the calculator's to say.
+struct DateArguments {
+    int day, month, year;
+};
+DateArguments dateArguments(std::string_view day, std::string_view month, std::string_view year);
+
 }  // namespace cli

@@ -55,10 +55,7 @@ Command declareStyle(CLI::App& parent) {
             "tarvinde style STYLE DAY MONTH YEAR [--format " + formatChoices(formats) + "] [--region ID]",
             [args, formats](std::ostream& out) {
                 const year_style::StyleInfo& style = styleIn(args->style);
-                const auto day = static_cast<int>(numberArgument("DAY", args->day, 1, 31));
-                const auto month = static_cast<int>(numberArgument("MONTH", args->month, 1, 12));
-                const auto year = static_cast<int>(
-                    numberArgument("YEAR", args->year, year_view::kFirstYear, year_view::kLastYear));
+                const auto [day, month, year] = dateArguments(args->day, args->month, args->year);
                 const Format format = formatIn(args->format, formats);
                 const regions::Region& region = regionIn(args->region);
                 std::vector<year_style::Modern> modern;

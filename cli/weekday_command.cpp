@@ -51,8 +51,7 @@ Command declareWeekday(CLI::App& parent) {
             [args, formats](std::ostream& out) {
                 const std::int16_t day = int16Argument("DAY", args->day);
                 const std::int16_t month = int16Argument("MONTH", args->month);
-                const auto year = static_cast<std::int16_t>(
-                    numberArgument("YEAR", args->year, year_view::kFirstYear, year_view::kLastYear));
+                const auto year = static_cast<std::int16_t>(yearArgument("YEAR", args->year));
                 const Format format = formatIn(args->format, formats);
                 const regions::Region& region = regionIn(args->region);
 

@@ -68,10 +68,6 @@ nlohmann::ordered_json object(const YearView& view) {
     return o;
 }
 
-int yearArgument(std::string_view name, const std::string& text) {
-    return static_cast<int>(numberArgument(name, text, year_view::kFirstYear, year_view::kLastYear));
-}
-
 constexpr std::array kYearFormats{Format::Text, Format::Tsv, Format::Json};
 constexpr std::array kYearsFormats{Format::Tsv, Format::Csv, Format::Json};
 

@@ -20,7 +20,7 @@ install() { make --no-print-directory -s -C "$source_dir" install BUILD="$1" PRE
 mkdir "$root/empty"
 if install "$root/empty" "$prefix" > "$root/out" 2>&1; then fail "make install without a build succeeded"; fi
 grep -q "run 'make build' first" "$root/out" || fail "no hint to build first: $(cat "$root/out")"
-[ "$(grep -vc '^make: \*\*\*' "$root/out")" -eq 1 ] || fail "more than one line without a build: $(cat "$root/out")"
+[ "$(grep -Evc '^make(\[[0-9]+\])?: \*\*\*' "$root/out")" -eq 1 ] || fail "more than one line without a build: $(cat "$root/out")"
 [ ! -e "$root/with blank" ] || fail "make install without a build created the prefix"
 
 (umask 000 && install "$build" "$prefix" > /dev/null)
