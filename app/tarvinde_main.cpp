@@ -52,5 +52,11 @@ int main(int argc, char* argv[]) {
     // and the command stops quietly.
     std::signal(SIGPIPE, SIG_IGN);
     std::ios::sync_with_stdio(false);
-    return cli::run(argc, argv, std::cout, std::cerr);
+    errno = 0;
+    const int status = cli::run(argc, argv, std::cout, std::cerr);
+    // A reader that went away wants no more; a full disk or a failing device is
+    // a fault the user must hear of, since the output is incomplete.
+    if (status == cli::kOutputFailed && errno != 0 && errno != EPIPE && errno != EBADF)
+        std::cerr << "tarvinde: cannot write the output: " << std::strerror(errno) << '\n';
+    return status;
 }

@@ -97,9 +97,20 @@ std::string parseErrorLine(const CLI::ParseError& error, const CLI::App& app,
     }
 
     const std::string help = "; commands: " + commandNames(commands) + " (see tarvinde --help)";
+    // The first argument that is neither the window's nor Qt's (nor a value of
+    // theirs) is what went wrong.
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg{argv[i]};
+        bool takesValue = false;
+        if (isWindowArgument(arg, takesValue)) {
+            if (takesValue) ++i;
+            continue;
+        }
+        if (arg.starts_with("--"))
+            return "unknown option " + output::quoted(arg) +
+                   "; the window takes --year YEAR and --region ID, a command its own options" + help;
         if (!arg.empty() && arg.front() != '-') return "unknown command " + output::quoted(arg) + help;
+        break;
     }
     if (app.get_subcommands().empty() && std::string_view{error.what()} == "A subcommand is required")
         return "no command given" + help;

@@ -11,7 +11,7 @@ namespace cli {
 
 // Exit statuses.
 inline constexpr int kOk = 0;
-inline constexpr int kOutputFailed = 1;  // standard output closed or full: stopped quietly
+inline constexpr int kOutputFailed = 1;  // standard output closed or failing: the command stopped
 inline constexpr int kBadInput = 2;
 
 // Whether the arguments ask for a command rather than the window. The window is
@@ -23,7 +23,7 @@ bool isCommand(int argc, const char* const* argv);
 
 // Runs the command that argv names and writes its output to out. Bad input
 // writes one line "tarvinde: ..." to err, nothing to out, and gives kBadInput.
-// A failed write to out stops the command silently with kOutputFailed.
+// A failed write to out stops the command with kOutputFailed; it writes no message.
 int run(int argc, const char* const* argv, std::ostream& out, std::ostream& err);
 
 }  // namespace cli

@@ -64,7 +64,7 @@ Command declareDate(CLI::App& parent) {
     addRegionOption(*command, args->region);
     command->footer(
         "RELATION: vooravond van, octaaf van, or [1e..5e] WEEKDAY na|voor; the feast by its name, another\n"
-        "name or its Latin name (tarvinde feasts lists them); the year the feast's.\n"
+        "name or its Latin name (the naam and latijn columns of tarvinde feasts); the year the feast's.\n"
         "Example: tarvinde date dinsdag na Sint-Maarten 1450   (dinsdag 17 november 1450)");
 
     return {command, "tarvinde date EXPRESSION... [--format " + formatChoices(formats) + "] [--region ID]",

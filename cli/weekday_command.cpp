@@ -59,9 +59,13 @@ Command declareWeekday(CLI::App& parent) {
                 try {
                     text = year_view::trimmed(year_view::weekdayText(region, day, month, year));
                 } catch (const Failure& failure) {
-                    // The report the window's error box would give, as one line.
+                    // The report the window's error box would give, as one line, and
+                    // what the finder can name.
+                    const bool overflow = failure.number() == Failure::kOverflow;
                     throw BadInput("Error " + std::to_string(failure.number()) + ": " +
-                                   failure.description() + " (Weekdag)");
+                                   failure.description() + " (Weekdag): " +
+                                   (overflow ? "DAY + 5 and 14 - MONTH must stay within -32768 to 32767"
+                                             : "the day reached must lie in the years 100 to 9999"));
                 }
                 if (format == Format::Json) {
                     nlohmann::ordered_json o = nlohmann::ordered_json::object();

@@ -51,6 +51,10 @@ const std::vector<BadCase> kBadInput{
     {{}, "no command given; commands: year, weekday, years, feasts, date, on, style, regions"},
     {{"jaar", "2000"}, "unknown command 'jaar'; commands: year, weekday, years, feasts, date, on, style, regions"},
     {{"2000"}, "unknown command '2000'"},
+    // Past the window's own options, the word or option that is neither.
+    {{"--year", "1700", "extra"}, "unknown command 'extra'"},
+    {{"--year", "2000", "--format", "json"}, "unknown option '--format'; the window takes --year YEAR and --region ID"},
+    {{"--bogus"}, "unknown option '--bogus'"},
     {{"--year", "2000", "year", "2000"}, "'--year' comes before the command; options go after it; usage: tarvinde year"},
     {{"--region", "holland", "weekday", "1", "1", "2000"}, "'--region' comes before the command"},
     {{"year", "2000", "--formaat", "tsv"}, "--formaat"},
