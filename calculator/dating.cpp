@@ -327,16 +327,11 @@ Around around(int day, int month, int year, const regions::Region& region) {
     const std::optional<regions::Reading> reading = regions::readDate(region, year, month, day);
     if (!reading) throw Error("de datum " + written + " bestaat niet in " + std::string{region.menuName});
 
+    // Shown as a date written day/month/year: a date skipped at the switch keeps
+    // its note, so that it never reads as a day that was kept.
     Around result;
-    try {
-        // Shown as the weekday finder shows it.
-        const std::string text =
-            year_view::weekdayText(region, static_cast<std::int16_t>(day), static_cast<std::int16_t>(month),
-                                   static_cast<std::int16_t>(year));
-        result.date = {reading->day, std::string{year_view::trimmed(text)}, regions::isoDate(reading->day)};
-    } catch (const Failure&) {
-        throw Error("de datum " + written + " bestaat niet in " + std::string{region.menuName});
-    }
+    result.date = {reading->day, regions::fixedDateText(region, year, month, day),
+                   regions::isoDate(reading->day)};
 
     const std::string weekday{
         dutch::kWeekdays.at(static_cast<std::size_t>(calendar::weekdayOfDays(reading->day)))};

@@ -260,8 +260,8 @@ TEST(Around, KnownDates) {
         // Wednesday 1 January 100: nothing of the year 99.
         {1, 1, 100, kDefault, "woensdag 1 januari 100", {
             "op nieuwjaar Nieuwjaar 100", "voor driekoningen woensdag voor Driekoningen 100"}},
-        // Skipped in the default region, shown as the finder shows it: its Julian reading.
-        {25, 12, 1582, kDefault, "dinsdag 25 december 1582", {
+        // Skipped in the default region: its Julian reading, with the Gregorian date of that day.
+        {25, 12, 1582, kDefault, "dinsdag 25 december 1582 (? 4/1/1583)", {
             "op kerstmis Kerstmis 1582",
             "vooravond sint-stefanus vooravond van Sint-Stefanus 1582",
             "voor driekoningen dinsdag voor Driekoningen 1583",
