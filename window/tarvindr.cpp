@@ -131,8 +131,8 @@ Tarvindr::Tarvindr(MessageBox* messageBox, QWidget* parent)
     buildControls();
     buildMenus();
     connectHandlers();
-    resize(sizeHint());
-    screen_fit::scrollIfTooLarge(this);
+    // The controls keep their places: the window is no smaller than they need.
+    screen_fit::fitToScreen(this, sizeHint(), sizeHint());
     WelkJaar_->setFocus();
     Form_Load();
 }
