@@ -34,6 +34,7 @@
 #include "number_text.h"
 #include "print_page.h"
 #include "qt_message_box.h"
+#include "screen_fit.h"
 #include "year_sheet.h"
 #include "year_style.h"
 #include "year_view.h"
@@ -233,7 +234,9 @@ Feestkalender::Feestkalender(int year, const regions::Region& region, QWidget* p
     expressionChanged();
     dateChanged();
     styleChanged();
-    resize(640, 820);
+    // Tall enough for about twenty feasts where the screen allows; on a screen
+    // too small for every control the client scrolls.
+    screen_fit::fitToScreen(this, QSize(640, 820), minimumSizeHint());
     yearBox_->setFocus();
     // Closed with the window it was opened from, so that it never outlives it.
     if (parent) parent->window()->installEventFilter(this);
