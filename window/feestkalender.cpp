@@ -34,6 +34,7 @@
 #include "number_text.h"
 #include "print_page.h"
 #include "qt_message_box.h"
+#include "refused_mark.h"
 #include "screen_fit.h"
 #include "year_sheet.h"
 #include "year_style.h"
@@ -409,10 +410,13 @@ void Feestkalender::connectHandlers() {
 }
 
 // A text that is no year from 100 to 2100 is ignored: the table goes on
-// showing the last accepted year.
+// showing the last accepted year, and the box, unless empty, is marked as the
+// main window's is.
 void Feestkalender::yearChanged() {
     const std::optional<double> x = textToNumber(yearBox_->text().toStdString());
-    if (!x || *x < year_view::kFirstYear || *x > year_view::kLastYear) return;
+    const bool accepted = x && *x >= year_view::kFirstYear && *x <= year_view::kLastYear;
+    refused_mark::markYear(yearBox_, !accepted && !yearBox_->text().isEmpty(), year_);
+    if (!accepted) return;
     year_ = *toInt16(*x);
     fillTable();
 }

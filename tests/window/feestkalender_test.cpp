@@ -21,6 +21,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "appearance.h"
 #include "feasts.h"
 #include "feestkalender.h"
 #include "recording_box.h"
@@ -188,6 +189,38 @@ private slots:
         QCOMPARE(window_->year(), shown);
         QVERIFY2(dateOf("Nieuwjaar").endsWith(QStringLiteral(" 1 januari %1").arg(shown)),
                  qPrintable(dateOf("Nieuwjaar")));
+    }
+
+    // Typed key by key from 1450: "2101" passes through 210, which stays shown.
+    // The mark goes with an accepted year or an empty box, as in the main window.
+    void refusedYearIsMarked_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("backspaces");
+        QTest::addColumn<int>("shown");
+        QTest::addColumn<bool>("marked");
+        QTest::newRow("after 2100") << "2101" << 0 << 210 << true;
+        QTest::newRow("before 100") << "99" << 0 << 1450 << true;
+        QTest::newRow("letters") << "14x" << 0 << 1450 << true;
+        QTest::newRow("back to 210") << "2101" << 1 << 210 << false;
+        QTest::newRow("back to 21") << "2101" << 2 << 210 << true;
+        QTest::newRow("emptied") << "2101" << 4 << 210 << false;
+        QTest::newRow("accepted") << "2100" << 0 << 2100 << false;
+    }
+    void refusedYearIsMarked() {
+        QFETCH(QString, typed);
+        QFETCH(int, backspaces);
+        QFETCH(int, shown);
+        QFETCH(bool, marked);
+        type("Jaar", typed);
+        for (int i = 0; i < backspaces; ++i) QTest::keyClick(find("Jaar"), Qt::Key_Backspace);
+        QCOMPARE(window_->year(), shown);
+        QVERIFY(dateOf("Nieuwjaar").endsWith(QStringLiteral(" 1 januari %1").arg(shown)));
+        const QString note =
+            marked ? QStringLiteral("Niet aanvaard: een jaartal van 100 tot 2100. Getoond: %1").arg(shown)
+                   : QString();
+        QCOMPARE(find("Jaar")->toolTip(), note);
+        QCOMPARE(find("Jaar")->accessibleDescription(), note);
+        QCOMPARE(find("Jaar")->palette().color(QPalette::Text) == appearance::refusedTextColour(), marked);
     }
 
     // clang-format off
