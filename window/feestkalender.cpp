@@ -202,6 +202,11 @@ QTableWidget* aroundView(QWidget* parent) {
     return view;
 }
 
+// "Feestkalender Holland": the window is named by the region it shows.
+QString titleFor(const regions::Region& region) {
+    return QStringLiteral("Feestkalender ") + sv(region.shortName);
+}
+
 QString tabbed(const QString& caption, const QString& text) {
     return caption + QLatin1Char('\t') + text + QLatin1Char('\n');
 }
@@ -213,7 +218,7 @@ Feestkalender::Feestkalender(int year, const regions::Region& region, QWidget* p
       year_(std::clamp(year, year_view::kFirstYear, year_view::kLastYear)),
       region_(&region) {
     setObjectName(QStringLiteral("Feestkalender"));
-    setWindowTitle(QStringLiteral("Feestkalender"));
+    setWindowTitle(titleFor(region));
     setWindowIcon(appearance::appIcon());
     buildControls();
     buildMenus();
@@ -432,6 +437,7 @@ void Feestkalender::regionChanged() {
     const int index = regionBox_->currentIndex();
     if (index < 0 || static_cast<std::size_t>(index) >= all.size()) return;
     region_ = &all[static_cast<std::size_t>(index)];
+    setWindowTitle(titleFor(*region_));
     fillTable();
     expressionChanged();
     dateChanged();
