@@ -297,7 +297,8 @@ private slots:
         QTest::newRow("octave across New Year") << zn << "octaaf van Sint-Stefanus 1499" << "donderdag 2 januari 1500";
         QTest::newRow("Advent by its name") << zn << "Eerste zondag van de Advent 2000" << "zondag 3 december 2000";
         QTest::newRow("Rome: Gregorian in 1582") << "rome" << "Sint-Lucas 1582" << "maandag 18 oktober 1582";
-        QTest::newRow("Holland: skipped") << "holland" << "Driekoningen 1583" << "zondag 6 januari 1583 (? 16/1/1583)";
+        // The note is shown whole on one line, and copied as the calculator gives it.
+        QTest::newRow("Holland: skipped") << "holland" << "Driekoningen 1583" << "zondag 6 januari 1583 (?\u00a016/1/1583)";
     }
     // clang-format on
     void datingAnswersAsOneTypes() {
@@ -314,7 +315,7 @@ private slots:
         QTest::keyClicks(box, expression.mid(yearAt));
         setRegion(region);  // the answer follows the region
         QCOMPARE(shown->text(), answer);
-        QCOMPARE(copied(box), expression + '\t' + answer + '\n');
+        QCOMPARE(copied(box), expression + '\t' + QString(answer).replace(QChar::Nbsp, ' ') + '\n');
         ::type(box, "");
         QCOMPARE(shown->text(), QString());
     }
@@ -363,6 +364,7 @@ private slots:
         QTest::newRow("Easter: twice") << "pasen" << QStringList{"10", "4", "1491"}
                                        << QStringList{"zondag 10 april 1491", "dinsdag 10 april 1492"};
         QTest::newRow("Easter: not at all") << "pasen" << QStringList{"10", "4", "1492"} << QStringList{};
+        QTest::newRow("skipped, with a note") << "nieuwjaar" << QStringList{"25", "12", "1582"} << QStringList{"dinsdag 25 december 1582 (?\u00a04/1/1583)"};
     }
     // clang-format on
     void yearStyleRow() {
@@ -386,10 +388,41 @@ private slots:
         }
         QCOMPARE(shown->text(), modern.join('\n'));  // one above the other
         QString copy;
-        for (const QString& m : modern) copy += date.join('/') + ' ' + box->currentText() + '\t' + m + '\n';
+        for (QString m : modern)
+            copy += date.join('/') + ' ' + box->currentText() + '\t' + m.replace(QChar::Nbsp, ' ') + '\n';
         QCOMPARE(copied(find("StijlJaar")), copy);
         QTest::keyClick(find("StijlJaar"), Qt::Key_Backspace);  // asked again at once
         QVERIFY(shown->text() != modern.join('\n'));
+    }
+
+    // Each answer turns from why there is none, in the error colour, to an
+    // answer, bold in the colour the rest of the window's text has.
+    // clang-format off
+    void errorsInTheErrorColour_data() {
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<QStringList>("refused");   // box=text, typed in turn
+        QTest::addColumn<QStringList>("accepted");
+        QTest::newRow("expression") << "Antwoord" << QStringList{"Uitdrukking=zondag na"} << QStringList{"Uitdrukking=Bamis 1450"};
+        QTest::newRow("date: a fraction") << "DatumTekst" << QStringList{"DatumDag=2.5"} << QStringList{"DatumDag=12"};
+        QTest::newRow("date: 31 February") << "DatumTekst" << QStringList{"DatumMaand=2", "DatumDag=31"} << QStringList{"DatumDag=28"};
+        QTest::newRow("year style") << "Modern" << QStringList{"StijlDag=10", "StijlMaand=4", "StijlJaar=14x"} << QStringList{"StijlJaar=1450"};
+    }
+    // clang-format on
+    void errorsInTheErrorColour() {
+        QFETCH(QString, answer);
+        QFETCH(QStringList, refused);
+        QFETCH(QStringList, accepted);
+        auto* label = find<QLabel>(qPrintable(answer));
+        const QColor text = label->parentWidget()->palette().color(QPalette::WindowText);
+        QVERIFY(text != appearance::refusedTextColour());
+        for (const bool error : {true, false}) {
+            for (const QString& typed : error ? refused : accepted)
+                type(qPrintable(typed.section('=', 0, 0)), typed.section('=', 1));
+            QVERIFY(!label->text().isEmpty());
+            QCOMPARE(label->palette().color(QPalette::WindowText),
+                     error ? appearance::refusedTextColour() : text);
+            QVERIFY(label->font().bold());
+        }
     }
 
     // Nothing typed anywhere brings the window down or shows a box.
