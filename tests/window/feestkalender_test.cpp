@@ -118,6 +118,8 @@ private slots:
         Feestkalender rome(1600, regions::all()[static_cast<std::size_t>(regionIndex("rome"))]);
         QCOMPARE(::find<QComboBox>(&rome, "Regio")->currentIndex(), regionIndex("rome"));
         QCOMPARE(rome.windowTitle(), QStringLiteral("Feestkalender Rome"));
+        setRegion("holland");  // the title follows the Regio box
+        QCOMPARE(window_->windowTitle(), QStringLiteral("Feestkalender Holland"));
         QStringList items;
         for (QAction* a : find<QMenu>("MnuBestand")->actions())
             items << (a->isSeparator() ? "-" : a->text() + ' ' + a->shortcut().toString());
@@ -131,17 +133,16 @@ private slots:
         QTest::addColumn<QString>("region");
         QTest::addColumn<QString>("feast");
         QTest::addColumn<QString>("date");
-        QTest::addColumn<QString>("title");
         const QString zn = "zuidelijke-nederlanden";
-        QTest::newRow("Julian fixed") << 1450 << zn << "Sint-Maarten" << "woensdag 11 november 1450" << "Feestkalender Z. Nederlanden";
-        QTest::newRow("Julian Easter") << 1450 << zn << "Pasen" << "zondag 5 april 1450" << "Feestkalender Z. Nederlanden";
-        QTest::newRow("Gregorian Easter") << 2000 << zn << "Pasen" << "zondag 23 april 2000" << "Feestkalender Z. Nederlanden";
-        QTest::newRow("Advent on 3 December") << 2000 << zn << "Eerste zondag van de Advent" << "zondag 3 december 2000" << "Feestkalender Z. Nederlanden";
-        QTest::newRow("skipped Christmas") << 1582 << zn << "Kerstmis" << "dinsdag 25 december 1582 (? 4/1/1583)" << "Feestkalender Z. Nederlanden";
-        QTest::newRow("Rome, after its switch") << 1582 << "rome" << "Sint-Lucas" << "maandag 18 oktober 1582" << "Feestkalender Rome";
-        QTest::newRow("Rome, before its switch") << 1582 << "rome" << "Sint-Remigius" << "maandag 1 oktober 1582" << "Feestkalender Rome";
-        QTest::newRow("Holland, skipped") << 1583 << "holland" << "Driekoningen" << "zondag 6 januari 1583 (? 16/1/1583)" << "Feestkalender Holland";
-        QTest::newRow("Britain, after its switch") << 1752 << "groot-brittannie" << "Sint-Matteüs" << "donderdag 21 september 1752" << "Feestkalender Groot-Brittannië";
+        QTest::newRow("Julian fixed") << 1450 << zn << "Sint-Maarten" << "woensdag 11 november 1450";
+        QTest::newRow("Julian Easter") << 1450 << zn << "Pasen" << "zondag 5 april 1450";
+        QTest::newRow("Gregorian Easter") << 2000 << zn << "Pasen" << "zondag 23 april 2000";
+        QTest::newRow("Advent on 3 December") << 2000 << zn << "Eerste zondag van de Advent" << "zondag 3 december 2000";
+        QTest::newRow("skipped Christmas") << 1582 << zn << "Kerstmis" << "dinsdag 25 december 1582 (? 4/1/1583)";
+        QTest::newRow("Rome, after its switch") << 1582 << "rome" << "Sint-Lucas" << "maandag 18 oktober 1582";
+        QTest::newRow("Rome, before its switch") << 1582 << "rome" << "Sint-Remigius" << "maandag 1 oktober 1582";
+        QTest::newRow("Holland, skipped") << 1583 << "holland" << "Driekoningen" << "zondag 6 januari 1583 (? 16/1/1583)";
+        QTest::newRow("Britain, after its switch") << 1752 << "groot-brittannie" << "Sint-Matteüs" << "donderdag 21 september 1752";
     }
     // clang-format on
     void tableForYearAndRegion() {
@@ -149,11 +150,9 @@ private slots:
         QFETCH(QString, region);
         QFETCH(QString, feast);
         QFETCH(QString, date);
-        QFETCH(QString, title);
         setRegion(region);
         type("Jaar", QString::number(year));
         QCOMPARE(dateOf(feast), date);
-        QCOMPARE(window_->windowTitle(), title);
         // Calendar order: the proleptic Gregorian days (the tooltips) never go back.
         for (int row = 1; row < rows()->rowCount(); ++row)
             QVERIFY(rows()->index(row - 1, 2).data(Qt::ToolTipRole).toString() <=
@@ -218,7 +217,6 @@ private slots:
         type("Jaar", typed);
         for (int i = 0; i < backspaces; ++i) QTest::keyClick(find("Jaar"), Qt::Key_Backspace);
         QCOMPARE(window_->year(), shown);
-        QVERIFY(dateOf("Nieuwjaar").endsWith(QStringLiteral(" 1 januari %1").arg(shown)));
         const QString note =
             marked ? QStringLiteral("Niet aanvaard: een jaartal van 100 tot 2100. Getoond: %1").arg(shown)
                    : QString();
