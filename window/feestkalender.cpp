@@ -34,6 +34,8 @@
 #include "number_text.h"
 #include "print_page.h"
 #include "qt_message_box.h"
+#include "refused_mark.h"
+#include "screen_fit.h"
 #include "year_sheet.h"
 #include "year_style.h"
 #include "year_view.h"
@@ -200,6 +202,32 @@ QTableWidget* aroundView(QWidget* parent) {
     return view;
 }
 
+// An answer as it is, bold and black; why there is none in the error colour. In
+// an answer a note in brackets, as "(? 4/1/1583)", is not broken over lines.
+void showAnswer(QLabel* label, QString text, bool error) {
+    int brackets = 0;
+    for (QChar& c : text) {
+        if (c == QLatin1Char('('))
+            ++brackets;
+        else if (c == QLatin1Char(')') && brackets > 0)
+            --brackets;
+        else if (c == QLatin1Char(' ') && brackets > 0 && !error)
+            c = QChar::Nbsp;
+    }
+    label->setText(text);
+    refused_mark::showRefused(label, error);
+}
+
+// The answer as the calculator gave it, for the clipboard.
+QString answerOf(const QLabel* label) {
+    return label->text().replace(QChar::Nbsp, QLatin1Char(' '));
+}
+
+// "Feestkalender Holland": the window is named by the region it shows.
+QString titleFor(const regions::Region& region) {
+    return QStringLiteral("Feestkalender ") + sv(region.shortName);
+}
+
 QString tabbed(const QString& caption, const QString& text) {
     return caption + QLatin1Char('\t') + text + QLatin1Char('\n');
 }
@@ -211,7 +239,7 @@ Feestkalender::Feestkalender(int year, const regions::Region& region, QWidget* p
       year_(std::clamp(year, year_view::kFirstYear, year_view::kLastYear)),
       region_(&region) {
     setObjectName(QStringLiteral("Feestkalender"));
-    setWindowTitle(QStringLiteral("Feestkalender"));
+    setWindowTitle(titleFor(region));
     setWindowIcon(appearance::appIcon());
     buildControls();
     buildMenus();
@@ -233,7 +261,9 @@ Feestkalender::Feestkalender(int year, const regions::Region& region, QWidget* p
     expressionChanged();
     dateChanged();
     styleChanged();
-    resize(640, 820);
+    // Tall enough for about twenty feasts where the screen allows; on a screen
+    // too small for every control the client scrolls.
+    screen_fit::fitToScreen(this, QSize(640, 820), minimumSizeHint());
     yearBox_->setFocus();
     // Closed with the window it was opened from, so that it never outlives it.
     if (parent) parent->window()->installEventFilter(this);
@@ -406,10 +436,13 @@ void Feestkalender::connectHandlers() {
 }
 
 // A text that is no year from 100 to 2100 is ignored: the table goes on
-// showing the last accepted year.
+// showing the last accepted year, and the box, unless empty, is marked as the
+// main window's is.
 void Feestkalender::yearChanged() {
     const std::optional<double> x = textToNumber(yearBox_->text().toStdString());
-    if (!x || *x < year_view::kFirstYear || *x > year_view::kLastYear) return;
+    const bool accepted = x && *x >= year_view::kFirstYear && *x <= year_view::kLastYear;
+    refused_mark::markYear(yearBox_, !accepted && !yearBox_->text().isEmpty(), year_);
+    if (!accepted) return;
     year_ = *toInt16(*x);
     fillTable();
 }
@@ -425,6 +458,7 @@ void Feestkalender::regionChanged() {
     const int index = regionBox_->currentIndex();
     if (index < 0 || static_cast<std::size_t>(index) >= all.size()) return;
     region_ = &all[static_cast<std::size_t>(index)];
+    setWindowTitle(titleFor(*region_));
     fillTable();
     expressionChanged();
     dateChanged();
@@ -458,14 +492,14 @@ void Feestkalender::expressionChanged() {
     const std::string typed = expression_->text().trimmed().toStdString();
     expressionAnswered_ = false;
     if (typed.empty()) {
-        answer_->clear();
+        showAnswer(answer_, QString(), false);
         return;
     }
     try {
-        answer_->setText(q(dating::evaluate(typed, *region_).text));
+        showAnswer(answer_, q(dating::evaluate(typed, *region_).text), false);
         expressionAnswered_ = true;
     } catch (const dating::Error& e) {
-        answer_->setText(QString::fromUtf8(e.what()));
+        showAnswer(answer_, QString::fromUtf8(e.what()), true);
     }
 }
 
@@ -474,13 +508,13 @@ void Feestkalender::dateChanged() {
     dateAnswered_ = false;
     const TypedDate typed = typedDate(dateDay_, dateMonth_, dateYear_);
     if (!typed.date) {
-        dateText_->setText(typed.message);
+        showAnswer(dateText_, typed.message, !typed.message.isEmpty());
         return;
     }
     const auto [day, month, year] = *typed.date;
     try {
         const dating::Around around = dating::around(day, month, year, *region_);
-        dateText_->setText(q(around.date.text));
+        showAnswer(dateText_, q(around.date.text), false);
         dateAnswered_ = true;
         around_->setRowCount(static_cast<int>(around.feasts.size()));
         for (std::size_t i = 0; i < around.feasts.size(); ++i) {
@@ -490,7 +524,7 @@ void Feestkalender::dateChanged() {
             around_->setItem(row, 1, new QTableWidgetItem(q(n.expression)));
         }
     } catch (const dating::Error& e) {
-        dateText_->setText(QString::fromUtf8(e.what()));
+        showAnswer(dateText_, QString::fromUtf8(e.what()), true);
     }
 }
 
@@ -500,7 +534,7 @@ void Feestkalender::styleChanged() {
     const auto all = year_style::styles();
     const int index = styleBox_->currentIndex();
     if (!typed.date || index < 0 || static_cast<std::size_t>(index) >= all.size()) {
-        modern_->setText(typed.message);
+        showAnswer(modern_, typed.message, !typed.message.isEmpty());
         return;
     }
     const auto [day, month, year] = *typed.date;
@@ -509,10 +543,10 @@ void Feestkalender::styleChanged() {
         for (const year_style::Modern& m :
              year_style::toModern(all[static_cast<std::size_t>(index)].style, day, month, year, *region_))
             lines << q(m.text);
-        modern_->setText(lines.join(QLatin1Char('\n')));
+        showAnswer(modern_, lines.join(QLatin1Char('\n')), false);
         styleAnswered_ = !lines.isEmpty();
     } catch (const year_style::Error& e) {
-        modern_->setText(QString::fromUtf8(e.what()));
+        showAnswer(modern_, QString::fromUtf8(e.what()), true);
     }
 }
 
@@ -520,10 +554,10 @@ QString Feestkalender::copyText() const {
     const QWidget* focus = focusWidget();
     QString text;
     if (focus == expression_) {
-        if (expressionAnswered_) text = tabbed(expression_->text().trimmed(), answer_->text());
+        if (expressionAnswered_) text = tabbed(expression_->text().trimmed(), answerOf(answer_));
     } else if (focus && dateren_->isAncestorOf(focus)) {
         if (!dateAnswered_) return text;
-        text = tabbed(QStringLiteral("Datum"), dateText_->text());
+        text = tabbed(QStringLiteral("Datum"), answerOf(dateText_));
         for (int row = 0; row < around_->rowCount(); ++row)
             text += tabbed(around_->item(row, 0)->text(), around_->item(row, 1)->text());
     } else if (focus && styleRow_->isAncestorOf(focus)) {
@@ -531,7 +565,7 @@ QString Feestkalender::copyText() const {
         const QString written = QStringLiteral("%1/%2/%3 %4")
                                     .arg(styleDay_->text().trimmed(), styleMonth_->text().trimmed(),
                                          styleYear_->text().trimmed(), styleBox_->currentText());
-        for (const QString& line : modern_->text().split(QLatin1Char('\n'))) text += tabbed(written, line);
+        for (const QString& line : answerOf(modern_).split(QLatin1Char('\n'))) text += tabbed(written, line);
     } else {
         for (const auto& [name, date] : page().rows) text += tabbed(name, date);
     }

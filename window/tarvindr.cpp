@@ -29,6 +29,7 @@
 #include "number_text.h"
 #include "print_page.h"
 #include "qt_message_box.h"
+#include "refused_mark.h"
 #include "regions.h"
 #include "screen_fit.h"
 #include "text_fit.h"
@@ -131,8 +132,8 @@ Tarvindr::Tarvindr(MessageBox* messageBox, QWidget* parent)
     buildControls();
     buildMenus();
     connectHandlers();
-    resize(sizeHint());
-    screen_fit::scrollIfTooLarge(this);
+    // The controls keep their places: the window is no smaller than they need.
+    screen_fit::fitToScreen(this, sizeHint(), sizeHint());
     WelkJaar_->setFocus();
     Form_Load();
 }
@@ -324,11 +325,11 @@ void Tarvindr::WelkJaar_Change() {
     // so for every such text but the empty one.
     const std::optional<double> x = numberIn(WelkJaar_);
     if (!x || *x > kLastYear || *x < kFirstYear) {
-        markYearRefused(!WelkJaar_->text().isEmpty());
+        refused_mark::markYear(WelkJaar_, !WelkJaar_->text().isEmpty(), shownYear_);
         return;
     }
     shownYear_ = *toInt16(*x);  // fits: 99.5 < x < 2100.5
-    markYearRefused(false);
+    refused_mark::markYear(WelkJaar_, false, shownYear_);
     showYear();
 }
 
@@ -365,22 +366,6 @@ void Tarvindr::chooseRegion(const regions::Region& region) {
     const auto all = regions::all();
     for (std::size_t i = 0; i < all.size(); ++i)
         if (&all[i] == &region) regionItems_->actions().at(static_cast<qsizetype>(i))->trigger();
-}
-
-// A refused year text is shown in the error colour, and its tool tip and
-// accessible description name the year the rows still show.
-void Tarvindr::markYearRefused(bool refused) {
-    QPalette palette = WelkJaar_->parentWidget()->palette();
-    QString note;
-    if (refused) {
-        for (const auto group : {QPalette::Active, QPalette::Inactive})
-            palette.setColor(group, QPalette::Text, appearance::refusedTextColour());
-        note = QStringLiteral("Niet aanvaard: een jaartal van 100 tot 2100.");
-        if (shownYear_) note += QStringLiteral(" Getoond: %1").arg(*shownYear_);
-    }
-    WelkJaar_->setPalette(palette);
-    WelkJaar_->setToolTip(note);
-    WelkJaar_->setAccessibleDescription(note);
 }
 
 void Tarvindr::CmdMin1_Click() {

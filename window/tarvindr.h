@@ -83,7 +83,6 @@ private:
     void showWeekday();
     std::optional<std::string> finderAnswer() const;
     print_page::Page yearPage() const;
-    void markYearRefused(bool refused);
     bool yearBoxKey(const QKeyEvent& key);
 
     std::unique_ptr<MessageBox> ownMessageBox_;

@@ -21,6 +21,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "appearance.h"
 #include "feasts.h"
 #include "feestkalender.h"
 #include "recording_box.h"
@@ -105,7 +106,7 @@ private slots:
     void cleanup() { window_.reset(); }
 
     void opensForTheYearAndRegionGiven() {
-        QCOMPARE(window_->windowTitle(), QStringLiteral("Feestkalender"));
+        QCOMPARE(window_->windowTitle(), QStringLiteral("Feestkalender Z. Nederlanden"));
         QCOMPARE(find("Jaar")->text(), QStringLiteral("1450"));
         QCOMPARE(find<QComboBox>("Regio")->currentText(), QStringLiteral("Zuidelijke Nederlanden"));
         QCOMPARE(find<QComboBox>("Regio")->count(), static_cast<int>(regions::all().size()));
@@ -116,6 +117,9 @@ private slots:
                  feasts::table().size());  // 1450 keeps them all
         Feestkalender rome(1600, regions::all()[static_cast<std::size_t>(regionIndex("rome"))]);
         QCOMPARE(::find<QComboBox>(&rome, "Regio")->currentIndex(), regionIndex("rome"));
+        QCOMPARE(rome.windowTitle(), QStringLiteral("Feestkalender Rome"));
+        setRegion("holland");  // the title follows the Regio box
+        QCOMPARE(window_->windowTitle(), QStringLiteral("Feestkalender Holland"));
         QStringList items;
         for (QAction* a : find<QMenu>("MnuBestand")->actions())
             items << (a->isSeparator() ? "-" : a->text() + ' ' + a->shortcut().toString());
@@ -190,6 +194,37 @@ private slots:
                  qPrintable(dateOf("Nieuwjaar")));
     }
 
+    // Typed key by key from 1450: "2101" passes through 210, which stays shown.
+    // The mark goes with an accepted year or an empty box, as in the main window.
+    void refusedYearIsMarked_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("backspaces");
+        QTest::addColumn<int>("shown");
+        QTest::addColumn<bool>("marked");
+        QTest::newRow("after 2100") << "2101" << 0 << 210 << true;
+        QTest::newRow("before 100") << "99" << 0 << 1450 << true;
+        QTest::newRow("letters") << "14x" << 0 << 1450 << true;
+        QTest::newRow("back to 210") << "2101" << 1 << 210 << false;
+        QTest::newRow("back to 21") << "2101" << 2 << 210 << true;
+        QTest::newRow("emptied") << "2101" << 4 << 210 << false;
+        QTest::newRow("accepted") << "2100" << 0 << 2100 << false;
+    }
+    void refusedYearIsMarked() {
+        QFETCH(QString, typed);
+        QFETCH(int, backspaces);
+        QFETCH(int, shown);
+        QFETCH(bool, marked);
+        type("Jaar", typed);
+        for (int i = 0; i < backspaces; ++i) QTest::keyClick(find("Jaar"), Qt::Key_Backspace);
+        QCOMPARE(window_->year(), shown);
+        const QString note =
+            marked ? QStringLiteral("Niet aanvaard: een jaartal van 100 tot 2100. Getoond: %1").arg(shown)
+                   : QString();
+        QCOMPARE(find("Jaar")->toolTip(), note);
+        QCOMPARE(find("Jaar")->accessibleDescription(), note);
+        QCOMPARE(find("Jaar")->palette().color(QPalette::Text) == appearance::refusedTextColour(), marked);
+    }
+
     // clang-format off
     void filterIgnoresCaseHyphensAndDiacritics_data() {
         QTest::addColumn<QString>("typed");
@@ -260,7 +295,8 @@ private slots:
         QTest::newRow("octave across New Year") << zn << "octaaf van Sint-Stefanus 1499" << "donderdag 2 januari 1500";
         QTest::newRow("Advent by its name") << zn << "Eerste zondag van de Advent 2000" << "zondag 3 december 2000";
         QTest::newRow("Rome: Gregorian in 1582") << "rome" << "Sint-Lucas 1582" << "maandag 18 oktober 1582";
-        QTest::newRow("Holland: skipped") << "holland" << "Driekoningen 1583" << "zondag 6 januari 1583 (? 16/1/1583)";
+        // The note is shown whole on one line, and copied as the calculator gives it.
+        QTest::newRow("Holland: skipped") << "holland" << "Driekoningen 1583" << "zondag 6 januari 1583 (?\u00a016/1/1583)";
     }
     // clang-format on
     void datingAnswersAsOneTypes() {
@@ -277,7 +313,7 @@ private slots:
         QTest::keyClicks(box, expression.mid(yearAt));
         setRegion(region);  // the answer follows the region
         QCOMPARE(shown->text(), answer);
-        QCOMPARE(copied(box), expression + '\t' + answer + '\n');
+        QCOMPARE(copied(box), expression + '\t' + QString(answer).replace(QChar::Nbsp, ' ') + '\n');
         ::type(box, "");
         QCOMPARE(shown->text(), QString());
     }
@@ -326,6 +362,7 @@ private slots:
         QTest::newRow("Easter: twice") << "pasen" << QStringList{"10", "4", "1491"}
                                        << QStringList{"zondag 10 april 1491", "dinsdag 10 april 1492"};
         QTest::newRow("Easter: not at all") << "pasen" << QStringList{"10", "4", "1492"} << QStringList{};
+        QTest::newRow("skipped, with a note") << "nieuwjaar" << QStringList{"25", "12", "1582"} << QStringList{"dinsdag 25 december 1582 (?\u00a04/1/1583)"};
     }
     // clang-format on
     void yearStyleRow() {
@@ -349,10 +386,41 @@ private slots:
         }
         QCOMPARE(shown->text(), modern.join('\n'));  // one above the other
         QString copy;
-        for (const QString& m : modern) copy += date.join('/') + ' ' + box->currentText() + '\t' + m + '\n';
+        for (QString m : modern)
+            copy += date.join('/') + ' ' + box->currentText() + '\t' + m.replace(QChar::Nbsp, ' ') + '\n';
         QCOMPARE(copied(find("StijlJaar")), copy);
         QTest::keyClick(find("StijlJaar"), Qt::Key_Backspace);  // asked again at once
         QVERIFY(shown->text() != modern.join('\n'));
+    }
+
+    // Each answer turns from why there is none, in the error colour, to an
+    // answer, bold in the colour the rest of the window's text has.
+    // clang-format off
+    void errorsInTheErrorColour_data() {
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<QStringList>("refused");   // box=text, typed in turn
+        QTest::addColumn<QStringList>("accepted");
+        QTest::newRow("expression") << "Antwoord" << QStringList{"Uitdrukking=zondag na"} << QStringList{"Uitdrukking=Bamis 1450"};
+        QTest::newRow("date: a fraction") << "DatumTekst" << QStringList{"DatumDag=2.5"} << QStringList{"DatumDag=12"};
+        QTest::newRow("date: 31 February") << "DatumTekst" << QStringList{"DatumMaand=2", "DatumDag=31"} << QStringList{"DatumDag=28"};
+        QTest::newRow("year style") << "Modern" << QStringList{"StijlDag=10", "StijlMaand=4", "StijlJaar=14x"} << QStringList{"StijlJaar=1450"};
+    }
+    // clang-format on
+    void errorsInTheErrorColour() {
+        QFETCH(QString, answer);
+        QFETCH(QStringList, refused);
+        QFETCH(QStringList, accepted);
+        auto* label = find<QLabel>(qPrintable(answer));
+        const QColor text = label->parentWidget()->palette().color(QPalette::WindowText);
+        QVERIFY(text != appearance::refusedTextColour());
+        for (const bool error : {true, false}) {
+            for (const QString& typed : error ? refused : accepted)
+                type(qPrintable(typed.section('=', 0, 0)), typed.section('=', 1));
+            QVERIFY(!label->text().isEmpty());
+            QCOMPARE(label->palette().color(QPalette::WindowText),
+                     error ? appearance::refusedTextColour() : text);
+            QVERIFY(label->font().bold());
+        }
     }
 
     // Nothing typed anywhere brings the window down or shows a box.

@@ -1,6 +1,6 @@
-// The window on screens of several sizes (an offscreen screen of the size the
-// run names): on a small one the client area scrolls inside a window that fits,
-// on any other the window is as it always was.
+// The main window and the feast window on screens of several sizes (an
+// offscreen screen of the size the run names): on a small one the client area
+// scrolls inside a window that fits, on any other the window is as it always was.
 
 #include <memory>
 
@@ -12,6 +12,7 @@
 #include <QScrollBar>
 #include <QTest>
 
+#include "feestkalender.h"
 #include "recording_box.h"
 #include "tarvindr.h"
 
@@ -21,16 +22,37 @@ class SmallScreenTest : public QObject {
 private:
     RecordingBox boxes_;
     std::unique_ptr<Tarvindr> window_;
-    bool small_ = false;  // the run says whether its screen is too small for the window
+    bool small_ = false;              // the run says whether its screen is too small for the window
+    Feestkalender* feast_ = nullptr;  // opened from the main window with Ctrl+K
 
     QLineEdit* box(const char* name) const {
         return window_->findChild<QLineEdit*>(QString::fromLatin1(name));
     }
-    QScrollArea* scroll() const { return qobject_cast<QScrollArea*>(window_->centralWidget()); }
+    QMainWindow* window(bool feast) const {
+        return feast ? feast_ : static_cast<QMainWindow*>(window_.get());
+    }
+    QScrollArea* scroll(bool feast = false) const {
+        return qobject_cast<QScrollArea*>(window(feast)->centralWidget());
+    }
+    QWidget* control(bool feast, const QString& name) const {
+        return window(feast)->findChild<QWidget*>(name);
+    }
+    // The two windows, each with controls at its top left and at its bottom right.
+    static void bothWindows() {
+        QTest::addColumn<bool>("feast");
+        QTest::addColumn<QString>("top");
+        QTest::addColumn<QStringList>("bottom");
+        QTest::addColumn<QStringList>("tabs");  // from a box in view at the top to one out of view
+        QTest::newRow("main window") << false << "WelkJaar"
+                                     << QStringList{"TxtCorrecteWeekdag", "TxtMaand", "Oudjaarsavond"}
+                                     << QStringList{"WelkJaar", "cmdPlus1", "CmdMin1", "TxtDag"};
+        QTest::newRow("feast window") << true << "Jaar" << QStringList{"Modern"}
+                                      << QStringList{"StijlDag", "StijlMaand", "StijlJaar", "Stijl"};
+    }
 
     // Whether the whole control lies in the part of the scroll area one sees.
-    bool inView(QWidget* control) const {
-        QScrollArea* area = scroll();
+    bool inView(QWidget* control, bool feast = false) const {
+        QScrollArea* area = scroll(feast);
         const QRect seen = area->viewport()->rect();
         const QRect where(control->mapTo(area->viewport(), QPoint(0, 0)), control->size());
         return seen.contains(where);
@@ -43,21 +65,33 @@ private slots:
         window_->show();
         QApplication::setActiveWindow(window_.get());
         QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+        QTest::keyClick(window_.get(), Qt::Key_K, Qt::ControlModifier);
+        feast_ = window_->findChild<Feestkalender*>();
+        QVERIFY(feast_ && QTest::qWaitForWindowExposed(feast_));
     }
 
+    void windowFitsTheScreen_data() { bothWindows(); }
     void windowFitsTheScreen() {
-        const QRect available = window_->screen()->availableGeometry();
-        QVERIFY2(window_->frameGeometry().width() <= available.width() &&
-                     window_->frameGeometry().height() <= available.height(),
+        QFETCH(bool, feast);
+        const QRect available = window(feast)->screen()->availableGeometry();
+        const QRect frame = window(feast)->frameGeometry();
+        QVERIFY2(frame.width() <= available.width() && frame.height() <= available.height(),
                  qPrintable(QStringLiteral("window %1x%2 on %3x%4")
-                                .arg(window_->frameGeometry().width())
-                                .arg(window_->frameGeometry().height())
+                                .arg(frame.width())
+                                .arg(frame.height())
                                 .arg(available.width())
                                 .arg(available.height())));
     }
 
     void scrollsOnlyWhenSmall() {
         QCOMPARE(scroll() != nullptr, small_);
+        // The feast window's client, in a scroll area or not, keeps at least the
+        // smallest size at which its layout shows every control.
+        QCOMPARE(scroll(true) != nullptr, small_);
+        const QWidget* feastClient = small_ ? scroll(true)->widget() : feast_->centralWidget();
+        QCOMPARE(feastClient->objectName(), QStringLiteral("client"));
+        QVERIFY(feastClient->width() >= feastClient->minimumSizeHint().width());
+        QVERIFY(feastClient->height() >= feastClient->minimumSizeHint().height());
         if (!small_) {
             QCOMPARE(window_->centralWidget()->objectName(), QStringLiteral("client"));
             QCOMPARE(window_->centralWidget()->size(), QSize(385, 488));
@@ -75,16 +109,21 @@ private slots:
 
     // Scrolled to the top left the client's corner shows, scrolled to the end its
     // bottom right corner: every control can be brought into view.
+    void wholeClientCanBeReached_data() { bothWindows(); }
     void wholeClientCanBeReached() {
+        QFETCH(bool, feast);
+        QFETCH(QString, top);
+        QFETCH(QStringList, bottom);
         if (!small_) QSKIP("the window does not scroll on this screen");
-        QScrollBar* down = scroll()->verticalScrollBar();
-        QScrollBar* across = scroll()->horizontalScrollBar();
-        QWidget* client = scroll()->widget();
-        QWidget* viewport = scroll()->viewport();
+        QVERIFY(scroll(feast));
+        QScrollBar* down = scroll(feast)->verticalScrollBar();
+        QScrollBar* across = scroll(feast)->horizontalScrollBar();
+        QWidget* client = scroll(feast)->widget();
+        QWidget* viewport = scroll(feast)->viewport();
         down->setValue(0);
         across->setValue(0);
         QCOMPARE(client->mapTo(viewport, QPoint(0, 0)), QPoint(0, 0));
-        QVERIFY(inView(box("WelkJaar")));
+        QVERIFY(inView(control(feast, top), feast));
         down->setValue(down->maximum());
         across->setValue(across->maximum());
         const QPoint corner = client->mapTo(viewport, QPoint(client->width() - 1, client->height() - 1));
@@ -93,21 +132,26 @@ private slots:
                                                                    .arg(corner.y())
                                                                    .arg(viewport->width())
                                                                    .arg(viewport->height())));
-        for (const char* name : {"TxtCorrecteWeekdag", "TxtMaand", "Oudjaarsavond"})
-            QVERIFY2(inView(box(name)), name);
+        for (const QString& name : bottom) QVERIFY2(inView(control(feast, name), feast), qPrintable(name));
     }
 
     // Tabbing to a box below the fold scrolls it into view.
+    void tabScrollsToTheFocus_data() { bothWindows(); }
     void tabScrollsToTheFocus() {
+        QFETCH(bool, feast);
+        QFETCH(QStringList, tabs);
         if (!small_) QSKIP("the window does not scroll on this screen");
-        scroll()->verticalScrollBar()->setValue(0);
-        box("WelkJaar")->setFocus();
-        QVERIFY(!inView(box("TxtDag")));
-        for (const char* name : {"cmdPlus1", "CmdMin1", "TxtDag"}) {
+        QVERIFY(scroll(feast));
+        QApplication::setActiveWindow(window(feast));
+        QVERIFY(QTest::qWaitForWindowActive(window(feast)));
+        scroll(feast)->verticalScrollBar()->setValue(0);
+        control(feast, tabs.first())->setFocus();
+        QVERIFY(!inView(control(feast, tabs.last()), feast));
+        for (const QString& name : tabs.mid(1)) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            QCOMPARE(QApplication::focusWidget()->objectName(), QString::fromLatin1(name));
+            QCOMPARE(QApplication::focusWidget()->objectName(), name);
         }
-        QVERIFY(inView(box("TxtDag")));
+        QVERIFY(inView(control(feast, tabs.last()), feast));
     }
 
     // The window works as before: Easter 2000 fell on 23 April.
