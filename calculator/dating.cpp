@@ -333,8 +333,7 @@ Around around(int day, int month, int year, const regions::Region& region) {
     result.date = {reading->day, regions::fixedDateText(region, year, month, day),
                    regions::isoDate(reading->day)};
 
-    const std::string weekday{
-        dutch::kWeekdays.at(static_cast<std::size_t>(calendar::weekdayOfDays(reading->day)))};
+    const std::string weekday = regions::weekdayName(reading->day);
     struct Entry {
         std::int64_t distance;
         int rank;

@@ -5,6 +5,7 @@
 #include <cstddef>
 
 #include "calendar.h"
+#include "id_table.h"
 
 namespace feasts {
 
@@ -152,9 +153,7 @@ std::span<const Feast> table() {
 }
 
 const Feast* findById(std::string_view id) {
-    const auto* found =
-        std::find_if(kFeasts.begin(), kFeasts.end(), [&](const Feast& f) { return f.id == id; });
-    return found == kFeasts.end() ? nullptr : &*found;
+    return id_table::find(table(), id);
 }
 
 std::optional<Occurrence> occurrence(const Feast& feast, int year, const regions::Region& region) {

@@ -9,6 +9,7 @@
 #include "computus.h"
 #include "date_service.h"
 #include "dutch_names.h"
+#include "id_table.h"
 
 namespace regions {
 
@@ -83,19 +84,16 @@ const Region& defaultRegion() {
     return kRegions.front();
 }
 
+bool isDefault(const Region& region) {
+    return &region == &defaultRegion();
+}
+
 const Region* find(std::string_view id) {
-    const auto* found =
-        std::find_if(kRegions.begin(), kRegions.end(), [&](const Region& r) { return r.id == id; });
-    return found == kRegions.end() ? nullptr : &*found;
+    return id_table::find(all(), id);
 }
 
 std::string knownIds() {
-    std::string ids;
-    for (const Region& r : kRegions) {
-        if (!ids.empty()) ids += ", ";
-        ids += r.id;
-    }
-    return ids;
+    return id_table::joinedIds(all());
 }
 
 std::int64_t lastJulianDay(const Region& region) {
@@ -160,13 +158,9 @@ int skippedDates(const Region& region) {
                             firstGregorianDay(region));
 }
 
-namespace {
-
 std::string weekdayName(std::int64_t day) {
     return std::string{dutch::kWeekdays.at(static_cast<std::size_t>(calendar::weekdayOfDays(day)))};
 }
-
-}  // namespace
 
 std::string dayText(const Region& region, std::int64_t day) {
     return weekdayName(day) + ' ' + date_service::dayMonthYear(dateOf(region, day));

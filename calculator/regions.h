@@ -34,6 +34,8 @@ struct Region {
 std::span<const Region> all();
 // The Southern Netherlands, the calendar the window has always shown.
 const Region& defaultRegion();
+// Whether it is the default region, whose texts the window has always shown.
+bool isDefault(const Region& region);
 // nullptr for an unknown id.
 const Region* find(std::string_view id);
 // The known ids, comma-separated, for error messages.
@@ -74,6 +76,8 @@ std::optional<std::int64_t> reformYear(const Region& region);
 int skippedDates(const Region& region);
 
 // Texts, as the window writes them.
+// "zaterdag": the Dutch weekday of a day.
+std::string weekdayName(std::int64_t day);
 // "zaterdag 1 januari 2000": the weekday and date of a day in the calendar in force.
 std::string dayText(const Region& region, std::int64_t day);
 // "d/m/yyyy".

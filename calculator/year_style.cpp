@@ -6,6 +6,8 @@
 #include <utility>
 
 #include "dutch_names.h"
+#include "id_table.h"
+#include "year_view.h"
 
 namespace year_style {
 
@@ -30,8 +32,8 @@ constexpr auto kStyles = std::to_array<StyleInfo>({
 });
 // clang-format on
 
-constexpr std::int64_t kFirstYear = 100;
-constexpr std::int64_t kLastYear = 2100;
+constexpr std::int64_t kFirstYear = year_view::kFirstYear;
+constexpr std::int64_t kLastYear = year_view::kLastYear;
 
 // The longest each month can be, in any year.
 constexpr std::array<int, 12> kLongestMonth{31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
@@ -111,18 +113,11 @@ std::span<const StyleInfo> styles() {
 }
 
 const StyleInfo* find(std::string_view id) {
-    const auto* found =
-        std::find_if(kStyles.begin(), kStyles.end(), [&](const StyleInfo& s) { return s.id == id; });
-    return found == kStyles.end() ? nullptr : &*found;
+    return id_table::find(styles(), id);
 }
 
 std::string knownIds() {
-    std::string ids;
-    for (const StyleInfo& s : kStyles) {
-        if (!ids.empty()) ids += ", ";
-        ids += s.id;
-    }
-    return ids;
+    return id_table::joinedIds(styles());
 }
 
 std::vector<Modern> toModern(Style style, int day, int month, int year, const regions::Region& region) {

@@ -34,10 +34,6 @@ constexpr int kPalmSunday = -7;
 constexpr int kAscension = 39;
 constexpr int kWhitSunday = 49;
 
-bool isDefault(const Region& region) {
-    return &region == &regions::defaultRegion();
-}
-
 std::string dayMonth(const calendar::Date& date) {
     return std::to_string(date.day) + '/' + std::to_string(date.month);
 }
@@ -55,7 +51,7 @@ void fillCalendarRows(YearView& view, const Region& region) {
     }
 
     if (regions::reformYear(region) == y) {
-        if (isDefault(region)) {
+        if (regions::isDefault(region)) {
             view.regel = kDefaultReformRule;
             view.gallieTitel = kDefaultReformCaption;
             view.gallie = kDefaultReformNote;
@@ -123,7 +119,7 @@ std::vector<Line> lines(const YearView& view) {
         out.push_back({key, std::string{trimmed(caption)}, std::string{trimmed(text)}});
     };
     add("jaar", "Jaar", std::to_string(view.year));
-    if (!isDefault(*view.region)) add("regio", "Regio", view.region->menuName);
+    if (!regions::isDefault(*view.region)) add("regio", "Regio", view.region->menuName);
     add("kalender", "Kalender", view.kalender);
     add("schrikkeljaar", "Schrikkeljaar", view.leapYear ? "ja" : "nee");
     add("regel", "Regel", view.regel);
@@ -150,7 +146,7 @@ public:
 }  // namespace
 
 std::string weekdayText(const Region& region, std::int16_t day, std::int16_t month, std::int16_t year) {
-    if (isDefault(region)) {
+    if (regions::isDefault(region)) {
         SilentBox box;
         return Tarvinde(box).Weekdag(day, month, year);
     }
@@ -172,8 +168,7 @@ std::string weekdayText(const Region& region, std::int16_t day, std::int16_t mon
     const std::optional<regions::Reading> reading =
         regions::readDate(region, reached.year, reached.month, reached.day);
     if (!reading) throw Failure::invalidCall();
-    return std::string{dutch::kWeekdays.at(static_cast<std::size_t>(calendar::weekdayOfDays(reading->day)))} +
-           ' ' + date_service::dayMonthYear(reached);
+    return regions::weekdayName(reading->day) + ' ' + date_service::dayMonthYear(reached);
 }
 
 }  // namespace year_view

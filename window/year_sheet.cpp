@@ -8,15 +8,11 @@ QString sv(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-bool isDefault(const regions::Region& region) {
-    return &region == &regions::defaultRegion();
-}
-
 }  // namespace
 
 QString title(int year, const regions::Region& region) {
     const QString title = QStringLiteral("Tarvinde — %1").arg(year);
-    return isDefault(region) ? title : title + QStringLiteral(" — ") + sv(region.menuName);
+    return regions::isDefault(region) ? title : title + QStringLiteral(" — ") + sv(region.menuName);
 }
 
 QString rule(const regions::Region& region) {
@@ -29,8 +25,8 @@ QString rule(const regions::Region& region) {
 }
 
 QString footer(const regions::Region& region) {
-    return isDefault(region) ? QStringLiteral("Juliaans tot en met 1582, Gregoriaans vanaf 1583")
-                             : rule(region);
+    return regions::isDefault(region) ? QStringLiteral("Juliaans tot en met 1582, Gregoriaans vanaf 1583")
+                                      : rule(region);
 }
 
 print_page::Page page(int year, const regions::Region& region, const std::vector<year_view::Line>& lines) {
