@@ -17,21 +17,18 @@
 // is the feast's year, which the result's need not be.
 
 #include <cstdint>
-#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "feasts.h"
+#include "input_error.h"
 #include "regions.h"
 
 namespace dating {
 
-// What was wrong with an expression or a date: one line, in Dutch.
-class Error : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
+// Bad input, as every reader of the calculator reports it.
+using Error = InputError;
 
 struct Dated {
     std::int64_t day;  // serial day number

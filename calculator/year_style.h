@@ -6,11 +6,11 @@
 
 #include <cstdint>
 #include <span>
-#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "input_error.h"
 #include "regions.h"
 
 namespace year_style {
@@ -30,11 +30,8 @@ const StyleInfo* find(std::string_view id);
 // The known ids, comma-separated, for error messages.
 std::string knownIds();
 
-// Bad input: one Dutch line saying what is wrong, fit to show as it is.
-class Error : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
+// Bad input, as every reader of the calculator reports it.
+using Error = InputError;
 
 // One modern date (the year beginning on 1 January) of a style date.
 struct Modern {
