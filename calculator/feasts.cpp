@@ -22,66 +22,72 @@ constexpr int kCorpusChristiFirstYear = 1247;
 // days (from Easter Sunday, or from the first Sunday of Advent), first year kept.
 // The fixed dates and Easter offsets are those of the Roman calendar as the
 // dioceses of the Southern Netherlands kept it.
+// A fixed feast's first year is the first a dating can name it in: the saint's
+// death or translation, or the feast's institution or first attestation in the
+// West, with its source on the row; "estimate" marks a year known only to the
+// century. The Easter cycle, Advent and the six fixed feasts of the main window
+// are in every year, as the window has always shown them; of these, only
+// Sacramentsdag starts later.
 // clang-format off
 constexpr auto kFeasts = std::to_array<Feast>({
     {"nieuwjaar", "Nieuwjaar", "Circumcisio Domini", {"Besnijdenis des Heren"}, Fixed, 1, 1, 0, 0},
-    {"driekoningen", "Driekoningen", "Epiphania Domini", {}, Fixed, 6, 1, 0, 0},
-    {"sint-antonius", "Sint-Antonius", "Antonii abbatis", {"Sint-Antonius abt"}, Fixed, 17, 1, 0, 0},
-    {"sint-sebastiaan", "Sint-Sebastiaan", "Fabiani et Sebastiani", {}, Fixed, 20, 1, 0, 0},
-    {"sint-agnes", "Sint-Agnes", "Agnetis", {}, Fixed, 21, 1, 0, 0},
-    {"sint-vincentius", "Sint-Vincentius", "Vincentii", {}, Fixed, 22, 1, 0, 0},
-    {"bekering-van-paulus", "Bekering van Sint-Paulus", "Conversio Pauli", {}, Fixed, 25, 1, 0, 0},
-    {"lichtmis", "Lichtmis", "Purificatio Mariae", {"Maria-Zuivering"}, Fixed, 2, 2, 0, 0},
-    {"sint-blasius", "Sint-Blasius", "Blasii", {}, Fixed, 3, 2, 0, 0},
-    {"sint-agatha", "Sint-Agatha", "Agathae", {}, Fixed, 5, 2, 0, 0},
-    {"sint-amandus", "Sint-Amandus", "Amandi", {}, Fixed, 6, 2, 0, 0},
-    {"sint-valentijn", "Sint-Valentijn", "Valentini", {}, Fixed, 14, 2, 0, 0},
-    {"sint-pieters-stoel", "Sint-Pieters Stoel", "Cathedra Petri", {}, Fixed, 22, 2, 0, 0},
+    {"driekoningen", "Driekoningen", "Epiphania Domini", {}, Fixed, 6, 1, 0, 361},  // Epiphany kept at Vienne, Jan 361 (Ammianus 21.2.5; Connell, Studia Liturgica 1999)
+    {"sint-antonius", "Sint-Antonius", "Antonii abbatis", {"Sint-Antonius abt"}, Fixed, 17, 1, 0, 356},  // died 356 (Lasance, New Roman Missal)
+    {"sint-sebastiaan", "Sint-Sebastiaan", "Fabiani et Sebastiani", {}, Fixed, 20, 1, 0, 288},  // Sebastian died about 288, the later of the two (Lasance, New Roman Missal)
+    {"sint-agnes", "Sint-Agnes", "Agnetis", {}, Fixed, 21, 1, 0, 304},  // died about 304; in the Depositio martyrum of 354
+    {"sint-vincentius", "Sint-Vincentius", "Vincentii", {}, Fixed, 22, 1, 0, 304},  // died 304, under Diocletian
+    {"bekering-van-paulus", "Bekering van Sint-Paulus", "Conversio Pauli", {}, Fixed, 25, 1, 0, 500},  // estimate: a feast of 6th-century Gaul
+    {"lichtmis", "Lichtmis", "Purificatio Mariae", {"Maria-Zuivering"}, Fixed, 2, 2, 0, 687},  // a feast already kept under Sergius I, 687-701 (Britannica 1911, Candlemas)
+    {"sint-blasius", "Sint-Blasius", "Blasii", {}, Fixed, 3, 2, 0, 316},  // died about 316 at Sebaste
+    {"sint-agatha", "Sint-Agatha", "Agathae", {}, Fixed, 5, 2, 0, 251},  // died 251, under Decius
+    {"sint-amandus", "Sint-Amandus", "Amandi", {}, Fixed, 6, 2, 0, 675},  // died about 675, the earliest year given
+    {"sint-valentijn", "Sint-Valentijn", "Valentini", {}, Fixed, 14, 2, 0, 269},  // died 269, under Claudius II
+    {"sint-pieters-stoel", "Sint-Pieters Stoel", "Cathedra Petri", {}, Fixed, 22, 2, 0, 336},  // Depositio martyrum, list of 336
     // The leap day was the doubled sixth day before the Kalends of March (24
     // February), so in a leap year the feast moved to the 25th.
-    {"sint-mattias", "Sint-Mattias", "Matthiae apostoli", {}, Mattias, 24, 2, 0, 0},
-    {"sint-geertrui", "Sint-Geertrui", "Gertrudis", {}, Fixed, 17, 3, 0, 0},
-    {"maria-boodschap", "Onze-Lieve-Vrouw-Boodschap", "Annuntiatio Mariae", {"Maria-Boodschap"}, Fixed, 25, 3, 0, 0},
-    {"sint-joris", "Sint-Joris", "Georgii", {}, Fixed, 23, 4, 0, 0},
-    {"sint-marcus", "Sint-Marcus", "Marci evangelistae", {}, Fixed, 25, 4, 0, 0},
-    {"sint-filippus-en-jacobus", "Sint-Filippus en Jacobus", "Philippi et Jacobi", {}, Fixed, 1, 5, 0, 0},
-    {"kruisvinding", "Heilig-Kruisvinding", "Inventio Crucis", {}, Fixed, 3, 5, 0, 0},
-    {"sint-servaas", "Sint-Servaas", "Servatii", {}, Fixed, 13, 5, 0, 0},
-    {"sint-jan", "Sint-Jan", "Nativitas Johannis Baptistae", {"Sint-Jan-Baptist", "Sint-Jansmis"}, Fixed, 24, 6, 0, 0},
-    {"sint-pieter-en-paulus", "Sint-Pieter en Paulus", "Petri et Pauli", {}, Fixed, 29, 6, 0, 0},
-    {"maria-visitatie", "Onze-Lieve-Vrouw-Visitatie", "Visitatio Mariae", {"Maria-Visitatie"}, Fixed, 2, 7, 0, 0},
-    {"maria-magdalena", "Sint-Maria-Magdalena", "Mariae Magdalenae", {}, Fixed, 22, 7, 0, 0},
-    {"sint-jacob", "Sint-Jacob", "Jacobi apostoli", {}, Fixed, 25, 7, 0, 0},
-    {"sint-pietersbanden", "Sint-Pietersbanden", "Petri ad vincula", {}, Fixed, 1, 8, 0, 0},
-    {"sint-laurens", "Sint-Laurens", "Laurentii", {}, Fixed, 10, 8, 0, 0},
+    {"sint-mattias", "Sint-Mattias", "Matthiae apostoli", {}, Mattias, 24, 2, 0, 100},  // apostle, died in the first century
+    {"sint-geertrui", "Sint-Geertrui", "Gertrudis", {}, Fixed, 17, 3, 0, 659},  // died 659 (Enciclopedia Italiana)
+    {"maria-boodschap", "Onze-Lieve-Vrouw-Boodschap", "Annuntiatio Mariae", {"Maria-Boodschap"}, Fixed, 25, 3, 0, 614},  // statutes of Sonnatius of Reims, 614-631 (Cath. Encycl., Calendar)
+    {"sint-joris", "Sint-Joris", "Georgii", {}, Fixed, 23, 4, 0, 303},  // died 303 by tradition (Britannica 1911)
+    {"sint-marcus", "Sint-Marcus", "Marci evangelistae", {}, Fixed, 25, 4, 0, 68},  // died about 68
+    {"sint-filippus-en-jacobus", "Sint-Filippus en Jacobus", "Philippi et Jacobi", {}, Fixed, 1, 5, 0, 80},  // Philip died about 80, the later of the two
+    {"kruisvinding", "Heilig-Kruisvinding", "Inventio Crucis", {}, Fixed, 3, 5, 0, 600},  // estimate: Gallican feast of the 7th century (Cath. Encycl., Exaltation of the Holy Cross)
+    {"sint-servaas", "Sint-Servaas", "Servatii", {}, Fixed, 13, 5, 0, 384},  // died 384 by tradition
+    {"sint-jan", "Sint-Jan", "Nativitas Johannis Baptistae", {"Sint-Jan-Baptist", "Sint-Jansmis"}, Fixed, 24, 6, 0, 401},  // Augustine preached on it at Carthage, 401 (sermon 293B)
+    {"sint-pieter-en-paulus", "Sint-Pieter en Paulus", "Petri et Pauli", {}, Fixed, 29, 6, 0, 67},  // died about 67, under Nero
+    {"maria-visitatie", "Onze-Lieve-Vrouw-Visitatie", "Visitatio Mariae", {"Maria-Visitatie"}, Fixed, 2, 7, 0, 1389},  // extended to the whole Church by Urban VI, 1389 (Cath. Encycl., Visitation of the Blessed Virgin Mary)
+    {"maria-magdalena", "Sint-Maria-Magdalena", "Mariae Magdalenae", {}, Fixed, 22, 7, 0, 700},  // estimate: in Western martyrologies from the 8th century
+    {"sint-jacob", "Sint-Jacob", "Jacobi apostoli", {}, Fixed, 25, 7, 0, 44},  // killed about 44 (Acts 12)
+    {"sint-pietersbanden", "Sint-Pietersbanden", "Petri ad vincula", {}, Fixed, 1, 8, 0, 432},  // dedication of San Pietro in Vincoli by Sixtus III, 432
+    {"sint-laurens", "Sint-Laurens", "Laurentii", {}, Fixed, 10, 8, 0, 258},  // died 258; in the Depositio martyrum of 354
     {"olv-hemelvaart", "Onze-Lieve-Vrouw-Hemelvaart", "Assumptio Mariae", {"OLV ten Hemel"}, Fixed, 15, 8, 0, 0},
-    {"sint-bartholomeus", "Sint-Bartholomeus", "Bartholomaei", {}, Fixed, 24, 8, 0, 0},
-    {"onthoofding-sint-jan", "Onthoofding van Sint-Jan", "Decollatio Johannis", {}, Fixed, 29, 8, 0, 0},
-    {"maria-geboorte", "Onze-Lieve-Vrouw-Geboorte", "Nativitas Mariae", {"Maria-Geboorte"}, Fixed, 8, 9, 0, 0},
-    {"kruisverheffing", "Heilig-Kruisverheffing", "Exaltatio Crucis", {}, Fixed, 14, 9, 0, 0},
-    {"sint-lambertus", "Sint-Lambertus", "Lamberti", {}, Fixed, 17, 9, 0, 0},
-    {"sint-matteus", "Sint-Matteüs", "Matthaei", {}, Fixed, 21, 9, 0, 0},
-    {"sint-michiel", "Sint-Michiel", "Michaelis", {"Sint-Michielsmis"}, Fixed, 29, 9, 0, 0},
-    {"sint-bavo", "Sint-Bavo", "Bavonis", {"Bamis"}, Fixed, 1, 10, 0, 0},
-    {"sint-remigius", "Sint-Remigius", "Remigii", {}, Fixed, 1, 10, 0, 0},
-    {"sint-lucas", "Sint-Lucas", "Lucae", {}, Fixed, 18, 10, 0, 0},
-    {"sint-simon-en-judas", "Sint-Simon en Judas", "Simonis et Judae", {}, Fixed, 28, 10, 0, 0},
+    {"sint-bartholomeus", "Sint-Bartholomeus", "Bartholomaei", {}, Fixed, 24, 8, 0, 100},  // apostle, died in the first century
+    {"onthoofding-sint-jan", "Onthoofding van Sint-Jan", "Decollatio Johannis", {}, Fixed, 29, 8, 0, 460},  // among the vigils of Perpetuus of Tours, 460-490 (Gregory of Tours, Hist. 10.31)
+    {"maria-geboorte", "Onze-Lieve-Vrouw-Geboorte", "Nativitas Mariae", {"Maria-Geboorte"}, Fixed, 8, 9, 0, 614},  // statutes of Sonnatius of Reims, 614-631 (Cath. Encycl., Calendar)
+    {"kruisverheffing", "Heilig-Kruisverheffing", "Exaltatio Crucis", {}, Fixed, 14, 9, 0, 687},  // a feast already kept under Sergius I, 687-701 (Cath. Encycl., Exaltation of the Holy Cross)
+    {"sint-lambertus", "Sint-Lambertus", "Lamberti", {}, Fixed, 17, 9, 0, 705},  // murdered 705
+    {"sint-matteus", "Sint-Matteüs", "Matthaei", {}, Fixed, 21, 9, 0, 100},  // apostle, died in the first century
+    {"sint-michiel", "Sint-Michiel", "Michaelis", {"Sint-Michielsmis"}, Fixed, 29, 9, 0, 493},  // estimate: the Monte Gargano dedication, 493 by tradition (Kellner, Heortology)
+    {"sint-bavo", "Sint-Bavo", "Bavonis", {"Bamis"}, Fixed, 1, 10, 0, 653},  // died about 653 (McClintock & Strong)
+    {"sint-remigius", "Sint-Remigius", "Remigii", {}, Fixed, 1, 10, 0, 533},  // died 533
+    {"sint-lucas", "Sint-Lucas", "Lucae", {}, Fixed, 18, 10, 0, 84},  // died about 84
+    {"sint-simon-en-judas", "Sint-Simon en Judas", "Simonis et Judae", {}, Fixed, 28, 10, 0, 100},  // apostles, died in the first century
     {"allerheiligen", "Allerheiligen", "Omnium Sanctorum", {}, Fixed, 1, 11, 0, 0},
     {"allerzielen", "Allerzielen", "Commemoratio animarum", {}, Fixed, 2, 11, 0, 0},
-    {"sint-hubertus", "Sint-Hubertus", "Huberti", {}, Fixed, 3, 11, 0, 0},
-    {"sint-willibrord", "Sint-Willibrord", "Willibrordi", {}, Fixed, 7, 11, 0, 0},
-    {"sint-maarten", "Sint-Maarten", "Martini", {}, Fixed, 11, 11, 0, 0},
-    {"sint-catharina", "Sint-Catharina", "Katharinae", {}, Fixed, 25, 11, 0, 0},
-    {"sint-andries", "Sint-Andries", "Andreae", {}, Fixed, 30, 11, 0, 0},
-    {"sint-elooi", "Sint-Elooi", "Eligii", {}, Fixed, 1, 12, 0, 0},
-    {"sint-niklaas", "Sint-Niklaas", "Nicolai", {}, Fixed, 6, 12, 0, 0},
-    {"maria-ontvangenis", "Onze-Lieve-Vrouw-Ontvangenis", "Conceptio Mariae", {"Maria-Ontvangenis"}, Fixed, 8, 12, 0, 0},
-    {"sint-lucia", "Sint-Lucia", "Luciae", {}, Fixed, 13, 12, 0, 0},
-    {"sint-thomas", "Sint-Thomas", "Thomae apostoli", {}, Fixed, 21, 12, 0, 0},
+    {"sint-hubertus", "Sint-Hubertus", "Huberti", {}, Fixed, 3, 11, 0, 743},  // his relics raised on 3 November 743
+    {"sint-willibrord", "Sint-Willibrord", "Willibrordi", {}, Fixed, 7, 11, 0, 739},  // died 739 at Echternach
+    {"sint-maarten", "Sint-Maarten", "Martini", {}, Fixed, 11, 11, 0, 397},  // died 397
+    {"sint-catharina", "Sint-Catharina", "Katharinae", {}, Fixed, 25, 11, 0, 1030},  // Western cult from her relics at Rouen, about 1030 (Walsh, The early development of the cult of St Katherine)
+    {"sint-andries", "Sint-Andries", "Andreae", {}, Fixed, 30, 11, 0, 60},  // died about 60
+    {"sint-elooi", "Sint-Elooi", "Eligii", {}, Fixed, 1, 12, 0, 659},  // died 659 (Britannica 1911)
+    {"sint-niklaas", "Sint-Niklaas", "Nicolai", {}, Fixed, 6, 12, 0, 1087},  // translation of his relics to Bari, 1087
+    {"maria-ontvangenis", "Onze-Lieve-Vrouw-Ontvangenis", "Conceptio Mariae", {"Maria-Ontvangenis"}, Fixed, 8, 12, 0, 1030},  // Old Minster calendar of Winchester, about 1030 (Kellner, Heortology)
+    {"sint-lucia", "Sint-Lucia", "Luciae", {}, Fixed, 13, 12, 0, 304},  // died 304
+    {"sint-thomas", "Sint-Thomas", "Thomae apostoli", {}, Fixed, 21, 12, 0, 72},  // died about 72
     {"kerstmis", "Kerstmis", "Nativitas Domini", {}, Fixed, 25, 12, 0, 0},
-    {"sint-stefanus", "Sint-Stefanus", "Stephani", {}, Fixed, 26, 12, 0, 0},
-    {"sint-jan-evangelist", "Sint-Jan Evangelist", "Johannis evangelistae", {}, Fixed, 27, 12, 0, 0},
-    {"onnozele-kinderen", "Onnozele Kinderen", "Innocentium", {}, Fixed, 28, 12, 0, 0},
+    {"sint-stefanus", "Sint-Stefanus", "Stephani", {}, Fixed, 26, 12, 0, 36},  // died about 36
+    {"sint-jan-evangelist", "Sint-Jan Evangelist", "Johannis evangelistae", {}, Fixed, 27, 12, 0, 100},  // died about 100 (Roman Martyrology)
+    {"onnozele-kinderen", "Onnozele Kinderen", "Innocentium", {}, Fixed, 28, 12, 0, 0},  // killed before AD 1
     {"oudjaarsavond", "Oudjaarsavond", "Silvestri", {"Sint-Silvester"}, YearEnd, 31, 12, 0, 0},
 
     // Movable: days from Easter Sunday.

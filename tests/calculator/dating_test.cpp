@@ -57,6 +57,8 @@ TEST(Dating, RelationsAndOrdinals) {
         {"Eerste ZONDAG na pasen 2000", kDefault, "zondag 30 april 2000", "2000-04-30"},
         {"zondag na Pasen 2000", kDefault, "zondag 30 april 2000", "2000-04-30"},
         {"Beloken Pasen 2000", kDefault, "zondag 30 april 2000", "2000-04-30"},
+        // The Visitation in its first year, 1389: Friday 2 July.
+        {"zondag na Maria-Visitatie 1389", kDefault, "zondag 4 juli 1389", "1389-07-12"},
         // Eve and octave.
         {"vooravond van Sint-Jan 1500", kDefault, "dinsdag 23 juni 1500", "1500-07-03"},
         {"Sint-Jansavond 1500", kDefault, "dinsdag 23 juni 1500", "1500-07-03"},
@@ -172,6 +174,9 @@ TEST(Dating, Errors) {
         {"6e zondag na Pasen 2000", "rangtelwoord \"6e\" niet begrepen: 1e tot 5e, of eerste tot vijfde"},
         {"Sacramentsdag 1246", "Sacramentsdag werd in 1246 nog niet gevierd (pas vanaf 1247)"},
         {"zondag na Sacramentsdag 1246", "Sacramentsdag werd in 1246 nog niet gevierd (pas vanaf 1247)"},
+        {"zondag na Maria-Visitatie 1380",
+         "Onze-Lieve-Vrouw-Visitatie werd in 1380 nog niet gevierd (pas vanaf 1389)"},
+        {"Sint-Niklaas 1086", "Sint-Niklaas werd in 1086 nog niet gevierd (pas vanaf 1087)"},
         {"Vierde zondag van de Advent 1582",
          "Vierde zondag van de Advent van 1582 valt in Zuidelijke Nederlanden na de kalenderwijziging buiten "
          "het jaar en ontbreekt"},
@@ -257,9 +262,13 @@ TEST(Around, KnownDates) {
         {1, 10, 2000, kDefault, "zondag 1 oktober 2000", {
             "op sint-bavo Sint-Bavo 2000", "op sint-remigius Sint-Remigius 2000",
             "na sint-michiel zondag na Sint-Michiel 2000"}},
-        // Wednesday 1 January 100: nothing of the year 99.
-        {1, 1, 100, kDefault, "woensdag 1 januari 100", {
-            "op nieuwjaar Nieuwjaar 100", "voor driekoningen woensdag voor Driekoningen 100"}},
+        // Wednesday 1 January 100: nothing of the year 99, and no Driekoningen before 361.
+        {1, 1, 100, kDefault, "woensdag 1 januari 100", {"op nieuwjaar Nieuwjaar 100"}},
+        {6, 1, 360, kDefault, "donderdag 6 januari 360", {
+            "na nieuwjaar donderdag na Nieuwjaar 360", "na oudjaarsavond donderdag na Oudjaarsavond 359"}},
+        {6, 1, 361, kDefault, "zaterdag 6 januari 361", {
+            "op driekoningen Driekoningen 361", "na nieuwjaar zaterdag na Nieuwjaar 361",
+            "na oudjaarsavond zaterdag na Oudjaarsavond 360"}},
         // Skipped in the default region: its Julian reading, with the Gregorian date of that day.
         {25, 12, 1582, kDefault, "dinsdag 25 december 1582 (? 4/1/1583)", {
             "op kerstmis Kerstmis 1582",

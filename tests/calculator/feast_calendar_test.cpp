@@ -93,6 +93,15 @@ TEST(FeastDays, KnownYearsAndRegions) {
         {"zuidelijke-nederlanden", 1246, "sacramentsdag", nullptr, nullptr},
         {"zuidelijke-nederlanden", 1246, "pasen", "zondag 8 april 1246", "1246-04-15"},
         {"zuidelijke-nederlanden", 1247, "sacramentsdag", "donderdag 30 mei 1247", "1247-06-06"},
+        // Fixed feasts from their first year: the Visitation from 1389, Sint-Niklaas from
+        // 1087; the main window's feasts and the apostles in every year.
+        {"zuidelijke-nederlanden", 1388, "maria-visitatie", nullptr, nullptr},
+        {"zuidelijke-nederlanden", 1389, "maria-visitatie", "vrijdag 2 juli 1389", "1389-07-10"},
+        {"zuidelijke-nederlanden", 1086, "sint-niklaas", nullptr, nullptr},
+        {"zuidelijke-nederlanden", 1087, "sint-niklaas", "maandag 6 december 1087", "1087-12-12"},
+        {"juliaans", 100, "sint-bavo", nullptr, nullptr},
+        {"juliaans", 100, "allerzielen", "maandag 2 november 100", "0100-11-01"},
+        {"juliaans", 100, "sint-andries", "maandag 30 november 100", "0100-11-29"},
         // Rome: 5-14 October 1582 skipped.
         {"rome", 1582, "pasen", "zondag 15 april 1582", "1582-04-25"},
         {"rome", 1582, "sint-remigius", "maandag 1 oktober 1582", "1582-10-11"},
@@ -194,10 +203,12 @@ TEST(FeastDays, YearListOrderedByDayThenTable) {
     };
     const std::vector<Case> cases{{"zuidelijke-nederlanden", 2000, 88},
                                   {"zuidelijke-nederlanden", 1582, 87},
-                                  {"zuidelijke-nederlanden", 1246, 87},
+                                  {"zuidelijke-nederlanden", 1246, 86},  // no Sacramentsdag, no Visitation
                                   {"staten-generaal", 1582, 88},
                                   {"holland", 1582, 88},
-                                  {"juliaans", 100, 87}};
+                                  // 26 from Easter, 4 of Advent, the main window's 6, 14 saints
+                                  // who died by the year 100
+                                  {"juliaans", 100, 50}};
     for (const Case& c : cases) {
         const auto list = feasts::ofYear(c.year, region(c.region));
         EXPECT_EQ(list.size(), c.count) << c.region << " " << c.year;
@@ -217,6 +228,18 @@ TEST(FeastDays, YearListOrderedByDayThenTable) {
     EXPECT_EQ(first.front().feast->id, "nieuwjaar");
     EXPECT_EQ(first.back().feast->id, "oudjaarsavond");
     EXPECT_TRUE(feasts::ofYear(10000, regions::defaultRegion()).empty());
+}
+
+// A feast's first year holds in every region: the region moves its date, never its years.
+TEST(FeastDays, FirstYearsInEveryRegion) {
+    for (const regions::Region& r : regions::all()) {
+        EXPECT_FALSE(feasts::occurrence(feast("maria-visitatie"), 1388, r)) << r.id;
+        EXPECT_TRUE(feasts::occurrence(feast("maria-visitatie"), 1389, r)) << r.id;
+        EXPECT_FALSE(feasts::occurrence(feast("sint-niklaas"), 1000, r)) << r.id;
+        EXPECT_FALSE(feasts::occurrence(feast("sint-catharina"), 1000, r)) << r.id;
+        EXPECT_TRUE(feasts::occurrence(feast("sint-catharina"), 1030, r)) << r.id;
+        EXPECT_TRUE(feasts::occurrence(feast("onnozele-kinderen"), 100, r)) << r.id;
+    }
 }
 
 // The window's eleven rows and the feast list give the same text, every region, every year.

@@ -143,6 +143,10 @@ private slots:
         QTest::newRow("Rome, before its switch") << 1582 << "rome" << "Sint-Remigius" << "maandag 1 oktober 1582";
         QTest::newRow("Holland, skipped") << 1583 << "holland" << "Driekoningen" << "zondag 6 januari 1583 (? 16/1/1583)";
         QTest::newRow("Britain, after its switch") << 1752 << "groot-brittannie" << "Sint-Matteüs" << "donderdag 21 september 1752";
+        QTest::newRow("Visitation, first year") << 1389 << zn << "Onze-Lieve-Vrouw-Visitatie" << "vrijdag 2 juli 1389";
+        QTest::newRow("Visitation, not yet kept") << 1388 << "staten-generaal" << "Onze-Lieve-Vrouw-Visitatie" << "(not shown)";
+        QTest::newRow("Sint-Niklaas, not yet kept") << 1000 << zn << "Sint-Niklaas" << "(not shown)";
+        QTest::newRow("main window's feast, every year") << 100 << zn << "Allerzielen" << "maandag 2 november 100";
     }
     // clang-format on
     void tableForYearAndRegion() {
@@ -401,6 +405,8 @@ private slots:
         QTest::addColumn<QStringList>("refused");   // box=text, typed in turn
         QTest::addColumn<QStringList>("accepted");
         QTest::newRow("expression") << "Antwoord" << QStringList{"Uitdrukking=zondag na"} << QStringList{"Uitdrukking=Bamis 1450"};
+        QTest::newRow("feast not yet kept") << "Antwoord" << QStringList{"Uitdrukking=zondag na Maria-Visitatie 1380"}
+                                            << QStringList{"Uitdrukking=zondag na Maria-Visitatie 1389"};
         QTest::newRow("date: a fraction") << "DatumTekst" << QStringList{"DatumDag=2.5"} << QStringList{"DatumDag=12"};
         QTest::newRow("date: 31 February") << "DatumTekst" << QStringList{"DatumMaand=2", "DatumDag=31"} << QStringList{"DatumDag=28"};
         QTest::newRow("year style") << "Modern" << QStringList{"StijlDag=10", "StijlMaand=4", "StijlJaar=14x"} << QStringList{"StijlJaar=1450"};
