@@ -24,10 +24,12 @@ constexpr std::optional<Date> none = std::nullopt;
 // clang-format off
 constexpr auto kRegions = std::to_array<Region>({
     {"zuidelijke-nederlanden", "Zuidelijke Nederlanden", "Z. Nederlanden", Date{1582, 12, 21}, Date{1583, 1, 1}, false,
-     "de kalender die het venster altijd toonde; elders 20/12 > 31/12/1582"},
+     "de provincies aan de kant van de koning (sommige plaatsen 20/12 > 31/12/1582); voor Antwerpen, Brussel, Mechelen, "
+     "Gent, Brugge en de andere steden aan de kant van de Staten-Generaal: de regio Staten-Generaal (staten-generaal)"},
     {"staten-generaal", "Staten-Generaal (edict van Anjou)", "Staten-Generaal", Date{1582, 12, 14}, Date{1582, 12, 25}, false,
      "plakkaat van de hertog van Anjou, 10 december 1582 (Staten-Generaal, Zeeland, Brabantse en Vlaamse steden aan hun zijde)"},
-    {"holland", "Holland", "Holland", Date{1583, 1, 1}, Date{1583, 1, 12}, false, ""},
+    {"holland", "Holland", "Holland", Date{1583, 1, 1}, Date{1583, 1, 12}, false,
+     "tabel van de kalenderwijzigingen van het Huygens ING: op 1 januari 1583 volgde 12 januari 1583"},
     {"luik", "Prinsbisdom Luik", "Luik", Date{1583, 2, 10}, Date{1583, 2, 21}, false, "sommige auteurs geven 1589"},
     {"gelderland", "Gelderland", "Gelderland", Date{1700, 6, 30}, Date{1700, 7, 12}, false,
      "de bronnen verschillen over de dag"},

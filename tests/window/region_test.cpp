@@ -85,12 +85,18 @@ private slots:
         QTest::addColumn<QString>("tip");
         QTest::newRow("default") << "zuidelijke-nederlanden"
             << "Juliaans tot en met 21/12/1582, Gregoriaans vanaf 1/1/1583\n"
-               "de kalender die het venster altijd toonde; elders 20/12 > 31/12/1582";
+               "de provincies aan de kant van de koning (sommige plaatsen 20/12 > 31/12/1582);\n"
+               "voor Antwerpen, Brussel, Mechelen, Gent, Brugge en de andere steden aan de kant\n"
+               "van de Staten-Generaal: de regio Staten-Generaal (staten-generaal)";
         QTest::newRow("long source, two lines") << "staten-generaal"
             << "Juliaans tot en met 14/12/1582, Gregoriaans vanaf 25/12/1582\n"
                "plakkaat van de hertog van Anjou, 10 december 1582 (Staten-Generaal, Zeeland,\n"
                "Brabantse en Vlaamse steden aan hun zijde)";
-        QTest::newRow("no source") << "holland" << "Juliaans tot en met 1/1/1583, Gregoriaans vanaf 12/1/1583";
+        QTest::newRow("no source") << "drenthe" << "Juliaans tot en met 30/4/1701, Gregoriaans vanaf 12/5/1701";
+        QTest::newRow("Holland") << "holland"
+            << "Juliaans tot en met 1/1/1583, Gregoriaans vanaf 12/1/1583\n"
+               "tabel van de kalenderwijzigingen van het Huygens ING: op 1 januari 1583 volgde\n"
+               "12 januari 1583";
         QTest::newRow("across a year") << "friesland-groningen"
             << "Juliaans tot en met 31/12/1700, Gregoriaans vanaf 12/1/1701\n"
                "de stad Groningen was van 1583 tot 1594 Gregoriaans; niet nagebootst";
