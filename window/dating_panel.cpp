@@ -104,7 +104,10 @@ QString DatingPanel::copyText(const QWidget* focus) const {
     using feast_cells::tabbed;
     QString copy;
     if (focus == expression_) {
-        if (expressionAnswered_) copy = tabbed(expression_->text().trimmed(), feast_cells::answerOf(answer_));
+        // A line of the clipboard for each line of the answer.
+        if (expressionAnswered_)
+            for (const QString& line : feast_cells::answerOf(answer_).split(QLatin1Char('\n')))
+                copy += tabbed(expression_->text().trimmed(), line);
         return copy;
     }
     if (!dateAnswered_) return copy;
