@@ -9,9 +9,7 @@
 #include <QActionGroup>
 #include <QCheckBox>
 #include <QClipboard>
-#include <QDir>
 #include <QGuiApplication>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -33,6 +31,7 @@
 #include "regions.h"
 #include "screen_fit.h"
 #include "text_fit.h"
+#include "window_parts.h"
 #include "window_settings.h"
 #include "year_sheet.h"
 
@@ -71,17 +70,15 @@ std::optional<std::int16_t> int16In(const QLineEdit* box) {
     return value ? toInt16(*value) : std::nullopt;
 }
 
-void setText(QLineEdit* box, const std::string& text) {
-    box->setText(QString::fromStdString(text));
-}
+using window_parts::text;
 
-QString fromView(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+void setText(QLineEdit* box, const std::string& utf8) {
+    box->setText(text(utf8));
 }
 
 // "Tarvinde Z. Nederlanden": the window is named by the region it shows.
 QString titleFor(const regions::Region& region) {
-    return QStringLiteral("Tarvinde ") + fromView(region.shortName);
+    return QStringLiteral("Tarvinde ") + text(region.shortName);
 }
 
 // Text broken at blanks into lines of at most `width` characters (a longer word
@@ -109,8 +106,7 @@ QString wrapped(const QString& text, qsizetype width) {
 QString toolTipFor(const regions::Region& region) {
     constexpr qsizetype kToolTipLine = 80;
     const QString rule = year_sheet::rule(region);
-    return region.bron.empty() ? rule
-                               : rule + QLatin1Char('\n') + wrapped(fromView(region.bron), kToolTipLine);
+    return region.bron.empty() ? rule : rule + QLatin1Char('\n') + wrapped(text(region.bron), kToolTipLine);
 }
 
 // The client area keeps the size the layout gives it as its preferred size.
@@ -218,8 +214,7 @@ void Tarvindr::buildControls() {
 
     const auto find = [client](auto* member, const char* name) {
         using Widget = std::remove_pointer_t<std::remove_reference_t<decltype(*member)>>;
-        *member = client->findChild<Widget*>(QString::fromLatin1(name), Qt::FindDirectChildrenOnly);
-        Q_ASSERT(*member);
+        *member = window_parts::control<Widget>(client, name, Qt::FindDirectChildrenOnly);
     };
     find(&WelkJaar_, "WelkJaar");
     find(&TxtKalender_, "TxtKalender");
@@ -267,8 +262,8 @@ void Tarvindr::buildMenus() {
     for (std::size_t i = 0; i < all.size(); ++i) {
         const regions::Region& r = all[i];
         const auto index = static_cast<std::int16_t>(i);
-        QAction* action = item(regio, fromView(r.menuName), "", [this, index] { MnuRegio_Click(index); });
-        action->setObjectName(QStringLiteral("MnuRegio_") + fromView(r.id));
+        QAction* action = item(regio, text(r.menuName), "", [this, index] { MnuRegio_Click(index); });
+        action->setObjectName(QStringLiteral("MnuRegio_") + text(r.id));
         action->setCheckable(true);
         action->setChecked(&r == region_);
         action->setToolTip(toolTipFor(r));
@@ -312,7 +307,10 @@ void Tarvindr::connectHandlers() {
     connect(TxtMaand_, &QLineEdit::textChanged, this, &Tarvindr::TxtMaand_Change);
     connect(CmdMin1_, &QPushButton::clicked, this, &Tarvindr::CmdMin1_Click);
     connect(cmdPlus1_, &QPushButton::clicked, this, &Tarvindr::cmdPlus1_Click);
-    for (QLineEdit* box : {WelkJaar_, TxtDag_, TxtMaand_}) box->installEventFilter(this);
+    auto* keys = new window_parts::BoxKeys([this](int step) { stepYear(step); }, kPageStep, this);
+    for (QLineEdit* box : {TxtDag_, TxtMaand_}) keys->watch(box);
+    keys->watchYear(WelkJaar_);
+    WelkJaar_->installEventFilter(this);  // the wheel
 }
 
 void Tarvindr::Form_Load() {
@@ -345,8 +343,8 @@ void Tarvindr::showYear() {
     for (std::size_t i = 0; i < feastBoxes_.size(); ++i) setText(feastBoxes_[i], view.feasts[i]);
     showWeekday();
     setText(TxtKalender_, view.kalender);
-    Label3_->setText(QString::fromStdString(view.regel));
-    lblPasenGallie_->setText(QString::fromStdString(view.gallieTitel));
+    Label3_->setText(text(view.regel));
+    lblPasenGallie_->setText(text(view.gallieTitel));
     setText(txtPasenGallie_, view.gallie);
     client->setUpdatesEnabled(true);
 }
@@ -356,16 +354,18 @@ void Tarvindr::showYear() {
 void Tarvindr::MnuRegio_Click(std::int16_t Index) {
     const auto all = regions::all();
     if (Index < 0 || static_cast<std::size_t>(Index) >= all.size()) return;
-    region_ = &all[static_cast<std::size_t>(Index)];
-    regionItems_->actions().at(Index)->setChecked(true);
-    setWindowTitle(titleFor(*region_));
-    showYear();
+    chooseRegion(all[static_cast<std::size_t>(Index)]);
 }
 
 void Tarvindr::chooseRegion(const regions::Region& region) {
     const auto all = regions::all();
-    for (std::size_t i = 0; i < all.size(); ++i)
-        if (&all[i] == &region) regionItems_->actions().at(static_cast<qsizetype>(i))->trigger();
+    const auto at =
+        std::find_if(all.begin(), all.end(), [&](const regions::Region& r) { return &r == &region; });
+    if (at == all.end()) return;
+    region_ = &*at;
+    regionItems_->actions().at(static_cast<qsizetype>(at - all.begin()))->setChecked(true);
+    setWindowTitle(titleFor(*region_));
+    showYear();
 }
 
 void Tarvindr::CmdMin1_Click() {
@@ -445,15 +445,12 @@ std::vector<year_view::Line> Tarvindr::yearLines() const {
 }
 
 void Tarvindr::MnuKopieren_Click() {
-    QGuiApplication::clipboard()->setText(QString::fromStdString(year_view::tabbedText(yearLines())));
+    QGuiApplication::clipboard()->setText(text(year_view::tabbedText(yearLines())));
 }
 
 void Tarvindr::MnuAfdrukken_Click() {
     if (!shownYear_) return;
-    QPrinter printer(QPrinter::HighResolution);
-    if (!print_page::choosePrinter(printer, yearPage(), this)) return;
-    if (!printYear(printer))
-        messageBox_->show("Het jaar kon niet worden afgedrukt.", MessageBox::kCritical, "Tarvinde");
+    window_parts::print(yearPage(), this, *messageBox_, "Het jaar kon niet worden afgedrukt.", "Tarvinde");
 }
 
 bool Tarvindr::printYear(QPrinter& printer) const {
@@ -466,12 +463,8 @@ print_page::Page Tarvindr::yearPage() const {
 
 void Tarvindr::MnuPdf_Click() {
     if (!shownYear_) return;
-    const QString path = print_page::askPdfPath(QStringLiteral("tarvinde-%1.pdf").arg(*shownYear_), this);
-    if (path.isEmpty()) return;
-    if (!savePdf(path))
-        messageBox_->show(
-            "Het PDF-bestand kon niet worden geschreven:\r" + QDir::toNativeSeparators(path).toStdString(),
-            MessageBox::kCritical, "Tarvinde");
+    window_parts::savePdf(yearPage(), QStringLiteral("tarvinde-%1.pdf").arg(*shownYear_), this, *messageBox_,
+                          "Tarvinde");
 }
 
 bool Tarvindr::savePdf(const QString& path) const {
@@ -517,18 +510,6 @@ void Tarvindr::MnuFeestkalender_Click() {
 }
 
 bool Tarvindr::eventFilter(QObject* watched, QEvent* event) {
-    // A focused line edit claims Ctrl+C for itself. With text selected it copies
-    // that, as usual; with nothing selected the key goes on to Kopiëren.
-    if (event->type() == QEvent::ShortcutOverride) {
-        const auto* box = qobject_cast<QLineEdit*>(watched);
-        if (box && static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy) && !box->hasSelectedText()) {
-            event->ignore();
-            return true;
-        }
-    }
-    if (watched == WelkJaar_ && event->type() == QEvent::KeyPress &&
-        yearBoxKey(*static_cast<QKeyEvent*>(event)))
-        return true;
     // The wheel over the year box steps it, a step per notch; the movement of
     // fine-grained wheels is added up until it makes a notch.
     if (watched == WelkJaar_ && event->type() == QEvent::Wheel) {
@@ -538,26 +519,4 @@ bool Tarvindr::eventFilter(QObject* watched, QEvent* event) {
         return true;
     }
     return QMainWindow::eventFilter(watched, event);
-}
-
-// Up and Down step the year like Plus and Min, Page Up and Page Down by ten
-// years; the keypad's keys (NumLock off) do the same.
-bool Tarvindr::yearBoxKey(const QKeyEvent& key) {
-    if (key.modifiers() != Qt::NoModifier && key.modifiers() != Qt::KeypadModifier) return false;
-    switch (key.key()) {
-        case Qt::Key_Up:
-            cmdPlus1_Click();
-            return true;
-        case Qt::Key_Down:
-            CmdMin1_Click();
-            return true;
-        case Qt::Key_PageUp:
-            stepYear(+kPageStep);
-            return true;
-        case Qt::Key_PageDown:
-            stepYear(-kPageStep);
-            return true;
-        default:
-            return false;
-    }
 }

@@ -20,7 +20,6 @@ class HelpWindow;
 class QActionGroup;
 class QCheckBox;
 class QLabel;
-class QKeyEvent;
 class QLineEdit;
 class QMenu;
 class QPrinter;
@@ -58,7 +57,8 @@ public:
     void MnuFeestkalender_Click();       // opens the feast window for the year shown, or raises it
     void MnuKalenderinformatie_Click();  // the help text in a window of its own
 
-    // The region the window shows, and choosing one as its menu item does.
+    // The region the window shows, and choosing one of regions::all(): what its
+    // menu item does.
     const regions::Region& region() const { return *region_; }
     void chooseRegion(const regions::Region& region);
 
@@ -83,7 +83,6 @@ private:
     void showWeekday();
     std::optional<std::string> finderAnswer() const;
     print_page::Page yearPage() const;
-    bool yearBoxKey(const QKeyEvent& key);
 
     std::unique_ptr<MessageBox> ownMessageBox_;
     MessageBox* messageBox_;

@@ -45,10 +45,20 @@ T* find(QWidget* window, const char* name) {
 }
 
 // As a user does: select everything, delete it, type the new text key by key.
+// A letter beyond ASCII comes as from a keyboard that has it: its key and its
+// text (QTest::keyClicks takes ASCII only).
 void type(QLineEdit* box, const QString& typed) {
     box->selectAll();
     QTest::keyClick(box, Qt::Key_Backspace);
-    QTest::keyClicks(box, typed);
+    for (const QChar c : typed) {
+        if (c.unicode() < 0x80) {
+            QTest::keyClicks(box, QString(c));
+            continue;
+        }
+        const auto key = static_cast<Qt::Key>(c.toUpper().unicode());  // Qt::Key_Udiaeresis for "ü"
+        QTest::sendKeyEvent(QTest::Press, box, key, QString(c), Qt::NoModifier);
+        QTest::sendKeyEvent(QTest::Release, box, key, QString(c), Qt::NoModifier);
+    }
 }
 
 void showActive(QWidget* window) {
@@ -163,6 +173,48 @@ private slots:
                     rows()->index(row, 2).data(Qt::ToolTipRole).toString());
     }
 
+    // The region chosen after the year, in the Regio box or from code: the table
+    // is filled again for the year shown, and the box and the title follow.
+    // clang-format off
+    void regionAfterYear_data() {
+        QTest::addColumn<bool>("fromCode");
+        QTest::addColumn<int>("year");
+        QTest::addColumn<QString>("region");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("feast");
+        QTest::addColumn<QString>("before");  // in the Southern Netherlands
+        QTest::addColumn<QString>("after");
+        // 18 October 1582 Julian is 28 October Gregorian: the Friday 15 October plus 13 days.
+        QTest::newRow("Rome, Regio box") << false << 1582 << "rome" << "Rome" << "Sint-Lucas"
+            << "donderdag 18 oktober 1582" << "maandag 18 oktober 1582";
+        QTest::newRow("Rome, from code") << true << 1582 << "rome" << "Rome" << "Sint-Lucas"
+            << "donderdag 18 oktober 1582" << "maandag 18 oktober 1582";
+        // Gregorian 1 January 1583 was the Saturday 78 days after Friday 15 October 1582.
+        QTest::newRow("Holland, Regio box") << false << 1583 << "holland" << "Holland" << "Driekoningen"
+            << "donderdag 6 januari 1583" << "zondag 6 januari 1583 (? 16/1/1583)";
+    }
+    // clang-format on
+    void regionAfterYear() {
+        QFETCH(bool, fromCode);
+        QFETCH(int, year);
+        QFETCH(QString, region);
+        QFETCH(QString, title);
+        QFETCH(QString, feast);
+        QFETCH(QString, before);
+        QFETCH(QString, after);
+        type("Jaar", QString::number(year));
+        QCOMPARE(dateOf(feast), before);
+        if (fromCode)
+            window_->chooseRegion(regions::all()[static_cast<std::size_t>(regionIndex(region))]);
+        else
+            setRegion(region);
+        QCOMPARE(dateOf(feast), after);
+        QCOMPARE(window_->year(), year);
+        QCOMPARE(QString::fromStdString(std::string(window_->region().id)), region);
+        QCOMPARE(find<QComboBox>("Regio")->currentIndex(), regionIndex(region));
+        QCOMPARE(window_->windowTitle(), "Feestkalender " + title);
+    }
+
     // Start text, the button or key, the box's text after, and the year shown.
     // clang-format off
     void yearBoxAndButtons_data() {
@@ -234,6 +286,8 @@ private slots:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QStringList>("names");
         QTest::newRow("no diaeresis") << "matteus" << QStringList{"Sint-Matteüs"};
+        QTest::newRow("diaeresis") << "Matteüs" << QStringList{"Sint-Matteüs"};
+        QTest::newRow("diaeresis, capitals") << "SINT-MATTEÜS" << QStringList{"Sint-Matteüs"};
         QTest::newRow("alias") << "bamis" << QStringList{"Sint-Bavo"};
         QTest::newRow("Latin") << "MARTINI" << QStringList{"Sint-Maarten"};
         QTest::newRow("blank for hyphen") << "sint jan" << QStringList{"Sint-Jan", "Onthoofding van Sint-Jan", "Sint-Jan Evangelist"};

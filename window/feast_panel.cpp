@@ -1,0 +1,100 @@
+#include "feast_panel.h"
+
+#include <string>
+#include <vector>
+
+#include <QGridLayout>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QSortFilterProxyModel>
+#include <QStandardItemModel>
+#include <QTableView>
+
+#include "feast_cells.h"
+#include "feasts.h"
+#include "window_parts.h"
+
+using window_parts::text;
+
+// The rows the filter keeps, in calendar order or sorted by a column's key.
+class FeastPanel::Filter : public QSortFilterProxyModel {
+public:
+    using QSortFilterProxyModel::QSortFilterProxyModel;
+
+    static constexpr int kSortRole = Qt::UserRole;
+    static constexpr int kFeastRole = Qt::UserRole + 1;  // the row's index in feasts::table()
+
+    // The filter compares UTF-8, as the feast table holds its names.
+    void setTyped(const QString& typed) {
+        typed_ = typed.toStdString();
+        invalidateFilter();
+    }
+
+protected:
+    bool filterAcceptsRow(int row, const QModelIndex& parent) const override {
+        const QVariant feast = sourceModel()->index(row, 0, parent).data(kFeastRole);
+        return feasts::matchesFilter(feasts::table()[feast.toULongLong()], typed_);
+    }
+
+private:
+    std::string typed_;
+};
+
+FeastPanel::FeastPanel(QWidget* parent) : QWidget(parent) {
+    QGridLayout* grid = feast_cells::build(feast_cells::Area::Feesten, this);
+    grid->setContentsMargins(0, 0, 0, 0);
+    // The region box takes the spare width, the table the spare height.
+    grid->setColumnStretch(5, 1);
+    grid->setRowStretch(2, 1);
+    filter_ = window_parts::control<QLineEdit>(this, "Filter");
+    table_ = window_parts::control<QTableView>(this, "Feesten");
+
+    feast_cells::compactRows(table_, 8);
+    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table_->verticalHeader()->hide();
+    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    table_->horizontalHeader()->setStretchLastSection(true);
+    // A third click on a header gives back the calendar order.
+    table_->horizontalHeader()->setSortIndicatorClearable(true);
+    table_->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
+
+    rows_ = new QStandardItemModel(0, 3, this);
+    rows_->setHorizontalHeaderLabels(
+        {QStringLiteral("Naam"), QStringLiteral("Latijn"), QStringLiteral("Datum")});
+    shown_ = new Filter(this);
+    shown_->setSourceModel(rows_);
+    shown_->setSortRole(Filter::kSortRole);
+    table_->setModel(shown_);
+    table_->setSortingEnabled(true);
+
+    connect(filter_, &QLineEdit::textChanged, this, [this] { shown_->setTyped(filter_->text()); });
+}
+
+FeastPanel::~FeastPanel() = default;
+
+void FeastPanel::fill(int year, const regions::Region& region) {
+    const std::vector<feasts::Occurrence> occurrences = feasts::ofYear(year, region);
+    const auto table = feasts::table();
+    rows_->setRowCount(0);
+    for (std::size_t i = 0; i < occurrences.size(); ++i) {
+        const feasts::Occurrence& o = occurrences[i];
+        const feasts::Feast& f = *o.feast;
+        auto* name = new QStandardItem(text(f.name));
+        name->setData(text(feasts::foldName(f.name)), Filter::kSortRole);
+        name->setData(static_cast<qulonglong>(o.feast - table.data()), Filter::kFeastRole);
+        auto* latin = new QStandardItem(text(f.latin));
+        latin->setData(text(feasts::foldName(f.latin)), Filter::kSortRole);
+        auto* date = new QStandardItem(text(o.text));
+        date->setData(static_cast<qulonglong>(i), Filter::kSortRole);  // calendar order
+        date->setToolTip(text(o.iso));
+        rows_->appendRow({name, latin, date});
+    }
+}
+
+QList<QPair<QString, QString>> FeastPanel::shownRows() const {
+    QList<QPair<QString, QString>> rows;
+    for (int row = 0; row < shown_->rowCount(); ++row)
+        rows.append({shown_->index(row, 0).data().toString(), shown_->index(row, 2).data().toString()});
+    return rows;
+}
