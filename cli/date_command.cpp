@@ -47,10 +47,13 @@ struct Arguments {
     OptionValues format, region, century, style;
 };
 
+constexpr std::string_view kArgumentBlanks = " \t\r\n\v\f";
+constexpr std::string_view kLineBlanks = " \t";  // other control characters are the reader's to refuse
+
 // The words of every argument joined by single blanks, so that one quoted argument
-// and the same words given apart are one clause; a tab is a blank.
-std::string expressionOf(const std::vector<std::string>& arguments) {
-    constexpr std::string_view kBlanks = " \t\r\n\v\f";
+// and the same words given apart are one clause.
+std::string expressionOf(const std::vector<std::string>& arguments,
+                         std::string_view kBlanks = kArgumentBlanks) {
     std::string expression;
     for (const std::string_view argument : arguments) {
         std::size_t at = argument.find_first_not_of(kBlanks);
@@ -203,7 +206,7 @@ bool nextLine(std::istream& in, std::string& line) {
 // The rows of one line of the batch: a row per reading, or one row with the message.
 void addBatchRows(std::vector<std::vector<std::string>>& rows, std::size_t number, const std::string& line,
                   const clause::Options& options, bool& refused) {
-    const std::string clause = expressionOf({line});
+    const std::string clause = expressionOf({line}, kLineBlanks);
     if (clause.empty()) return;
     const std::string regel = std::to_string(number);
     const std::string uitdrukking = shown(clause);
