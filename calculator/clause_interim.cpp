@@ -98,7 +98,8 @@ Answer read(std::string_view text, const Options& options) {
     int year = 0;
     const std::string* last = w.empty() ? nullptr : &w.back();
     if (last == nullptr ||
-        std::from_chars(last->data(), last->data() + last->size(), year).ptr != last->data() + last->size())
+        std::from_chars(last->data(), last->data() + last->size(), year).ptr != last->data() + last->size() ||
+        year < 0 || year > 9999)  // no year to count from: today's grammar says what is wrong
         return {{[&] {
                     const dating::Dated d = dating::evaluate(text, *options.region);
                     return Reading{d.day, d.text, d.iso, joined(w, w.size() - 1, w.back())};

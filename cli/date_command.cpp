@@ -38,8 +38,10 @@ constexpr int kFirstCentury = 100;
 constexpr int kLastCentury = 2000;
 
 // A line longer than this many bytes is kept only to here: more than the 1,000
-// characters the reader takes, and no more memory than that for a line without end.
-constexpr std::size_t kLineKept = 4100;
+// characters the reader takes (of four bytes at most), and no more memory than
+// that for a line without end.
+constexpr std::size_t kLongestClause = 1000;  // characters
+constexpr std::size_t kLineKept = 4 * kLongestClause + 100;
 
 struct Arguments {
     std::vector<std::string> words;
@@ -180,14 +182,14 @@ clause::Options optionsIn(const Arguments& args) {
 
 // One line of standard input without its LF, and without the CR of a CR LF; false
 // at the end. Past kLineKept bytes the rest of the line is read and dropped, the
-// kept part ending on a whole character.
-bool nextLine(std::istream& in, std::string& line) {
+// kept part ending on a whole character, and cut is set.
+bool nextLine(std::istream& in, std::string& line, bool& cut) {
     line.clear();
+    cut = false;
     std::streambuf* buffer = in.rdbuf();
     if (buffer == nullptr) return false;
     int c = buffer->sbumpc();
     if (c == std::char_traits<char>::eof()) return false;
-    bool cut = false;
     for (; c != std::char_traits<char>::eof() && c != '\n'; c = buffer->sbumpc()) {
         if (line.size() < kLineKept)
             line += static_cast<char>(c);
@@ -205,12 +207,14 @@ bool nextLine(std::istream& in, std::string& line) {
 
 // The rows of one line of the batch: a row per reading, or one row with the message.
 void addBatchRows(std::vector<std::vector<std::string>>& rows, std::size_t number, const std::string& line,
-                  const clause::Options& options, bool& refused) {
+                  bool cut, const clause::Options& options, bool& refused) {
     const std::string clause = expressionOf({line}, kLineBlanks);
-    if (clause.empty()) return;
+    if (clause.empty() && !cut) return;
     const std::string regel = std::to_string(number);
     const std::string uitdrukking = shown(clause);
     try {
+        if (cut)  // blanks too: what was dropped was no empty line
+            throw InputError("de regel is langer dan " + std::to_string(kLongestClause) + " tekens");
         if (!validUtf8(clause)) throw InputError("geen geldige UTF-8");
         const clause::Answer answer = clause::read(clause, options);
         for (const clause::Reading& r : answer.readings)
@@ -308,8 +312,9 @@ Command declareDate(CLI::App& parent) {
             std::vector<std::vector<std::string>> rows;
             bool refused = false;
             std::string line;
-            for (std::size_t number = 1; nextLine(in, line); ++number)
-                addBatchRows(rows, number, line, options, refused);
+            bool cut = false;
+            for (std::size_t number = 1; nextLine(in, line, cut); ++number)
+                addBatchRows(rows, number, line, cut, options, refused);
             writeBatch(out, format, rows);
             return refused ? kPartlyRead : kOk;
         }

@@ -287,8 +287,12 @@ TEST(DateBatch, ABadByteShownAsHexAndTheLineRefusedInItsOwnRow) {
 }
 
 TEST(DateBatch, ALineTooLongIsRefusedInItsOwnRow) {
-    for (const std::size_t length : {1001UL, 100000UL}) {
-        const std::string input = "Pasen 1450\n" + std::string(length, 'x') + "\nPasen 1451\n";
+    // Past 4,000 bytes, more than 1,000 characters whatever they are: refused even
+    // when all that is kept is blanks.
+    for (const std::string& line :
+         {std::string(1001, 'x'), std::string(100000, 'x'), std::string(5000, ' ') + "Pasen 1450",
+          std::string(2000, ' ') + "é" + std::string(3000, 'x')}) {
+        const std::string input = "Pasen 1450\n" + line + "\nPasen 1451\n";
         const Outcome o = batch(input);
         EXPECT_EQ(o.status, cli::kPartlyRead);
         const Rows rows = rowsOf(o.out);
