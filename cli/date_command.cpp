@@ -289,11 +289,13 @@ Command declareDate(CLI::App& parent) {
     addSingleOption(*command, "--style", args->style, "STYLE",
                     "the year style of the clause (default nieuwjaar): " + year_style::knownIds());
     addFormatOption(*command, args->format, Formats{kEveryFormat, Format::Text});
+    command->get_option("--format")
+        ->description("output format: " + formatChoices(clauseFormats) + " for a clause (default text), " +
+                      formatChoices(batchFormats) + " with --batch (default tsv)");
     addRegionOption(*command, args->region);
     command->footer(
         "A clause names a day (a feast with its relation, or a date) and a year; the year is the year of\n"
-        "the day named. --format text|tsv|json for a clause (default text), tsv|csv|json with --batch\n"
-        "(default tsv). Exit status 3 when a line of the batch could not be read.\n"
+        "the day named. Exit status 3 when a line of the batch could not be read.\n"
         "Example: tarvinde date dinsdag na Sint-Maarten 1450   (dinsdag 17 november 1450)\n"
         "         tarvinde date --batch --format csv < clauses.txt");
 
