@@ -16,6 +16,7 @@
 #include "clause.h"
 #include "cli.h"
 #include "command.h"
+#include "failure.h"
 #include "numbers.h"
 #include "output.h"
 #include "year_style.h"
@@ -222,6 +223,10 @@ void addBatchRows(std::vector<std::vector<std::string>>& rows, std::size_t numbe
                 {regel, uitdrukking, shown(r.text), r.iso, shown(r.reading), shown(answer.skipped), ""});
     } catch (const InputError& error) {
         rows.push_back({regel, uitdrukking, "", "", "", "", shown(error.what())});
+        refused = true;
+    } catch (const Failure& failure) {  // the calculator's own, as the command line says it elsewhere
+        rows.push_back({regel, uitdrukking, "", "", "", "",
+                        shown("Error " + std::to_string(failure.number()) + ": " + failure.description())});
         refused = true;
     }
 }
