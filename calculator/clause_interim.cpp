@@ -109,7 +109,7 @@ Answer read(std::string_view text, const Options& options) {
 
     Answer answer;
     std::optional<InputError> own;  // the year's own error, when no year gives a reading
-    for (const int y : {year - 1, year, year + 1}) {
+    const auto tryYear = [&](int y) {
         try {
             const dating::Dated d =
                 dating::evaluate(joined(w, w.size() - 1, std::to_string(y)), *options.region);
@@ -117,9 +117,23 @@ Answer read(std::string_view text, const Options& options) {
             if (inStyleYear(options, date, d.day, year))
                 answer.readings.push_back(
                     {d.day, d.text, d.iso, joined(w, w.size() - 1, std::to_string(date.year))});
+            return std::optional{date};
         } catch (const InputError& error) {
             if (y == year) own = error;
+            return std::optional<calendar::Date>{};
         }
+    };
+    // A relation moves a day five weeks at most: a day of the clause's own year
+    // between March and October leaves the feasts of the years around it out of
+    // that year, and an error that names no year holds for every year.
+    const std::optional<calendar::Date> ownDay = tryYear(year);
+    const bool alone = options.style == year_style::Style::Nieuwjaar &&
+                       (ownDay ? ownDay->year == year && ownDay->month >= 3 && ownDay->month <= 10
+                               : std::string_view{own->what()}.find(std::to_string(year).substr(0, 2)) ==
+                                     std::string_view::npos);
+    if (!alone) {
+        tryYear(year - 1);
+        tryYear(year + 1);
     }
     if (answer.readings.empty()) {
         if (own) throw *own;
