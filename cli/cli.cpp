@@ -45,6 +45,7 @@ constexpr const char* kExamples =
     "  tarvinde years 1580 1590 --format csv\n"
     "  tarvinde feasts 1450 --format text\n"
     "  tarvinde date dinsdag na Sint-Maarten 1450\n"
+    "  tarvinde date --batch --format csv < clauses.txt\n"
     "  tarvinde on 2 1 1500\n"
     "  tarvinde style pasen 10 4 1491\n"
     "  tarvinde regions --format text\n"
