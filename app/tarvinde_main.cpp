@@ -53,7 +53,7 @@ int main(int argc, char* argv[]) {
     std::signal(SIGPIPE, SIG_IGN);
     std::ios::sync_with_stdio(false);
     errno = 0;
-    const int status = cli::run(argc, argv, std::cout, std::cerr);
+    const int status = cli::run(argc, argv, std::cin, std::cout, std::cerr);
     // A reader that went away wants no more; a full disk or a failing device is
     // a fault the user must hear of, since the output is incomplete.
     if (status == cli::kOutputFailed && errno != 0 && errno != EPIPE && errno != EBADF)

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <ostream>
+#include <sstream>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -44,6 +45,7 @@ constexpr const char* kExamples =
     "  tarvinde years 1580 1590 --format csv\n"
     "  tarvinde feasts 1450 --format text\n"
     "  tarvinde date dinsdag na Sint-Maarten 1450\n"
+    "  tarvinde date --batch --format csv < clauses.txt\n"
     "  tarvinde on 2 1 1500\n"
     "  tarvinde style pasen 10 4 1491\n"
     "  tarvinde regions --format text\n"
@@ -131,6 +133,11 @@ bool isCommand(int argc, const char* const* argv) {
 }
 
 int run(int argc, const char* const* argv, std::ostream& out, std::ostream& err) {
+    std::istringstream nothing;
+    return run(argc, argv, nothing, out, err);
+}
+
+int run(int argc, const char* const* argv, std::istream& in, std::ostream& out, std::ostream& err) {
     CLI::App app{kDescription, "tarvinde"};
     app.require_subcommand(1);
     app.set_version_flag("--version", "tarvinde " TARVINDE_VERSION);
@@ -139,10 +146,16 @@ int run(int argc, const char* const* argv, std::ostream& out, std::ostream& err)
     commands.reserve(kCommands.size());
     for (const Declare declare : kCommands) commands.push_back(declare(app));
 
+    int status = kOk;
     try {
         app.parse(argc, argv);
-        for (const Command& c : commands)
-            if (c.app->parsed()) c.action(out);
+        for (const Command& c : commands) {
+            if (!c.app->parsed()) continue;
+            if (c.inputAction)
+                status = c.inputAction(in, out);
+            else
+                c.action(out);
+        }
     } catch (const CLI::CallForHelp&) {
         out << app.help();
     } catch (const CLI::CallForAllHelp&) {
@@ -157,7 +170,7 @@ int run(int argc, const char* const* argv, std::ostream& out, std::ostream& err)
         return badInput(err, "Error " + std::to_string(failure.number()) + ": " + failure.description());
     }
     out.flush();
-    return out ? kOk : kOutputFailed;
+    return out ? status : kOutputFailed;
 }
 
 }  // namespace cli

@@ -13,6 +13,7 @@ namespace cli {
 inline constexpr int kOk = 0;
 inline constexpr int kOutputFailed = 1;  // standard output closed or failing: the command stopped
 inline constexpr int kBadInput = 2;
+inline constexpr int kPartlyRead = 3;  // input read from standard input had lines that could not be read
 
 // Whether the arguments ask for a command rather than the window. The window is
 // wanted with no arguments, or with only its own options (--year, --region, in
@@ -24,6 +25,9 @@ bool isCommand(int argc, const char* const* argv);
 // Runs the command that argv names and writes its output to out. Bad input
 // writes one line "tarvinde: ..." to err, nothing to out, and gives kBadInput.
 // A failed write to out stops the command with kOutputFailed; it writes no message.
+// A command that reads standard input (date --batch) reads it from in; without
+// in, it reads nothing.
+int run(int argc, const char* const* argv, std::istream& in, std::ostream& out, std::ostream& err);
 int run(int argc, const char* const* argv, std::ostream& out, std::ostream& err);
 
 }  // namespace cli

@@ -15,7 +15,8 @@
 
 namespace CLI {
 class App;
-}
+class Option;
+}  // namespace CLI
 
 namespace cli {
 
@@ -28,11 +29,13 @@ public:
 // A declared command: its CLI11 subcommand, the usage line its errors repeat, and
 // what it does once the whole command line has been parsed. The action checks
 // every argument before it writes anything, so that bad input leaves standard
-// output empty.
+// output empty. A command that also reads standard input has an inputAction
+// instead, which gives the exit status (kOk or kPartlyRead).
 struct Command {
     CLI::App* app;
     std::string usage;
     std::function<void(std::ostream& out)> action;
+    std::function<int(std::istream& in, std::ostream& out)> inputAction = {};
 };
 using Declare = Command (*)(CLI::App& parent);
 
@@ -59,6 +62,11 @@ struct Formats {
 void addFormatOption(CLI::App& command, OptionValues& values, const Formats& formats);
 Format formatIn(const OptionValues& values, const Formats& formats);
 std::string formatChoices(const Formats& formats);  // "text|tsv|json"
+
+// An option with one value, once at most: its value, or nullptr when absent.
+CLI::Option* addSingleOption(CLI::App& command, const std::string& name, OptionValues& values,
+                             const std::string& typeName, const std::string& description);
+const std::string* singleValue(const OptionValues& values, std::string_view option);
 
 // --region ID, once at most; the default region when absent.
 void addRegionOption(CLI::App& command, OptionValues& values);

@@ -16,8 +16,10 @@ std::string_view nameOf(Format format) {
     return kFormatNames.at(static_cast<std::size_t>(format));
 }
 
+}  // namespace
+
 // The one value of an option, or none; given twice is bad input.
-const std::string* single(const OptionValues& values, std::string_view option) {
+const std::string* singleValue(const OptionValues& values, std::string_view option) {
     if (values.size() > 1)
         throw BadInput(std::string{option} + " is given " + std::to_string(values.size()) +
                        " times; give it once");
@@ -36,8 +38,6 @@ CLI::Option* addSingleOption(CLI::App& command, const std::string& name, OptionV
         ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
 }
 
-}  // namespace
-
 std::string formatChoices(const Formats& formats) {
     std::string choices;
     for (const Format f : formats.allowed) {
@@ -53,7 +53,7 @@ void addFormatOption(CLI::App& command, OptionValues& values, const Formats& for
 }
 
 Format formatIn(const OptionValues& values, const Formats& formats) {
-    const std::string* name = single(values, "--format");
+    const std::string* name = singleValue(values, "--format");
     if (name == nullptr) return formats.fallback;
     for (const Format f : formats.allowed)
         if (nameOf(f) == *name) return f;
@@ -67,7 +67,7 @@ void addRegionOption(CLI::App& command, OptionValues& values) {
 }
 
 const regions::Region& regionIn(const OptionValues& values) {
-    const std::string* id = single(values, "--region");
+    const std::string* id = singleValue(values, "--region");
     if (id == nullptr) return regions::defaultRegion();
     const regions::Region* region = regions::find(*id);
     if (region == nullptr)

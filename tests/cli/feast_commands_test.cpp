@@ -1,4 +1,4 @@
-// `feasts`, `date`, `on` and `style` in every format, against days worked out
+// `feasts`, `on` and `style` in every format, against days worked out
 // apart from the program: Julian day numbers by Meeus's formulas, Easter by
 // python-dateutil (Julian: 1450 on 5 April, 1491 on 3 April, 1492 on 22 April),
 // weekdays and relations counted on those day numbers. What the calculator
@@ -107,49 +107,6 @@ TEST(FeastsCommand, EveryFormat) {
     }
     EXPECT_NE(runCli({"feasts", "1450", "--format=text"}).out.find("\nSint-Matteüs                  maandag"),
               std::string::npos);
-}
-
-struct DateCase {
-    std::vector<std::string> args;
-    const char* text;
-    const char* iso;
-};
-
-// clang-format off
-const std::vector<DateCase> kDates{
-    // Sint-Maarten 1450 was a Wednesday.
-    {{"dinsdag", "na", "Sint-Maarten", "1450"}, "dinsdag 17 november 1450", "1450-11-26"},
-    {{"des", "woensdags", "na", "Sint-Maartensdag", "1450"}, "woensdag 18 november 1450", "1450-11-27"},
-    {{"2e", "zondag", "voor", "Pascha", "1450"}, "zondag 22 maart 1450", "1450-03-31"},
-    {{"maandag", "na", "Oudjaarsavond", "1500"}, "maandag 4 januari 1501", "1501-01-14"},  // a Thursday
-    {{"octaaf", "van", "Kerstmis", "1450"}, "vrijdag 1 januari 1451", "1451-01-10"},
-    {{"Sint-Jansavond", "2000"}, "vrijdag 23 juni 2000", "2000-06-23"},
-    {{"Kerstmis", "1582"}, "dinsdag 25 december 1582 (? 4/1/1583)", "1583-01-04"},
-    // Holland's Driekoningen was skipped: its Julian reading, Gregorian 16 January.
-    {{"zondag", "na", "Driekoningen", "1583", "--region", "holland"}, "zondag 23 januari 1583", "1583-01-23"},
-};
-// clang-format on
-
-TEST(DateCommand, EveryFormatAndTheWordsInOneArgument) {
-    for (const DateCase& c : kDates) {
-        std::vector<std::string> words{c.args.begin(), std::find(c.args.begin(), c.args.end(), "--region")};
-        std::string expression;
-        for (const std::string& w : words) expression += (expression.empty() ? "" : " ") + w;
-        SCOPED_TRACE(expression);
-        std::vector<std::string> args{"date"};
-        args.insert(args.end(), c.args.begin(), c.args.end());
-        const Outcome text = runCli(args);
-        EXPECT_EQ(text.status, 0) << text.err;
-        EXPECT_EQ(text.out, std::string{c.text} + '\n');
-        EXPECT_EQ(runCli(call(args, "text")).out, text.out);
-        EXPECT_EQ(runCli(call(args, "tsv")).out, std::string{c.text} + '\t' + c.iso + '\n');
-        const ordered_json expected{{"uitdrukking", expression}, {"tekst", c.text}, {"iso", c.iso}};
-        EXPECT_EQ(json(args).dump(), expected.dump());
-        // As one argument with blanks to spare, and with the format among the words.
-        args.erase(args.begin() + 1, args.begin() + 1 + static_cast<std::ptrdiff_t>(words.size()));
-        args.insert(args.begin() + 1, {"--format=json", " " + expression + "\t"});
-        EXPECT_EQ(ordered_json::parse(runCli(args).out), expected);
-    }
 }
 
 struct OnCase {

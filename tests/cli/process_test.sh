@@ -37,8 +37,18 @@ for format in text tsv json; do
   quoted=$("$tarvinde" date "dinsdag na Sint-Maarten 1450" --format=$format 2>&1) || fail "date, quoted: $quoted"
   [ "$apart" = "$quoted" ] || fail "date --format $format: '$apart' apart, '$quoted' quoted"
 done
-[ "$apart" = '{"uitdrukking":"dinsdag na Sint-Maarten 1450","tekst":"dinsdag 17 november 1450","iso":"1450-11-26"}' ] ||
+[ "$apart" = '[{"uitdrukking":"dinsdag na Sint-Maarten 1450","tekst":"dinsdag 17 november 1450","iso":"1450-11-26","lezing":"dinsdag na Sint-Maarten 1450","overgeslagen":""}]' ] ||
   fail "date json: $apart"
+# The batch reads standard input: CR LF lines, a refused line (status 3, every line
+# still written), and a full output (status 1).
+printf 'dinsdag na Sint-Maarten 1450\r\nSint-Maarten\r\n\r\nPasen 1450\r\n' > "$work/clauses"
+"$tarvinde" date --batch < "$work/clauses" > "$work/out" 2> "$work/err"
+status=$?
+[ "$status" = 3 ] && [ ! -s "$work/err" ] && [ "$(cut -f1,4 "$work/out" | tr '\t\n' ' /')" = "regel iso/1 1450-11-26/2 /4 1450-04-14/" ] ||
+  fail "date --batch: status $status, $(cat "$work/out" "$work/err")"
+"$tarvinde" date --batch < "$work/clauses" > /dev/full 2> "$work/err"
+status=$?
+[ "$status" = 1 ] || fail "date --batch into a full output: status $status"
 "$tarvinde" date "Sint-Martin 1450" > "$work/out" 2> "$work/err"
 status=$?
 [ "$status" = 2 ] && [ ! -s "$work/out" ] && [ "$(wc -l < "$work/err")" = 1 ] && grep -q '^tarvinde: onbekend feest' "$work/err" ||

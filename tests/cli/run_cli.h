@@ -14,14 +14,16 @@ struct Outcome {
     std::string err;
 };
 
-inline Outcome runCli(std::vector<std::string> args) {
+// With input, the command's standard input holds it.
+inline Outcome runCli(std::vector<std::string> args, const std::string& input = {}) {
     args.insert(args.begin(), "tarvinde");
     std::vector<const char*> argv;
     argv.reserve(args.size());
     for (const std::string& a : args) argv.push_back(a.c_str());
+    std::istringstream in{input};
     std::ostringstream out;
     std::ostringstream err;
-    const int status = cli::run(static_cast<int>(argv.size()), argv.data(), out, err);
+    const int status = cli::run(static_cast<int>(argv.size()), argv.data(), in, out, err);
     return {status, out.str(), err.str()};
 }
 

@@ -1,0 +1,345 @@
+// `date`: the days a date clause names, each with its reading in the modern
+// grammar and the words that were not used; one clause from the command line, or
+// with --batch a clause a line from standard input.
+
+#include <array>
+#include <istream>
+#include <memory>
+#include <ostream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include <CLI/CLI.hpp>
+#include <nlohmann/json.hpp>
+
+#include "clause.h"
+#include "cli.h"
+#include "command.h"
+#include "failure.h"
+#include "numbers.h"
+#include "output.h"
+#include "year_style.h"
+
+namespace cli {
+
+namespace {
+
+constexpr std::array kClauseFormats{Format::Text, Format::Tsv, Format::Json};
+constexpr std::array kBatchFormats{Format::Tsv, Format::Csv, Format::Json};
+constexpr std::array kEveryFormat{Format::Text, Format::Tsv, Format::Csv, Format::Json};
+
+// A clause's readings, one row each: the JSON keys; TSV has the last four, no header.
+const std::vector<std::string> kClauseColumns{"uitdrukking", "tekst", "iso", "lezing", "overgeslagen"};
+// The batch: a row per reading, or one for a line that could not be read.
+const std::vector<std::string> kBatchColumns{"regel",  "uitdrukking",  "tekst", "iso",
+                                             "lezing", "overgeslagen", "fout"};
+
+constexpr int kFirstCentury = 100;
+constexpr int kLastCentury = 2000;
+
+// A line longer than this many bytes is kept only to here: more than the 1,000
+// characters the reader takes (of four bytes at most), and no more memory than
+// that for a line without end.
+constexpr std::size_t kLongestClause = 1000;  // characters
+constexpr std::size_t kLineKept = 4 * kLongestClause + 100;
+
+struct Arguments {
+    std::vector<std::string> words;
+    bool batch = false;
+    OptionValues format, region, century, style;
+};
+
+constexpr std::string_view kArgumentBlanks = " \t\r\n\v\f";
+constexpr std::string_view kLineBlanks = " \t";  // other control characters are the reader's to refuse
+
+// The words of every argument joined by single blanks, so that one quoted argument
+// and the same words given apart are one clause.
+std::string expressionOf(const std::vector<std::string>& arguments,
+                         std::string_view kBlanks = kArgumentBlanks) {
+    std::string expression;
+    for (const std::string_view argument : arguments) {
+        std::size_t at = argument.find_first_not_of(kBlanks);
+        while (at != std::string_view::npos) {
+            const std::size_t end = std::min(argument.find_first_of(kBlanks, at), argument.size());
+            if (!expression.empty()) expression += ' ';
+            expression += argument.substr(at, end - at);
+            at = argument.find_first_not_of(kBlanks, end);
+        }
+    }
+    return expression;
+}
+
+// The length of the UTF-8 character at the start of text, 0 when it is none
+// (a stray continuation byte, an overlong form, a surrogate, beyond U+10FFFF, cut short).
+std::size_t utf8Length(std::string_view text) {
+    const auto lead = static_cast<unsigned char>(text.front());
+    if (lead < 0x80) return 1;
+    std::size_t length = 0;
+    unsigned code = 0;
+    unsigned least = 0;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2, code = lead & 0x1FU, least = 0x80;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3, code = lead & 0x0FU, least = 0x800;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4, code = lead & 0x07U, least = 0x10000;
+    } else {
+        return 0;
+    }
+    if (text.size() < length) return 0;
+    for (std::size_t i = 1; i < length; ++i) {
+        const auto next = static_cast<unsigned char>(text[i]);
+        if ((next & 0xC0U) != 0x80U) return 0;
+        code = (code << 6U) | (next & 0x3FU);
+    }
+    if (code < least || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) return 0;
+    return length;
+}
+
+bool validUtf8(std::string_view text) {
+    for (std::size_t at = 0; at < text.size();) {
+        const std::size_t length = utf8Length(text.substr(at));
+        if (length == 0) return false;
+        at += length;
+    }
+    return true;
+}
+
+// A text fit for one cell of one line: each byte that is no UTF-8 character, and
+// each control character, written \xNN (lower-case hex).
+std::string shown(std::string_view text) {
+    constexpr std::string_view kHex = "0123456789abcdef";
+    std::string cell;
+    cell.reserve(text.size());
+    for (std::size_t at = 0; at < text.size();) {
+        const std::size_t length = utf8Length(text.substr(at));
+        const auto byte = static_cast<unsigned char>(text[at]);
+        if (length == 0 || byte < 0x20 || byte == 0x7F) {
+            cell += "\\x";
+            cell += kHex[byte >> 4U];
+            cell += kHex[byte & 0xFU];
+            ++at;
+        } else {
+            cell += text.substr(at, length);
+            at += length;
+        }
+    }
+    return cell;
+}
+
+// A clause for comparison: lower case (ASCII and the Latin-1 letters À to Þ),
+// blanks single.
+std::string folded(std::string_view text) {
+    std::string fold;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        char c = text[i];
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+        if (c == ' ' || c == '\t') {
+            if (!fold.empty() && fold.back() != ' ') fold += ' ';
+            continue;
+        }
+        fold += c;
+        const auto next = i + 1 < text.size() ? static_cast<unsigned char>(text[i + 1]) : 0U;
+        if (static_cast<unsigned char>(c) == 0xC3 && next >= 0x80 && next <= 0x9E && next != 0x97) {
+            fold += static_cast<char>(next + 0x20);
+            ++i;
+        }
+    }
+    if (!fold.empty() && fold.back() == ' ') fold.pop_back();
+    return fold;
+}
+
+bool readsAsTyped(std::string_view clause, std::string_view reading) {
+    return folded(clause) == folded(reading);
+}
+
+int centuryIn(const OptionValues& values) {
+    const std::string* text = singleValue(values, "--century");
+    if (text == nullptr) return 0;
+    const std::optional<std::int64_t> century = wholeNumber(*text);
+    if (!century || *century < kFirstCentury || *century > kLastCentury || *century % 100 != 0)
+        throw BadInput("--century must be a multiple of 100 from " + std::to_string(kFirstCentury) + " to " +
+                       std::to_string(kLastCentury) + ", not " + output::quoted(*text));
+    return static_cast<int>(*century);
+}
+
+year_style::Style styleIn(const OptionValues& values) {
+    const std::string* id = singleValue(values, "--style");
+    if (id == nullptr) return year_style::Style::Nieuwjaar;
+    const year_style::StyleInfo* style = year_style::find(*id);
+    if (style == nullptr)
+        throw BadInput("unknown style " + output::quoted(*id) + "; known styles: " + year_style::knownIds());
+    return style->style;
+}
+
+clause::Options optionsIn(const Arguments& args) {
+    clause::Options options;
+    options.region = &regionIn(args.region);
+    if (const int century = centuryIn(args.century); century != 0) options.century = century;
+    options.style = styleIn(args.style);
+    return options;
+}
+
+// One line of standard input without its LF, and without the CR of a CR LF; false
+// at the end. Past kLineKept bytes the rest of the line is read and dropped, the
+// kept part ending on a whole character, and cut is set.
+bool nextLine(std::istream& in, std::string& line, bool& cut) {
+    line.clear();
+    cut = false;
+    std::streambuf* buffer = in.rdbuf();
+    if (buffer == nullptr) return false;
+    int c = buffer->sbumpc();
+    if (c == std::char_traits<char>::eof()) return false;
+    for (; c != std::char_traits<char>::eof() && c != '\n'; c = buffer->sbumpc()) {
+        if (line.size() < kLineKept)
+            line += static_cast<char>(c);
+        else
+            cut = true;
+    }
+    if (cut) {
+        while (!line.empty() && (static_cast<unsigned char>(line.back()) & 0xC0U) == 0x80U) line.pop_back();
+        if (!line.empty() && static_cast<unsigned char>(line.back()) >= 0xC0) line.pop_back();
+    } else if (!line.empty() && line.back() == '\r') {
+        line.pop_back();
+    }
+    return true;
+}
+
+// The rows of one line of the batch: a row per reading, or one row with the message.
+void addBatchRows(std::vector<std::vector<std::string>>& rows, std::size_t number, const std::string& line,
+                  bool cut, const clause::Options& options, bool& refused) {
+    const std::string clause = expressionOf({line}, kLineBlanks);
+    if (clause.empty() && !cut) return;
+    const std::string regel = std::to_string(number);
+    const std::string uitdrukking = shown(clause);
+    try {
+        if (cut)  // blanks too: what was dropped was no empty line
+            throw InputError("de regel is langer dan " + std::to_string(kLongestClause) + " tekens");
+        if (!validUtf8(clause)) throw InputError("geen geldige UTF-8");
+        const clause::Answer answer = clause::read(clause, options);
+        for (const clause::Reading& r : answer.readings)
+            rows.push_back(
+                {regel, uitdrukking, shown(r.text), r.iso, shown(r.reading), shown(answer.skipped), ""});
+    } catch (const InputError& error) {
+        rows.push_back({regel, uitdrukking, "", "", "", "", shown(error.what())});
+        refused = true;
+    } catch (const Failure& failure) {  // the calculator's own, as the command line says it elsewhere
+        rows.push_back({regel, uitdrukking, "", "", "", "",
+                        shown("Error " + std::to_string(failure.number()) + ": " + failure.description())});
+        refused = true;
+    }
+}
+
+// The batch as a table, in TSV or CSV under a header line, or as a JSON array of
+// objects in which `regel` is a number.
+void writeBatch(std::ostream& out, Format format, const std::vector<std::vector<std::string>>& rows) {
+    if (format == Format::Json) {
+        nlohmann::ordered_json array = nlohmann::ordered_json::array();
+        for (const auto& row : rows) {
+            nlohmann::ordered_json object = nlohmann::ordered_json::object();
+            object[kBatchColumns.front()] = std::stoll(row.front());
+            for (std::size_t i = 1; i < kBatchColumns.size(); ++i) object[kBatchColumns[i]] = row[i];
+            array.push_back(std::move(object));
+        }
+        output::writeJson(out, array);
+        return;
+    }
+    const auto write = format == Format::Csv ? output::writeCsv : output::writeTsv;
+    write(out, kBatchColumns);
+    for (const auto& row : rows) write(out, row);
+}
+
+// The readings of one clause: as text, under each reading what it was read as
+// and what was skipped; as TSV a row per reading; as JSON an array of objects.
+void writeAnswer(std::ostream& out, Format format, const std::string& clause, const clause::Answer& answer) {
+    std::vector<std::vector<std::string>> rows;
+    for (const clause::Reading& r : answer.readings)
+        rows.push_back({clause, r.text, r.iso, r.reading, answer.skipped});
+    switch (format) {
+        case Format::Json: {
+            nlohmann::ordered_json array = nlohmann::ordered_json::array();
+            for (const auto& row : rows) {
+                nlohmann::ordered_json object = nlohmann::ordered_json::object();
+                for (std::size_t i = 0; i < kClauseColumns.size(); ++i) object[kClauseColumns[i]] = row[i];
+                array.push_back(std::move(object));
+            }
+            output::writeJson(out, array);
+            break;
+        }
+        case Format::Tsv:
+            for (const auto& row : rows) output::writeTsv(out, {row.begin() + 1, row.end()});
+            break;
+        default:
+            for (const auto& row : rows) {
+                out << row[1] << '\n';
+                if (!readsAsTyped(clause, row[3])) out << "  gelezen als: " << row[3] << '\n';
+                if (!row[4].empty()) out << "  overgeslagen: " << row[4] << '\n';
+            }
+    }
+}
+
+}  // namespace
+
+Command declareDate(CLI::App& parent) {
+    const Formats clauseFormats{kClauseFormats, Format::Text};
+    const Formats batchFormats{kBatchFormats, Format::Tsv};
+    auto args = std::make_shared<Arguments>();
+    CLI::App* command = parent.add_subcommand("date", "the days a date clause names, as records write it");
+    command->add_option("CLAUSE", args->words, "the words of the clause, apart or as one argument")
+        ->type_name("");
+    command->add_flag("--batch", args->batch, "clauses from standard input, one a line");
+    addSingleOption(*command, "--century", args->century, "C",
+                    "completes a year below 100: 1300 makes XXXIXo 1339 (100 to 2000)");
+    addSingleOption(*command, "--style", args->style, "STYLE",
+                    "the year style of the clause (default nieuwjaar): " + year_style::knownIds());
+    addFormatOption(*command, args->format, Formats{kEveryFormat, Format::Text});
+    command->get_option("--format")
+        ->description("output format: " + formatChoices(clauseFormats) + " for a clause (default text), " +
+                      formatChoices(batchFormats) + " with --batch (default tsv)");
+    addRegionOption(*command, args->region);
+    command->footer(
+        "A clause names a day (a feast with its relation, or a date) and a year; the year is the year of\n"
+        "the day named. Exit status 3 when a line of the batch could not be read.\n"
+        "Example: tarvinde date dinsdag na Sint-Maarten 1450   (dinsdag 17 november 1450)\n"
+        "         tarvinde date --batch --format csv < clauses.txt");
+
+    const std::string options = " [--century C] [--style STYLE] [--region ID]";
+    const std::string usage = "tarvinde date CLAUSE... [--format " + formatChoices(clauseFormats) + "]" +
+                              options + ", or tarvinde date --batch [--format " +
+                              formatChoices(batchFormats) + "]" + options;
+    Command declared{command, usage, nullptr};
+    declared.inputAction = [args, clauseFormats, batchFormats, usage](std::istream& in, std::ostream& out) {
+        if (args->batch) {
+            if (!args->words.empty())
+                throw BadInput("with --batch the clauses come from standard input, not " +
+                               output::quoted(expressionOf(args->words)) + "; usage: " + usage);
+            const Format format = formatIn(args->format, batchFormats);
+            const clause::Options options = optionsIn(*args);
+            std::vector<std::vector<std::string>> rows;
+            bool refused = false;
+            std::string line;
+            bool cut = false;
+            for (std::size_t number = 1; nextLine(in, line, cut); ++number)
+                addBatchRows(rows, number, line, cut, options, refused);
+            writeBatch(out, format, rows);
+            return refused ? kPartlyRead : kOk;
+        }
+        if (args->words.empty()) throw BadInput("CLAUSE is required; usage: " + usage);
+        const std::string clause = expressionOf(args->words);
+        const Format format = formatIn(args->format, clauseFormats);
+        const clause::Options options = optionsIn(*args);
+        if (!validUtf8(clause)) throw BadInput("geen geldige UTF-8: " + shown(clause));
+        clause::Answer answer;
+        try {
+            answer = clause::read(clause, options);
+        } catch (const InputError& error) {
+            throw BadInput(error.what());
+        }
+        writeAnswer(out, format, clause, answer);
+        return kOk;
+    };
+    return declared;
+}
+
+}  // namespace cli
