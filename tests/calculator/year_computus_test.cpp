@@ -128,18 +128,12 @@ struct Worked {
     const char* easter;
 };
 
-// Worked out by hand from the weekday of 1 January and the tables above.
+// Worked out by hand from the weekday of 1 January and the tables above; 1450,
+// 1583, 2000 and 1700 in two reform regions are worked in the command's tests.
 // clang-format off
 const std::vector<Worked> kWorked{
-    {"zuidelijke-nederlanden", 1450, "Juliaans", 7, 6, "D", 3, 3, 13, 14, 15, "maandag 30 maart 1450", "zondag 5 april 1450"},
     {"zuidelijke-nederlanden", 1500, "Juliaans", 19, 18, "ED", 3, 25, 3, 4, 29, "vrijdag 17 april 1500", "zondag 19 april 1500"},
-    {"zuidelijke-nederlanden", 1582, "Juliaans", 6, 25, "G", 7, 23, 10, 11, 25, "dinsdag 10 april 1582", "zondag 15 april 1582"},
-    {"zuidelijke-nederlanden", 1583, "Gregoriaans", 7, 7, "B", 5, 24, 11, 12, 20, "woensdag 6 april 1583", "zondag 10 april 1583"},
-    {"zuidelijke-nederlanden", 2000, "Gregoriaans", 6, 24, "BA", 6, 21, 8, 9, 33, "dinsdag 18 april 2000", "zondag 23 april 2000"},
-    // 1700 where 29 February was skipped and Easter was Gregorian, and where the
-    // Julian calendar held until June.
-    {"duitsland-protestants", 1700, "Gregoriaans", 10, 9, "C", 4, 1, 8, 9, 21, "zondag 4 april 1700", "zondag 11 april 1700"},
-    {"gelderland", 1700, "Juliaans", 10, 9, "GF", 1, 1, 8, 9, 10, "woensdag 27 maart 1700", "zondag 31 maart 1700"},
+    {"rome", 1582, "Juliaans", 6, 25, "G", 7, 23, 10, 11, 25, "dinsdag 10 april 1582", "zondag 15 april 1582"},
     {"juliaans", 2000, "Juliaans", 6, 25, "CB", 5, 21, 8, 9, 27, "zondag 10 april 2000", "zondag 17 april 2000"},
 };
 // clang-format on
