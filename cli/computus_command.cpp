@@ -94,7 +94,7 @@ Command declareComputus(CLI::App& parent) {
                 const regions::Region& region = regionIn(args->region);
 
                 std::vector<Row> rows;
-                rows.reserve(static_cast<std::size_t>(last - first + 1));
+                rows.reserve(static_cast<std::size_t>(last - first) + 1);
                 for (int year = first; year <= last; ++year)
                     rows.push_back(year_computus::cells(year_computus::of(year, region)));
                 writeTable(out, format, rows);

@@ -45,7 +45,7 @@ constexpr i64 serial(i64 jdn) {
 std::vector<i64> lunarEquationYears() {
     std::vector<i64> years;
     for (i64 start = -700; start <= 1800; start += 2500) {
-        for (int i = 0; i < 8; ++i) years.push_back(start + 300 * i);
+        for (i64 i = 0; i < 8; ++i) years.push_back(start + 300 * i);
     }
     return years;
 }
