@@ -21,7 +21,7 @@ namespace {
 // Every command, in the order the help lists them. A new command is its own file
 // and one row here.
 // clang-format off
-constexpr std::array<Declare, 8> kCommands{
+constexpr std::array<Declare, 9> kCommands{
     declareYear,
     declareWeekday,
     declareYears,
@@ -30,6 +30,7 @@ constexpr std::array<Declare, 8> kCommands{
     declareOn,
     declareStyle,
     declareRegions,
+    declareComputus,
 };
 // clang-format on
 
@@ -49,6 +50,7 @@ constexpr const char* kExamples =
     "  tarvinde on 2 1 1500\n"
     "  tarvinde style pasen 10 4 1491\n"
     "  tarvinde regions --format text\n"
+    "  tarvinde computus 1450 1460 --format text\n"
     "  tarvinde year 1583 --region holland\n"
     "  tarvinde --year 1582            (the window, on 1582)";
 

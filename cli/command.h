@@ -48,6 +48,7 @@ Command declareFeasts(CLI::App& parent);
 Command declareDate(CLI::App& parent);
 Command declareOn(CLI::App& parent);
 Command declareStyle(CLI::App& parent);
+Command declareComputus(CLI::App& parent);
 
 enum class Format { Text, Tsv, Csv, Json };
 

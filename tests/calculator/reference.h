@@ -71,16 +71,21 @@ static_assert(fromJdn(Cal::Julian, jdn(Cal::Julian, 29, 2, 1500)) == Date{29, 2,
 static_assert(fromJdn(Cal::Gregorian, jdn(Cal::Gregorian, 29, 2, 1500)) == Date{1, 3, 1500});
 
 // Easter Sunday's day number: Meeus's Julian method up to 1582, Meeus/Jones/Butcher after.
-constexpr i64 easter(i64 y) {
-    if (y < 1583) {
-        const i64 d = (19 * (y % 19) + 15) % 30, e = (2 * (y % 4) + 4 * (y % 7) - d + 34) % 7;
-        return jdn(Cal::Julian, (d + e + 114) % 31 + 1, (d + e + 114) / 31, y);
-    }
+// Each method also for the years of the other calendar (the proleptic Gregorian
+// Easter before 1583, the Julian Easter after 1582).
+constexpr i64 julianEaster(i64 y) {
+    const i64 d = (19 * (y % 19) + 15) % 30, e = (2 * (y % 4) + 4 * (y % 7) - d + 34) % 7;
+    return jdn(Cal::Julian, (d + e + 114) % 31 + 1, (d + e + 114) / 31, y);
+}
+constexpr i64 gregorianEaster(i64 y) {
     const i64 a = y % 19, b = y / 100, c = y % 100, f = (b + 8) / 25, g = (b - f + 1) / 3;
     const i64 h = (19 * a + b - b / 4 - g + 15) % 30;
     const i64 l = (32 + 2 * (b % 4) + 2 * (c / 4) - h - c % 4) % 7;
     const i64 m = (a + 11 * h + 22 * l) / 451;
     return jdn(Cal::Gregorian, (h + l - 7 * m + 114) % 31 + 1, (h + l - 7 * m + 114) / 31, y);
+}
+constexpr i64 easter(i64 y) {
+    return y < 1583 ? julianEaster(y) : gregorianEaster(y);
 }
 static_assert(easter(2000) == jdn(Cal::Gregorian, 23, 4, 2000));
 static_assert(easter(1000) == jdn(Cal::Julian, 31, 3, 1000));

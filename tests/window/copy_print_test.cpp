@@ -446,6 +446,8 @@ private slots:
                                   "Dateren met feesten",
                                   "Jaarstijlen",
                                   "Paasstijl",
+                                  "indictie_september",
+                                  "zondagsletter",
                                   "Alt+R"})
             QVERIFY2(text.contains(QString::fromUtf8(topic)), topic);
         // Every region by its menu name, with its two days and its source, however
