@@ -11,6 +11,7 @@
 
 #include "command.h"
 #include "failure.h"
+#include "input_error.h"
 #include "output.h"
 
 namespace cli {
@@ -152,6 +153,8 @@ int run(int argc, const char* const* argv, std::ostream& out, std::ostream& err)
     } catch (const CLI::ParseError& error) {
         return badInput(err, parseErrorLine(error, app, commands, argc, argv));
     } catch (const BadInput& error) {
+        return badInput(err, error.what());
+    } catch (const InputError& error) {
         return badInput(err, error.what());
     } catch (const Failure& failure) {
         return badInput(err, "Error " + std::to_string(failure.number()) + ": " + failure.description());

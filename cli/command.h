@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "regions.h"
+#include "table.h"
 
 namespace CLI {
 class App;
@@ -46,8 +47,6 @@ Command declareDate(CLI::App& parent);
 Command declareOn(CLI::App& parent);
 Command declareStyle(CLI::App& parent);
 
-enum class Format { Text, Tsv, Csv, Json };
-
 // Strings the options are read into; an option given twice leaves two entries.
 using OptionValues = std::vector<std::string>;
 
@@ -61,8 +60,17 @@ Format formatIn(const OptionValues& values, const Formats& formats);
 std::string formatChoices(const Formats& formats);  // "text|tsv|json"
 
 // --region ID, once at most; the default region when absent.
-void addRegionOption(CLI::App& command, OptionValues& values);
 const regions::Region& regionIn(const OptionValues& values);
+
+// The options the commands share: --format, and --region for a command that takes one.
+struct SharedOptions {
+    OptionValues format, region;
+};
+enum class RegionOption { Taken, None };
+void addSharedOptions(CLI::App& command, SharedOptions& options, const Formats& formats,
+                      RegionOption region = RegionOption::Taken);
+// " [--format text|tsv|json] [--region ID]", as the usage line ends.
+std::string sharedUsage(const Formats& formats, RegionOption region = RegionOption::Taken);
 
 // A positional argument read as a string, so that it can be parsed strictly.
 void addNumberArgument(CLI::App& command, std::string& text, const std::string& name,

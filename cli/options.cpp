@@ -47,11 +47,6 @@ std::string formatChoices(const Formats& formats) {
     return choices;
 }
 
-void addFormatOption(CLI::App& command, OptionValues& values, const Formats& formats) {
-    addSingleOption(command, "--format", values, formatChoices(formats),
-                    "output format (default " + std::string{nameOf(formats.fallback)} + ")");
-}
-
 Format formatIn(const OptionValues& values, const Formats& formats) {
     const std::string* name = single(values, "--format");
     if (name == nullptr) return formats.fallback;
@@ -60,10 +55,19 @@ Format formatIn(const OptionValues& values, const Formats& formats) {
     throw BadInput("unknown format " + output::quoted(*name) + "; formats: " + formatChoices(formats));
 }
 
-void addRegionOption(CLI::App& command, OptionValues& values) {
-    addSingleOption(command, "--region", values, "ID",
-                    "reform region (default " + std::string{regions::defaultRegion().id} +
-                        "; tarvinde regions lists them)");
+void addSharedOptions(CLI::App& command, SharedOptions& options, const Formats& formats,
+                      RegionOption region) {
+    addSingleOption(command, "--format", options.format, formatChoices(formats),
+                    "output format (default " + std::string{nameOf(formats.fallback)} + ")");
+    if (region == RegionOption::Taken)
+        addSingleOption(command, "--region", options.region, "ID",
+                        "reform region (default " + std::string{regions::defaultRegion().id} +
+                            "; tarvinde regions lists them)");
+}
+
+std::string sharedUsage(const Formats& formats, RegionOption region) {
+    return " [--format " + formatChoices(formats) + "]" +
+           (region == RegionOption::Taken ? " [--region ID]" : "");
 }
 
 const regions::Region& regionIn(const OptionValues& values) {

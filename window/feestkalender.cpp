@@ -498,7 +498,7 @@ void Feestkalender::expressionChanged() {
     try {
         showAnswer(answer_, q(dating::evaluate(typed, *region_).text), false);
         expressionAnswered_ = true;
-    } catch (const dating::Error& e) {
+    } catch (const InputError& e) {
         showAnswer(answer_, QString::fromUtf8(e.what()), true);
     }
 }
@@ -523,7 +523,7 @@ void Feestkalender::dateChanged() {
             around_->setItem(row, 0, new QTableWidgetItem(sv(n.relation)));
             around_->setItem(row, 1, new QTableWidgetItem(q(n.expression)));
         }
-    } catch (const dating::Error& e) {
+    } catch (const InputError& e) {
         showAnswer(dateText_, QString::fromUtf8(e.what()), true);
     }
 }
@@ -545,7 +545,7 @@ void Feestkalender::styleChanged() {
             lines << q(m.text);
         showAnswer(modern_, lines.join(QLatin1Char('\n')), false);
         styleAnswered_ = !lines.isEmpty();
-    } catch (const year_style::Error& e) {
+    } catch (const InputError& e) {
         showAnswer(modern_, QString::fromUtf8(e.what()), true);
     }
 }
