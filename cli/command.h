@@ -72,6 +72,29 @@ void addSharedOptions(CLI::App& command, SharedOptions& options, const Formats& 
 // " [--format text|tsv|json] [--region ID]", as the usage line ends.
 std::string sharedUsage(const Formats& formats, RegionOption region = RegionOption::Taken);
 
+// The texts of DAY, MONTH and YEAR, for the commands that read a date, and what
+// each accepts as the help says it.
+struct DateTexts {
+    std::string day, month, year;
+};
+void addDateArguments(CLI::App& command, DateTexts& texts, const DateTexts& help);
+// What a command of DAY MONTH YEAR and the shared options reads.
+struct DateCommandArguments {
+    DateTexts date;
+    SharedOptions options;
+};
+
+// A command of one YEAR and the shared options, whose answer is that of the year
+// in the region.
+struct YearCommand {
+    const char* name;
+    const char* description;
+    const char* footer;
+    Formats formats;
+    Answer (*answer)(int year, const regions::Region& region);
+};
+Command declareYearCommand(CLI::App& parent, const YearCommand& spec);
+
 // A positional argument read as a string, so that it can be parsed strictly.
 void addNumberArgument(CLI::App& command, std::string& text, const std::string& name,
                        const std::string& description);

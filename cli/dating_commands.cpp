@@ -96,20 +96,17 @@ Command declareDate(CLI::App& parent) {
 
 Command declareOn(CLI::App& parent) {
     const Formats formats{kDatingFormats, Format::Tsv};
-    struct Arguments {
-        std::string day, month, year;
-        SharedOptions options;
-    };
-    auto args = std::make_shared<Arguments>();
+    auto args = std::make_shared<DateCommandArguments>();
     CLI::App* command = parent.add_subcommand("on", "the feasts within seven days of a date, as expressions");
-    addNumberArgument(*command, args->day, "DAY", "a day from 1 to 31 that the month has");
-    addNumberArgument(*command, args->month, "MONTH", "a month from 1 to 12");
-    addNumberArgument(*command, args->year, "YEAR", "a year from 100 to 2100");
+    addDateArguments(
+        *command, args->date,
+        {"a day from 1 to 31 that the month has", "a month from 1 to 12", "a year from 100 to 2100"});
     addSharedOptions(*command, args->options, formats);
     command->footer("Example: tarvinde on 2 1 1500 --format text");
 
     return {command, "tarvinde on DAY MONTH YEAR" + sharedUsage(formats), [args, formats](std::ostream& out) {
-                const auto [day, month, year] = dateArguments(args->day, args->month, args->year);
+                const auto [day, month, year] =
+                    dateArguments(args->date.day, args->date.month, args->date.year);
                 const Format format = formatIn(args->options.format, formats);
                 const regions::Region& region = regionIn(args->options.region);
                 write(out, format, onAnswer(dating::around(day, month, year, region)));

@@ -35,22 +35,11 @@ Answer feastsAnswer(const std::vector<feasts::Occurrence>& list) {
 }  // namespace
 
 Command declareFeasts(CLI::App& parent) {
-    const Formats formats{kFeastsFormats, Format::Tsv};
-    struct Arguments {
-        std::string year;
-        SharedOptions options;
-    };
-    auto args = std::make_shared<Arguments>();
-    CLI::App* command = parent.add_subcommand("feasts", "every feast of YEAR used in dating, with its day");
-    addNumberArgument(*command, args->year, "YEAR", "a year from 100 to 2100");
-    addSharedOptions(*command, args->options, formats);
-    command->footer("Example: tarvinde feasts 1450 --format text");
-
-    return {command, "tarvinde feasts YEAR" + sharedUsage(formats), [args, formats](std::ostream& out) {
-                const int year = yearArgument("YEAR", args->year);
-                const Format format = formatIn(args->options.format, formats);
-                write(out, format, feastsAnswer(feasts::ofYear(year, regionIn(args->options.region))));
-            }};
+    return declareYearCommand(
+        parent,
+        {"feasts", "every feast of YEAR used in dating, with its day",
+         "Example: tarvinde feasts 1450 --format text", Formats{kFeastsFormats, Format::Tsv},
+         [](int year, const regions::Region& region) { return feastsAnswer(feasts::ofYear(year, region)); }});
 }
 
 }  // namespace cli

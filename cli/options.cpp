@@ -1,9 +1,14 @@
+// The options and arguments the commands share, declared and read in one place.
+
 #include <array>
+#include <memory>
+#include <ostream>
 #include <string>
 
 #include <CLI/CLI.hpp>
 
 #include "command.h"
+#include "numbers.h"
 #include "output.h"
 
 namespace cli {
@@ -82,6 +87,31 @@ const regions::Region& regionIn(const OptionValues& values) {
 void addNumberArgument(CLI::App& command, std::string& text, const std::string& name,
                        const std::string& description) {
     command.add_option(name, text, description)->required()->type_name("");
+}
+
+void addDateArguments(CLI::App& command, DateTexts& texts, const DateTexts& help) {
+    addNumberArgument(command, texts.day, "DAY", help.day);
+    addNumberArgument(command, texts.month, "MONTH", help.month);
+    addNumberArgument(command, texts.year, "YEAR", help.year);
+}
+
+Command declareYearCommand(CLI::App& parent, const YearCommand& spec) {
+    struct Arguments {
+        std::string year;
+        SharedOptions options;
+    };
+    auto args = std::make_shared<Arguments>();
+    CLI::App* command = parent.add_subcommand(spec.name, spec.description);
+    addNumberArgument(*command, args->year, "YEAR", "a year from 100 to 2100");
+    addSharedOptions(*command, args->options, spec.formats);
+    command->footer(spec.footer);
+
+    return {command, "tarvinde " + std::string{spec.name} + " YEAR" + sharedUsage(spec.formats),
+            [args, spec](std::ostream& out) {
+                const int year = yearArgument("YEAR", args->year);
+                const Format format = formatIn(args->options.format, spec.formats);
+                write(out, format, spec.answer(year, regionIn(args->options.region)));
+            }};
 }
 
 }  // namespace cli

@@ -32,7 +32,8 @@ const year_style::StyleInfo& styleIn(const std::string& id) {
 Command declareStyle(CLI::App& parent) {
     const Formats formats{kStyleFormats, Format::Text};
     struct Arguments {
-        std::string style, day, month, year;
+        std::string style;
+        DateTexts date;
         SharedOptions options;
     };
     auto args = std::make_shared<Arguments>();
@@ -41,9 +42,9 @@ Command declareStyle(CLI::App& parent) {
     command->add_option("STYLE", args->style, "the year style: " + year_style::knownIds())
         ->required()
         ->type_name("");
-    addNumberArgument(*command, args->day, "DAY", "a day from 1 to 31 that the month has");
-    addNumberArgument(*command, args->month, "MONTH", "a month from 1 to 12");
-    addNumberArgument(*command, args->year, "YEAR", "the style year, from 100 to 2100");
+    addDateArguments(*command, args->date,
+                     {"a day from 1 to 31 that the month has", "a month from 1 to 12",
+                      "the style year, from 100 to 2100"});
     addSharedOptions(*command, args->options, formats);
     command->footer(
         "Example: tarvinde style pasen 10 4 1491   (zondag 10 april 1491 and dinsdag 10 april 1492)");
@@ -52,7 +53,7 @@ Command declareStyle(CLI::App& parent) {
         command, "tarvinde style STYLE DAY MONTH YEAR" + sharedUsage(formats),
         [args, formats](std::ostream& out) {
             const year_style::StyleInfo& style = styleIn(args->style);
-            const auto [day, month, year] = dateArguments(args->day, args->month, args->year);
+            const auto [day, month, year] = dateArguments(args->date.day, args->date.month, args->date.year);
             const Format format = formatIn(args->options.format, formats);
             const regions::Region& region = regionIn(args->options.region);
             // One line a date, text and ISO date; text without the ISO date.

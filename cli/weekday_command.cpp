@@ -30,24 +30,20 @@ std::int16_t int16Argument(std::string_view name, const std::string& text) {
 
 Command declareWeekday(CLI::App& parent) {
     const Formats formats{kWeekdayFormats, Format::Text};
-    struct Arguments {
-        std::string day, month, year;
-        SharedOptions options;
-    };
-    auto args = std::make_shared<Arguments>();
+    auto args = std::make_shared<DateCommandArguments>();
     CLI::App* command =
         parent.add_subcommand("weekday", "the weekday and date of day DAY of month MONTH of YEAR");
-    addNumberArgument(*command, args->day, "DAY", "any 16-bit number; days beyond the month carry");
-    addNumberArgument(*command, args->month, "MONTH", "any 16-bit number; months beyond 12 carry");
-    addNumberArgument(*command, args->year, "YEAR", "a year from 100 to 2100");
+    addDateArguments(*command, args->date,
+                     {"any 16-bit number; days beyond the month carry",
+                      "any 16-bit number; months beyond 12 carry", "a year from 100 to 2100"});
     addSharedOptions(*command, args->options, formats);
     command->footer("Example: tarvinde weekday 31 2 2001   (zaterdag 3 maart 2001)");
 
     return {command, "tarvinde weekday DAY MONTH YEAR" + sharedUsage(formats),
             [args, formats](std::ostream& out) {
-                const std::int16_t day = int16Argument("DAY", args->day);
-                const std::int16_t month = int16Argument("MONTH", args->month);
-                const auto year = static_cast<std::int16_t>(yearArgument("YEAR", args->year));
+                const std::int16_t day = int16Argument("DAY", args->date.day);
+                const std::int16_t month = int16Argument("MONTH", args->date.month);
+                const auto year = static_cast<std::int16_t>(yearArgument("YEAR", args->date.year));
                 const Format format = formatIn(args->options.format, formats);
                 const regions::Region& region = regionIn(args->options.region);
 

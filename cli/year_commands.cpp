@@ -77,22 +77,11 @@ constexpr std::array kYearsFormats{Format::Tsv, Format::Csv, Format::Json};
 }  // namespace
 
 Command declareYear(CLI::App& parent) {
-    const Formats formats{kYearFormats, Format::Text};
-    struct Arguments {
-        std::string year;
-        SharedOptions options;
-    };
-    auto args = std::make_shared<Arguments>();
-    CLI::App* command = parent.add_subcommand("year", "the year view of YEAR: calendar, leap year, feasts");
-    addNumberArgument(*command, args->year, "YEAR", "a year from 100 to 2100");
-    addSharedOptions(*command, args->options, formats);
-    command->footer("Example: tarvinde year 2000 --format tsv");
-
-    return {command, "tarvinde year YEAR" + sharedUsage(formats), [args, formats](std::ostream& out) {
-                const int year = yearArgument("YEAR", args->year);
-                const Format format = formatIn(args->options.format, formats);
-                write(out, format, yearAnswer(year_view::build(year, regionIn(args->options.region))));
-            }};
+    return declareYearCommand(
+        parent,
+        {"year", "the year view of YEAR: calendar, leap year, feasts",
+         "Example: tarvinde year 2000 --format tsv", Formats{kYearFormats, Format::Text},
+         [](int year, const regions::Region& region) { return yearAnswer(year_view::build(year, region)); }});
 }
 
 Command declareYears(CLI::App& parent) {
