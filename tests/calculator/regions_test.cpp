@@ -169,8 +169,10 @@ TEST(Regions, ReadingOfWrittenDates) {
     }
 }
 
-// The default region's year view against the calculator class, which computes
-// every row its own way, for every year the window accepts.
+// The default region's year view against the calculator class, for every year the
+// window accepts. Both take their feasts' days from the feast table, each through
+// its own list of feast ids, so this holds the two lists together; Easter, the
+// leap year and Easter in Gaul the class works out by its own rules.
 TEST(YearView, DefaultRegionReproducesTheCalculator) {
     ref::RecordingBox box;
     const Tarvinde t(box);
