@@ -41,7 +41,11 @@ Row keys(const Table& table) {
 
 void writeJson(std::ostream& out, const Table& table) {
     if (!table.jsonObject) {
-        out << array(table).dump() << '\n';
+        // Object by object, as array(table).dump() would write them, while the output takes them.
+        out << '[';
+        for (std::size_t r = 0; r < table.rows.size() && out; ++r)
+            out << (r > 0 ? "," : "") << object(table, table.rows[r]).dump();
+        out << "]\n";
         return;
     }
     Json o = object(table, table.rows.at(0));
