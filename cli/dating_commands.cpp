@@ -40,12 +40,13 @@ std::string expressionOf(const std::vector<std::string>& arguments) {
 // `on`: JSON the date with its feasts nested; TSV and CSV the feasts; text the
 // date, then the feasts' expressions.
 Answer onAnswer(const dating::Around& around) {
-    auto nearby =
-        std::make_shared<Table>(Table{{{"relatie"}, {"id"}, {"uitdrukking"}}, {}, true, false, {}, {}, {}});
-    Answer answer{
-        {{{"tekst"}, {"iso"}}, {{around.date.text, around.date.iso}}, true, true, "feesten", nearby, {}},
-        std::nullopt,
-        Table{{{"tekst"}}, {{around.date.text}}, false, false, {}, {}, {}}};
+    auto nearby = std::make_shared<Table>(Table{.columns = {{"relatie"}, {"id"}, {"uitdrukking"}}});
+    Answer answer{.data = {.columns = {{"tekst"}, {"iso"}},
+                           .rows = {{around.date.text, around.date.iso}},
+                           .jsonObject = true,
+                           .nestedKey = "feesten",
+                           .nested = nearby},
+                  .text = Table{.columns = {{"tekst"}}, .rows = {{around.date.text}}, .header = false}};
     for (const dating::Nearby& n : around.feasts) {
         nearby->rows.push_back({std::string{n.relation}, std::string{n.feast->id}, n.expression});
         answer.text->rows.push_back({n.expression});
@@ -82,15 +83,13 @@ Command declareDate(CLI::App& parent) {
                 const dating::Dated dated = dating::evaluate(expression, region);
                 // JSON names the expression too; TSV and CSV the text and ISO date; text the text.
                 write(out, format,
-                      Answer{{{{"uitdrukking"}, {"tekst"}, {"iso"}},
-                              {{expression, dated.text, dated.iso}},
-                              true,
-                              true,
-                              {},
-                              {},
-                              {}},
-                             Table{{{"tekst"}, {"iso"}}, {{dated.text, dated.iso}}, false, false, {}, {}, {}},
-                             Table{{{"tekst"}}, {{dated.text}}, false, false, {}, {}, {}}});
+                      Answer{.data = {.columns = {{"uitdrukking"}, {"tekst"}, {"iso"}},
+                                      .rows = {{expression, dated.text, dated.iso}},
+                                      .jsonObject = true},
+                             .delimited = Table{.columns = {{"tekst"}, {"iso"}},
+                                                .rows = {{dated.text, dated.iso}},
+                                                .header = false},
+                             .text = Table{.columns = {{"tekst"}}, .rows = {{dated.text}}, .header = false}});
             }};
 }
 

@@ -21,9 +21,8 @@ constexpr std::array kFeastsFormats{Format::Text, Format::Tsv, Format::Csv, Form
 // Every column a string; an empty Latin name where the table has none. Text
 // shows the name and the day only, without a header.
 Answer feastsAnswer(const std::vector<feasts::Occurrence>& list) {
-    Answer answer{{{{"id"}, {"naam"}, {"latijn"}, {"tekst"}, {"iso"}}, {}, true, false, {}, {}, {}},
-                  std::nullopt,
-                  Table{{{"naam"}, {"tekst"}}, {}, false, false, {}, {}, {}}};
+    Answer answer{.data = {.columns = {{"id"}, {"naam"}, {"latijn"}, {"tekst"}, {"iso"}}},
+                  .text = Table{.columns = {{"naam"}, {"tekst"}}, .header = false}};
     for (const feasts::Occurrence& o : list) {
         answer.data.rows.push_back({std::string{o.feast->id}, std::string{o.feast->name},
                                     std::string{o.feast->latin}, o.text, o.iso});

@@ -33,28 +33,18 @@ Row cells(const regions::Region& r) {
 // Text: the switch at a glance, id, name, the two days and the days skipped, "-" where there is none.
 Answer regionsAnswer() {
     // Every empty cell is null in JSON.
-    Answer answer{
-        {{{"id", JsonType::StringOrNull},
-          {"naam", JsonType::StringOrNull},
-          {"korte_naam", JsonType::StringOrNull},
-          {"laatste_juliaanse_dag", JsonType::StringOrNull},
-          {"eerste_gregoriaanse_dag", JsonType::StringOrNull},
-          {"dagen_vervallen", JsonType::NumberOrNull},
-          {"bron", JsonType::StringOrNull}},
-         {},
-         true,
-         false,
-         {},
-         {},
-         {}},
-        std::nullopt,
-        Table{{{"id"}, {"naam"}, {"laatste juliaanse dag"}, {"eerste gregoriaanse dag"}, {"dagen vervallen"}},
-              {},
-              true,
-              false,
-              {},
-              {},
-              {}}};
+    Answer answer{.data = {.columns = {{"id", JsonType::StringOrNull},
+                                       {"naam", JsonType::StringOrNull},
+                                       {"korte_naam", JsonType::StringOrNull},
+                                       {"laatste_juliaanse_dag", JsonType::StringOrNull},
+                                       {"eerste_gregoriaanse_dag", JsonType::StringOrNull},
+                                       {"dagen_vervallen", JsonType::NumberOrNull},
+                                       {"bron", JsonType::StringOrNull}}},
+                  .text = Table{.columns = {{"id"},
+                                            {"naam"},
+                                            {"laatste juliaanse dag"},
+                                            {"eerste gregoriaanse dag"},
+                                            {"dagen vervallen"}}}};
     for (const regions::Region& r : regions::all()) {
         answer.data.rows.push_back(cells(r));
         Row row = cells(r);

@@ -57,9 +57,8 @@ Command declareStyle(CLI::App& parent) {
             const Format format = formatIn(args->options.format, formats);
             const regions::Region& region = regionIn(args->options.region);
             // One line a date, text and ISO date; text without the ISO date.
-            Answer answer{{{{"tekst"}, {"iso"}}, {}, false, false, {}, {}, {}},
-                          std::nullopt,
-                          Table{{{"tekst"}}, {}, false, false, {}, {}, {}}};
+            Answer answer{.data = {.columns = {{"tekst"}, {"iso"}}, .header = false},
+                          .text = Table{.columns = {{"tekst"}}, .header = false}};
             for (const year_style::Modern& m : year_style::toModern(style.style, day, month, year, region)) {
                 answer.data.rows.push_back({m.text, m.iso});
                 answer.text->rows.push_back({m.text});

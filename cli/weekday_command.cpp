@@ -39,41 +39,38 @@ Command declareWeekday(CLI::App& parent) {
     addSharedOptions(*command, args->options, formats);
     command->footer("Example: tarvinde weekday 31 2 2001   (zaterdag 3 maart 2001)");
 
-    return {command, "tarvinde weekday DAY MONTH YEAR" + sharedUsage(formats),
-            [args, formats](std::ostream& out) {
-                const std::int16_t day = int16Argument("DAY", args->date.day);
-                const std::int16_t month = int16Argument("MONTH", args->date.month);
-                const auto year = static_cast<std::int16_t>(yearArgument("YEAR", args->date.year));
-                const Format format = formatIn(args->options.format, formats);
-                const regions::Region& region = regionIn(args->options.region);
+    return {
+        command, "tarvinde weekday DAY MONTH YEAR" + sharedUsage(formats),
+        [args, formats](std::ostream& out) {
+            const std::int16_t day = int16Argument("DAY", args->date.day);
+            const std::int16_t month = int16Argument("MONTH", args->date.month);
+            const auto year = static_cast<std::int16_t>(yearArgument("YEAR", args->date.year));
+            const Format format = formatIn(args->options.format, formats);
+            const regions::Region& region = regionIn(args->options.region);
 
-                std::string text;
-                try {
-                    text = year_view::trimmed(year_view::weekdayText(region, day, month, year));
-                } catch (const Failure& failure) {
-                    // The report the window's error box would give, as one line, and
-                    // what the finder can name.
-                    const bool overflow = failure.number() == Failure::kOverflow;
-                    throw BadInput("Error " + std::to_string(failure.number()) + ": " +
-                                   failure.description() + " (Weekdag): " +
-                                   (overflow ? "DAY + 5 and 14 - MONTH must stay within -32768 to 32767"
-                                             : "the day reached must lie in the years 100 to 9999"));
-                }
-                // JSON names the arguments too; the other formats give the text alone.
-                Answer answer{{{{"dag", JsonType::Number},
-                                {"maand", JsonType::Number},
-                                {"jaar", JsonType::Number},
-                                {"tekst"}},
-                               {{std::to_string(day), std::to_string(month), std::to_string(year), text}},
-                               true,
-                               true,
-                               {},
-                               {},
-                               {}},
-                              Table{{{"tekst"}}, {{text}}, false, false, {}, {}, {}},
-                              std::nullopt};
-                write(out, format, answer);
-            }};
+            std::string text;
+            try {
+                text = year_view::trimmed(year_view::weekdayText(region, day, month, year));
+            } catch (const Failure& failure) {
+                // The report the window's error box would give, as one line, and
+                // what the finder can name.
+                const bool overflow = failure.number() == Failure::kOverflow;
+                throw BadInput("Error " + std::to_string(failure.number()) + ": " + failure.description() +
+                               " (Weekdag): " +
+                               (overflow ? "DAY + 5 and 14 - MONTH must stay within -32768 to 32767"
+                                         : "the day reached must lie in the years 100 to 9999"));
+            }
+            // JSON names the arguments too; the other formats give the text alone.
+            const Answer answer{
+                .data = {.columns = {{"dag", JsonType::Number},
+                                     {"maand", JsonType::Number},
+                                     {"jaar", JsonType::Number},
+                                     {"tekst"}},
+                         .rows = {{std::to_string(day), std::to_string(month), std::to_string(year), text}},
+                         .jsonObject = true},
+                .delimited = Table{.columns = {{"tekst"}}, .rows = {{text}}, .header = false}};
+            write(out, format, answer);
+        }};
 }
 
 }  // namespace cli

@@ -56,13 +56,11 @@ Row cells(const YearView& view) {
 // text the copy's captions and texts, where the long caption of a calendar
 // change runs over rather than widening the caption column.
 Answer yearAnswer(const YearView& view) {
-    Answer answer{{columns(), {cells(view)}, true, true, {}, {}, {}}, Table{}, Table{}};
-    answer.delimited->columns = {{"sleutel"}, {"waarde"}};
-    answer.delimited->header = false;
+    Answer answer{.data = {.columns = columns(), .rows = {cells(view)}, .jsonObject = true},
+                  .delimited = Table{.columns = {{"sleutel"}, {"waarde"}}, .header = false},
+                  .text = Table{.columns = {{"onderschrift"}, {"tekst"}}, .header = false}};
     for (std::size_t i = 0; i < kKeyCount; ++i)
         answer.delimited->rows.push_back({std::string{kKeys.at(i)}, answer.data.rows.at(0).at(i)});
-    answer.text->columns = {{"onderschrift"}, {"tekst"}};
-    answer.text->header = false;
     for (year_view::Line& line : year_view::lines(view)) {
         if (line.key == "gallie" && regions::switchIn(*view.region, view.year))
             answer.text->runOver.insert(answer.text->rows.size());
@@ -105,11 +103,11 @@ Command declareYears(CLI::App& parent) {
                                    std::to_string(last) + "; give the earlier year first");
                 const Format format = formatIn(args->options.format, formats);
                 const regions::Region& region = regionIn(args->options.region);
-                Table table{columns(), {}, true, false, {}, {}, {}};
+                Table table{.columns = columns()};
                 table.rows.reserve(static_cast<std::size_t>(last - first + 1));
                 for (int year = first; year <= last; ++year)
                     table.rows.push_back(cells(year_view::build(year, region)));
-                write(out, format, Answer{std::move(table), std::nullopt, std::nullopt});
+                write(out, format, Answer{.data = std::move(table)});
             }};
 }
 

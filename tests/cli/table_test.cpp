@@ -23,14 +23,10 @@ std::string written(Format format, const Answer& answer) {
 
 // Two rows, one with a comma and a quote, one with an empty cell and a non-ASCII name.
 Answer sample() {
-    Table data{{{"id"}, {"naam"}, {"dagen", JsonType::NumberOrNull}, {"jaar", JsonType::Number}},
-               {{"a", "Zeg \"ja\", nu", "10", "1582"}, {"groot-brittannie", "Groot-Brittannië", "", "1752"}},
-               true,
-               false,
-               {},
-               {},
-               {}};
-    return {data, std::nullopt, std::nullopt};
+    return {
+        .data = {.columns = {{"id"}, {"naam"}, {"dagen", JsonType::NumberOrNull}, {"jaar", JsonType::Number}},
+                 .rows = {{"a", "Zeg \"ja\", nu", "10", "1582"},
+                          {"groot-brittannie", "Groot-Brittannië", "", "1752"}}}};
 }
 
 struct Case {
@@ -43,18 +39,15 @@ struct Case {
 TEST(TableWriter, EveryFormat) {
     Answer pairs = sample();
     pairs.data.jsonObject = true;
-    pairs.delimited = Table{{{"k"}, {"v"}}, {{"jaar", "1582"}}, false, false, {}, {}, {}};
-    pairs.text = Table{{{"c"}, {"t"}},
-                       {{"Jaar", "1582"}, {"Een lange kop", "loopt door"}, {"Regel", "x"}},
-                       false,
-                       false,
-                       {},
-                       {},
-                       {1}};
+    pairs.delimited = Table{.columns = {{"k"}, {"v"}}, .rows = {{"jaar", "1582"}}, .header = false};
+    pairs.text = Table{.columns = {{"c"}, {"t"}},
+                       .rows = {{"Jaar", "1582"}, {"Een lange kop", "loopt door"}, {"Regel", "x"}},
+                       .header = false,
+                       .runOver = {1}};
     Answer nested = sample();
     nested.data.jsonObject = true;
     nested.data.nestedKey = "feesten";
-    nested.data.nested = std::make_shared<Table>(Table{{{"id"}}, {{"p"}, {"q"}}, true, false, {}, {}, {}});
+    nested.data.nested = std::make_shared<Table>(Table{.columns = {{"id"}}, .rows = {{"p"}, {"q"}}});
 
     const Case cases[] = {
         {"text: header and columns by characters", Format::Text, sample(),
