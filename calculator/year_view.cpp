@@ -1,7 +1,6 @@
 #include "year_view.h"
 
 #include "calendar.h"
-#include "computus.h"
 #include "date_service.h"
 #include "dutch_names.h"
 #include "failure.h"

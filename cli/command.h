@@ -55,7 +55,6 @@ struct Formats {
     std::span<const Format> allowed;
     Format fallback;  // when --format is not given
 };
-void addFormatOption(CLI::App& command, OptionValues& values, const Formats& formats);
 Format formatIn(const OptionValues& values, const Formats& formats);
 std::string formatChoices(const Formats& formats);  // "text|tsv|json"
 
