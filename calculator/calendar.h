@@ -6,7 +6,9 @@
 // The Julian conversion follows Howard Hinnant's days_from_civil/civil_from_days,
 // with the four-year Julian era of 1461 days in place of the 400-year one.
 
+#include <array>
 #include <chrono>
+#include <cstddef>
 #include <cstdint>
 
 namespace calendar {
@@ -62,6 +64,21 @@ constexpr Date julianFromDays(std::int64_t z) {
     return {static_cast<std::int64_t>(yoe) + era * 4 + (m <= 2), m, d};
 }
 
+// The leap-year rules: every fourth year in the Julian calendar; in the Gregorian
+// calendar not the centuries, except every fourth century.
+constexpr bool isJulianLeapYear(std::int64_t y) {
+    return y % 4 == 0;
+}
+constexpr bool isGregorianLeapYear(std::int64_t y) {
+    return y % 4 == 0 && (y % 100 != 0 || y % 400 == 0);
+}
+
+// Days in a month (1..12) of a leap year or a common one.
+constexpr int monthLength(bool leapYear, int month) {
+    constexpr std::array<int, 12> kLengths{31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    return month == 2 && leapYear ? 29 : kLengths.at(static_cast<std::size_t>(month - 1));
+}
+
 // 0 = Sunday .. 6 = Saturday; day 0 was a Thursday.
 constexpr int weekdayOfDays(std::int64_t z) {
     return static_cast<int>((z % 7 + 7 + 4) % 7);
@@ -73,6 +90,7 @@ static_assert(daysFromJulian(1582, 10, 5) == daysFromGregorian(1582, 10, 15));
 static_assert(daysFromJulian(1582, 10, 4) + 1 == daysFromJulian(1582, 10, 5));
 static_assert(julianFromDays(daysFromJulian(1500, 2, 29)) == Date{1500, 2, 29});
 static_assert(julianFromDays(daysFromJulian(-1, 12, 31) + 1) == Date{0, 1, 1});
+static_assert(isGregorianLeapYear(2000) && !isGregorianLeapYear(1900) && isJulianLeapYear(1900));
 static_assert(gregorianFromDays(daysFromGregorian(2000, 2, 29)) == Date{2000, 2, 29});
 
 }  // namespace calendar

@@ -78,7 +78,7 @@ bool inStyleYear(const Options& options, const calendar::Date& date, std::int64_
     try {
         const auto modern = year_style::toModern(options.style, date.day, date.month, year, *options.region);
         return std::any_of(modern.begin(), modern.end(), [day](const auto& m) { return m.day == day; });
-    } catch (const year_style::Error&) {
+    } catch (const InputError&) {
         return false;
     }
 }

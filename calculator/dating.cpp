@@ -11,7 +11,7 @@
 #include "calendar.h"
 #include "dutch_names.h"
 #include "failure.h"
-#include "year_view.h"
+#include "year_range.h"
 
 namespace dating {
 
@@ -20,8 +20,8 @@ namespace {
 using feasts::Feast;
 using feasts::foldName;
 
-constexpr int kFirstYear = year_view::kFirstYear;
-constexpr int kLastYear = year_view::kLastYear;
+constexpr int kFirstYear = year_range::kFirstYear;
+constexpr int kLastYear = year_range::kLastYear;
 constexpr int kOctave = 7;
 constexpr int kWithin = 7;  // the days on either side that `around` looks at
 
@@ -50,7 +50,7 @@ std::string quoted(std::string_view text) {
 }
 
 std::string yearRange() {
-    return std::to_string(kFirstYear) + " tot " + std::to_string(kLastYear);
+    return std::string{year_range::kText};
 }
 
 std::vector<std::string_view> words(std::string_view text) {
@@ -169,17 +169,17 @@ std::size_t editDistance(std::string_view a, std::string_view b) {
     std::string names;
     for (std::size_t i = 0; i < 3 && i < nearest.size(); ++i)
         names += std::string{i == 0 ? "" : ", "} + std::string{nearest[i].form};
-    throw Error("onbekend feest " + quoted(written) + "; het dichtst bij: " + names);
+    throw InputError("onbekend feest " + quoted(written) + "; het dichtst bij: " + names);
 }
 
 int readYear(std::string_view word) {
     const bool digits =
         !word.empty() && std::all_of(word.begin(), word.end(), [](char c) { return c >= '0' && c <= '9'; });
-    if (!digits) throw Error("het jaartal ontbreekt aan het eind: " + quoted(word) + " is geen jaartal");
+    if (!digits) throw InputError("het jaartal ontbreekt aan het eind: " + quoted(word) + " is geen jaartal");
     long long year = 0;
     const auto [end, error] = std::from_chars(word.data(), word.data() + word.size(), year);
     if (error != std::errc{} || year < kFirstYear || year > kLastYear)
-        throw Error("jaartal " + std::string{cut(word)} + " ligt buiten " + yearRange());
+        throw InputError("jaartal " + std::string{cut(word)} + " ligt buiten " + yearRange());
     return static_cast<int>(year);
 }
 
@@ -218,9 +218,9 @@ struct Relation {
 Relation readRelation(std::span<const std::string_view> w) {
     if (matchName(foldName(joined(w)))) return {};
     const auto word = [&](std::size_t i) { return i < w.size() ? foldName(w[i]) : std::string{}; };
-    const auto expected = [&](std::size_t i, const std::string& what) -> Error {
+    const auto expected = [&](std::size_t i, const std::string& what) -> InputError {
         const std::string after = "na " + quoted(w[i - 1]) + " wordt " + what + " verwacht";
-        return Error(i < w.size() ? after + ", niet " + quoted(w[i]) : after);
+        return InputError(i < w.size() ? after + ", niet " + quoted(w[i]) : after);
     };
 
     Relation relation;
@@ -231,8 +231,8 @@ Relation readRelation(std::span<const std::string_view> w) {
         relation.kind = first == "vooravond" ? Relation::Kind::Eve : Relation::Kind::Octave;
         i = 2;
     } else if (first == "na" || first == "voor" || first == "van") {
-        throw Error("voor " + quoted(w[0]) +
-                    " ontbreekt de weekdag, zoals in \"dinsdag na Sint-Maarten 1450\"");
+        throw InputError("voor " + quoted(w[0]) +
+                         " ontbreekt de weekdag, zoals in \"dinsdag na Sint-Maarten 1450\"");
     } else if (ordinalOf(first) || first == "des" || weekdayOf(first)) {
         if (const std::optional<int> n = ordinalOf(first)) {
             relation.count = *n;
@@ -249,11 +249,11 @@ Relation readRelation(std::span<const std::string_view> w) {
         relation.kind = direction == "na" ? Relation::Kind::After : Relation::Kind::Before;
         ++i;
     } else if (looksOrdinal(first)) {
-        throw Error("rangtelwoord " + quoted(w[0]) + " niet begrepen: 1e tot 5e, of eerste tot vijfde");
+        throw InputError("rangtelwoord " + quoted(w[0]) + " niet begrepen: 1e tot 5e, of eerste tot vijfde");
     } else {
         unknownName(joined(w));
     }
-    if (i >= w.size()) throw Error("na " + quoted(w[i - 1]) + " ontbreekt de naam van een feest");
+    if (i >= w.size()) throw InputError("na " + quoted(w[i - 1]) + " ontbreekt de naam van een feest");
     relation.nameAt = i;
     return relation;
 }
@@ -283,8 +283,8 @@ std::int64_t apply(const Relation& relation, std::int64_t day) {
 Dated dated(const regions::Region& region, std::int64_t day, std::string text) {
     const std::int64_t year = regions::dateOf(region, day).year;
     if (year < kFirstYear || year > kLastYear)
-        throw Error("de uitkomst, " + regions::dayText(region, day) + ", valt buiten de jaren " +
-                    yearRange());
+        throw InputError("de uitkomst, " + regions::dayText(region, day) + ", valt buiten de jaren " +
+                         yearRange());
     return {day, std::move(text), regions::isoDate(day)};
 }
 
@@ -293,12 +293,12 @@ Dated dated(const regions::Region& region, std::int64_t day, std::string text) {
 Dated evaluate(std::string_view expression, const regions::Region& region) {
     std::vector<std::string_view> w = words(expression);
     if (w.empty())
-        throw Error(
+        throw InputError(
             "lege uitdrukking; verwacht [relatie] feest jaar, zoals \"dinsdag na Sint-Maarten 1450\"");
     const int year = readYear(w.back());
     w.pop_back();
     if (w.empty())
-        throw Error("voor het jaartal " + std::to_string(year) + " ontbreekt de naam van een feest");
+        throw InputError("voor het jaartal " + std::to_string(year) + " ontbreekt de naam van een feest");
 
     const Relation relation = readRelation(w);
     const std::string name = joined(std::span{w}.subspan(relation.nameAt));
@@ -309,10 +309,11 @@ Dated evaluate(std::string_view expression, const regions::Region& region) {
     const std::optional<feasts::Occurrence> found = feasts::occurrence(feast, year, region);
     if (!found) {
         if (year < feast.firstYear)
-            throw Error(std::string{feast.name} + " werd in " + std::to_string(year) +
-                        " nog niet gevierd (pas vanaf " + std::to_string(feast.firstYear) + ")");
-        throw Error(std::string{feast.name} + " van " + std::to_string(year) + " valt in " +
-                    std::string{region.menuName} + " na de kalenderwijziging buiten het jaar en ontbreekt");
+            throw InputError(std::string{feast.name} + " werd in " + std::to_string(year) +
+                             " nog niet gevierd (pas vanaf " + std::to_string(feast.firstYear) + ")");
+        throw InputError(std::string{feast.name} + " van " + std::to_string(year) + " valt in " +
+                         std::string{region.menuName} +
+                         " na de kalenderwijziging buiten het jaar en ontbreekt");
     }
     if (relation.kind == Relation::Kind::None && !match->eve) return dated(region, found->day, found->text);
     const std::int64_t day = apply(relation, found->day - (match->eve ? 1 : 0));
@@ -323,9 +324,10 @@ Around around(int day, int month, int year, const regions::Region& region) {
     const std::string written =
         std::to_string(day) + '/' + std::to_string(month) + '/' + std::to_string(year);
     if (year < kFirstYear || year > kLastYear)
-        throw Error("de datum " + written + " ligt buiten de jaren " + yearRange());
+        throw InputError("de datum " + written + " ligt buiten de jaren " + yearRange());
     const std::optional<regions::Reading> reading = regions::readDate(region, year, month, day);
-    if (!reading) throw Error("de datum " + written + " bestaat niet in " + std::string{region.menuName});
+    if (!reading)
+        throw InputError("de datum " + written + " bestaat niet in " + std::string{region.menuName});
 
     // Shown as a date written day/month/year: a date skipped at the switch keeps
     // its note, so that it never reads as a day that was kept.

@@ -28,7 +28,6 @@
 namespace dating {
 
 // Bad input, as every reader of the calculator reports it.
-using Error = InputError;
 
 struct Dated {
     std::int64_t day;  // serial day number
@@ -38,7 +37,7 @@ struct Dated {
     std::string iso;  // proleptic Gregorian, "0475-04-14"
 };
 
-// The day an expression names, in a region. Throws Error for an unknown feast name
+// The day an expression names, in a region. Throws InputError for an unknown feast name
 // (naming the three nearest names), a malformed expression, a feast absent that
 // year, or a result outside 1 January 100 to 31 December 2100.
 Dated evaluate(std::string_view expression, const regions::Region& region);
@@ -58,7 +57,7 @@ struct Around {
 // The feasts of the year before, the year and the year after (within 100 to 2100)
 // that lie within seven days of a date written day/month/year, the date shown as
 // the weekday finder shows it; a date skipped at the switch counts as its Julian
-// reading, as a feast on it does. Throws Error for a date that does not exist in
+// reading, as a feast on it does. Throws InputError for a date that does not exist in
 // the region or lies outside the years 100 to 2100.
 Around around(int day, int month, int year, const regions::Region& region);
 

@@ -9,6 +9,9 @@ class Failure : public std::runtime_error {
 public:
     static constexpr int kInvalidCall = 5;  // a date the date service cannot compose
     static constexpr int kOverflow = 6;     // a 16-bit sum out of range
+    // Numbers the error report gives to what is not a Failure.
+    static constexpr int kOutOfMemory = 7;
+    static constexpr int kOtherError = 51;
 
     Failure(int number, const std::string& description) : std::runtime_error(description), number_(number) {}
 

@@ -61,17 +61,6 @@ constexpr std::int64_t kNever = std::numeric_limits<std::int64_t>::max() / 4;
 // The years std::chrono can hold, with room for a carried month or two.
 constexpr std::int64_t kYearLimit = 32000;
 
-constexpr bool isJulianLeap(std::int64_t y) {
-    return y % 4 == 0;
-}
-constexpr bool isGregorianLeap(std::int64_t y) {
-    return y % 4 == 0 && (y % 100 != 0 || y % 400 == 0);
-}
-constexpr int monthLength(bool leap, int month) {
-    constexpr std::array<int, 12> kLengths{31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    return month == 2 && leap ? 29 : kLengths.at(static_cast<std::size_t>(month - 1));
-}
-
 constexpr auto asTuple(const Date& d) {
     return std::tuple{d.year, d.month, d.day};
 }
@@ -119,8 +108,8 @@ Date dateOf(const Region& region, std::int64_t day) {
 
 std::optional<Reading> readDate(const Region& region, std::int64_t year, int month, int day) {
     if (month < 1 || month > 12 || day < 1 || year < -kYearLimit || year > kYearLimit) return std::nullopt;
-    const bool julianExists = day <= monthLength(isJulianLeap(year), month);
-    const bool gregorianExists = day <= monthLength(isGregorianLeap(year), month);
+    const bool julianExists = day <= calendar::monthLength(calendar::isJulianLeapYear(year), month);
+    const bool gregorianExists = day <= calendar::monthLength(calendar::isGregorianLeapYear(year), month);
     if (julianExists) {
         const std::int64_t julian = calendar::daysFromJulian(year, month, day);
         if (julian <= lastJulianDay(region)) return Reading{julian, true, false};
@@ -158,6 +147,19 @@ int skippedDates(const Region& region) {
     const Date& first = *region.firstGregorian;
     return static_cast<int>(calendar::daysFromJulian(first.year, first.month, first.day) -
                             firstGregorianDay(region));
+}
+
+YearCalendar yearCalendar(const Region& region, std::int64_t year) {
+    const bool julianPart = calendar::daysFromJulian(year, 1, 1) <= lastJulianDay(region);
+    const bool gregorianPart = calendar::daysFromGregorian(year, 12, 31) >= firstGregorianDay(region);
+    if (julianPart && gregorianPart) return YearCalendar::Both;
+    return julianPart ? YearCalendar::Julian : YearCalendar::Gregorian;
+}
+
+std::optional<Switch> switchIn(const Region& region, std::int64_t year) {
+    if (reformYear(region) != year) return std::nullopt;
+    return Switch{*region.lastJulian, *region.firstGregorian,
+                  calendar::julianFromDays(lastJulianDay(region) + 1), skippedDates(region)};
 }
 
 std::string weekdayName(std::int64_t day) {

@@ -75,6 +75,21 @@ std::optional<std::int64_t> reformYear(const Region& region);
 // last Julian day; 0 for the fixed regions.
 int skippedDates(const Region& region);
 
+// Which calendar governs a year in the region: one of the two throughout, or
+// both (the year in which it switched).
+enum class YearCalendar { Julian, Gregorian, Both };
+YearCalendar yearCalendar(const Region& region, std::int64_t year);
+
+// The switch as it falls inside one year.
+struct Switch {
+    calendar::Date lastJulian;      // Julian date
+    calendar::Date firstGregorian;  // Gregorian date
+    calendar::Date firstSkipped;    // Julian date of the day after the last Julian day
+    int skippedDates;
+};
+// The region's switch when its first skipped date lies in the year; else nullopt.
+std::optional<Switch> switchIn(const Region& region, std::int64_t year);
+
 // Texts, as the window writes them.
 // "zaterdag": the Dutch weekday of a day.
 std::string weekdayName(std::int64_t day);

@@ -1,8 +1,8 @@
 #include "tarvinde.h"
 
-#include <algorithm>
-#include <array>
 #include <new>
+#include <optional>
+#include <string_view>
 
 #include "calendar.h"
 #include "checked16.h"
@@ -10,7 +10,9 @@
 #include "date_service.h"
 #include "dutch_names.h"
 #include "failure.h"
+#include "feasts.h"
 #include "gallic_easter.h"
+#include "regions.h"
 
 namespace {
 
@@ -19,26 +21,36 @@ using std::int16_t;
 
 // Years before this follow the Julian calendar; 1582 itself, reform month included, too.
 constexpr int16_t kFirstGregorianYear = 1583;
-constexpr int16_t kReformYear = 1582;
 
-struct FixedFeast {
+// The feast table's rows behind the guarded feast operations, and the name each
+// operation's error report shows.
+struct GuardedFeast {
     const char* procedure;
-    int16_t day;
-    int16_t month;
-    const char* reformNote;  // appended in 1582: the other date the day may correspond to
+    std::string_view feastId;
 };
 
-constexpr FixedFeast kNieuwjaar{"NieuwjaarDag", 1, 1, nullptr};
-constexpr FixedFeast kOLVtenHemel{"OLVtenHemel", 15, 8, nullptr};
-constexpr FixedFeast kAllerheiligen{"Allerheiligen", 1, 11, nullptr};
-constexpr FixedFeast kAllerzielen{"Allerzielen", 2, 11, nullptr};
-constexpr FixedFeast kKerstmis{"Kerstmis", 25, 12, " (? 4/1/1583)"};
-constexpr FixedFeast kOudjaarsavond{"Oudjaarsavond", 31, 12, " (? 21/12/1582)"};
+constexpr GuardedFeast kNieuwjaar{"NieuwjaarDag", "nieuwjaar"};
+constexpr GuardedFeast kAswoensdag{"Aswoensdag", "aswoensdag"};
+constexpr GuardedFeast kPalmzondag{"Palmzondag", "palmzondag"};
+constexpr GuardedFeast kHemelvaart{"HemelvaartDag", "hemelvaart"};
+constexpr GuardedFeast kPinksteren{"PinksterenDag", "pinksteren"};
+constexpr GuardedFeast kOLVtenHemel{"OLVtenHemel", "olv-hemelvaart"};
+constexpr GuardedFeast kAllerheiligen{"Allerheiligen", "allerheiligen"};
+constexpr GuardedFeast kAllerzielen{"Allerzielen", "allerzielen"};
+constexpr GuardedFeast kKerstmis{"Kerstmis", "kerstmis"};
+constexpr GuardedFeast kOudjaarsavond{"Oudjaarsavond", "oudjaarsavond"};
 
-struct DayMonth {
-    int16_t day;
-    int16_t month;
-};
+// The feast's text in the default region, as the year view shows it: the feast
+// table's day, with the notes of 1582. A year the date service does not serve
+// fails as Weekdag fails for it.
+std::string feastText(const GuardedFeast& guarded, int16_t year) {
+    if (year < date_service::kFirstYear || year > date_service::kLastYear) throw Failure::invalidCall();
+    const feasts::Feast* feast = feasts::findById(guarded.feastId);
+    const std::optional<feasts::Occurrence> found =
+        feast == nullptr ? std::nullopt : feasts::occurrence(*feast, year, regions::defaultRegion());
+    if (!found) throw Failure::invalidCall();  // every row is present in every year it serves
+    return found->text;
+}
 
 }  // namespace
 
@@ -52,10 +64,10 @@ std::string Tarvinde::guarded(const char* procedure, Body body) const {
         number = failure.number();
         description = failure.description();
     } catch (const std::bad_alloc&) {
-        number = 7;
+        number = Failure::kOutOfMemory;
         description = "Out of memory";
     } catch (const std::exception& e) {
-        number = 51;
+        number = Failure::kOtherError;
         description = e.what();
     }
     box_.show("Error: " + std::to_string(number) + "\r\n" + description + "\r\nProc Name: " + procedure,
@@ -86,10 +98,9 @@ std::string Tarvinde::Weekdag(int16_t CDay, int16_t CMonth, int16_t CYear) const
 }
 
 std::int16_t Tarvinde::IsSchrikkeljaar(int16_t CYear) const {
-    if (CYear >= kFirstGregorianYear) {
-        return (CYear % 400 == 0 || (CYear % 100 != 0 && CYear % 4 == 0)) ? 1 : 0;
-    }
-    return CYear % 4 == 0 ? 1 : 0;
+    const bool leap = CYear >= kFirstGregorianYear ? calendar::isGregorianLeapYear(CYear)
+                                                   : calendar::isJulianLeapYear(CYear);
+    return leap ? 1 : 0;
 }
 
 // Easter number: days from 28 March to Easter Sunday, by the computus of the
@@ -117,88 +128,35 @@ std::string Tarvinde::PaasDatum(int16_t CYear) const {
     return Weekdag(day, month, CYear);
 }
 
-namespace {
-
-// Shared body of the fixed feasts: one Weekdag call, plus the note of 1582.
-std::string fixedFeast(const Tarvinde& calc, const FixedFeast& feast, int16_t year) {
-    std::string text = calc.Weekdag(feast.day, feast.month, year);
-    if (feast.reformNote != nullptr && year == kReformYear) text += feast.reformNote;
-    return text;
-}
-
-}  // namespace
-
 std::string Tarvinde::NieuwjaarDag(int16_t CYear) const {
-    return guarded(kNieuwjaar.procedure, [&] { return fixedFeast(*this, kNieuwjaar, CYear); });
+    return guarded(kNieuwjaar.procedure, [&] { return feastText(kNieuwjaar, CYear); });
 }
 std::string Tarvinde::OLVtenHemel(int16_t CYear) const {
-    return guarded(kOLVtenHemel.procedure, [&] { return fixedFeast(*this, kOLVtenHemel, CYear); });
+    return guarded(kOLVtenHemel.procedure, [&] { return feastText(kOLVtenHemel, CYear); });
 }
 std::string Tarvinde::Allerheiligen(int16_t CYear) const {
-    return guarded(kAllerheiligen.procedure, [&] { return fixedFeast(*this, kAllerheiligen, CYear); });
+    return guarded(kAllerheiligen.procedure, [&] { return feastText(kAllerheiligen, CYear); });
 }
 std::string Tarvinde::Allerzielen(int16_t CYear) const {
-    return guarded(kAllerzielen.procedure, [&] { return fixedFeast(*this, kAllerzielen, CYear); });
+    return guarded(kAllerzielen.procedure, [&] { return feastText(kAllerzielen, CYear); });
 }
 std::string Tarvinde::Kerstmis(int16_t CYear) const {
-    return guarded(kKerstmis.procedure, [&] { return fixedFeast(*this, kKerstmis, CYear); });
+    return guarded(kKerstmis.procedure, [&] { return feastText(kKerstmis, CYear); });
 }
 std::string Tarvinde::Oudjaarsavond(int16_t CYear) const {
-    return guarded(kOudjaarsavond.procedure, [&] { return fixedFeast(*this, kOudjaarsavond, CYear); });
+    return guarded(kOudjaarsavond.procedure, [&] { return feastText(kOudjaarsavond, CYear); });
 }
-
-// The movable feasts count from Easter Sunday (day D of month M, 22 March to
-// 25 April) with the month lengths written into each rule: March 31, April 30,
-// May 31 days, and February as long as IsSchrikkeljaar says.
-
 std::string Tarvinde::Palmzondag(int16_t CYear) const {
-    return guarded("Palmzondag", [&] {
-        const int16_t d = EasternDay(CYear);
-        const int16_t m = EasternMonth(CYear);
-        const DayMonth palm = d > 7 ? DayMonth{static_cast<int16_t>(d - 7), m}
-                                    : DayMonth{static_cast<int16_t>(d + 31 - 7), checked16::sub(m, 1)};
-        return Weekdag(palm.day, palm.month, CYear);
-    });
+    return guarded(kPalmzondag.procedure, [&] { return feastText(kPalmzondag, CYear); });
 }
-
 std::string Tarvinde::HemelvaartDag(int16_t CYear) const {
-    return guarded("HemelvaartDag", [&] {
-        const int16_t m = EasternMonth(CYear);
-        const int16_t d = EasternDay(CYear);
-        const DayMonth ascension = m == 3 ? (d <= 22 ? DayMonth{static_cast<int16_t>(d + 39 - 31), 4}
-                                                     : DayMonth{static_cast<int16_t>(d + 39 - 61), 5})
-                                          : (d <= 22 ? DayMonth{static_cast<int16_t>(d + 39 - 30), 5}
-                                                     : DayMonth{static_cast<int16_t>(d + 39 - 61), 6});
-        return Weekdag(ascension.day, ascension.month, CYear);
-    });
+    return guarded(kHemelvaart.procedure, [&] { return feastText(kHemelvaart, CYear); });
 }
-
 std::string Tarvinde::PinksterenDag(int16_t CYear) const {
-    return guarded("PinksterenDag", [&] {
-        const int16_t d = EasternDay(CYear);
-        const int16_t m = EasternMonth(CYear);
-        const DayMonth whitsun = m == 3 ? (d > 12 ? DayMonth{static_cast<int16_t>(d + 49 - 61), 5}
-                                                  : DayMonth{static_cast<int16_t>(d + 49 - 31), 4})
-                                        : (d > 12 ? DayMonth{static_cast<int16_t>(d + 49 - 61), 6}
-                                                  : DayMonth{static_cast<int16_t>(d + 49 - 30), 5});
-        return Weekdag(whitsun.day, whitsun.month, CYear);
-    });
+    return guarded(kPinksteren.procedure, [&] { return feastText(kPinksteren, CYear); });
 }
-
-// Ash Wednesday is 46 days before Easter Sunday (the forty days of Lent plus
-// the six Sundays in it).
 std::string Tarvinde::Aswoensdag(int16_t CYear) const {
-    return guarded("Aswoensdag", [&] {
-        const int16_t d = EasternDay(CYear);
-        const int16_t m = EasternMonth(CYear);
-        const int16_t february = IsSchrikkeljaar(CYear) != 0 ? 29 : 28;
-        // From March day D, 46 days back is February day D + february - 46;
-        // from April day D it is March day D - 15, or February when that is < 1.
-        const DayMonth ash = m == 3 ? DayMonth{static_cast<int16_t>(d + february - 46), 2}
-                                    : (d > 15 ? DayMonth{static_cast<int16_t>(d - 15), 3}
-                                              : DayMonth{static_cast<int16_t>(d + 31 + february - 46), 2});
-        return Weekdag(ash.day, ash.month, CYear);
-    });
+    return guarded(kAswoensdag.procedure, [&] { return feastText(kAswoensdag, CYear); });
 }
 
 std::string Tarvinde::PasenGallie(int16_t CYear) const {

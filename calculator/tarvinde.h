@@ -7,6 +7,8 @@
 
 // The feast calculator of the Southern Netherlands. Stateless: every operation
 // computes afresh from its arguments. Years up to 1582 are Julian, from 1583 Gregorian.
+// The feasts' days come from the feast table (feasts.h) for the default region, the
+// path the year view takes too; Weekdag and the Easter operations keep their own rules.
 //
 // Operations returning text give the feast text shown in the window: the Dutch
 // weekday and date ("zaterdag 1 januari 2000"), sometimes with a note.

@@ -5,9 +5,10 @@
 #include <optional>
 #include <utility>
 
+#include "calendar.h"
 #include "dutch_names.h"
 #include "id_table.h"
-#include "year_view.h"
+#include "year_range.h"
 
 namespace year_style {
 
@@ -32,11 +33,8 @@ constexpr auto kStyles = std::to_array<StyleInfo>({
 });
 // clang-format on
 
-constexpr std::int64_t kFirstYear = year_view::kFirstYear;
-constexpr std::int64_t kLastYear = year_view::kLastYear;
-
-// The longest each month can be, in any year.
-constexpr std::array<int, 12> kLongestMonth{31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+constexpr std::int64_t kFirstYear = year_range::kFirstYear;
+constexpr std::int64_t kLastYear = year_range::kLastYear;
 
 std::string written(std::int64_t year, int month, int day) {
     return regions::numericDate(calendar::Date{year, month, day});
@@ -85,13 +83,14 @@ std::vector<std::int64_t> candidateYears(Style style, int day, int month, std::i
 }
 
 void checkDayAndMonth(int day, int month) {
-    if (month < 1 || month > 12) throw Error("maand " + std::to_string(month) + " bestaat niet (1 tot 12)");
-    const int longest = kLongestMonth.at(static_cast<std::size_t>(month - 1));
+    if (month < 1 || month > 12)
+        throw InputError("maand " + std::to_string(month) + " bestaat niet (1 tot 12)");
+    const int longest = calendar::monthLength(true, month);  // the longest it can be, in any year
     const std::string monthName{dutch::kMonths.at(static_cast<std::size_t>(month - 1))};
-    if (day < 1) throw Error("dag " + std::to_string(day) + " bestaat niet (1 tot 31)");
+    if (day < 1) throw InputError("dag " + std::to_string(day) + " bestaat niet (1 tot 31)");
     if (day > longest)
-        throw Error(std::to_string(day) + '/' + std::to_string(month) + " is geen datum: " + monthName +
-                    " heeft " + (month == 2 ? "hoogstens " : "") + std::to_string(longest) + " dagen");
+        throw InputError(std::to_string(day) + '/' + std::to_string(month) + " is geen datum: " + monthName +
+                         " heeft " + (month == 2 ? "hoogstens " : "") + std::to_string(longest) + " dagen");
 }
 
 // Where a reading lies among the days. A skipped date lies after the last Julian
@@ -122,7 +121,8 @@ std::string knownIds() {
 
 std::vector<Modern> toModern(Style style, int day, int month, int year, const regions::Region& region) {
     if (year < kFirstYear || year > kLastYear)
-        throw Error("jaar " + std::to_string(year) + " ligt buiten de jaren 100 tot 2100");
+        throw InputError("jaar " + std::to_string(year) + " ligt buiten de jaren " +
+                         std::string{year_range::kText});
     checkDayAndMonth(day, month);
 
     const std::vector<std::int64_t> years = candidateYears(style, day, month, year);
@@ -133,8 +133,8 @@ std::vector<Modern> toModern(Style style, int day, int month, int year, const re
         // Only 29 February can be missing from a year once the day fits its month.
         std::string yearsText = std::to_string(years.front());
         if (years.size() > 1) yearsText += " en " + std::to_string(years.back());
-        throw Error(std::to_string(day) + '/' + std::to_string(month) + " bestond niet: " + yearsText +
-                    (years.size() > 1 ? " waren geen schrikkeljaren" : " was geen schrikkeljaar"));
+        throw InputError(std::to_string(day) + '/' + std::to_string(month) + " bestond niet: " + yearsText +
+                         (years.size() > 1 ? " waren geen schrikkeljaren" : " was geen schrikkeljaar"));
     }
 
     if (const std::optional<int> before = daysBeforeEaster(style)) {
@@ -146,16 +146,18 @@ std::vector<Modern> toModern(Style style, int day, int month, int year, const re
             return place < std::pair{first, 0} || place >= std::pair{next, 0};
         });
         if (found.empty())
-            throw Error(written(year, month, day) + " bestond niet in de " + nameOf(style) + ": het jaar " +
-                        std::to_string(year) + " liep van " + regions::dayText(region, first) +
-                        " tot en met " + regions::dayText(region, next - 1));
+            throw InputError(written(year, month, day) + " bestond niet in de " + nameOf(style) +
+                             ": het jaar " + std::to_string(year) + " liep van " +
+                             regions::dayText(region, first) + " tot en met " +
+                             regions::dayText(region, next - 1));
     }
 
     std::vector<Modern> modern;
     for (const Found& f : found) {
         if (f.year < kFirstYear || f.year > kLastYear)
-            throw Error(written(year, month, day) + " in de " + nameOf(style) + " is " +
-                        written(f.year, month, day) + ", buiten de jaren 100 tot 2100");
+            throw InputError(written(year, month, day) + " in de " + nameOf(style) + " is " +
+                             written(f.year, month, day) + ", buiten de jaren " +
+                             std::string{year_range::kText});
         modern.push_back({f.reading.day, regions::fixedDateText(region, f.year, month, day),
                           regions::isoDate(f.reading.day)});
     }

@@ -31,7 +31,6 @@ const StyleInfo* find(std::string_view id);
 std::string knownIds();
 
 // Bad input, as every reader of the calculator reports it.
-using Error = InputError;
 
 // One modern date (the year beginning on 1 January) of a style date.
 struct Modern {
@@ -42,7 +41,7 @@ struct Modern {
 
 // The modern date or dates of day/month/year written in the style, in the region:
 // one, or two in date order (in the Easter styles some dates occurred twice in one
-// style year). Throws Error when no candidate year has that day and month, when the
+// style year). Throws InputError when no candidate year has that day and month, when the
 // date did not exist in that style year, or when the style year or a modern date
 // lies outside the years 100 to 2100. In the Easter styles a date the region skipped
 // at its switch lies, as written, between its last Julian and first Gregorian day.

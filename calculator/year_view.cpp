@@ -1,10 +1,10 @@
 #include "year_view.h"
 
 #include "calendar.h"
-#include "computus.h"
 #include "date_service.h"
 #include "dutch_names.h"
 #include "failure.h"
+#include "feasts.h"
 #include "gallic_easter.h"
 #include "tarvinde.h"
 
@@ -28,43 +28,42 @@ constexpr const char* kDefaultReformCaption = "Kalenderwijziging 20/12 > 31/12  
 constexpr const char* kDefaultReformNote = "10 dagen vervallen in december";
 constexpr const char* kDefaultReformRule = "  jaren veelvoud van 4";
 
-// Days from Easter Sunday of the movable rows.
-constexpr int kAshWednesday = -46;  // the forty days of Lent and the six Sundays in them
-constexpr int kPalmSunday = -7;
-constexpr int kAscension = 39;
-constexpr int kWhitSunday = 49;
-
 std::string dayMonth(const calendar::Date& date) {
     return std::to_string(date.day) + '/' + std::to_string(date.month);
 }
 
 void fillCalendarRows(YearView& view, const Region& region) {
     const int y = view.year;
-    const bool julianPart = calendar::daysFromJulian(y, 1, 1) <= regions::lastJulianDay(region);
-    const bool gregorianPart = calendar::daysFromGregorian(y, 12, 31) >= regions::firstGregorianDay(region);
-    if (julianPart && gregorianPart) {
-        view.kalender = kTransition;
-        view.regel = "  Juliaans tot " + dayMonth(*region.lastJulian) + ", daarna Gregoriaans";
-    } else {
-        view.kalender = julianPart ? kJulian : kGregorian;
-        view.regel = julianPart ? kJulianRule : kGregorianRule;
+    switch (regions::yearCalendar(region, y)) {
+        case regions::YearCalendar::Both:
+            view.kalender = kTransition;
+            view.regel = "  Juliaans tot " + dayMonth(*region.lastJulian) + ", daarna Gregoriaans";
+            break;
+        case regions::YearCalendar::Julian:
+            view.kalender = kJulian;
+            view.regel = kJulianRule;
+            break;
+        case regions::YearCalendar::Gregorian:
+            view.kalender = kGregorian;
+            view.regel = kGregorianRule;
+            break;
     }
 
-    if (regions::reformYear(region) == y) {
+    if (const std::optional<regions::Switch> change = regions::switchIn(region, y)) {
         if (regions::isDefault(region)) {
             view.regel = kDefaultReformRule;
             view.gallieTitel = kDefaultReformCaption;
             view.gallie = kDefaultReformNote;
             return;
         }
-        const calendar::Date& last = *region.lastJulian;
-        const calendar::Date& first = *region.firstGregorian;
+        const calendar::Date& last = change->lastJulian;
+        const calendar::Date& first = change->firstGregorian;
         view.gallieTitel = "Kalenderwijziging " +
                            (last.year == first.year ? dayMonth(last) : regions::numericDate(last)) + " > " +
                            regions::numericDate(first);
-        const calendar::Date firstSkipped = calendar::julianFromDays(regions::lastJulianDay(region) + 1);
-        view.gallie = std::to_string(regions::skippedDates(region)) + " dagen vervallen in " +
-                      std::string{dutch::kMonths.at(static_cast<std::size_t>(firstSkipped.month - 1))};
+        view.gallie =
+            std::to_string(change->skippedDates) + " dagen vervallen in " +
+            std::string{dutch::kMonths.at(static_cast<std::size_t>(change->firstSkipped.month - 1))};
         return;
     }
 
@@ -75,33 +74,20 @@ void fillCalendarRows(YearView& view, const Region& region) {
                                         region, calendar::daysFromJulian(gaul->year, gaul->month, gaul->day));
 }
 
+// A row's text: its feast's day as the feast table gives it.
+std::string feastText(const FeastRow& row, int year, const Region& region) {
+    const feasts::Feast* feast = feasts::findById(row.feastId);
+    const std::optional<feasts::Occurrence> found =
+        feast == nullptr ? std::nullopt : feasts::occurrence(*feast, year, region);
+    return found ? found->text : std::string{};
+}
+
 }  // namespace
 
 YearView build(int year, const Region& region) {
     YearView view{year, &region, {}, regions::isLeapYear(region, year), {}, {}, {}, {}};
-
-    const auto fixed = [&](Feast feast, int day, int month, bool noteLastJulianDay = false) {
-        view.feasts.at(static_cast<std::size_t>(feast)) =
-            regions::fixedDateText(region, year, month, day, noteLastJulianDay);
-    };
-    const std::int64_t easter = regions::easterDay(region, year);
-    const auto movable = [&](Feast feast, int offset) {
-        view.feasts.at(static_cast<std::size_t>(feast)) = regions::dayText(region, easter + offset);
-    };
-
-    fixed(Feast::Nieuwjaar, 1, 1);
-    movable(Feast::Aswoensdag, kAshWednesday);
-    movable(Feast::Palmzondag, kPalmSunday);
-    movable(Feast::Pasen, 0);
-    movable(Feast::Hemelvaart, kAscension);
-    movable(Feast::Pinksteren, kWhitSunday);
-    fixed(Feast::OLVtenHemel, 15, 8);
-    fixed(Feast::Allerheiligen, 1, 11);
-    fixed(Feast::Allerzielen, 2, 11);
-    fixed(Feast::Kerstmis, 25, 12);
-    // New Year's Eve in the gap names the day that ended the year.
-    fixed(Feast::Oudjaarsavond, 31, 12, true);
-
+    for (std::size_t i = 0; i < kFeastCount; ++i)
+        view.feasts.at(i) = feastText(kFeastRows.at(i), year, region);
     fillCalendarRows(view, region);
     return view;
 }

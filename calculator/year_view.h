@@ -10,12 +10,13 @@
 #include <vector>
 
 #include "regions.h"
+#include "year_range.h"
 
 namespace year_view {
 
 // The years the window and the command line accept.
-inline constexpr int kFirstYear = 100;
-inline constexpr int kLastYear = 2100;
+using year_range::kFirstYear;
+using year_range::kLastYear;
 
 // The window's eleven feast rows, in window order.
 enum class Feast {
@@ -36,19 +37,20 @@ inline constexpr std::size_t kFeastCount = 11;
 struct FeastRow {
     std::string_view key;      // as the command line names it
     std::string_view caption;  // as the copy names it
+    std::string_view feastId;  // the feast table's row (feasts.h) that gives its day
 };
 inline constexpr std::array<FeastRow, kFeastCount> kFeastRows{{
-    {"nieuwjaar", "Nieuwjaar"},
-    {"aswoensdag", "Aswoensdag"},
-    {"palmzondag", "Palmzondag"},
-    {"pasen", "Pasen (Rome)"},
-    {"hemelvaart", "Hemelvaart"},
-    {"pinksteren", "Pinksteren"},
-    {"olv_ten_hemel", "OLV ten Hemel"},
-    {"allerheiligen", "Allerheiligen"},
-    {"allerzielen", "Allerzielen"},
-    {"kerstmis", "Kerstmis"},
-    {"oudjaarsavond", "Oudjaarsavond"},
+    {"nieuwjaar", "Nieuwjaar", "nieuwjaar"},
+    {"aswoensdag", "Aswoensdag", "aswoensdag"},
+    {"palmzondag", "Palmzondag", "palmzondag"},
+    {"pasen", "Pasen (Rome)", "pasen"},
+    {"hemelvaart", "Hemelvaart", "hemelvaart"},
+    {"pinksteren", "Pinksteren", "pinksteren"},
+    {"olv_ten_hemel", "OLV ten Hemel", "olv-hemelvaart"},
+    {"allerheiligen", "Allerheiligen", "allerheiligen"},
+    {"allerzielen", "Allerzielen", "allerzielen"},
+    {"kerstmis", "Kerstmis", "kerstmis"},
+    {"oudjaarsavond", "Oudjaarsavond", "oudjaarsavond"},
 }};
 
 // The texts exactly as the window's boxes and labels show them (the rule with its

@@ -12,6 +12,7 @@
 
 #include "command.h"
 #include "failure.h"
+#include "input_error.h"
 #include "output.h"
 
 namespace cli {
@@ -167,6 +168,8 @@ int run(int argc, const char* const* argv, std::istream& in, std::ostream& out, 
     } catch (const CLI::ParseError& error) {
         return badInput(err, parseErrorLine(error, app, commands, argc, argv));
     } catch (const BadInput& error) {
+        return badInput(err, error.what());
+    } catch (const InputError& error) {
         return badInput(err, error.what());
     } catch (const Failure& failure) {
         return badInput(err, "Error " + std::to_string(failure.number()) + ": " + failure.description());

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "regions.h"
+#include "table.h"
 
 namespace CLI {
 class App;
@@ -50,8 +51,6 @@ Command declareOn(CLI::App& parent);
 Command declareStyle(CLI::App& parent);
 Command declareComputus(CLI::App& parent);
 
-enum class Format { Text, Tsv, Csv, Json };
-
 // Strings the options are read into; an option given twice leaves two entries.
 using OptionValues = std::vector<std::string>;
 
@@ -60,7 +59,6 @@ struct Formats {
     std::span<const Format> allowed;
     Format fallback;  // when --format is not given
 };
-void addFormatOption(CLI::App& command, OptionValues& values, const Formats& formats);
 Format formatIn(const OptionValues& values, const Formats& formats);
 std::string formatChoices(const Formats& formats);  // "text|tsv|json"
 
@@ -70,8 +68,40 @@ CLI::Option* addSingleOption(CLI::App& command, const std::string& name, OptionV
 const std::string* singleValue(const OptionValues& values, std::string_view option);
 
 // --region ID, once at most; the default region when absent.
-void addRegionOption(CLI::App& command, OptionValues& values);
 const regions::Region& regionIn(const OptionValues& values);
+
+// The options the commands share: --format, and --region for a command that takes one.
+struct SharedOptions {
+    OptionValues format, region;
+};
+enum class RegionOption { Taken, None };
+void addSharedOptions(CLI::App& command, SharedOptions& options, const Formats& formats,
+                      RegionOption region = RegionOption::Taken);
+// " [--format text|tsv|json] [--region ID]", as the usage line ends.
+std::string sharedUsage(const Formats& formats, RegionOption region = RegionOption::Taken);
+
+// The texts of DAY, MONTH and YEAR, for the commands that read a date, and what
+// each accepts as the help says it.
+struct DateTexts {
+    std::string day, month, year;
+};
+void addDateArguments(CLI::App& command, DateTexts& texts, const DateTexts& help);
+// What a command of DAY MONTH YEAR and the shared options reads.
+struct DateCommandArguments {
+    DateTexts date;
+    SharedOptions options;
+};
+
+// A command of one YEAR and the shared options, whose answer is that of the year
+// in the region.
+struct YearCommand {
+    const char* name;
+    const char* description;
+    const char* footer;
+    Formats formats;
+    Answer (*answer)(int year, const regions::Region& region);
+};
+Command declareYearCommand(CLI::App& parent, const YearCommand& spec);
 
 // A positional argument read as a string, so that it can be parsed strictly.
 void addNumberArgument(CLI::App& command, std::string& text, const std::string& name,

@@ -11,7 +11,6 @@
 #include <vector>
 
 #include <CLI/CLI.hpp>
-#include <nlohmann/json.hpp>
 
 #include "clause.h"
 #include "cli.h"
@@ -19,13 +18,14 @@
 #include "failure.h"
 #include "numbers.h"
 #include "output.h"
+#include "table.h"
 #include "year_style.h"
 
 namespace cli {
 
 namespace {
 
-constexpr std::array kClauseFormats{Format::Text, Format::Tsv, Format::Json};
+constexpr std::array kClauseFormats{Format::Text, Format::Tsv, Format::Csv, Format::Json};
 constexpr std::array kBatchFormats{Format::Tsv, Format::Csv, Format::Json};
 constexpr std::array kEveryFormat{Format::Text, Format::Tsv, Format::Csv, Format::Json};
 
@@ -47,7 +47,8 @@ constexpr std::size_t kLineKept = 4 * kLongestClause + 100;
 struct Arguments {
     std::vector<std::string> words;
     bool batch = false;
-    OptionValues format, region, century, style;
+    SharedOptions options;
+    OptionValues century, style;
 };
 
 constexpr std::string_view kArgumentBlanks = " \t\r\n\v\f";
@@ -175,7 +176,7 @@ year_style::Style styleIn(const OptionValues& values) {
 
 clause::Options optionsIn(const Arguments& args) {
     clause::Options options;
-    options.region = &regionIn(args.region);
+    options.region = &regionIn(args.options.region);
     if (const int century = centuryIn(args.century); century != 0) options.century = century;
     options.style = styleIn(args.style);
     return options;
@@ -207,8 +208,8 @@ bool nextLine(std::istream& in, std::string& line, bool& cut) {
 }
 
 // The rows of one line of the batch: a row per reading, or one row with the message.
-void addBatchRows(std::vector<std::vector<std::string>>& rows, std::size_t number, const std::string& line,
-                  bool cut, const clause::Options& options, bool& refused) {
+void addBatchRows(std::vector<Row>& rows, std::size_t number, const std::string& line, bool cut,
+                  const clause::Options& options, bool& refused) {
     const std::string clause = expressionOf({line}, kLineBlanks);
     if (clause.empty() && !cut) return;
     const std::string regel = std::to_string(number);
@@ -231,52 +232,32 @@ void addBatchRows(std::vector<std::vector<std::string>>& rows, std::size_t numbe
     }
 }
 
-// The batch as a table, in TSV or CSV under a header line, or as a JSON array of
-// objects in which `regel` is a number.
-void writeBatch(std::ostream& out, Format format, const std::vector<std::vector<std::string>>& rows) {
-    if (format == Format::Json) {
-        nlohmann::ordered_json array = nlohmann::ordered_json::array();
-        for (const auto& row : rows) {
-            nlohmann::ordered_json object = nlohmann::ordered_json::object();
-            object[kBatchColumns.front()] = std::stoll(row.front());
-            for (std::size_t i = 1; i < kBatchColumns.size(); ++i) object[kBatchColumns[i]] = row[i];
-            array.push_back(std::move(object));
-        }
-        output::writeJson(out, array);
-        return;
-    }
-    const auto write = format == Format::Csv ? output::writeCsv : output::writeTsv;
-    write(out, kBatchColumns);
-    for (const auto& row : rows) write(out, row);
+// The batch: TSV and CSV under a header line, JSON an array of objects in which
+// `regel` is a number.
+Answer batchAnswer(std::vector<Row> rows) {
+    Table table{.rows = std::move(rows)};
+    for (const std::string& key : kBatchColumns)
+        table.columns.push_back({key, key == "regel" ? JsonType::Number : JsonType::String});
+    return {.data = std::move(table)};
 }
 
-// The readings of one clause: as text, under each reading what it was read as
-// and what was skipped; as TSV a row per reading; as JSON an array of objects.
-void writeAnswer(std::ostream& out, Format format, const std::string& clause, const clause::Answer& answer) {
-    std::vector<std::vector<std::string>> rows;
-    for (const clause::Reading& r : answer.readings)
-        rows.push_back({clause, r.text, r.iso, r.reading, answer.skipped});
-    switch (format) {
-        case Format::Json: {
-            nlohmann::ordered_json array = nlohmann::ordered_json::array();
-            for (const auto& row : rows) {
-                nlohmann::ordered_json object = nlohmann::ordered_json::object();
-                for (std::size_t i = 0; i < kClauseColumns.size(); ++i) object[kClauseColumns[i]] = row[i];
-                array.push_back(std::move(object));
-            }
-            output::writeJson(out, array);
-            break;
-        }
-        case Format::Tsv:
-            for (const auto& row : rows) output::writeTsv(out, {row.begin() + 1, row.end()});
-            break;
-        default:
-            for (const auto& row : rows) {
-                out << row[1] << '\n';
-                if (!readsAsTyped(clause, row[3])) out << "  gelezen als: " << row[3] << '\n';
-                if (!row[4].empty()) out << "  overgeslagen: " << row[4] << '\n';
-            }
+// The readings of one clause: JSON an array of objects; TSV and CSV a row per
+// reading without the clause and without a header; text each reading, and under
+// it what it was read as and what was skipped.
+Answer clauseAnswer(const std::string& clause, const clause::Answer& answer) {
+    Answer out{.data = {},
+               .delimited = Table{.header = false},
+               .text = Table{.columns = {{"tekst"}}, .header = false}};
+    for (const std::string& key : kClauseColumns) out.data.columns.push_back({key});
+    out.delimited->columns.assign(out.data.columns.begin() + 1, out.data.columns.end());
+    for (const clause::Reading& r : answer.readings) {
+        out.data.rows.push_back({clause, r.text, r.iso, r.reading, answer.skipped});
+        out.delimited->rows.push_back({r.text, r.iso, r.reading, answer.skipped});
+        out.text->rows.push_back({r.text});
+        if (!readsAsTyped(clause, r.reading)) out.text->rows.push_back({"  gelezen als: " + r.reading});
+        if (!answer.skipped.empty()) out.text->rows.push_back({"  overgeslagen: " + answer.skipped});
     }
+    return out;
 }
 
 }  // namespace
@@ -293,11 +274,10 @@ Command declareDate(CLI::App& parent) {
                     "completes a year below 100: 1300 makes XXXIXo 1339 (100 to 2000)");
     addSingleOption(*command, "--style", args->style, "STYLE",
                     "the year style of the clause (default nieuwjaar): " + year_style::knownIds());
-    addFormatOption(*command, args->format, Formats{kEveryFormat, Format::Text});
+    addSharedOptions(*command, args->options, Formats{kEveryFormat, Format::Text});
     command->get_option("--format")
         ->description("output format: " + formatChoices(clauseFormats) + " for a clause (default text), " +
                       formatChoices(batchFormats) + " with --batch (default tsv)");
-    addRegionOption(*command, args->region);
     command->footer(
         "A clause names a day (a feast with its relation, or a date) and a year; the year is the year of\n"
         "the day named. Exit status 3 when a line of the batch could not be read.\n"
@@ -314,29 +294,23 @@ Command declareDate(CLI::App& parent) {
             if (!args->words.empty())
                 throw BadInput("with --batch the clauses come from standard input, not " +
                                output::quoted(expressionOf(args->words)) + "; usage: " + usage);
-            const Format format = formatIn(args->format, batchFormats);
+            const Format format = formatIn(args->options.format, batchFormats);
             const clause::Options options = optionsIn(*args);
-            std::vector<std::vector<std::string>> rows;
+            std::vector<Row> rows;
             bool refused = false;
             std::string line;
             bool cut = false;
             for (std::size_t number = 1; nextLine(in, line, cut); ++number)
                 addBatchRows(rows, number, line, cut, options, refused);
-            writeBatch(out, format, rows);
+            write(out, format, batchAnswer(std::move(rows)));
             return refused ? kPartlyRead : kOk;
         }
         if (args->words.empty()) throw BadInput("CLAUSE is required; usage: " + usage);
         const std::string clause = expressionOf(args->words);
-        const Format format = formatIn(args->format, clauseFormats);
+        const Format format = formatIn(args->options.format, clauseFormats);
         const clause::Options options = optionsIn(*args);
         if (!validUtf8(clause)) throw BadInput("geen geldige UTF-8: " + shown(clause));
-        clause::Answer answer;
-        try {
-            answer = clause::read(clause, options);
-        } catch (const InputError& error) {
-            throw BadInput(error.what());
-        }
-        writeAnswer(out, format, clause, answer);
+        write(out, format, clauseAnswer(clause, clause::read(clause, options)));
         return kOk;
     };
     return declared;

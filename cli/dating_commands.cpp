@@ -9,78 +9,53 @@
 #include <vector>
 
 #include <CLI/CLI.hpp>
-#include <nlohmann/json.hpp>
 
 #include "command.h"
 #include "dating.h"
 #include "numbers.h"
-#include "output.h"
-#include "year_view.h"
 
 namespace cli {
 
 namespace {
 
-constexpr std::array kDatingFormats{Format::Text, Format::Tsv, Format::Json};
+constexpr std::array kOnFormats{Format::Text, Format::Tsv, Format::Csv, Format::Json};
 
-const std::vector<std::string> kOnColumns{"relatie", "id", "uitdrukking"};
-
-std::vector<std::string> cells(const dating::Nearby& n) {
-    return {std::string{n.relation}, std::string{n.feast->id}, n.expression};
+// `on`: JSON the date with its feasts nested; TSV and CSV the feasts; text the
+// date, then the feasts' expressions.
+Answer onAnswer(const dating::Around& around) {
+    auto nearby = std::make_shared<Table>(Table{.columns = {{"relatie"}, {"id"}, {"uitdrukking"}}});
+    Answer answer{.data = {.columns = {{"tekst"}, {"iso"}},
+                           .rows = {{around.date.text, around.date.iso}},
+                           .jsonObject = true,
+                           .nestedKey = "feesten",
+                           .nested = nearby},
+                  .text = Table{.columns = {{"tekst"}}, .rows = {{around.date.text}}, .header = false}};
+    for (const dating::Nearby& n : around.feasts) {
+        nearby->rows.push_back({std::string{n.relation}, std::string{n.feast->id}, n.expression});
+        answer.text->rows.push_back({n.expression});
+    }
+    answer.delimited = *nearby;
+    return answer;
 }
 
 }  // namespace
 
 Command declareOn(CLI::App& parent) {
-    const Formats formats{kDatingFormats, Format::Tsv};
-    struct Arguments {
-        std::string day, month, year;
-        OptionValues format, region;
-    };
-    auto args = std::make_shared<Arguments>();
+    const Formats formats{kOnFormats, Format::Tsv};
+    auto args = std::make_shared<DateCommandArguments>();
     CLI::App* command = parent.add_subcommand("on", "the feasts within seven days of a date, as expressions");
-    addNumberArgument(*command, args->day, "DAY", "a day from 1 to 31 that the month has");
-    addNumberArgument(*command, args->month, "MONTH", "a month from 1 to 12");
-    addNumberArgument(*command, args->year, "YEAR", "a year from 100 to 2100");
-    addFormatOption(*command, args->format, formats);
-    addRegionOption(*command, args->region);
+    addDateArguments(
+        *command, args->date,
+        {"a day from 1 to 31 that the month has", "a month from 1 to 12", "a year from 100 to 2100"});
+    addSharedOptions(*command, args->options, formats);
     command->footer("Example: tarvinde on 2 1 1500 --format text");
 
-    return {command, "tarvinde on DAY MONTH YEAR [--format " + formatChoices(formats) + "] [--region ID]",
-            [args, formats](std::ostream& out) {
-                const auto [day, month, year] = dateArguments(args->day, args->month, args->year);
-                const Format format = formatIn(args->format, formats);
-                const regions::Region& region = regionIn(args->region);
-                dating::Around around;
-                try {
-                    around = dating::around(day, month, year, region);
-                } catch (const dating::Error& error) {
-                    throw BadInput(error.what());
-                }
-                switch (format) {
-                    case Format::Json: {
-                        nlohmann::ordered_json o = nlohmann::ordered_json::object();
-                        o["tekst"] = around.date.text;
-                        o["iso"] = around.date.iso;
-                        o["feesten"] = nlohmann::ordered_json::array();
-                        for (const dating::Nearby& n : around.feasts) {
-                            const std::vector<std::string> values = cells(n);
-                            nlohmann::ordered_json feast = nlohmann::ordered_json::object();
-                            for (std::size_t i = 0; i < kOnColumns.size(); ++i)
-                                feast[kOnColumns.at(i)] = values.at(i);
-                            o["feesten"].push_back(std::move(feast));
-                        }
-                        output::writeJson(out, o);
-                        break;
-                    }
-                    case Format::Text:
-                        out << around.date.text << '\n';
-                        for (const dating::Nearby& n : around.feasts) out << n.expression << '\n';
-                        break;
-                    default:
-                        output::writeTsv(out, kOnColumns);
-                        for (const dating::Nearby& n : around.feasts) output::writeTsv(out, cells(n));
-                }
+    return {command, "tarvinde on DAY MONTH YEAR" + sharedUsage(formats), [args, formats](std::ostream& out) {
+                const auto [day, month, year] =
+                    dateArguments(args->date.day, args->date.month, args->date.year);
+                const Format format = formatIn(args->options.format, formats);
+                const regions::Region& region = regionIn(args->options.region);
+                write(out, format, onAnswer(dating::around(day, month, year, region)));
             }};
 }
 

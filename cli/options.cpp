@@ -1,9 +1,14 @@
+// The options and arguments the commands share, declared and read in one place.
+
 #include <array>
+#include <memory>
+#include <ostream>
 #include <string>
 
 #include <CLI/CLI.hpp>
 
 #include "command.h"
+#include "numbers.h"
 #include "output.h"
 
 namespace cli {
@@ -47,11 +52,6 @@ std::string formatChoices(const Formats& formats) {
     return choices;
 }
 
-void addFormatOption(CLI::App& command, OptionValues& values, const Formats& formats) {
-    addSingleOption(command, "--format", values, formatChoices(formats),
-                    "output format (default " + std::string{nameOf(formats.fallback)} + ")");
-}
-
 Format formatIn(const OptionValues& values, const Formats& formats) {
     const std::string* name = singleValue(values, "--format");
     if (name == nullptr) return formats.fallback;
@@ -60,10 +60,19 @@ Format formatIn(const OptionValues& values, const Formats& formats) {
     throw BadInput("unknown format " + output::quoted(*name) + "; formats: " + formatChoices(formats));
 }
 
-void addRegionOption(CLI::App& command, OptionValues& values) {
-    addSingleOption(command, "--region", values, "ID",
-                    "reform region (default " + std::string{regions::defaultRegion().id} +
-                        "; tarvinde regions lists them)");
+void addSharedOptions(CLI::App& command, SharedOptions& options, const Formats& formats,
+                      RegionOption region) {
+    addSingleOption(command, "--format", options.format, formatChoices(formats),
+                    "output format (default " + std::string{nameOf(formats.fallback)} + ")");
+    if (region == RegionOption::Taken)
+        addSingleOption(command, "--region", options.region, "ID",
+                        "reform region (default " + std::string{regions::defaultRegion().id} +
+                            "; tarvinde regions lists them)");
+}
+
+std::string sharedUsage(const Formats& formats, RegionOption region) {
+    return " [--format " + formatChoices(formats) + "]" +
+           (region == RegionOption::Taken ? " [--region ID]" : "");
 }
 
 const regions::Region& regionIn(const OptionValues& values) {
@@ -78,6 +87,31 @@ const regions::Region& regionIn(const OptionValues& values) {
 void addNumberArgument(CLI::App& command, std::string& text, const std::string& name,
                        const std::string& description) {
     command.add_option(name, text, description)->required()->type_name("");
+}
+
+void addDateArguments(CLI::App& command, DateTexts& texts, const DateTexts& help) {
+    addNumberArgument(command, texts.day, "DAY", help.day);
+    addNumberArgument(command, texts.month, "MONTH", help.month);
+    addNumberArgument(command, texts.year, "YEAR", help.year);
+}
+
+Command declareYearCommand(CLI::App& parent, const YearCommand& spec) {
+    struct Arguments {
+        std::string year;
+        SharedOptions options;
+    };
+    auto args = std::make_shared<Arguments>();
+    CLI::App* command = parent.add_subcommand(spec.name, spec.description);
+    addNumberArgument(*command, args->year, "YEAR", "a year from 100 to 2100");
+    addSharedOptions(*command, args->options, spec.formats);
+    command->footer(spec.footer);
+
+    return {command, "tarvinde " + std::string{spec.name} + " YEAR" + sharedUsage(spec.formats),
+            [args, spec](std::ostream& out) {
+                const int year = yearArgument("YEAR", args->year);
+                const Format format = formatIn(args->options.format, spec.formats);
+                write(out, format, spec.answer(year, regionIn(args->options.region)));
+            }};
 }
 
 }  // namespace cli

@@ -2,9 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <ostream>
-
-#include <nlohmann/json.hpp>
 
 namespace cli::output {
 
@@ -12,32 +9,6 @@ std::size_t width(std::string_view text) {
     // Every code point has exactly one byte that is not a continuation byte (10xxxxxx).
     return static_cast<std::size_t>(std::count_if(
         text.begin(), text.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
-}
-
-void writeColumns(std::ostream& out, const std::vector<std::vector<std::string>>& rows) {
-    std::vector<std::size_t> widths;
-    for (const auto& row : rows) {
-        if (widths.size() < row.size()) widths.resize(row.size());
-        for (std::size_t i = 0; i < row.size(); ++i) widths[i] = std::max(widths[i], width(row[i]));
-    }
-    std::string line;
-    for (const auto& row : rows) {
-        line.clear();
-        for (std::size_t i = 0; i < row.size(); ++i) {
-            line += row[i];
-            if (i + 1 < row.size()) line.append(widths[i] + 2 - width(row[i]), ' ');
-        }
-        line.erase(line.find_last_not_of(' ') + 1);
-        out << line << '\n';
-    }
-}
-
-void writeTsv(std::ostream& out, const std::vector<std::string>& cells) {
-    for (std::size_t i = 0; i < cells.size(); ++i) {
-        if (i > 0) out << '\t';
-        out << cells[i];
-    }
-    out << '\n';
 }
 
 std::string csvCell(std::string_view cell) {
@@ -48,18 +19,6 @@ std::string csvCell(std::string_view cell) {
         quotedCell += c;
     }
     return quotedCell + '"';
-}
-
-void writeCsv(std::ostream& out, const std::vector<std::string>& cells) {
-    for (std::size_t i = 0; i < cells.size(); ++i) {
-        if (i > 0) out << ',';
-        out << csvCell(cells[i]);
-    }
-    out << '\n';
-}
-
-void writeJson(std::ostream& out, const nlohmann::ordered_json& document) {
-    out << document.dump() << '\n';
 }
 
 std::string oneLine(std::string_view text) {

@@ -8,19 +8,17 @@
 #include <vector>
 
 #include <CLI/CLI.hpp>
-#include <nlohmann/json.hpp>
 
 #include "command.h"
 #include "numbers.h"
 #include "output.h"
 #include "year_style.h"
-#include "year_view.h"
 
 namespace cli {
 
 namespace {
 
-constexpr std::array kStyleFormats{Format::Text, Format::Tsv, Format::Json};
+constexpr std::array kStyleFormats{Format::Text, Format::Tsv, Format::Csv, Format::Json};
 
 const year_style::StyleInfo& styleIn(const std::string& id) {
     const year_style::StyleInfo* style = year_style::find(id);
@@ -34,8 +32,9 @@ const year_style::StyleInfo& styleIn(const std::string& id) {
 Command declareStyle(CLI::App& parent) {
     const Formats formats{kStyleFormats, Format::Text};
     struct Arguments {
-        std::string style, day, month, year;
-        OptionValues format, region;
+        std::string style;
+        DateTexts date;
+        SharedOptions options;
     };
     auto args = std::make_shared<Arguments>();
     CLI::App* command =
@@ -43,41 +42,29 @@ Command declareStyle(CLI::App& parent) {
     command->add_option("STYLE", args->style, "the year style: " + year_style::knownIds())
         ->required()
         ->type_name("");
-    addNumberArgument(*command, args->day, "DAY", "a day from 1 to 31 that the month has");
-    addNumberArgument(*command, args->month, "MONTH", "a month from 1 to 12");
-    addNumberArgument(*command, args->year, "YEAR", "the style year, from 100 to 2100");
-    addFormatOption(*command, args->format, formats);
-    addRegionOption(*command, args->region);
+    addDateArguments(*command, args->date,
+                     {"a day from 1 to 31 that the month has", "a month from 1 to 12",
+                      "the style year, from 100 to 2100"});
+    addSharedOptions(*command, args->options, formats);
     command->footer(
         "Example: tarvinde style pasen 10 4 1491   (zondag 10 april 1491 and dinsdag 10 april 1492)");
 
-    return {command,
-            "tarvinde style STYLE DAY MONTH YEAR [--format " + formatChoices(formats) + "] [--region ID]",
-            [args, formats](std::ostream& out) {
-                const year_style::StyleInfo& style = styleIn(args->style);
-                const auto [day, month, year] = dateArguments(args->day, args->month, args->year);
-                const Format format = formatIn(args->format, formats);
-                const regions::Region& region = regionIn(args->region);
-                std::vector<year_style::Modern> modern;
-                try {
-                    modern = year_style::toModern(style.style, day, month, year, region);
-                } catch (const year_style::Error& error) {
-                    throw BadInput(error.what());
-                }
-                if (format == Format::Json) {
-                    nlohmann::ordered_json array = nlohmann::ordered_json::array();
-                    for (const year_style::Modern& m : modern)
-                        array.push_back(nlohmann::ordered_json{{"tekst", m.text}, {"iso", m.iso}});
-                    output::writeJson(out, array);
-                } else {
-                    for (const year_style::Modern& m : modern) {
-                        if (format == Format::Tsv)
-                            output::writeTsv(out, {m.text, m.iso});
-                        else
-                            out << m.text << '\n';
-                    }
-                }
-            }};
+    return {
+        command, "tarvinde style STYLE DAY MONTH YEAR" + sharedUsage(formats),
+        [args, formats](std::ostream& out) {
+            const year_style::StyleInfo& style = styleIn(args->style);
+            const auto [day, month, year] = dateArguments(args->date.day, args->date.month, args->date.year);
+            const Format format = formatIn(args->options.format, formats);
+            const regions::Region& region = regionIn(args->options.region);
+            // One line a date, text and ISO date; text without the ISO date.
+            Answer answer{.data = {.columns = {{"tekst"}, {"iso"}}, .header = false},
+                          .text = Table{.columns = {{"tekst"}}, .header = false}};
+            for (const year_style::Modern& m : year_style::toModern(style.style, day, month, year, region)) {
+                answer.data.rows.push_back({m.text, m.iso});
+                answer.text->rows.push_back({m.text});
+            }
+            write(out, format, answer);
+        }};
 }
 
 }  // namespace cli

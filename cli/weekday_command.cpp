@@ -8,19 +8,17 @@
 #include <string>
 
 #include <CLI/CLI.hpp>
-#include <nlohmann/json.hpp>
 
 #include "command.h"
 #include "failure.h"
 #include "numbers.h"
-#include "output.h"
 #include "year_view.h"
 
 namespace cli {
 
 namespace {
 
-constexpr std::array kWeekdayFormats{Format::Text, Format::Tsv, Format::Json};
+constexpr std::array kWeekdayFormats{Format::Text, Format::Tsv, Format::Csv, Format::Json};
 
 // DAY and MONTH are any 16-bit values: the finder carries them as Weekdag does.
 std::int16_t int16Argument(std::string_view name, const std::string& text) {
@@ -32,52 +30,47 @@ std::int16_t int16Argument(std::string_view name, const std::string& text) {
 
 Command declareWeekday(CLI::App& parent) {
     const Formats formats{kWeekdayFormats, Format::Text};
-    struct Arguments {
-        std::string day, month, year;
-        OptionValues format, region;
-    };
-    auto args = std::make_shared<Arguments>();
+    auto args = std::make_shared<DateCommandArguments>();
     CLI::App* command =
         parent.add_subcommand("weekday", "the weekday and date of day DAY of month MONTH of YEAR");
-    addNumberArgument(*command, args->day, "DAY", "any 16-bit number; days beyond the month carry");
-    addNumberArgument(*command, args->month, "MONTH", "any 16-bit number; months beyond 12 carry");
-    addNumberArgument(*command, args->year, "YEAR", "a year from 100 to 2100");
-    addFormatOption(*command, args->format, formats);
-    addRegionOption(*command, args->region);
+    addDateArguments(*command, args->date,
+                     {"any 16-bit number; days beyond the month carry",
+                      "any 16-bit number; months beyond 12 carry", "a year from 100 to 2100"});
+    addSharedOptions(*command, args->options, formats);
     command->footer("Example: tarvinde weekday 31 2 2001   (zaterdag 3 maart 2001)");
 
-    return {command,
-            "tarvinde weekday DAY MONTH YEAR [--format " + formatChoices(formats) + "] [--region ID]",
-            [args, formats](std::ostream& out) {
-                const std::int16_t day = int16Argument("DAY", args->day);
-                const std::int16_t month = int16Argument("MONTH", args->month);
-                const auto year = static_cast<std::int16_t>(yearArgument("YEAR", args->year));
-                const Format format = formatIn(args->format, formats);
-                const regions::Region& region = regionIn(args->region);
+    return {
+        command, "tarvinde weekday DAY MONTH YEAR" + sharedUsage(formats),
+        [args, formats](std::ostream& out) {
+            const std::int16_t day = int16Argument("DAY", args->date.day);
+            const std::int16_t month = int16Argument("MONTH", args->date.month);
+            const auto year = static_cast<std::int16_t>(yearArgument("YEAR", args->date.year));
+            const Format format = formatIn(args->options.format, formats);
+            const regions::Region& region = regionIn(args->options.region);
 
-                std::string text;
-                try {
-                    text = year_view::trimmed(year_view::weekdayText(region, day, month, year));
-                } catch (const Failure& failure) {
-                    // The report the window's error box would give, as one line, and
-                    // what the finder can name.
-                    const bool overflow = failure.number() == Failure::kOverflow;
-                    throw BadInput("Error " + std::to_string(failure.number()) + ": " +
-                                   failure.description() + " (Weekdag): " +
-                                   (overflow ? "DAY + 5 and 14 - MONTH must stay within -32768 to 32767"
-                                             : "the day reached must lie in the years 100 to 9999"));
-                }
-                if (format == Format::Json) {
-                    nlohmann::ordered_json o = nlohmann::ordered_json::object();
-                    o["dag"] = day;
-                    o["maand"] = month;
-                    o["jaar"] = year;
-                    o["tekst"] = text;
-                    output::writeJson(out, o);
-                } else {
-                    out << text << '\n';
-                }
-            }};
+            std::string text;
+            try {
+                text = year_view::trimmed(year_view::weekdayText(region, day, month, year));
+            } catch (const Failure& failure) {
+                // The report the window's error box would give, as one line, and
+                // what the finder can name.
+                const bool overflow = failure.number() == Failure::kOverflow;
+                throw BadInput("Error " + std::to_string(failure.number()) + ": " + failure.description() +
+                               " (Weekdag): " +
+                               (overflow ? "DAY + 5 and 14 - MONTH must stay within -32768 to 32767"
+                                         : "the day reached must lie in the years 100 to 9999"));
+            }
+            // JSON names the arguments too; the other formats give the text alone.
+            const Answer answer{
+                .data = {.columns = {{"dag", JsonType::Number},
+                                     {"maand", JsonType::Number},
+                                     {"jaar", JsonType::Number},
+                                     {"tekst"}},
+                         .rows = {{std::to_string(day), std::to_string(month), std::to_string(year), text}},
+                         .jsonObject = true},
+                .delimited = Table{.columns = {{"tekst"}}, .rows = {{text}}, .header = false}};
+            write(out, format, answer);
+        }};
 }
 
 }  // namespace cli

@@ -7,11 +7,9 @@
 #include <vector>
 
 #include <CLI/CLI.hpp>
-#include <nlohmann/json.hpp>
 
 #include "command.h"
 #include "numbers.h"
-#include "output.h"
 #include "year_view.h"
 
 namespace cli {
@@ -30,17 +28,19 @@ constexpr std::array<std::string_view, kKeyCount> kKeys = [] {
     keys.at(kKeyCount - 1) = "gallie";
     return keys;
 }();
-constexpr std::size_t kJaar = 0;
-constexpr std::size_t kSchrikkeljaar = 2;
-
-std::vector<std::string> header() {
-    return {kKeys.begin(), kKeys.end()};
+// The keys as columns: jaar and schrikkeljaar numbers in JSON, the rest strings.
+std::vector<Column> columns() {
+    std::vector<Column> list;
+    for (const std::string_view key : kKeys)
+        list.push_back({std::string{key},
+                        key == "jaar" || key == "schrikkeljaar" ? JsonType::Number : JsonType::String});
+    return list;
 }
 
 // The values of a year as texts, without leading or trailing blanks.
-std::vector<std::string> cells(const YearView& view) {
+Row cells(const YearView& view) {
     const auto trim = [](const std::string& text) { return std::string{year_view::trimmed(text)}; };
-    std::vector<std::string> values;
+    Row values;
     values.reserve(kKeyCount);
     values.push_back(std::to_string(view.year));
     values.push_back(trim(view.kalender));
@@ -52,98 +52,62 @@ std::vector<std::string> cells(const YearView& view) {
     return values;
 }
 
-// jaar and schrikkeljaar as numbers, the rest as strings.
-nlohmann::ordered_json object(const YearView& view) {
-    const std::vector<std::string> values = cells(view);
-    nlohmann::ordered_json o = nlohmann::ordered_json::object();
-    for (std::size_t i = 0; i < kKeyCount; ++i) {
-        const std::string key{kKeys.at(i)};
-        if (i == kJaar)
-            o[key] = view.year;
-        else if (i == kSchrikkeljaar)
-            o[key] = view.leapYear ? 1 : 0;
-        else
-            o[key] = values.at(i);
+// One year: JSON one object; TSV and CSV a line of key and value for each key;
+// text the copy's captions and texts, where the long caption of a calendar
+// change runs over rather than widening the caption column.
+Answer yearAnswer(const YearView& view) {
+    Answer answer{.data = {.columns = columns(), .rows = {cells(view)}, .jsonObject = true},
+                  .delimited = Table{.columns = {{"sleutel"}, {"waarde"}}, .header = false},
+                  .text = Table{.columns = {{"onderschrift"}, {"tekst"}}, .header = false}};
+    for (std::size_t i = 0; i < kKeyCount; ++i)
+        answer.delimited->rows.push_back({std::string{kKeys.at(i)}, answer.data.rows.at(0).at(i)});
+    for (year_view::Line& line : year_view::lines(view)) {
+        if (line.key == "gallie" && regions::switchIn(*view.region, view.year))
+            answer.text->runOver.insert(answer.text->rows.size());
+        answer.text->rows.push_back({std::move(line.caption), std::move(line.text)});
     }
-    return o;
+    return answer;
 }
 
-constexpr std::array kYearFormats{Format::Text, Format::Tsv, Format::Json};
+constexpr std::array kYearFormats{Format::Text, Format::Tsv, Format::Csv, Format::Json};
 constexpr std::array kYearsFormats{Format::Tsv, Format::Csv, Format::Json};
 
 }  // namespace
 
 Command declareYear(CLI::App& parent) {
-    const Formats formats{kYearFormats, Format::Text};
-    struct Arguments {
-        std::string year;
-        OptionValues format, region;
-    };
-    auto args = std::make_shared<Arguments>();
-    CLI::App* command = parent.add_subcommand("year", "the year view of YEAR: calendar, leap year, feasts");
-    addNumberArgument(*command, args->year, "YEAR", "a year from 100 to 2100");
-    addFormatOption(*command, args->format, formats);
-    addRegionOption(*command, args->region);
-    command->footer("Example: tarvinde year 2000 --format tsv");
-
-    return {command, "tarvinde year YEAR [--format " + formatChoices(formats) + "] [--region ID]",
-            [args, formats](std::ostream& out) {
-                const int year = yearArgument("YEAR", args->year);
-                const Format format = formatIn(args->format, formats);
-                const YearView view = year_view::build(year, regionIn(args->region));
-                if (format == Format::Json) {
-                    output::writeJson(out, object(view));
-                } else if (format == Format::Tsv) {
-                    const std::vector<std::string> values = cells(view);
-                    for (std::size_t i = 0; i < kKeyCount; ++i)
-                        output::writeTsv(out, {std::string{kKeys.at(i)}, values.at(i)});
-                } else {
-                    std::vector<std::vector<std::string>> rows;
-                    for (year_view::Line& line : year_view::lines(view))
-                        rows.push_back({std::move(line.caption), std::move(line.text)});
-                    output::writeColumns(out, rows);
-                }
-            }};
+    return declareYearCommand(
+        parent,
+        {"year", "the year view of YEAR: calendar, leap year, feasts",
+         "Example: tarvinde year 2000 --format tsv", Formats{kYearFormats, Format::Text},
+         [](int year, const regions::Region& region) { return yearAnswer(year_view::build(year, region)); }});
 }
 
 Command declareYears(CLI::App& parent) {
     const Formats formats{kYearsFormats, Format::Tsv};
     struct Arguments {
         std::string first, last;
-        OptionValues format, region;
+        SharedOptions options;
     };
     auto args = std::make_shared<Arguments>();
     CLI::App* command = parent.add_subcommand("years", "the year view of every year from FIRST to LAST");
     addNumberArgument(*command, args->first, "FIRST", "the first year, from 100 to 2100");
     addNumberArgument(*command, args->last, "LAST", "the last year, from FIRST to 2100");
-    addFormatOption(*command, args->format, formats);
-    addRegionOption(*command, args->region);
+    addSharedOptions(*command, args->options, formats);
     command->footer("Example: tarvinde years 1580 1590 --format csv");
 
-    return {command, "tarvinde years FIRST LAST [--format " + formatChoices(formats) + "] [--region ID]",
-            [args, formats](std::ostream& out) {
+    return {command, "tarvinde years FIRST LAST" + sharedUsage(formats), [args, formats](std::ostream& out) {
                 const int first = yearArgument("FIRST", args->first);
                 const int last = yearArgument("LAST", args->last);
                 if (first > last)
                     throw BadInput("FIRST " + std::to_string(first) + " is after LAST " +
                                    std::to_string(last) + "; give the earlier year first");
-                const Format format = formatIn(args->format, formats);
-                const regions::Region& region = regionIn(args->region);
-
-                // Written year by year, so that a closed output stops the work at once.
-                if (format == Format::Json) out << '[';
-                if (format == Format::Tsv) output::writeTsv(out, header());
-                if (format == Format::Csv) output::writeCsv(out, header());
-                for (int year = first; year <= last && out; ++year) {
-                    const YearView view = year_view::build(year, region);
-                    if (format == Format::Json)
-                        out << (year > first ? "," : "") << object(view).dump();
-                    else if (format == Format::Csv)
-                        output::writeCsv(out, cells(view));
-                    else
-                        output::writeTsv(out, cells(view));
-                }
-                if (format == Format::Json) out << "]\n";
+                const Format format = formatIn(args->options.format, formats);
+                const regions::Region& region = regionIn(args->options.region);
+                Table table{.columns = columns()};
+                table.rows.reserve(static_cast<std::size_t>(last - first + 1));
+                for (int year = first; year <= last; ++year)
+                    table.rows.push_back(cells(year_view::build(year, region)));
+                write(out, format, Answer{.data = std::move(table)});
             }};
 }
 

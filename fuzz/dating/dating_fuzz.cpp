@@ -1,6 +1,6 @@
 // Dating on any text: the first byte picks the region, the rest is the
 // expression. It must give a date in the years 100 to 2100 or a one-line
-// dating::Error; a date's feasts around it must each read back as that date.
+// InputError; a date's feasts around it must each read back as that date.
 // Anything else aborts the run.
 
 #include <cstddef>
@@ -28,7 +28,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     dating::Dated dated;
     try {
         dated = dating::evaluate(expression, region);
-    } catch (const dating::Error& e) {
+    } catch (const InputError& e) {
         require(std::string_view{e.what()}.find('\n') == std::string_view::npos);
         return 0;
     }

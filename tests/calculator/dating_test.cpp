@@ -32,7 +32,7 @@ void expectDated(const std::vector<Expected>& cases) {
             EXPECT_EQ(d.text, c.text) << c.expression << " (" << c.region << ")";
             EXPECT_EQ(d.iso, c.iso) << c.expression << " (" << c.region << ")";
             EXPECT_EQ(regions::isoDate(d.day), c.iso) << c.expression;
-        } catch (const dating::Error& e) {
+        } catch (const InputError& e) {
             ADD_FAILURE() << c.expression << ": " << e.what();
         }
     }
@@ -189,7 +189,7 @@ TEST(Dating, Errors) {
         try {
             const dating::Dated d = dating::evaluate(c.expression, regions::defaultRegion());
             ADD_FAILURE() << c.expression << " gave " << d.text;
-        } catch (const dating::Error& e) {
+        } catch (const InputError& e) {
             EXPECT_EQ(std::string{e.what()}, c.message) << c.expression;
         }
     }
@@ -198,7 +198,7 @@ TEST(Dating, Errors) {
               "zondag 23 december 1582");
 }
 
-// Whatever is typed, the answer is a date or a dating::Error.
+// Whatever is typed, the answer is a date or an InputError.
 TEST(Dating, AnyTextIsADateOrAnError) {
     const std::vector<std::string> texts{
         std::string(100000, 'x') + " 1500",
@@ -217,7 +217,7 @@ TEST(Dating, AnyTextIsADateOrAnError) {
     for (const std::string& text : texts) {
         try {
             dating::evaluate(text, regions::defaultRegion());
-        } catch (const dating::Error&) {
+        } catch (const InputError&) {
         }
     }
     EXPECT_EQ(dating::evaluate("Pasen 0000000000000000000000001500", regions::defaultRegion()).text,
@@ -225,7 +225,7 @@ TEST(Dating, AnyTextIsADateOrAnError) {
     try {
         dating::evaluate(std::string(100, 'x') + " 1500", regions::defaultRegion());
         ADD_FAILURE() << "a long unknown name";
-    } catch (const dating::Error& e) {
+    } catch (const InputError& e) {
         EXPECT_TRUE(std::string{e.what()}.starts_with("onbekend feest \"" + std::string(60, 'x') + "…\"; "))
             << e.what();
     }
@@ -310,7 +310,7 @@ TEST(Around, DatesThatDoNotExist) {
         try {
             dating::around(c.d, c.m, c.y, region(c.region));
             ADD_FAILURE() << c.message;
-        } catch (const dating::Error& e) {
+        } catch (const InputError& e) {
             EXPECT_EQ(std::string{e.what()}, c.message);
         }
     }

@@ -135,7 +135,7 @@ TEST(YearStyle, ModernDatesAndErrors) {
             const auto got = year_style::toModern(c.style, c.d, c.m, c.y, region(c.region));
             ASSERT_EQ(got.size(), c.expected.size()) << c.error;
             for (std::size_t i = 0; i < got.size(); ++i) expectDay(got[i], c.expected[i]);
-        } catch (const year_style::Error& e) {
+        } catch (const InputError& e) {
             EXPECT_STREQ(e.what(), c.error);
         }
     }
@@ -155,7 +155,7 @@ TEST(YearStyle, EasterStyleYearsNameEachDayOnce) {
                         try {
                             for (const auto& modern : year_style::toModern(style, d, m, y, region(id)))
                                 ++named[modern.day];
-                        } catch (const year_style::Error&) {
+                        } catch (const InputError&) {
                         }
                     }
                 }

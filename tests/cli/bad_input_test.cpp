@@ -40,7 +40,7 @@ const std::vector<BadCase> kBadInput{
     {{"years", "100", "2101"}, "LAST must be a whole number from 100 to 2100"},
     {{"years", "2000", "1999"}, "FIRST 2000 is after LAST 1999"},
     // Missing and extra arguments.
-    {{"year"}, "YEAR is required; usage: tarvinde year YEAR [--format text|tsv|json] [--region ID]"},
+    {{"year"}, "YEAR is required; usage: tarvinde year YEAR [--format text|tsv|csv|json] [--region ID]"},
     {{"weekday", "1", "2"}, "YEAR is required; usage: tarvinde weekday DAY MONTH YEAR"},
     {{"years", "2000"}, "LAST is required; usage: tarvinde years FIRST LAST [--format tsv|csv|json]"},
     {{"year", "2000", "2001"}, "not expected: 2001"},
@@ -58,7 +58,7 @@ const std::vector<BadCase> kBadInput{
     {{"--year", "2000", "year", "2000"}, "'--year' comes before the command; options go after it; usage: tarvinde year"},
     {{"--region", "holland", "weekday", "1", "1", "2000"}, "'--region' comes before the command"},
     {{"year", "2000", "--formaat", "tsv"}, "--formaat"},
-    {{"year", "2000", "--format", "csv"}, "unknown format 'csv'; formats: text|tsv|json"},
+    {{"year", "2000", "--format", "xml"}, "unknown format 'xml'; formats: text|tsv|csv|json"},
     {{"years", "100", "200", "--format", "text"}, "unknown format 'text'; formats: tsv|csv|json"},
     {{"weekday", "1", "1", "2000", "--format", "JSON"}, "unknown format 'JSON'"},
     {{"year", "2000", "--format"}, "--format"},
@@ -68,12 +68,12 @@ const std::vector<BadCase> kBadInput{
      "unknown region 'Holland'; known regions: zuidelijke-nederlanden, staten-generaal, holland, luik"},
     {{"regions", "--region", "holland"}, "--region"},
     // feasts: the year and its options.
-    {{"feasts"}, "YEAR is required; usage: tarvinde feasts YEAR [--format text|tsv|json] [--region ID]"},
+    {{"feasts"}, "YEAR is required; usage: tarvinde feasts YEAR [--format text|tsv|csv|json] [--region ID]"},
     {{"feasts", "99"}, "YEAR must be a whole number from 100 to 2100, not '99'"},
     {{"feasts", "1450", "1451"}, "not expected: 1451"},
-    {{"feasts", "1450", "--format", "csv"}, "unknown format 'csv'; formats: text|tsv|json"},
+    {{"feasts", "1450", "--format", "CSV"}, "unknown format 'CSV'; formats: text|tsv|csv|json"},
     // date: what the expression lacks or holds wrongly, in Dutch as the calculator says it.
-    {{"date"}, "CLAUSE is required; usage: tarvinde date CLAUSE... [--format text|tsv|json] [--century C]"},
+    {{"date"}, "CLAUSE is required; usage: tarvinde date CLAUSE... [--format text|tsv|csv|json] [--century C]"},
     {{"date", ""}, "lege uitdrukking"},
     {{"date", "dinsdag", "na", "Sint-Martin", "1450"},
      "onbekend feest \"Sint-Martin\"; het dichtst bij: Sint-Maarten, Sint-Mattias, Sint-Marcus"},

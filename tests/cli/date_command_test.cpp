@@ -110,6 +110,10 @@ TEST(DateCommand, EveryFormatAndTheWordsInOneArgument) {
         EXPECT_EQ(row[0], c.text);
         EXPECT_EQ(row[1], c.iso);
         EXPECT_EQ(row[3], "") << "today's grammar leaves no word unused";
+        // CSV: the same cells, none of which needs quotes.
+        std::string csvLine;
+        for (const std::string& cell : row) csvLine += (csvLine.empty() ? "" : ",") + cell;
+        EXPECT_EQ(runCli(call(args, "csv")).out, csvLine + "\n");
 
         // Text: the date, and what it was read as when that is not the clause.
         const Outcome text = runCli(args);
@@ -325,7 +329,7 @@ const std::vector<BadCase> kBadOptions{
     {{"date", "--batch", "Pasen", "1450"}, "with --batch the clauses come from standard input, not 'Pasen 1450'"},
     {{"date", "Pasen 1450", "--batch"}, "not 'Pasen 1450'"},
     {{"date", "--batch", "--format", "text"}, "unknown format 'text'; formats: tsv|csv|json"},
-    {{"date", "Pasen 1450", "--format", "csv"}, "unknown format 'csv'; formats: text|tsv|json"},
+    {{"date", "Pasen 1450", "--format", "xml"}, "unknown format 'xml'; formats: text|tsv|csv|json"},
     {{"date", "--batch", "--century", "1350"}, "--century must be a multiple of 100 from 100 to 2000, not '1350'"},
     {{"date", "Pasen 50", "--century", "0"}, "not '0'"},
     {{"date", "Pasen 50", "--century", "2100"}, "not '2100'"},

@@ -3,7 +3,7 @@
 #include <string_view>
 
 #include "number_text.h"
-#include "year_view.h"
+#include "year_range.h"
 
 namespace {
 
@@ -16,7 +16,7 @@ std::string quoted(std::string_view text) {
 
 bool acceptedYear(const std::string& text) {
     const std::optional<double> x = textToNumber(text);
-    return x && *x >= year_view::kFirstYear && *x <= year_view::kLastYear;
+    return x && *x >= year_range::kFirstYear && *x <= year_range::kLastYear;
 }
 
 }  // namespace
