@@ -31,7 +31,8 @@ std::string csvCell(std::string_view cell);
 // characters unescaped), and a final newline.
 void writeJson(std::ostream& out, const nlohmann::ordered_json& document);
 
-// A text for a one-line message: control characters written as \xNN.
+// A text for a one-line message: control characters and bytes that are no
+// well-formed UTF-8 written as \xnn (\x0a, \xff).
 std::string oneLine(std::string_view text);
 // A value from the command line in quotes, as oneLine writes it.
 std::string quoted(std::string_view text);

@@ -329,8 +329,8 @@ private slots:
         QTest::newRow("always Julian") << "juliaans" << "2000" << "Jaar\t2000\nRegio\tJuliaanse kalender (altijd)\n"
             << "Tarvinde — 2000 — Juliaanse kalender (altijd)" << "Altijd Juliaans";
         QTest::newRow("always Gregorian") << "gregoriaans" << "1000"
-            << "Jaar\t1000\nRegio\tGregoriaanse kalender (altijd, ISO 8601)\nKalender\tGregoriaans\n"
-            << "Tarvinde — 1000 — Gregoriaanse kalender (altijd, ISO 8601)" << "Altijd Gregoriaans (proleptisch)";
+            << "Jaar\t1000\nRegio\tGregoriaanse kalender op elk jaar (model)\nKalender\tGregoriaans\n"
+            << "Tarvinde — 1000 — Gregoriaanse kalender op elk jaar (model)" << "Altijd Gregoriaans (proleptisch)";
     }
     // clang-format on
     void regionInCopyAndPage() {

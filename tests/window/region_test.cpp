@@ -97,7 +97,9 @@ private slots:
         QTest::newRow("Julian") << "juliaans" << "Altijd Juliaans\nnooit overgegaan";
         QTest::newRow("Gregorian") << "gregoriaans"
             << "Altijd Gregoriaans (proleptisch)\n"
-               "altijd Gregoriaans, ook vóór 1582 (proleptisch), zoals ISO 8601 en TEI @when";
+               "een model: de Gregoriaanse kalender en paasberekening toegepast op elk jaar, ook\n"
+               "vóór 1582 (proleptisch); niet de dagen waarop de feesten gevierd werden (die\n"
+               "geeft de kolom iso van elke regio, in ISO 8601)";
     }
     // clang-format on
     void itemsAndToolTips() {

@@ -652,7 +652,7 @@ private slots:
                                   "Groot-Brittannië en zijn koloniën",
                                   "Zweden",
                                   "Juliaanse kalender (altijd)",
-                                  "Gregoriaanse kalender (altijd, ISO 8601)"};
+                                  "Gregoriaanse kalender op elk jaar (model)"};
         const QStringList regionNames{"MnuRegio_zuidelijke-nederlanden",
                                       "MnuRegio_staten-generaal",
                                       "MnuRegio_holland",
