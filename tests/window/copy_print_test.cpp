@@ -461,9 +461,10 @@ private slots:
             if (r.lastJulian)
                 has(regions::numericDate(*r.lastJulian) + " > " + regions::numericDate(*r.firstGregorian));
         }
-        // The use box keeps its text.
+        // The use box points to this help text, by its key and where it is installed.
         window_->MnuUse_Click(3);
-        QVERIFY(QString::fromStdString(boxes_->shown.at(0).prompt).endsWith("* Tarvindeinfo.txt "));
+        QVERIFY(QString::fromStdString(boxes_->shown.at(0).prompt)
+                    .endsWith("* the help text (F1), installed as share/doc/tarvinde/Tarvindeinfo.txt"));
         boxes_->shown.clear();
     }
 
