@@ -185,7 +185,14 @@ TEST(BadInput, HelpAndVersionAreNone) {
         EXPECT_NE(o.out.find("Usage: tarvinde"), std::string::npos) << o.out;
         EXPECT_NE(o.out.find("Example"), std::string::npos) << o.out;
     }
-    EXPECT_NE(runCli({"weekday", "--help"}).out.find("tarvinde weekday 31 2 2001"), std::string::npos);
+    const std::string weekdayHelp = runCli({"weekday", "--help"}).out;
+    EXPECT_NE(weekdayHelp.find("tarvinde weekday 31 2 2001"), std::string::npos);
+    // The range DAY and MONTH really take, and what happens beyond the years.
+    EXPECT_NE(weekdayHelp.find("a whole number from -32768 to 32767; days beyond the month carry"),
+              std::string::npos);
+    EXPECT_NE(weekdayHelp.find("A date reached outside 1/1/100 to 31/12/2100 is refused"), std::string::npos);
+    EXPECT_NE(weekdayHelp.find("dinsdag 25 december 1582 (? 4/1/1583)"), std::string::npos);
+    EXPECT_EQ(weekdayHelp.find("16-bit"), std::string::npos);
     EXPECT_NE(runCli({"date", "--help"}).out.find("tarvinde date dinsdag na Sint-Maarten 1450"),
               std::string::npos);
     EXPECT_NE(

@@ -135,7 +135,7 @@ private slots:
             << QStringList{"Tarvinde Friesland", "Gregoriaans", "  jaartal veelvoud van 4 of 400, niet van 100.",
             "Kalenderwijziging 31/12/1700 > 12/1/1701", "11 dagen vervallen in januari",
             "woensdag 1 januari 1701 (? 12/1/1701)", "zondag 27 maart 1701", "zondag 25 december 1701",
-            "zondag 5 januari 1701"} << false;
+            "zondag 5 januari 1701 (? 16/1/1701)"} << false;  // skipped: Julian 5/1 was Gregorian 16/1
         QTest::newRow("Holland 1700") << QStringList{"holland"} << "1700" << "11" << "11" << QStringList{
             "Tarvinde Holland", "Gregoriaans", "  jaartal veelvoud van 4 of 400, niet van 100.", "Pasen in Gallië",
             " idem Pasen Rome", "vrijdag 1 januari 1700", "zondag 11 april 1700", "zaterdag 25 december 1700",
@@ -143,7 +143,7 @@ private slots:
         QTest::newRow("Gelderland 1700, finder in the gap") << QStringList{"gelderland"} << "1700" << "1" << "7"
             << QStringList{"Tarvinde Gelderland", "Overgangsjaar", "  Juliaans tot 30/6, daarna Gregoriaans",
             "Kalenderwijziging 30/6 > 12/7/1700", "11 dagen vervallen in juli", "maandag 1 januari 1700",
-            "zondag 31 maart 1700", "zaterdag 25 december 1700", "maandag 1 juli 1700"} << true;
+            "zondag 31 maart 1700", "zaterdag 25 december 1700", "maandag 1 juli 1700 (? 12/7/1700)"} << true;
         QTest::newRow("always Julian 2000") << QStringList{"juliaans"} << "2000" << "11" << "11" << QStringList{
             "Tarvinde Juliaans", "Juliaans", "  jaartal veelvoud van 4", "Pasen in Gallië", " idem Pasen Rome",
             "vrijdag 1 januari 2000", "zondag 17 april 2000", "zondag 25 december 2000",
