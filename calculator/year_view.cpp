@@ -159,12 +159,19 @@ Finding findWeekday(const Region& region, std::int16_t day, std::int16_t month, 
     if (regions::readDate(region, reached.year, reached.month, reached.day)) {
         finding.text = regions::fixedDateText(region, reached.year, reached.month, reached.day);
     } else {
-        // A Julian count that runs past the switch onto a date the new calendar
-        // lacks (29 February 1800): the day counted, in the calendar in force.
-        const std::int64_t counted =
-            finding.julian ? calendar::daysFromJulian(reached.year, reached.month, reached.day)
-                           : calendar::daysFromGregorian(reached.year, reached.month, reached.day);
-        finding.text = regions::dayText(region, counted);
+        // A Julian count that ran past the switch onto a date the new calendar
+        // lacks (29 February 1800): the answer for that date as typed, which
+        // carries it in the calendar of its month (1 March 1800).
+        const auto y = static_cast<std::int16_t>(reached.year);  // within 100..2100 here
+        const Finding typed = findWeekday(region, static_cast<std::int16_t>(reached.day),
+                                          static_cast<std::int16_t>(reached.month), y);
+        finding.text =
+            typed.inRange
+                ? typed.text
+                : regions::dayText(
+                      region, finding.julian
+                                  ? calendar::daysFromJulian(reached.year, reached.month, reached.day)
+                                  : calendar::daysFromGregorian(reached.year, reached.month, reached.day));
     }
     return finding;
 }

@@ -427,6 +427,11 @@ TEST(Finder, CarriesInTheCalendarOfTheMonthsFirstDay) {
         {"staten-generaal", 15, 12, 1582, "zaterdag 15 december 1582 (? 25/12/1582)"},
         {"rome", 4, 10, 1582, "donderdag 4 oktober 1582"},
         {"rome", 5, 10, 1582, "vrijdag 5 oktober 1582 (? 15/10/1582)"},
+        // Sweden counts February 1753 in the Julian calendar; 17195 days on is
+        // Julian 29/2/1800, a date Gregorian 1800 lacks: read as typed, 1 March.
+        {"zweden", 17194, 2, 1753, "vrijdag 28 februari 1800"},
+        {"zweden", 17195, 2, 1753, "zaterdag 1 maart 1800"},
+        {"zweden", 29, 2, 1800, "zaterdag 1 maart 1800"},
     };
     for (const Case& c : cases)
         EXPECT_EQ(year_view::weekdayText(region(c.id), c.d, c.m, c.y), c.expected)
