@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "failure.h"
@@ -436,6 +437,47 @@ TEST(Finder, CarriesInTheCalendarOfTheMonthsFirstDay) {
     for (const Case& c : cases)
         EXPECT_EQ(year_view::weekdayText(region(c.id), c.d, c.m, c.y), c.expected)
             << c.id << " " << c.d << "/" << c.m << "/" << c.y;
+}
+
+// Every carried input around the change of 1582 in the default region, against
+// the reference arithmetic: the month carried first, the day counted in the
+// calendar of that month's first day (Julian up to December 1582), the date
+// reached read as Julian up to 21/12/1582, Gregorian from 1/1/1583, and in
+// between as its Julian reading with the note of its Gregorian date.
+TEST(Finder, DefaultRegionAgainstTheReference) {
+    using ref::Cal;
+    const auto before = [](const ref::Date& a, ref::i64 y, ref::i64 m, ref::i64 d) {
+        return std::tuple{a.year, a.month, a.day} <= std::tuple{y, m, d};
+    };
+    int checked = 0;
+    for (std::int16_t y = 1581; y <= 1584; ++y) {
+        for (std::int16_t m = -2; m <= 15; ++m) {
+            for (std::int16_t d = -400; d <= 400; d += 3) {
+                const ref::i64 year = y + ref::floorDiv(m - 1, 12);
+                const ref::i64 month = ref::floorMod(m - 1, 12) + 1;
+                const Cal counted = std::tuple{year, month} <= std::tuple{ref::i64{1582}, ref::i64{12}}
+                                        ? Cal::Julian
+                                        : Cal::Gregorian;
+                const ref::Date label = ref::fromJdn(counted, ref::jdn(counted, d, month, year));
+                std::string expected;
+                if (before(label, 1582, 12, 21)) {
+                    expected = ref::textOf(ref::jdn(Cal::Julian, label.day, label.month, label.year), 1582);
+                } else if (!before(label, 1582, 12, 31)) {
+                    expected =
+                        ref::textOf(ref::jdn(Cal::Gregorian, label.day, label.month, label.year), 1583);
+                } else {
+                    const ref::i64 j = ref::jdn(Cal::Julian, label.day, label.month, label.year);
+                    const ref::Date g = ref::fromJdn(Cal::Gregorian, j);
+                    expected = ref::textOf(j, 1582) + " (? " + std::to_string(g.day) + "/" +
+                               std::to_string(g.month) + "/" + std::to_string(g.year) + ")";
+                }
+                ASSERT_EQ(year_view::weekdayText(regions::defaultRegion(), d, m, y), expected)
+                    << d << "/" << m << "/" << y;
+                ++checked;
+            }
+        }
+    }
+    EXPECT_EQ(checked, 4 * 18 * 267);
 }
 
 // A date reached outside 1/1/100 .. 31/12/2100 is named, in the calendar it was
