@@ -139,10 +139,8 @@ std::string parseErrorLine(const CLI::ParseError& error, const CLI::App& app,
         }
         if (arg.starts_with("-") && arg.size() > 1)
             return "unknown option " + output::quoted(arg) +
-                   "; the window takes --year YEAR and --region ID (and Qt's options, such as -platform "
-                   "xcb), "
-                   "a command its own options" +
-                   help;
+                   "; the window takes --year YEAR and --region ID " +
+                   "(and Qt's options, such as -platform xcb), a command its own options" + help;
         if (!arg.empty() && arg.front() != '-') return "unknown command " + output::quoted(arg) + help;
         break;
     }
