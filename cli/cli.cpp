@@ -194,6 +194,22 @@ bool isCommand(int argc, const char* const* argv) {
     return false;
 }
 
+std::vector<std::string> windowArguments(int argc, const char* const* argv) {
+    std::vector<std::string> args;
+    for (int i = 0; i < argc; ++i) {
+        const std::string_view arg{argv[i]};
+        bool takesValue = false;
+        const std::string_view qt = i > 0 ? qtOption(arg, takesValue) : std::string_view{};
+        if (qt.empty() || qt.size() == arg.size() || qt == "-qmljsdebugger") {
+            args.emplace_back(arg);
+        } else {
+            args.emplace_back(qt);
+            args.emplace_back(arg.substr(qt.size() + 1));
+        }
+    }
+    return args;
+}
+
 int run(int argc, const char* const* argv, std::ostream& out, std::ostream& err) {
     CLI::App app{kDescription, "tarvinde"};
     app.require_subcommand(1);

@@ -242,6 +242,27 @@ TEST(WholeNumber, DecimalDigitsWithAnOptionalMinus) {
         EXPECT_FALSE(cli::wholeNumber(text).has_value()) << text;
 }
 
+// Qt reads its options with a separate value: "-option=value" reaches it split.
+TEST(WindowArguments, QtOptionsWithAValueSplit) {
+    struct Case {
+        std::vector<const char*> args;
+        std::vector<std::string> window;
+    };
+    const std::vector<Case> cases{
+        {{"tarvinde"}, {"tarvinde"}},
+        {{"tarvinde", "-platform=offscreen", "--year", "1500"},
+         {"tarvinde", "-platform", "offscreen", "--year", "1500"}},
+        {{"tarvinde", "--region=luik", "-style=fusion", "-reverse"},
+         {"tarvinde", "--region=luik", "-style", "fusion", "-reverse"}},
+        {{"tarvinde", "-qwindowtitle=a=b"}, {"tarvinde", "-qwindowtitle", "a=b"}},
+        {{"tarvinde", "-qmljsdebugger=port:1234"}, {"tarvinde", "-qmljsdebugger=port:1234"}},
+        {{"tarvinde", "-platform", "xcb"}, {"tarvinde", "-platform", "xcb"}},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(cli::windowArguments(static_cast<int>(c.args.size()), c.args.data()), c.window)
+            << c.args.size();
+}
+
 TEST(IsCommand, TheWindowOnlyWithItsOwnOptionsAndQts) {
     struct Case {
         std::vector<const char*> args;
