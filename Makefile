@@ -1,4 +1,6 @@
 # Tarvinde: the two everyday commands are `make run` and `make test`.
+# JOBS (default: the number of processors) is how many compilers run at once;
+# `make build JOBS=1` on a machine short of memory.
 # Every Debian package the project needs is in this one list.
 PACKAGES := build-essential cmake g++ libgtest-dev libgmock-dev libbenchmark-dev \
             qt6-base-dev libgl-dev xvfb xauth fonts-urw-base35 clang libclang-rt-14-dev \
@@ -14,18 +16,26 @@ FUZZ_SECONDS ?= 60
 JOBS    ?= $(shell nproc)
 PREFIX  ?= /usr/local
 
-.PHONY: deps build test run display bench fuzz screenshot install lint clean
+# What `make build` builds and `make install` installs: the command line, the
+# window program and its icons; not the test programs, which `make test` builds.
+PROGRAM_TARGETS := tarvinde tarvinde-window tarvinde_icons
+
+.PHONY: deps build build-all test run display bench fuzz screenshot install lint clean
 
 deps:
 	@scripts/install-deps.sh $(PACKAGES)
 
 build: deps
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build $(BUILD) -j $(JOBS) --target $(PROGRAM_TARGETS)
+
+# Everything in $(BUILD), the test programs included.
+build-all: build
 	cmake --build $(BUILD) -j $(JOBS)
 
 # The suite runs twice: as built, then under AddressSanitizer and UBSan, where any
 # report stops the test program and so fails its test.
-test: build
+test: build-all
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 	cmake -S . -B $(ASAN) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTARVINDE_SANITIZE=ON
 	cmake --build $(ASAN) -j $(JOBS)
@@ -84,7 +94,7 @@ install:
 
 # clang-format must leave every file as it is, and clang-tidy find nothing.
 SOURCES = $(shell git ls-files '*.cpp' '*.h')
-lint: build
+lint: build-all
 	clang-format --dry-run --Werror $(SOURCES)
 	clang-tidy --quiet -p $(BUILD) $(filter %.cpp,$(filter-out fuzz/%,$(SOURCES)))
 

@@ -11,6 +11,7 @@
 #include <cstring>
 #include <iostream>
 #include <string>
+#include <vector>
 
 #include "cli.h"
 
@@ -41,7 +42,13 @@ std::string windowProgram() {
 int main(int argc, char* argv[]) {
     if (!cli::isCommand(argc, argv)) {
         const std::string window = windowProgram();
-        if (!window.empty()) execv(window.c_str(), argv);
+        if (!window.empty()) {
+            std::vector<std::string> args = cli::windowArguments(argc, argv);
+            std::vector<char*> pointers;
+            for (std::string& a : args) pointers.push_back(a.data());
+            pointers.push_back(nullptr);
+            execv(window.c_str(), pointers.data());
+        }
         std::cerr << "tarvinde: cannot start the window: "
                   << (window.empty() ? std::string{kWindowProgram} + " is not installed beside tarvinde"
                                      : window + ": " + std::strerror(errno))

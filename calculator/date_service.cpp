@@ -7,17 +7,24 @@
 
 namespace date_service {
 
-calendar::Date compose(Calendar cal, int year, int month, int day) {
+Carried carry(int year, int month, int day, const std::function<Calendar(std::int64_t, int)>& calendarOf) {
     const std::int64_t y = year + calendar::floorDiv(month - 1, 12);
     const int m = static_cast<int>(month - 1 - calendar::floorDiv(month - 1, 12) * 12) + 1;  // [1, 12]
-    // A 16-bit day carries at most about 90 years, so a year this far out can never
-    // come back into range; refusing it early also keeps std::chrono::year in its range.
-    if (y < kFirstYear - 100 || y > kLastYear + 100) throw Failure::invalidCall();
-
+    const Calendar cal = calendarOf(y, m);
+    const std::int64_t counted = (day - 1);
     const calendar::Date date =
         cal == Calendar::Gregorian
-            ? calendar::gregorianFromDays(calendar::daysFromGregorian(y, m, 1) + (day - 1))
-            : calendar::julianFromDays(calendar::daysFromJulian(y, m, 1) + (day - 1));
+            ? calendar::gregorianFromDays(calendar::daysFromGregorian(y, m, 1) + counted)
+            : calendar::julianFromDays(calendar::daysFromJulian(y, m, 1) + counted);
+    return {date, cal};
+}
+
+calendar::Date compose(Calendar cal, int year, int month, int day) {
+    // A 16-bit day carries at most about 90 years, so a year this far out can never
+    // come back into range; refusing it early also keeps std::chrono::year in its range.
+    const std::int64_t y = year + calendar::floorDiv(month - 1, 12);
+    if (y < kFirstYear - 100 || y > kLastYear + 100) throw Failure::invalidCall();
+    const calendar::Date date = carry(year, month, day, [cal](std::int64_t, int) { return cal; }).date;
     if (date.year < kFirstYear || date.year > kLastYear) throw Failure::invalidCall();
     return date;
 }

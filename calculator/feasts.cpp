@@ -172,6 +172,13 @@ std::optional<Occurrence> occurrence(const Feast& feast, int year, const regions
                 feast.rule == Mattias && regions::isLeapYear(region, year) ? feast.day + 1 : feast.day;
             const std::optional<regions::Reading> reading = regions::readDate(region, year, feast.month, day);
             if (!reading) return std::nullopt;
+            // New Year's Eve of a year that ends in the gap fell on the last Julian
+            // day, the day its note names: that is its day, in the list and in relations.
+            if (feast.rule == YearEnd && reading->skipped) {
+                const std::int64_t eve = regions::lastJulianDay(region);
+                return Occurrence{&feast, eve, regions::fixedDateText(region, year, feast.month, day, true),
+                                  regions::isoDate(eve)};
+            }
             return Occurrence{&feast, reading->day,
                               regions::fixedDateText(region, year, feast.month, day, feast.rule == YearEnd),
                               regions::isoDate(reading->day)};

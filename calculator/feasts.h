@@ -41,7 +41,9 @@ const Feast* findById(std::string_view id);
 
 struct Occurrence {
     const Feast* feast;
-    std::int64_t day;  // serial day number; for a skipped date, that of its Julian reading
+    // Serial day number; for a skipped date, that of its Julian reading, except New
+    // Year's Eve, which then fell on the region's last Julian day.
+    std::int64_t day;
     std::string text;  // weekday and date as the window writes them, with the note " (? d/m/yyyy)"
     std::string iso;   // the day in the proleptic Gregorian calendar, "0475-04-14"
 };

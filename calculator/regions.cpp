@@ -50,8 +50,8 @@ constexpr auto kRegions = std::to_array<Region>({
     {"zweden", "Zweden", "Zweden", Date{1753, 2, 17}, Date{1753, 3, 1}, false,
      "eigen kalender van 1700 tot 1712; niet nagebootst"},
     {"juliaans", "Juliaanse kalender (altijd)", "Juliaans", none, none, false, "nooit overgegaan"},
-    {"gregoriaans", "Gregoriaanse kalender (altijd, ISO 8601)", "Gregoriaans", none, none, true,
-     "altijd Gregoriaans, ook vóór 1582 (proleptisch), zoals ISO 8601 en TEI @when"},
+    {"gregoriaans", "Gregoriaanse kalender op elk jaar (model)", "Gregoriaans", none, none, true,
+     "een model: de Gregoriaanse kalender en paasberekening toegepast op elk jaar, ook vóór 1582 (proleptisch); niet de dagen waarop de feesten gevierd werden (die geeft de kolom iso van elke regio, in ISO 8601)"},
 });
 // clang-format on
 

@@ -152,15 +152,18 @@ std::vector<Modern> toModern(Style style, int day, int month, int year, const re
                              regions::dayText(region, next - 1));
     }
 
+    // A reading outside the years is dropped; the date is refused only when it
+    // leaves none (28/3/2100 in the Easter style is Easter 2100 itself, though the
+    // same style year also held 28/3/2101).
     std::vector<Modern> modern;
-    for (const Found& f : found) {
-        if (f.year < kFirstYear || f.year > kLastYear)
-            throw InputError(written(year, month, day) + " in de " + nameOf(style) + " is " +
-                             written(f.year, month, day) + ", buiten de jaren " +
-                             std::string{year_range::kText});
-        modern.push_back({f.reading.day, regions::fixedDateText(region, f.year, month, day),
-                          regions::isoDate(f.reading.day)});
-    }
+    for (const Found& f : found)
+        if (f.year >= kFirstYear && f.year <= kLastYear)
+            modern.push_back({f.reading.day, regions::fixedDateText(region, f.year, month, day),
+                              regions::isoDate(f.reading.day)});
+    if (modern.empty())
+        throw InputError(written(year, month, day) + " in de " + nameOf(style) + " is " +
+                         written(found.front().year, month, day) + ", buiten de jaren " +
+                         std::string{year_range::kText});
     return modern;
 }
 

@@ -1,12 +1,14 @@
 #include "year_view.h"
 
+#include <optional>
+#include <utility>
+
 #include "calendar.h"
 #include "date_service.h"
 #include "dutch_names.h"
 #include "failure.h"
 #include "feasts.h"
 #include "gallic_easter.h"
-#include "tarvinde.h"
 
 namespace year_view {
 
@@ -69,9 +71,13 @@ void fillCalendarRows(YearView& view, const Region& region) {
 
     view.gallieTitel = kGaulCaption;
     const gallic_easter::Entry* gaul = gallic_easter::find(y);
-    view.gallie = gaul == nullptr ? kSameAsRome
-                                  : regions::dayText(
-                                        region, calendar::daysFromJulian(gaul->year, gaul->month, gaul->day));
+    const std::optional<std::int64_t> gaulDay =
+        gaul == nullptr ? std::nullopt
+                        : std::optional{calendar::daysFromJulian(gaul->year, gaul->month, gaul->day)};
+    // Where the region's own Easter falls on Gaul's day (the Gregorian reckoning
+    // applied to these years), the two are the same, as in every other year.
+    view.gallie = !gaulDay || *gaulDay == regions::easterDay(region, y) ? kSameAsRome
+                                                                        : regions::dayText(region, *gaulDay);
 }
 
 // A row's text: its feast's day as the feast table gives it.
@@ -121,40 +127,46 @@ std::string tabbedText(const std::vector<Line>& lines) {
     return text;
 }
 
-namespace {
+Finding findWeekday(const Region& region, std::int16_t day, std::int16_t month, std::int16_t year) {
+    using date_service::Calendar;
+    // The first of a month always has a reading: it is never skipped, since a
+    // switch skips the dates after a last Julian day, which is at least the first.
+    const auto calendarOf = [&region](std::int64_t y, int m) {
+        const std::optional<regions::Reading> first = regions::readDate(region, y, m, 1);
+        return first && !first->julian ? Calendar::Gregorian : Calendar::Julian;
+    };
+    const date_service::Carried carried = date_service::carry(year, month, day, calendarOf);
+    const calendar::Date& reached = carried.date;
+    Finding finding{reached,
+                    carried.calendar == Calendar::Julian,
+                    reached.year >= kFirstYear && reached.year <= kLastYear,
+                    {}};
+    if (!finding.inRange) return finding;
 
-// Weekdag reports through its failures only; its box is never shown.
-class SilentBox : public MessageBox {
-public:
-    void show(const std::string& /*prompt*/, int /*style*/, const std::string& /*title*/) override {}
-};
-
-}  // namespace
+    if (regions::readDate(region, reached.year, reached.month, reached.day)) {
+        finding.text = regions::fixedDateText(region, reached.year, reached.month, reached.day);
+    } else {
+        // A Julian count that ran past the switch onto a date the new calendar
+        // lacks (29 February 1800): the answer for that date as typed, which
+        // carries it in the calendar of its month (1 March 1800).
+        const auto y = static_cast<std::int16_t>(reached.year);  // within 100..2100 here
+        const Finding typed = findWeekday(region, static_cast<std::int16_t>(reached.day),
+                                          static_cast<std::int16_t>(reached.month), y);
+        finding.text =
+            typed.inRange
+                ? typed.text
+                : regions::dayText(
+                      region, finding.julian
+                                  ? calendar::daysFromJulian(reached.year, reached.month, reached.day)
+                                  : calendar::daysFromGregorian(reached.year, reached.month, reached.day));
+    }
+    return finding;
+}
 
 std::string weekdayText(const Region& region, std::int16_t day, std::int16_t month, std::int16_t year) {
-    if (regions::isDefault(region)) {
-        SilentBox box;
-        return Tarvinde(box).Weekdag(day, month, year);
-    }
-    const std::int64_t y = year + calendar::floorDiv(month - 1, 12);
-    const int m = static_cast<int>(month - 1 - calendar::floorDiv(month - 1, 12) * 12) + 1;  // [1, 12]
-    // A 16-bit day carries at most about 90 years; beyond these bounds no answer can be named.
-    if (y < date_service::kFirstYear - 100 || y > date_service::kLastYear + 100) throw Failure::invalidCall();
-
-    // The first of the month decides the calendar the day is counted in.
-    const std::optional<regions::Reading> first = regions::readDate(region, y, m, 1);
-    const bool julian = first->julian;  // the first of a month always has a reading
-    const std::int64_t counted =
-        (julian ? calendar::daysFromJulian(y, m, 1) : calendar::daysFromGregorian(y, m, 1)) + (day - 1);
-    const calendar::Date reached =
-        julian ? calendar::julianFromDays(counted) : calendar::gregorianFromDays(counted);
-    if (reached.year < date_service::kFirstYear || reached.year > date_service::kLastYear)
-        throw Failure::invalidCall();
-
-    const std::optional<regions::Reading> reading =
-        regions::readDate(region, reached.year, reached.month, reached.day);
-    if (!reading) throw Failure::invalidCall();
-    return regions::weekdayName(reading->day) + ' ' + date_service::dayMonthYear(reached);
+    Finding finding = findWeekday(region, day, month, year);
+    if (!finding.inRange) throw Failure::invalidCall();
+    return std::move(finding.text);
 }
 
 }  // namespace year_view

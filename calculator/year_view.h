@@ -88,12 +88,23 @@ std::string tabbedText(const std::vector<Line>& lines);
 // Leading and trailing blanks (ASCII white space) removed.
 std::string_view trimmed(std::string_view text);
 
-// The weekday finder: the weekday and date of day DAY of month MONTH of YEAR,
-// days and months outside their range carrying. For the default region exactly
-// Tarvinde::Weekdag (its text may begin with a blank); elsewhere the month is carried into the year first,
-// the day is counted from the first of that month in the calendar of that first day, and the date reached is
-// read by the region's rule for dates. Throws Failure as Weekdag does for a date beyond the years 100 to
-// 9999.
+// The weekday finder, as the window and the command line show it in every region:
+// the month is carried into the year first, the day is counted from the first of
+// that month in the calendar in force on that first day, and the date reached is
+// read in the region. A date the region skipped is written as its fixed feasts
+// write one: "dinsdag 25 december 1582 (? 4/1/1583)", its Julian reading and the
+// day that falls on in the new calendar. (Tarvinde::Weekdag keeps the carrying of
+// the original finder, in the calendar of the year typed.)
+struct Finding {
+    calendar::Date reached;  // the date reached, in the calendar it was counted in
+    bool julian;             // counted in the Julian calendar
+    bool inRange;            // reached lies from 1 January kFirstYear to 31 December kLastYear
+    std::string text;        // empty when not in range
+};
+Finding findWeekday(const regions::Region& region, std::int16_t day, std::int16_t month, std::int16_t year);
+
+// The finder's text; throws Failure::invalidCall() when the date reached lies
+// outside the years kFirstYear to kLastYear.
 std::string weekdayText(const regions::Region& region, std::int16_t day, std::int16_t month,
                         std::int16_t year);
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
 #include <ostream>
 #include <sstream>
 #include <string>
@@ -55,9 +56,28 @@ constexpr const char* kExamples =
     "  tarvinde year 1583 --region holland\n"
     "  tarvinde --year 1582            (the window, on 1582)";
 
-// Qt options that take no value; every other single-dash option is followed by one.
-constexpr std::array<std::string_view, 6> kQtFlags{"-reverse", "-widgetcount", "-nograb",
-                                                   "-dograb",  "-sync",        "-testability"};
+// Qt's documented options, which reach the window: those that take a value (the
+// next word, or written -option=value) and those that take none.
+constexpr std::array<std::string_view, 13> kQtValueOptions{
+    "-platform",    "-platformpluginpath", "-platformtheme", "-plugin",     "-qwindowgeometry",
+    "-qwindowicon", "-qwindowtitle",       "-style",         "-stylesheet", "-session",
+    "-display",     "-geometry",           "-qmljsdebugger"};
+constexpr std::array<std::string_view, 2> kQtFlags{"-reverse", "-widgetcount"};
+
+bool contains(const auto& names, std::string_view name) {
+    return std::find(names.begin(), names.end(), name) != names.end();
+}
+
+// The name of the Qt option an argument is ("-platform" of "-platform=xcb"), or
+// empty; `takesValue` tells whether the next argument is its value.
+std::string_view qtOption(std::string_view arg, bool& takesValue) {
+    takesValue = false;
+    if (contains(kQtFlags, arg)) return arg;
+    const std::string_view name = arg.substr(0, arg.find('='));
+    if (!contains(kQtValueOptions, name)) return {};
+    takesValue = name.size() == arg.size();
+    return name;
+}
 
 // Whether an argument is the window's own option or Qt's, and so asks for no
 // command; `takesValue` tells whether the next argument is its value.
@@ -68,11 +88,7 @@ bool isWindowArgument(std::string_view arg, bool& takesValue) {
         return true;
     }
     if (arg.starts_with("--year=") || arg.starts_with("--region=")) return true;
-    // --help, --version, another long option, -h or a word: the command line's.
-    if (arg.starts_with("--") || arg == "-h" || arg.size() < 2 || arg.front() != '-') return false;
-    takesValue = arg.find('=') == std::string_view::npos &&
-                 std::find(kQtFlags.begin(), kQtFlags.end(), arg) == kQtFlags.end();
-    return true;
+    return !qtOption(arg, takesValue).empty();
 }
 
 int badInput(std::ostream& err, std::string_view what) {
@@ -95,9 +111,24 @@ std::string parseErrorLine(const CLI::ParseError& error, const CLI::App& app,
     for (const Command& c : commands) {
         if (!c.app->parsed()) continue;
         // Before the command only --help and --version are understood.
+        const std::string_view first = argc > 1 ? argv[1] : "";
+        bool takesValue = false;
+        if (first.size() > 1 && first.front() == '-' && !first.starts_with("--") &&
+            !isWindowArgument(first, takesValue))
+            return "unknown option " + output::quoted(first) + "; usage: " + c.usage;
         if (argc > 1 && argv[1] != c.app->get_name())
             return output::quoted(argv[1]) +
                    " comes before the command; options go after it; usage: " + c.usage;
+        // CLI11 lists the unexpected words last first; the user wants them as typed.
+        if (dynamic_cast<const CLI::ExtrasError*>(&error) != nullptr) {
+            const std::vector<std::string> extras = c.app->remaining();
+            std::string words;
+            for (const std::string& w : extras) words += (words.empty() ? "" : " ") + w;
+            if (!extras.empty())
+                return std::string{extras.size() > 1 ? "The following arguments were not expected: "
+                                                     : "The following argument was not expected: "} +
+                       words + "; usage: " + c.usage;
+        }
         return std::string{error.what()} + "; usage: " + c.usage;
     }
 
@@ -111,15 +142,48 @@ std::string parseErrorLine(const CLI::ParseError& error, const CLI::App& app,
             if (takesValue) ++i;
             continue;
         }
-        if (arg.starts_with("--"))
+        if (arg.starts_with("-") && arg.size() > 1)
             return "unknown option " + output::quoted(arg) +
-                   "; the window takes --year YEAR and --region ID, a command its own options" + help;
+                   "; the window takes --year YEAR and --region ID " +
+                   "(and Qt's options, such as -platform xcb), a command its own options" + help;
         if (!arg.empty() && arg.front() != '-') return "unknown command " + output::quoted(arg) + help;
         break;
     }
     if (app.get_subcommands().empty() && std::string_view{error.what()} == "A subcommand is required")
         return "no command given" + help;
     return std::string{error.what()} + help;
+}
+
+// What the parser would pass over or misread: Qt's option before a command, and
+// words after --help or --version. nullopt when there is none.
+std::optional<std::string> misplacedWords(int argc, const char* const* argv,
+                                          const std::vector<Command>& commands) {
+    if (argc < 2) return std::nullopt;
+    const auto isCommandName = [&commands](std::string_view word) {
+        return std::any_of(commands.begin(), commands.end(),
+                           [word](const Command& c) { return c.app->get_name() == word; });
+    };
+    const std::string_view first{argv[1]};
+    bool takesValue = false;
+    const std::string_view qt = qtOption(first, takesValue);
+    if (!qt.empty()) {
+        for (int i = 1; i < argc; ++i) {
+            if (isWindowArgument(argv[i], takesValue)) {
+                if (takesValue) ++i;
+                continue;
+            }
+            if (isCommandName(argv[i]))
+                return std::string{qt} + " is an option of the window; a command such as '" + argv[i] +
+                       "' takes none";
+            break;
+        }
+    }
+    if (argc > 2 && first == "--version")
+        return "--version takes nothing after it, not " + output::quoted(argv[2]);
+    if (argc > 2 && (first == "--help" || first == "-h") && !isCommandName(argv[2]))
+        return std::string{first} + " takes nothing after it but a command, not " + output::quoted(argv[2]) +
+               "; commands: " + commandNames(commands);
+    return std::nullopt;
 }
 
 }  // namespace
@@ -133,6 +197,22 @@ bool isCommand(int argc, const char* const* argv) {
         if (takesValue && i + 1 < argc && (windowOption || argv[i + 1][0] != '-')) ++i;
     }
     return false;
+}
+
+std::vector<std::string> windowArguments(int argc, const char* const* argv) {
+    std::vector<std::string> args;
+    for (int i = 0; i < argc; ++i) {
+        const std::string_view arg{argv[i]};
+        bool takesValue = false;
+        const std::string_view qt = i > 0 ? qtOption(arg, takesValue) : std::string_view{};
+        if (qt.empty() || qt.size() == arg.size() || qt == "-qmljsdebugger") {
+            args.emplace_back(arg);
+        } else {
+            args.emplace_back(qt);
+            args.emplace_back(arg.substr(qt.size() + 1));
+        }
+    }
+    return args;
 }
 
 int run(int argc, const char* const* argv, std::ostream& out, std::ostream& err) {
@@ -149,6 +229,8 @@ int run(int argc, const char* const* argv, std::istream& in, std::ostream& out, 
     commands.reserve(kCommands.size());
     for (const Declare declare : kCommands) commands.push_back(declare(app));
 
+    if (const std::optional<std::string> misplaced = misplacedWords(argc, argv, commands))
+        return badInput(err, *misplaced);
     int status = kOk;
     try {
         app.parse(argc, argv);

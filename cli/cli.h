@@ -6,6 +6,8 @@
 // starts as fast as a plain C++ program.
 
 #include <iosfwd>
+#include <string>
+#include <vector>
 
 namespace cli {
 
@@ -21,6 +23,11 @@ inline constexpr int kPartlyRead = 3;  // input read from standard input had lin
 // Any other word, a --help or --version, or another double-dash option asks for
 // the command line, which runs it or says what is wrong with it.
 bool isCommand(int argc, const char* const* argv);
+
+// The arguments as the window program is to get them (argv[0] included): Qt reads
+// "-platform xcb" but not "-platform=xcb", so a Qt option written with '=' is
+// split in two; -qmljsdebugger, which Qt reads only with '=', stays as it is.
+std::vector<std::string> windowArguments(int argc, const char* const* argv);
 
 // Runs the command that argv names and writes its output to out. Bad input
 // writes one line "tarvinde: ..." to err, nothing to out, and gives kBadInput.

@@ -71,64 +71,6 @@ std::string expressionOf(const std::vector<std::string>& arguments,
     return expression;
 }
 
-// The length of the UTF-8 character at the start of text, 0 when it is none
-// (a stray continuation byte, an overlong form, a surrogate, beyond U+10FFFF, cut short).
-std::size_t utf8Length(std::string_view text) {
-    const auto lead = static_cast<unsigned char>(text.front());
-    if (lead < 0x80) return 1;
-    std::size_t length = 0;
-    unsigned code = 0;
-    unsigned least = 0;
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2, code = lead & 0x1FU, least = 0x80;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3, code = lead & 0x0FU, least = 0x800;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4, code = lead & 0x07U, least = 0x10000;
-    } else {
-        return 0;
-    }
-    if (text.size() < length) return 0;
-    for (std::size_t i = 1; i < length; ++i) {
-        const auto next = static_cast<unsigned char>(text[i]);
-        if ((next & 0xC0U) != 0x80U) return 0;
-        code = (code << 6U) | (next & 0x3FU);
-    }
-    if (code < least || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) return 0;
-    return length;
-}
-
-bool validUtf8(std::string_view text) {
-    for (std::size_t at = 0; at < text.size();) {
-        const std::size_t length = utf8Length(text.substr(at));
-        if (length == 0) return false;
-        at += length;
-    }
-    return true;
-}
-
-// A text fit for one cell of one line: each byte that is no UTF-8 character, and
-// each control character, written \xNN (lower-case hex).
-std::string shown(std::string_view text) {
-    constexpr std::string_view kHex = "0123456789abcdef";
-    std::string cell;
-    cell.reserve(text.size());
-    for (std::size_t at = 0; at < text.size();) {
-        const std::size_t length = utf8Length(text.substr(at));
-        const auto byte = static_cast<unsigned char>(text[at]);
-        if (length == 0 || byte < 0x20 || byte == 0x7F) {
-            cell += "\\x";
-            cell += kHex[byte >> 4U];
-            cell += kHex[byte & 0xFU];
-            ++at;
-        } else {
-            cell += text.substr(at, length);
-            at += length;
-        }
-    }
-    return cell;
-}
-
 // A clause for comparison: lower case (ASCII and the Latin-1 letters À to Þ),
 // blanks single.
 std::string folded(std::string_view text) {
@@ -213,21 +155,22 @@ void addBatchRows(std::vector<Row>& rows, std::size_t number, const std::string&
     const std::string clause = expressionOf({line}, kLineBlanks);
     if (clause.empty() && !cut) return;
     const std::string regel = std::to_string(number);
-    const std::string uitdrukking = shown(clause);
+    const std::string uitdrukking = output::oneLine(clause);
     try {
         if (cut)  // blanks too: what was dropped was no empty line
             throw InputError("de regel is langer dan " + std::to_string(kLongestClause) + " tekens");
-        if (!validUtf8(clause)) throw InputError("geen geldige UTF-8");
+        if (!output::validUtf8(clause)) throw InputError("geen geldige UTF-8");
         const clause::Answer answer = clause::read(clause, options);
         for (const clause::Reading& r : answer.readings)
-            rows.push_back(
-                {regel, uitdrukking, shown(r.text), r.iso, shown(r.reading), shown(answer.skipped), ""});
+            rows.push_back({regel, uitdrukking, output::oneLine(r.text), r.iso, output::oneLine(r.reading),
+                            output::oneLine(answer.skipped), ""});
     } catch (const InputError& error) {
-        rows.push_back({regel, uitdrukking, "", "", "", "", shown(error.what())});
+        rows.push_back({regel, uitdrukking, "", "", "", "", output::oneLine(error.what())});
         refused = true;
     } catch (const Failure& failure) {  // the calculator's own, as the command line says it elsewhere
-        rows.push_back({regel, uitdrukking, "", "", "", "",
-                        shown("Error " + std::to_string(failure.number()) + ": " + failure.description())});
+        rows.push_back(
+            {regel, uitdrukking, "", "", "", "",
+             output::oneLine("Error " + std::to_string(failure.number()) + ": " + failure.description())});
         refused = true;
     }
 }
@@ -309,7 +252,7 @@ Command declareDate(CLI::App& parent) {
         const std::string clause = expressionOf(args->words);
         const Format format = formatIn(args->options.format, clauseFormats);
         const clause::Options options = optionsIn(*args);
-        if (!validUtf8(clause)) throw BadInput("geen geldige UTF-8: " + shown(clause));
+        if (!output::validUtf8(clause)) throw BadInput("geen geldige UTF-8: " + output::oneLine(clause));
         write(out, format, clauseAnswer(clause, clause::read(clause, options)));
         return kOk;
     };

@@ -11,11 +11,9 @@
 namespace cli {
 
 std::optional<std::int64_t> wholeNumber(std::string_view text) {
-    // from_chars takes a minus sign but no plus sign; a sign must be followed by a digit.
-    std::string_view digits = text;
-    if (!digits.empty() && (digits.front() == '+' || digits.front() == '-')) digits.remove_prefix(1);
+    // Decimal digits, a minus sign before them at most: from_chars takes exactly that.
+    const std::string_view digits = text.starts_with('-') ? text.substr(1) : text;
     if (digits.empty() || digits.front() < '0' || digits.front() > '9') return std::nullopt;
-    if (text.front() == '+') text.remove_prefix(1);
 
     std::int64_t value = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value, 10);

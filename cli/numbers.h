@@ -1,7 +1,8 @@
 #pragma once
 
-// Numbers on the command line: whole numbers in decimal ASCII digits with an
-// optional sign, nothing else. CLI11's own conversion would also take octal and
+// Numbers on the command line: whole numbers in decimal ASCII digits, a minus
+// sign before them at most, nothing else; only the finder's DAY and MONTH allow a
+// negative value. CLI11's own conversion would also take octal and
 // hexadecimal, so every number is read as a string and parsed here.
 
 #include <cstdint>
@@ -10,7 +11,7 @@
 
 namespace cli {
 
-// "010" is 10 and "+7" is 7; "0x7D0", " 7", "7.0", "1e3", "" and full-width
+// "010" is 10 and "-7" is -7; "+7", "0x7D0", " 7", "7.0", "1e3", "" and full-width
 // digits are no numbers. nullopt too for a value beyond 64 bits.
 std::optional<std::int64_t> wholeNumber(std::string_view text);
 

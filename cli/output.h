@@ -17,8 +17,11 @@ std::size_t width(std::string_view text);
 // line break, its quotes doubled.
 std::string csvCell(std::string_view cell);
 
-// A text for a one-line message: control characters written as \xNN.
+// A text for a one-line message: control characters and bytes that are no
+// well-formed UTF-8 written as \xnn (\x0a, \xff).
 std::string oneLine(std::string_view text);
+// Whether the text is well-formed UTF-8 throughout.
+bool validUtf8(std::string_view text);
 // A value from the command line in quotes, as oneLine writes it.
 std::string quoted(std::string_view text);
 

@@ -10,7 +10,6 @@
 #include <CLI/CLI.hpp>
 
 #include "command.h"
-#include "failure.h"
 #include "numbers.h"
 #include "year_view.h"
 
@@ -20,7 +19,7 @@ namespace {
 
 constexpr std::array kWeekdayFormats{Format::Text, Format::Tsv, Format::Csv, Format::Json};
 
-// DAY and MONTH are any 16-bit values: the finder carries them as Weekdag does.
+// DAY and MONTH are any 16-bit values: the finder carries them.
 std::int16_t int16Argument(std::string_view name, const std::string& text) {
     return static_cast<std::int16_t>(numberArgument(name, text, std::numeric_limits<std::int16_t>::min(),
                                                     std::numeric_limits<std::int16_t>::max()));
@@ -33,11 +32,17 @@ Command declareWeekday(CLI::App& parent) {
     auto args = std::make_shared<DateCommandArguments>();
     CLI::App* command =
         parent.add_subcommand("weekday", "the weekday and date of day DAY of month MONTH of YEAR");
-    addDateArguments(*command, args->date,
-                     {"any 16-bit number; days beyond the month carry",
-                      "any 16-bit number; months beyond 12 carry", "a year from 100 to 2100"});
+    addDateArguments(
+        *command, args->date,
+        {"a whole number from -32768 to 32767; days beyond the month carry",
+         "a whole number from -32768 to 32767; months beyond 12 carry", "a year from 100 to 2100"});
     addSharedOptions(*command, args->options, formats);
-    command->footer("Example: tarvinde weekday 31 2 2001   (zaterdag 3 maart 2001)");
+    command->footer(
+        "The day is counted from the first of the month, in the calendar in force on that first day; a date\n"
+        "the region skipped at its calendar change gets its note: tarvinde weekday 25 12 1582 gives\n"
+        "dinsdag 25 december 1582 (? 4/1/1583). A date reached outside 1/1/100 to 31/12/2100 is refused\n"
+        "(status 2), the message naming it.\n"
+        "Example: tarvinde weekday 31 2 2001   (zaterdag 3 maart 2001)");
 
     return {
         command, "tarvinde weekday DAY MONTH YEAR" + sharedUsage(formats),
@@ -48,18 +53,14 @@ Command declareWeekday(CLI::App& parent) {
             const Format format = formatIn(args->options.format, formats);
             const regions::Region& region = regionIn(args->options.region);
 
-            std::string text;
-            try {
-                text = year_view::trimmed(year_view::weekdayText(region, day, month, year));
-            } catch (const Failure& failure) {
-                // The report the window's error box would give, as one line, and
-                // what the finder can name.
-                const bool overflow = failure.number() == Failure::kOverflow;
-                throw BadInput("Error " + std::to_string(failure.number()) + ": " + failure.description() +
-                               " (Weekdag): " +
-                               (overflow ? "DAY + 5 and 14 - MONTH must stay within -32768 to 32767"
-                                         : "the day reached must lie in the years 100 to 9999"));
-            }
+            const year_view::Finding finding = year_view::findWeekday(region, day, month, year);
+            if (!finding.inRange)
+                throw BadInput("day " + std::to_string(day) + " of month " + std::to_string(month) + " of " +
+                               std::to_string(year) + " reaches " + regions::numericDate(finding.reached) +
+                               (finding.julian ? " (Julian)" : " (Gregorian)") + ", outside 1/1/" +
+                               std::to_string(year_view::kFirstYear) + " to 31/12/" +
+                               std::to_string(year_view::kLastYear));
+            const std::string text{year_view::trimmed(finding.text)};
             // JSON names the arguments too; the other formats give the text alone.
             const Answer answer{
                 .data = {.columns = {{"dag", JsonType::Number},

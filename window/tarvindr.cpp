@@ -485,9 +485,9 @@ void Tarvindr::MnuClose_Click(std::int16_t /*Index*/) {
 void Tarvindr::MnuUse_Click(std::int16_t /*Index*/) {
     const std::string text = std::string("This utility can be adapted for other countries:\r") +
                              "* first study local calendar-reforms\r" +
-                             "* then ask author to make a new version.\r" + "\r" +
+                             "* then choose the region in the Regio menu.\r" + "\r" +
                              "Additional calendar-information:\r" + "* " + settings::kCalendarWebPage + "\r" +
-                             "* Tarvindeinfo.txt ";
+                             "* the help text (F1), installed as " + settings::kHelpTextPath;
     messageBox_->show(text, MessageBox::kInformation, "Tarvinde");
 }
 

@@ -34,7 +34,7 @@ inline constexpr auto kTexts = std::to_array<Row>({
     {"Kerstmis", {"dinsdag 25 december 1582 (? 4/1/1583)", nullptr, nullptr}, "1582, with the note of the calendar change"},
     {"Oudjaarsavond", {"maandag 31 december 1582 (? 21/12/1582)", nullptr, nullptr}, "1582, with the note of the calendar change"},
     {"txtPasenGallie", {"11 dagen vervallen in september", "10 dagen vervallen in december", nullptr}, "Great Britain's note of 1752 and that of 1582, longer than any date of Easter in Gaul"},
-    {"TxtCorrecteWeekdag", {"donderdag 23 september 1563", "donderdag 28 september 1797", nullptr}, "a Thursday in September: the longest weekday and month names"},
+    {"TxtCorrecteWeekdag", {"donderdag 20 december 1582 (? 30/12/1582)", "donderdag 13 december 1582 (? 23/12/1582)", "donderdag 10 september 1752 (? 21/9/1752)"}, "a skipped Thursday with its note, the longest weekday name: the Staten-Generaal's and France's December 1582, Great Britain's September 1752"},
     {"TxtDag", {"28", nullptr, nullptr}, "two digits"},
     {"TxtMaand", {"10", nullptr, nullptr}, "two digits"},
     {"Label3", {"  jaartal veelvoud van 4 of 400, niet van 100.", "  Juliaans tot 30/11, daarna Gregoriaans", nullptr}, "the Gregorian rule, and the longest rule of a year of two calendars (Utrecht, 1700)"},

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "failure.h"
@@ -368,8 +369,26 @@ TEST(YearView, RegionsAroundTheirSwitch) {
          kGaul,
          kIdem,
          {{Feast::Nieuwjaar, "woensdag 1 januari 1000"}, {Feast::Pasen, "zondag 30 maart 1000"}}},
-        // Gaul's Easter of 475 was Julian 13 April, Gregorian (proleptic) 14 April.
-        {"gregoriaans", 475, "Gregoriaans", false, kGregorianRule, kGaul, "zondag 14 april 475", {}},
+        // Gaul's Easter of 475 was Julian 13 April, Gregorian (proleptic) 14 April,
+        // the day the Gregorian computus gives for 475: the same day as Easter.
+        {"gregoriaans",
+         475,
+         "Gregoriaans",
+         false,
+         kGregorianRule,
+         kGaul,
+         kIdem,
+         {{Feast::Pasen, "zondag 14 april 475"}}},
+        // Gaul's 516 was Julian 10 April = Gregorian 12 April; the Gregorian computus gives 5 April.
+        {"gregoriaans",
+         516,
+         "Gregoriaans",
+         true,
+         kGregorianRule,
+         kGaul,
+         "zondag 12 april 516",
+         {{Feast::Pasen, "zondag 5 april 516"}}},
+        {"zuidelijke-nederlanden", 475, "Juliaans", false, kJulianRule, kGaul, "zondag 13 april 475", {}},
     };
     for (const Case& c : cases) {
         const year_view::YearView view = year_view::build(c.year, region(c.id));
@@ -400,6 +419,16 @@ TEST(YearView, CopyLines) {
     EXPECT_EQ(luik.back().caption, "Kalenderwijziging 10/2 > 21/2/1583");
 }
 
+// In the always-Gregorian model the Gregorian computus lands on Gaul's own Sunday
+// in eight of the twenty years (worked out by hand from the Julian dates of the
+// Gallic table and the Gregorian Easters of those years): the row says so.
+TEST(YearView, GaulAsRomeInTheGregorianModel) {
+    for (const int y : {475, 495, 496, 499, 550, 596, 767, 786})
+        EXPECT_EQ(year_view::build(y, region("gregoriaans")).gallie, " idem Pasen Rome") << y;
+    for (const int y : {516, 536, 577, 594, 645, 740, 743, 760, 763, 780, 783, 784})
+        EXPECT_NE(year_view::build(y, region("gregoriaans")).gallie, " idem Pasen Rome") << y;
+}
+
 TEST(Finder, OtherRegionsCountFromTheFirstOfTheMonth) {
     struct Case {
         const char* id;
@@ -413,7 +442,7 @@ TEST(Finder, OtherRegionsCountFromTheFirstOfTheMonth) {
         {"holland", 31, 2, 2001, "zaterdag 3 maart 2001"},
         {"friesland-groningen", 29, 2, 1700, "donderdag 29 februari 1700"},
         {"friesland-groningen", 5, 1, 1701,
-         "zondag 5 januari 1701"},  // skipped: Julian count, Julian reading
+         "zondag 5 januari 1701 (? 16/1/1701)"},  // skipped: Julian count, Julian reading, its day noted
         {"juliaans", 1, 1, 2000, "vrijdag 1 januari 2000"},
         {"gregoriaans", 1, 1, 1000, "woensdag 1 januari 1000"},
         {"rome", 1, 13, 1581, "maandag 1 januari 1582"},
@@ -421,6 +450,120 @@ TEST(Finder, OtherRegionsCountFromTheFirstOfTheMonth) {
     for (const Case& c : cases)
         EXPECT_EQ(year_view::weekdayText(region(c.id), c.d, c.m, c.y), c.expected) << c.id << " " << c.d;
     EXPECT_THROW(year_view::weekdayText(region("holland"), 1, 1, 99), Failure);
+}
+
+// The default region carries as every other region does, and a skipped date gets
+// its note. Weekdays and Julian/Gregorian equivalents worked out by hand from
+// 1 January 1583 (Gregorian) being a Saturday and the ten days of the change.
+TEST(Finder, CarriesInTheCalendarOfTheMonthsFirstDay) {
+    struct Case {
+        const char* id;
+        std::int16_t d, m, y;
+        const char* expected;
+    };
+    const std::vector<Case> cases{
+        {"zuidelijke-nederlanden", 32, 12, 1582,
+         "zaterdag 1 januari 1583"},  // Julian 1/1/1583, read Gregorian
+        {"zuidelijke-nederlanden", -10, 1, 1583,
+         "vrijdag 21 december 1582"},  // Gregorian 21/12/1582, read Julian
+        {"zuidelijke-nederlanden", 1, 0, 1583, "zaterdag 1 december 1582"},
+        {"zuidelijke-nederlanden", 400, 1, 1582, "vrijdag 4 februari 1583"},
+        {"zuidelijke-nederlanden", 21, 12, 1582, "vrijdag 21 december 1582"},  // the last Julian day
+        {"zuidelijke-nederlanden", 22, 12, 1582, "zaterdag 22 december 1582 (? 1/1/1583)"},
+        {"zuidelijke-nederlanden", 25, 12, 1582, "dinsdag 25 december 1582 (? 4/1/1583)"},
+        {"zuidelijke-nederlanden", 31, 12, 1582, "maandag 31 december 1582 (? 10/1/1583)"},
+        {"zuidelijke-nederlanden", 1, 1, 1583, "zaterdag 1 januari 1583"},
+        // 32766 Julian days after 1/1/1500: Julian 16/9/1589, read as Gregorian 16/9/1589.
+        {"zuidelijke-nederlanden", 32767, 1, 1500, "zaterdag 16 september 1589"},
+        // Far below: 30001 days before Julian 1/1/1500 is Julian 11/11/1417.
+        {"zuidelijke-nederlanden", -30000, 1, 1500, "donderdag 11 november 1417"},
+        {"holland", 5, 1, 1583, "zaterdag 5 januari 1583 (? 15/1/1583)"},
+        {"groot-brittannie", 10, 9, 1752,
+         "donderdag 10 september 1752 (? 21/9/1752)"},  // 14/9/1752 a Thursday
+        {"staten-generaal", 15, 12, 1582, "zaterdag 15 december 1582 (? 25/12/1582)"},
+        {"rome", 4, 10, 1582, "donderdag 4 oktober 1582"},
+        {"rome", 5, 10, 1582, "vrijdag 5 oktober 1582 (? 15/10/1582)"},
+        // Sweden counts February 1753 in the Julian calendar; 17195 days on is
+        // Julian 29/2/1800, a date Gregorian 1800 lacks: read as typed, 1 March.
+        {"zweden", 17194, 2, 1753, "vrijdag 28 februari 1800"},
+        {"zweden", 17195, 2, 1753, "zaterdag 1 maart 1800"},
+        {"zweden", 29, 2, 1800, "zaterdag 1 maart 1800"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(year_view::weekdayText(region(c.id), c.d, c.m, c.y), c.expected)
+            << c.id << " " << c.d << "/" << c.m << "/" << c.y;
+}
+
+// Every carried input around the change of 1582 in the default region, against
+// the reference arithmetic: the month carried first, the day counted in the
+// calendar of that month's first day (Julian up to December 1582), the date
+// reached read as Julian up to 21/12/1582, Gregorian from 1/1/1583, and in
+// between as its Julian reading with the note of its Gregorian date.
+TEST(Finder, DefaultRegionAgainstTheReference) {
+    using ref::Cal;
+    const auto before = [](const ref::Date& a, ref::i64 y, ref::i64 m, ref::i64 d) {
+        return std::tuple{a.year, a.month, a.day} <= std::tuple{y, m, d};
+    };
+    int checked = 0;
+    for (std::int16_t y = 1581; y <= 1584; ++y) {
+        for (std::int16_t m = -2; m <= 15; ++m) {
+            for (std::int16_t d = -400; d <= 400; d += 3) {
+                const ref::i64 year = y + ref::floorDiv(m - 1, 12);
+                const ref::i64 month = ref::floorMod(m - 1, 12) + 1;
+                const Cal counted = std::tuple{year, month} <= std::tuple{ref::i64{1582}, ref::i64{12}}
+                                        ? Cal::Julian
+                                        : Cal::Gregorian;
+                const ref::Date label = ref::fromJdn(counted, ref::jdn(counted, d, month, year));
+                std::string expected;
+                if (before(label, 1582, 12, 21)) {
+                    expected = ref::textOf(ref::jdn(Cal::Julian, label.day, label.month, label.year), 1582);
+                } else if (!before(label, 1582, 12, 31)) {
+                    expected =
+                        ref::textOf(ref::jdn(Cal::Gregorian, label.day, label.month, label.year), 1583);
+                } else {
+                    const ref::i64 j = ref::jdn(Cal::Julian, label.day, label.month, label.year);
+                    const ref::Date g = ref::fromJdn(Cal::Gregorian, j);
+                    expected = ref::textOf(j, 1582) + " (? " + std::to_string(g.day) + "/" +
+                               std::to_string(g.month) + "/" + std::to_string(g.year) + ")";
+                }
+                ASSERT_EQ(year_view::weekdayText(regions::defaultRegion(), d, m, y), expected)
+                    << d << "/" << m << "/" << y;
+                ++checked;
+            }
+        }
+    }
+    EXPECT_EQ(checked, 4 * 18 * 267);
+}
+
+// A date reached outside 1/1/100 .. 31/12/2100 is named, in the calendar it was
+// counted in; reached dates worked out by hand (Julian leap years every fourth).
+TEST(Finder, NamesTheDateReachedOutsideTheYears) {
+    struct Case {
+        const char* id;
+        std::int16_t d, m, y;
+        calendar::Date reached;
+        bool julian;
+    };
+    const std::vector<Case> cases{
+        {"zuidelijke-nederlanden", 1, -32768, 100, {-2631, 4, 1}, true},  // 2731 years back, April
+        {"zuidelijke-nederlanden", -32768, 1, 100, {10, 4, 14}, true},    // 32769 days before 1/1/100
+        {"zuidelijke-nederlanden", 32767, 1, 2100, {2189, 9, 17}, false},
+        {"zuidelijke-nederlanden", 0, 1, 100, {99, 12, 31}, true},
+        {"zuidelijke-nederlanden", 32, 12, 2100, {2101, 1, 1}, false},
+        {"gregoriaans", 1, 0, 100, {99, 12, 1}, false},
+    };
+    for (const Case& c : cases) {
+        const year_view::Finding f = year_view::findWeekday(region(c.id), c.d, c.m, c.y);
+        EXPECT_FALSE(f.inRange) << c.d << "/" << c.m << "/" << c.y;
+        EXPECT_EQ(f.reached, c.reached) << c.d << "/" << c.m << "/" << c.y;
+        EXPECT_EQ(f.julian, c.julian) << c.d << "/" << c.m << "/" << c.y;
+        EXPECT_TRUE(f.text.empty());
+        EXPECT_THROW(year_view::weekdayText(region(c.id), c.d, c.m, c.y), Failure);
+    }
+    // The edges themselves are answered.
+    EXPECT_EQ(year_view::weekdayText(region("zuidelijke-nederlanden"), 1, 1, 100), "woensdag 1 januari 100");
+    EXPECT_EQ(year_view::weekdayText(region("zuidelijke-nederlanden"), 31, 12, 2100),
+              "vrijdag 31 december 2100");
 }
 
 }  // namespace

@@ -117,7 +117,16 @@ TEST(YearStyle, ModernDatesAndErrors) {
         {zn, Kerst, 25, 12, 100, {}, "25/12/100 in de Kerststijl is 25/12/99, buiten de jaren 100 tot 2100"},
         {zn, Boodschap, 1, 1, 2100, {},
          "1/1/2100 in de Boodschapstijl is 1/1/2101, buiten de jaren 100 tot 2100"},
-        {zn, Pasen, 10, 4, 2100, {}, "10/4/2100 in de Paasstijl is 10/4/2101, buiten de jaren 100 tot 2100"},
+        // Easter 2100 is 28 March, Easter 2101 17 April (worked out by the Gregorian
+        // computus by hand): the style year 2100 holds 28/3 to 16/4 twice; the
+        // second reading, in 2101, is dropped, not the date refused.
+        {zn, Pasen, 10, 4, 2100, {{Gregorian, 10, 4, 2100}}},
+        {zn, Pasen, 28, 3, 2100, {{Gregorian, 28, 3, 2100}}},
+        {zn, Paaszaterdag, 27, 3, 2100, {{Gregorian, 27, 3, 2100}}},
+        {zn, GoedeVrijdag, 26, 3, 2100, {{Gregorian, 26, 3, 2100}}},
+        {zn, Pasen, 16, 4, 2100, {{Gregorian, 16, 4, 2100}}},
+        {zn, Pasen, 27, 3, 2100, {}, "27/3/2100 in de Paasstijl is 27/3/2101, buiten de jaren 100 tot 2100"},
+        {zn, Pasen, 1, 1, 2100, {}, "1/1/2100 in de Paasstijl is 1/1/2101, buiten de jaren 100 tot 2100"},
         {zn, Pasen, 1, 13, 1500, {}, "maand 13 bestaat niet (1 tot 12)"},
         {zn, Kerst, 1, 0, 1500, {}, "maand 0 bestaat niet (1 tot 12)"},
         {zn, Kerst, 0, 1, 1500, {}, "dag 0 bestaat niet (1 tot 31)"},

@@ -27,8 +27,20 @@ const std::vector<BadCase> kBadInput{
     {{"year", "１９９９"}, "not '１９９９'"},
     {{"year", ""}, "not ''"},
     {{"year", "+"}, "not '+'"},
+    // A plus sign nowhere; a minus sign only where a negative value means something.
+    {{"year", "+1500"}, "YEAR must be a whole number from 100 to 2100, not '+1500'"},
+    {{"weekday", "+5", "3", "1500"}, "DAY must be a whole number from -32768 to 32767, not '+5'"},
+    {{"weekday", "5", "+3", "1500"}, "MONTH must be a whole number from -32768 to 32767, not '+3'"},
+    {{"on", "+1", "1", "1500"}, "DAY must be a whole number from 1 to 31, not '+1'"},
+    {{"on", "1", "1", "+1500"}, "YEAR must be a whole number from 100 to 2100, not '+1500'"},
+    {{"on", "-1", "1", "1500"}, "DAY must be a whole number from 1 to 31, not '-1'"},
     {{"year", "--", "-"}, "not '-'"},
-    {{"year", "20\n00"}, "not '20\\x0A00'"},  // still one line
+    {{"year", "20\n00"}, "not '20\\x0a00'"},  // still one line
+    {{"year", "20\xff"}, "not '20\\xff'"},  // no raw byte that is not UTF-8
+    {{"year", "\xc3\xa9\xc3"}, "not '\xc3\xa9\\xc3'"},  // é kept, the cut sequence escaped
+    {{"year", "\xc0\xaf"}, "not '\\xc0\\xaf'"},  // an overlong '/'
+    {{"year", "\xed\xa0\x80"}, "not '\\xed\\xa0\\x80'"},  // a surrogate
+    {{"jaar\xfe"}, "unknown command 'jaar\\xfe'"},
     // Out of range.
     {{"year", "99"}, "from 100 to 2100, not '99'"},
     {{"year", "010"}, "not '010'"},
@@ -103,10 +115,28 @@ const std::vector<BadCase> kBadInput{
     {{"style", "pasen", "10", "4"}, "YEAR is required; usage: tarvinde style STYLE DAY MONTH YEAR"},
     {{"style"}, "STYLE is required"},
     {{"style", "pasen", "10", "4", "1491", "1"}, "not expected: 1"},
-    // The finder's failures, as the error box would report them.
-    {{"weekday", "1", "-32768", "100"}, "Error 6: Overflow (Weekdag)"},
-    {{"weekday", "-32768", "1", "100"}, "Error 5: Invalid procedure call or argument (Weekdag)"},
-    {{"weekday", "32767", "-32768", "2100", "--region", "gregoriaans"}, "Error 5: Invalid procedure call"},
+    // Words after a command that it does not take, in the order given.
+    {{"year", "2000", "-platform", "xcb"}, "The following arguments were not expected: -platform xcb; usage: tarvinde year"},
+    {{"years", "1500", "1501", "a", "b", "c"}, "The following arguments were not expected: a b c"},
+    // Words after --help or --version; a word beginning with '-' that is neither
+    // the program's nor one of Qt's options.
+    {{"--version", "extra"}, "--version takes nothing after it, not 'extra'"},
+    {{"--version", "year"}, "--version takes nothing after it, not 'year'"},
+    {{"--help", "extra"}, "--help takes nothing after it but a command, not 'extra'"},
+    {{"-h", "2000"}, "-h takes nothing after it but a command, not '2000'"},
+    {{"-x"}, "unknown option '-x'; the window takes --year YEAR and --region ID"},
+    {{"--year", "1500", "-x"}, "unknown option '-x'"},
+    {{"-x", "year", "2000"}, "unknown option '-x'; usage: tarvinde year"},
+    {{"-platformx", "xcb"}, "unknown option '-platformx'"},
+    {{"-nograb"}, "unknown option '-nograb'"},
+    {{"-reverse", "years", "1500", "1501"}, "-reverse is an option of the window; a command such as 'years' takes none"},
+    // The finder reaching a date outside the years, named (worked out by hand:
+    // 2731 years back; 32769 Julian days before 1/1/100; 32766 days after 1/1/2100).
+    {{"weekday", "1", "-32768", "100"}, "day 1 of month -32768 of 100 reaches 1/4/-2631 (Julian), outside 1/1/100 to 31/12/2100"},
+    {{"weekday", "-32768", "1", "100"}, "day -32768 of month 1 of 100 reaches 14/4/10 (Julian), outside"},
+    {{"weekday", "32767", "1", "2100"}, "day 32767 of month 1 of 2100 reaches 17/9/2189 (Gregorian), outside"},
+    {{"weekday", "32", "12", "2100"}, "reaches 1/1/2101 (Gregorian)"},
+    {{"weekday", "0", "1", "100", "--region", "gregoriaans"}, "reaches 31/12/99 (Gregorian)"},
 };
 // clang-format on
 
@@ -119,6 +149,20 @@ TEST(BadInput, OneLineOnStandardErrorAndStatusTwo) {
         EXPECT_TRUE(o.err.starts_with("tarvinde: "));
         EXPECT_EQ(o.err.find('\n'), o.err.size() - 1) << "exactly one line";
         EXPECT_NE(o.err.find(c.says), std::string::npos) << "should say " << c.says;
+    }
+}
+
+// Qt's option before a command: exactly this line, whichever way it is written.
+TEST(BadInput, QtOptionBeforeACommand) {
+    for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
+             {"-platform", "offscreen", "year", "2000"},
+             {"-platform=offscreen", "year", "2000"},
+             {"-platform", "offscreen", "--region", "holland", "year", "2000"}}) {
+        const Outcome o = runCli(args);
+        EXPECT_EQ(o.status, 2);
+        EXPECT_EQ(o.out, "");
+        EXPECT_EQ(o.err,
+                  "tarvinde: -platform is an option of the window; a command such as 'year' takes none\n");
     }
 }
 
@@ -141,7 +185,14 @@ TEST(BadInput, HelpAndVersionAreNone) {
         EXPECT_NE(o.out.find("Usage: tarvinde"), std::string::npos) << o.out;
         EXPECT_NE(o.out.find("Example"), std::string::npos) << o.out;
     }
-    EXPECT_NE(runCli({"weekday", "--help"}).out.find("tarvinde weekday 31 2 2001"), std::string::npos);
+    const std::string weekdayHelp = runCli({"weekday", "--help"}).out;
+    EXPECT_NE(weekdayHelp.find("tarvinde weekday 31 2 2001"), std::string::npos);
+    // The range DAY and MONTH really take, and what happens beyond the years.
+    EXPECT_NE(weekdayHelp.find("a whole number from -32768 to 32767; days beyond the month carry"),
+              std::string::npos);
+    EXPECT_NE(weekdayHelp.find("A date reached outside 1/1/100 to 31/12/2100 is refused"), std::string::npos);
+    EXPECT_NE(weekdayHelp.find("dinsdag 25 december 1582 (? 4/1/1583)"), std::string::npos);
+    EXPECT_EQ(weekdayHelp.find("16-bit"), std::string::npos);
     EXPECT_NE(runCli({"date", "--help"}).out.find("tarvinde date dinsdag na Sint-Maarten 1450"),
               std::string::npos);
     EXPECT_NE(
@@ -156,10 +207,9 @@ TEST(BadInput, HelpAndVersionAreNone) {
     EXPECT_TRUE(version.out.starts_with("tarvinde ")) << version.out;
 }
 
-TEST(WholeNumber, DecimalDigitsWithAnOptionalSign) {
+TEST(WholeNumber, DecimalDigitsWithAnOptionalMinus) {
     const std::vector<std::pair<const char*, std::int64_t>> numbers{{"0", 0},
                                                                     {"010", 10},
-                                                                    {"+7", 7},
                                                                     {"-7", -7},
                                                                     {"-0", 0},
                                                                     {"2100", 2100},
@@ -167,9 +217,50 @@ TEST(WholeNumber, DecimalDigitsWithAnOptionalSign) {
                                                                     {"-9223372036854775808", INT64_MIN},
                                                                     {"0000000000000000000002000", 2000}};
     for (const auto& [text, value] : numbers) EXPECT_EQ(cli::wholeNumber(text), value) << text;
-    for (const char* text : {"", "+", "-", "++1", "+-1", "-+1", " 1", "1 ", "1.0", "1,0", "0x10", "0b1",
-                             "1e3", "１", "٣", "9223372036854775808", "1_000", "1'000", "\t1"})
+    for (const char* text : {"+7",
+                             "+0",
+                             "",
+                             "+",
+                             "-",
+                             "--1",
+                             "++1",
+                             "+-1",
+                             "-+1",
+                             " 1",
+                             "1 ",
+                             "1.0",
+                             "1,0",
+                             "0x10",
+                             "0b1",
+                             "1e3",
+                             "１",
+                             "٣",
+                             "9223372036854775808",
+                             "1_000",
+                             "1'000",
+                             "\t1"})
         EXPECT_FALSE(cli::wholeNumber(text).has_value()) << text;
+}
+
+// Qt reads its options with a separate value: "-option=value" reaches it split.
+TEST(WindowArguments, QtOptionsWithAValueSplit) {
+    struct Case {
+        std::vector<const char*> args;
+        std::vector<std::string> window;
+    };
+    const std::vector<Case> cases{
+        {{"tarvinde"}, {"tarvinde"}},
+        {{"tarvinde", "-platform=offscreen", "--year", "1500"},
+         {"tarvinde", "-platform", "offscreen", "--year", "1500"}},
+        {{"tarvinde", "--region=luik", "-style=fusion", "-reverse"},
+         {"tarvinde", "--region=luik", "-style", "fusion", "-reverse"}},
+        {{"tarvinde", "-qwindowtitle=a=b"}, {"tarvinde", "-qwindowtitle", "a=b"}},
+        {{"tarvinde", "-qmljsdebugger=port:1234"}, {"tarvinde", "-qmljsdebugger=port:1234"}},
+        {{"tarvinde", "-platform", "xcb"}, {"tarvinde", "-platform", "xcb"}},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(cli::windowArguments(static_cast<int>(c.args.size()), c.args.data()), c.window)
+            << c.args.size();
 }
 
 TEST(IsCommand, TheWindowOnlyWithItsOwnOptionsAndQts) {
@@ -186,6 +277,18 @@ TEST(IsCommand, TheWindowOnlyWithItsOwnOptionsAndQts) {
         {{"-platform", "offscreen", "--year", "1582"}, false},
         {{"-reverse", "-style", "fusion"}, false},
         {{"-qmljsdebugger=port:1234", "-platform", "xcb"}, false},
+        // Every one of Qt's options, each way it may be written, before and after the window's.
+        {{"-platformpluginpath", "/p", "-platformtheme", "gtk3", "-plugin", "evdev", "--year", "1500"},
+         false},
+        {{"--region", "luik", "-qwindowgeometry", "100x100", "-qwindowicon", "i.png", "-qwindowtitle", "T"},
+         false},
+        {{"-stylesheet=a.qss", "-session=s", "-display", ":1", "-geometry", "10x10", "-widgetcount"}, false},
+        {{"--year=1582", "-style=fusion", "-reverse"}, false},
+        {{"-x"}, true},
+        {{"--year", "1500", "-x"}, true},
+        {{"-nograb"}, true},
+        {{"-platformx", "xcb"}, true},
+        {{"-reverse=1"}, true},
         {{"year", "2000"}, true},
         {{"regions"}, true},
         {{"--help"}, true},

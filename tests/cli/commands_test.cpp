@@ -179,7 +179,12 @@ TEST(WeekdayCommand, TextTsvAndJson) {
         {{"31", "2", "2001"}, "zaterdag 3 maart 2001"},  // carries into March
         {{"11", "11", "2000"}, "zaterdag 11 november 2000"},
         {{"1", "1", "1000"}, "maandag 1 januari 1000"},
-        {{"0", "13", "1582"}, "maandag 31 december 1582"},
+        {{"0", "13", "1582"}, "maandag 31 december 1582 (? 10/1/1583)"},  // Gregorian count, skipped label
+        {{"32", "12", "1582"}, "zaterdag 1 januari 1583"},
+        {{"-10", "1", "1583"}, "vrijdag 21 december 1582"},
+        {{"25", "12", "1582"}, "dinsdag 25 december 1582 (? 4/1/1583)"},
+        {{"5", "1", "1583", "--region", "holland"}, "zaterdag 5 januari 1583 (? 15/1/1583)"},
+        {{"32767", "1", "1500"}, "zaterdag 16 september 1589"},  // Julian 16/9/1589, read Gregorian
         {{"15", "1", "1583", "--region", "holland"}, "zaterdag 15 januari 1583"},
         {{"45", "1", "1583", "--region=holland"}, "maandag 14 februari 1583"},
     };
@@ -199,7 +204,7 @@ TEST(WeekdayCommand, TextTsvAndJson) {
                                 {"tekst", c.text}}));
     }
     // The keys in order, and the numbers as given.
-    EXPECT_EQ(runCli({"weekday", "010", "+2", "2001", "--format", "json"}).out,
+    EXPECT_EQ(runCli({"weekday", "010", "02", "2001", "--format", "json"}).out,
               "{\"dag\":10,\"maand\":2,\"jaar\":2001,\"tekst\":\"zaterdag 10 februari 2001\"}\n");
 }
 

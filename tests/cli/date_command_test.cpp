@@ -77,6 +77,9 @@ const std::vector<DateCase> kDates{
     {{"octaaf", "van", "Kerstmis", "1450"}, "donderdag 1 januari 1450", "1450-01-10", true},
     {{"Sint-Jansavond", "2000"}, "vrijdag 23 juni 2000", "2000-06-23", false},
     {{"Kerstmis", "1582"}, "dinsdag 25 december 1582 (? 4/1/1583)", "1583-01-04", true},
+    // New Year's Eve 1582 was the last Julian day, Friday 21 December (Gregorian 31/12).
+    {{"Oudjaarsavond", "1582"}, "maandag 31 december 1582 (? 21/12/1582)", "1582-12-31", true},
+    {{"vooravond", "van", "Oudjaarsavond", "1582"}, "donderdag 20 december 1582", "1582-12-30", true},
     // Holland's Driekoningen was skipped: its Julian reading, Gregorian 16 January.
     {{"zondag", "na", "Driekoningen", "1583", "--region", "holland"}, "zondag 23 januari 1583", "1583-01-23", true},
     // Case is no difference from the reading.

@@ -78,6 +78,9 @@ const std::vector<FeastsCase> kFeasts{
     {{"feasts", "1582"}, 87,
      {{"derde-advent", "Derde zondag van de Advent", "", "zondag 16 december 1582", "1582-12-26"},
       {"sint-thomas", "Sint-Thomas", "Thomae apostoli", "vrijdag 21 december 1582", "1582-12-31"},
+      // New Year's Eve fell on the last Julian day, Friday 21 December: its ISO date
+      // and place are that day's, its text as the year view writes it.
+      {"oudjaarsavond", "Oudjaarsavond", "Silvestri", "maandag 31 december 1582 (? 21/12/1582)", "1582-12-31"},
       {"kerstmis", "Kerstmis", "Nativitas Domini", "dinsdag 25 december 1582 (? 4/1/1583)", "1583-01-04"}}},
 };
 // clang-format on
@@ -137,6 +140,19 @@ const std::vector<OnCase> kOns{
       {"na", "onnozele-kinderen", "woensdag na Onnozele Kinderen 1582"},
       {"na", "sint-jan-evangelist", "woensdag na Sint-Jan Evangelist 1582"},
       {"octaaf", "sint-stefanus", "octaaf van Sint-Stefanus 1582"}}},
+    // The last Julian day of the default region: Sint-Thomas and New Year's Eve of
+    // 1582 both fell on it, New Year 1583 the next day; the skipped Christmas and
+    // its octave days counted in their Julian readings (25/12 four days on).
+    {{"on", "21", "12", "1582"}, "vrijdag 21 december 1582", "1582-12-31",
+     {{"op", "sint-thomas", "Sint-Thomas 1582"},
+      {"op", "oudjaarsavond", "Oudjaarsavond 1582"},
+      {"vooravond", "nieuwjaar", "vooravond van Nieuwjaar 1583"},
+      {"voor", "kerstmis", "vrijdag voor Kerstmis 1582"},
+      {"voor", "sint-stefanus", "vrijdag voor Sint-Stefanus 1582"},
+      {"na", "derde-advent", "vrijdag na Derde zondag van de Advent 1582"},
+      {"voor", "driekoningen", "vrijdag voor Driekoningen 1583"},
+      {"voor", "sint-jan-evangelist", "vrijdag voor Sint-Jan Evangelist 1582"},
+      {"voor", "onnozele-kinderen", "vrijdag voor Onnozele Kinderen 1582"}}},
 };
 // clang-format on
 

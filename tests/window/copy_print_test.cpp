@@ -329,8 +329,8 @@ private slots:
         QTest::newRow("always Julian") << "juliaans" << "2000" << "Jaar\t2000\nRegio\tJuliaanse kalender (altijd)\n"
             << "Tarvinde — 2000 — Juliaanse kalender (altijd)" << "Altijd Juliaans";
         QTest::newRow("always Gregorian") << "gregoriaans" << "1000"
-            << "Jaar\t1000\nRegio\tGregoriaanse kalender (altijd, ISO 8601)\nKalender\tGregoriaans\n"
-            << "Tarvinde — 1000 — Gregoriaanse kalender (altijd, ISO 8601)" << "Altijd Gregoriaans (proleptisch)";
+            << "Jaar\t1000\nRegio\tGregoriaanse kalender op elk jaar (model)\nKalender\tGregoriaans\n"
+            << "Tarvinde — 1000 — Gregoriaanse kalender op elk jaar (model)" << "Altijd Gregoriaans (proleptisch)";
     }
     // clang-format on
     void regionInCopyAndPage() {
@@ -463,9 +463,10 @@ private slots:
             if (r.lastJulian)
                 has(regions::numericDate(*r.lastJulian) + " > " + regions::numericDate(*r.firstGregorian));
         }
-        // The use box keeps its text.
+        // The use box points to this help text, by its key and where it is installed.
         window_->MnuUse_Click(3);
-        QVERIFY(QString::fromStdString(boxes_->shown.at(0).prompt).endsWith("* Tarvindeinfo.txt "));
+        QVERIFY(QString::fromStdString(boxes_->shown.at(0).prompt)
+                    .endsWith("* the help text (F1), installed as share/doc/tarvinde/Tarvindeinfo.txt"));
         boxes_->shown.clear();
     }
 

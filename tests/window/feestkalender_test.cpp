@@ -149,6 +149,7 @@ private slots:
         QTest::newRow("Gregorian Easter") << 2000 << zn << "Pasen" << "zondag 23 april 2000";
         QTest::newRow("Advent on 3 December") << 2000 << zn << "Eerste zondag van de Advent" << "zondag 3 december 2000";
         QTest::newRow("skipped Christmas") << 1582 << zn << "Kerstmis" << "dinsdag 25 december 1582 (? 4/1/1583)";
+        QTest::newRow("New Year's Eve in the gap") << 1582 << zn << "Oudjaarsavond" << "maandag 31 december 1582 (? 21/12/1582)";
         QTest::newRow("Rome, after its switch") << 1582 << "rome" << "Sint-Lucas" << "maandag 18 oktober 1582";
         QTest::newRow("Rome, before its switch") << 1582 << "rome" << "Sint-Remigius" << "maandag 1 oktober 1582";
         QTest::newRow("Holland, skipped") << 1583 << "holland" << "Driekoningen" << "zondag 6 januari 1583 (? 16/1/1583)";
@@ -421,6 +422,8 @@ private slots:
                                        << QStringList{"zondag 10 april 1491", "dinsdag 10 april 1492"};
         QTest::newRow("Easter: not at all") << "pasen" << QStringList{"10", "4", "1492"} << QStringList{};
         QTest::newRow("skipped, with a note") << "nieuwjaar" << QStringList{"25", "12", "1582"} << QStringList{"dinsdag 25 december 1582 (?\u00a04/1/1583)"};
+        // Easter 2100 is 28 March: the reading in 2101 is dropped, the date answered.
+        QTest::newRow("Easter 2100, 2101 dropped") << "pasen" << QStringList{"28", "3", "2100"} << QStringList{"zondag 28 maart 2100"};
     }
     // clang-format on
     void yearStyleRow() {

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <memory>
+#include <optional>
 
 #include <QApplication>
 #include <QFontInfo>
@@ -119,13 +120,8 @@ private:
         for (std::int16_t year = 100; year <= 2100; ++year) {
             texts_["WelkJaar"].insert(QString::number(year));
             for (const auto& [box, feast] : feasts) texts_[box].insert(q((t.*feast)(year)));
-            for (std::int16_t month = 1; month <= 12; ++month)
-                for (std::int16_t day = 1; day <= 31; ++day)
-                    texts_["TxtCorrecteWeekdag"].insert(q(t.Weekdag(day, month, year)));
         }
-        // The other regions: their rows for every year, and the finder in the two
-        // fixed regions. A region's finder names a day in the Julian or the
-        // Gregorian calendar, without a note, as one of these two does.
+        // The other regions: their rows for every year.
         for (const regions::Region& r : regions::all()) {
             for (int year = 100; year <= 2100; ++year) {
                 const year_view::YearView v = year_view::build(year, r);
@@ -137,12 +133,21 @@ private:
                 texts_["txtPasenGallie"].insert(q(v.gallie));
             }
         }
-        for (const char* fixed : {"juliaans", "gregoriaans"}) {
-            const regions::Region& r = *regions::find(fixed);
-            for (std::int16_t year = 100; year <= 2100; ++year)
-                for (std::int16_t month = 1; month <= 12; ++month)
-                    for (std::int16_t day = 1; day <= 31; ++day)
-                        texts_["TxtCorrecteWeekdag"].insert(q(year_view::weekdayText(r, day, month, year)));
+        // The finder names a day as one of the two fixed regions does, except in a
+        // region's switch year, where it may add the note of a skipped date; the
+        // window's day (1 to 31) and month (1 to 12) carry no further than March.
+        const auto finder = [this](const regions::Region& r, std::int16_t year) {
+            for (std::int16_t month = 1; month <= 12; ++month)
+                for (std::int16_t day = 1; day <= 31; ++day)
+                    texts_["TxtCorrecteWeekdag"].insert(q(year_view::weekdayText(r, day, month, year)));
+        };
+        for (const regions::Region& r : regions::all()) {
+            if (const std::optional<std::int64_t> reform = regions::reformYear(r)) {
+                for (auto year = static_cast<std::int16_t>(*reform - 1); year <= *reform + 1; ++year)
+                    finder(r, year);
+            } else {
+                for (std::int16_t year = 100; year <= 2100; ++year) finder(r, year);
+            }
         }
         for (int n = 1; n <= 31; ++n) texts_["TxtDag"].insert(QString::number(n));
         for (int n = 1; n <= 12; ++n) texts_["TxtMaand"].insert(QString::number(n));

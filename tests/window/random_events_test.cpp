@@ -28,8 +28,10 @@
 
 #include "failure.h"
 #include "recording_box.h"
+#include "regions.h"
 #include "tarvinde.h"
 #include "tarvindr.h"
+#include "year_view.h"
 
 namespace {
 
@@ -238,7 +240,7 @@ private slots:
             const auto m = oracleInt16(inputs[2]->text());
             if (d && m) {
                 try {
-                    answer = q(calendar.Weekdag(*d, *m, y));
+                    answer = q(year_view::weekdayText(regions::defaultRegion(), *d, *m, y));
                 } catch (const Failure&) {
                 }
             }

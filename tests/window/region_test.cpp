@@ -103,7 +103,9 @@ private slots:
         QTest::newRow("Julian") << "juliaans" << "Altijd Juliaans\nnooit overgegaan";
         QTest::newRow("Gregorian") << "gregoriaans"
             << "Altijd Gregoriaans (proleptisch)\n"
-               "altijd Gregoriaans, ook vóór 1582 (proleptisch), zoals ISO 8601 en TEI @when";
+               "een model: de Gregoriaanse kalender en paasberekening toegepast op elk jaar, ook\n"
+               "vóór 1582 (proleptisch); niet de dagen waarop de feesten gevierd werden (die\n"
+               "geeft de kolom iso van elke regio, in ISO 8601)";
     }
     // clang-format on
     void itemsAndToolTips() {
@@ -139,7 +141,7 @@ private slots:
             << QStringList{"Tarvinde Friesland", "Gregoriaans", "  jaartal veelvoud van 4 of 400, niet van 100.",
             "Kalenderwijziging 31/12/1700 > 12/1/1701", "11 dagen vervallen in januari",
             "woensdag 1 januari 1701 (? 12/1/1701)", "zondag 27 maart 1701", "zondag 25 december 1701",
-            "zondag 5 januari 1701"} << false;
+            "zondag 5 januari 1701 (? 16/1/1701)"} << false;  // skipped: Julian 5/1 was Gregorian 16/1
         QTest::newRow("Holland 1700") << QStringList{"holland"} << "1700" << "11" << "11" << QStringList{
             "Tarvinde Holland", "Gregoriaans", "  jaartal veelvoud van 4 of 400, niet van 100.", "Pasen in Gallië",
             " idem Pasen Rome", "vrijdag 1 januari 1700", "zondag 11 april 1700", "zaterdag 25 december 1700",
@@ -147,7 +149,7 @@ private slots:
         QTest::newRow("Gelderland 1700, finder in the gap") << QStringList{"gelderland"} << "1700" << "1" << "7"
             << QStringList{"Tarvinde Gelderland", "Overgangsjaar", "  Juliaans tot 30/6, daarna Gregoriaans",
             "Kalenderwijziging 30/6 > 12/7/1700", "11 dagen vervallen in juli", "maandag 1 januari 1700",
-            "zondag 31 maart 1700", "zaterdag 25 december 1700", "maandag 1 juli 1700"} << true;
+            "zondag 31 maart 1700", "zaterdag 25 december 1700", "maandag 1 juli 1700 (? 12/7/1700)"} << true;
         QTest::newRow("always Julian 2000") << QStringList{"juliaans"} << "2000" << "11" << "11" << QStringList{
             "Tarvinde Juliaans", "Juliaans", "  jaartal veelvoud van 4", "Pasen in Gallië", " idem Pasen Rome",
             "vrijdag 1 januari 2000", "zondag 17 april 2000", "zondag 25 december 2000",
