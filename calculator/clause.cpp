@@ -1354,8 +1354,11 @@ std::optional<Found> candidate(const Clause& c, int fy, const Options& options, 
         if (!words.empty()) {
             found.reading = words + ' ' + std::to_string(nieuwjaar);
         } else {
+            // A weekday that names the day within the octave stays in front of it.
             const calendar::Date d = regions::dateOf(region, day);
-            found.reading = plainDate(d.day, d.month, d.year);
+            found.reading =
+                (c.relation == Relation::WithinOctave ? weekdayText(c.weekday) + ' ' : std::string{}) +
+                plainDate(d.day, d.month, d.year);
         }
         return found;
     }
