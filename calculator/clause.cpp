@@ -309,7 +309,9 @@ const Lexicon& lexiconIndex() {
             if (!table && tokens.size() >= 2 && isHonouring(tokens[0])) {
                 std::size_t i = 0;
                 while (i < tokens.size() && isHonouring(tokens[i])) ++i;
-                if (i < tokens.size() && (i + 1 == tokens.size() || isHonouring(tokens[i + 1]))) {
+                // Not a word of the clause's grammar ("la veille de Pasques": "veille").
+                if (i < tokens.size() && (i + 1 == tokens.size() || isHonouring(tokens[i + 1])) &&
+                    !lex.words.contains(tokens[i].folded)) {
                     cores[tokens[i].folded].insert(feast);
                     cores[tokens[i].whole].insert(feast);
                 }
@@ -343,6 +345,7 @@ struct Number {
     bool ordinal = false;
     bool singleLetter = false;  // a lone "V" or "M": a number only where one is expected
     std::size_t parts = 0;
+    std::string error;  // the words do not add up ("dusent dusent"): refused where it is the year
 };
 
 std::optional<long long> romanValue(std::string text) {
@@ -507,16 +510,17 @@ std::optional<Number> numberAt(std::span<const Token> tokens, std::size_t i, boo
     bool singleLetter = false;
     while (at < tokens.size() && (at == i || !tokens[at].breakBefore)) {
         // The longest number word of the lexicon here ("dix sept", "quatre vins").
+        // "en" is "and" between numbers, else "een" (one), as the fold has them alike.
         std::optional<WordEntry> word;
         for (std::size_t len = std::min(kLongestForm, tokens.size() - at); len > 0 && !word; --len) {
             for (const std::string& key : keysOf(tokens.subspan(at, len))) {
                 const auto found = lex.words.find(key);
                 if (found == lex.words.end()) continue;
-                for (const WordEntry& e : found->second)
-                    if (e.kind == Kind::Number || e.kind == Kind::Ordinal || e.kind == Kind::Joiner) {
-                        word = e;
-                        break;
-                    }
+                for (const WordEntry& e : found->second) {
+                    if (e.kind != Kind::Number && e.kind != Kind::Ordinal && e.kind != Kind::Joiner) continue;
+                    if (e.kind == Kind::Joiner && parts == 0) continue;
+                    if (!word || (e.kind == Kind::Joiner && numberAt(tokens, at + len, true))) word = e;
+                }
                 if (word) break;
             }
         }
@@ -563,7 +567,11 @@ std::optional<Number> numberAt(std::span<const Token> tokens, std::size_t i, boo
     if (parts == 0) return std::nullopt;
     if (parts > 1) singleLetter = false;
     Number n;
-    n.value = combine(pieces, tokens.subspan(i, at - i));
+    try {
+        n.value = combine(pieces, tokens.subspan(i, at - i));
+    } catch (const InputError& e) {
+        n.error = e.what();
+    }
     n.end = at;
     n.ordinal = ordinal;
     n.singleLetter = singleLetter;
@@ -781,7 +789,7 @@ std::optional<Item> romanDayAt(std::span<const Token> tokens, std::size_t i) {
     } else if (!(w && w->kind == Kind::Mark)) {
         if (at >= tokens.size()) return std::nullopt;
         const std::optional<Number> n = numberAt(tokens, at);
-        if (!n) return std::nullopt;
+        if (!n || !n->error.empty()) return std::nullopt;
         if (n->value > 1000) return std::nullopt;
         r.count = static_cast<int>(n->value);
         at = n->end;
@@ -802,7 +810,7 @@ std::optional<Item> romanDayAt(std::span<const Token> tokens, std::size_t i) {
 // COUNT [connectors] MONTH: "vicesima quinta die mensis novembris", "16 maart".
 std::optional<Item> countedDayAt(std::span<const Token> tokens, std::size_t i) {
     const std::optional<Number> n = numberAt(tokens, i);
-    if (!n || n->value < 1 || n->value > 31) return std::nullopt;
+    if (!n || !n->error.empty() || n->value < 1 || n->value > 31) return std::nullopt;
     std::size_t at = n->end;
     for (int skipped = 0; at < tokens.size() && skipped < 4; ++skipped) {
         std::size_t len = 0;
@@ -872,7 +880,8 @@ std::vector<Item> itemsOf(std::span<const Token> tokens) {
         // "feria II", "feria 2a", "feria V.": the weekday by its number, unless a
         // feast's name goes on ("Feria IV Quatuor temporum Quadragesimae").
         if (tokens[i].folded == "feria" && i + 1 < tokens.size() && feastLength <= 2) {
-            if (const auto n = numberAt(tokens, i + 1, true); n && n->value >= 1 && n->value <= 7) {
+            if (const auto n = numberAt(tokens, i + 1, true);
+                n && n->error.empty() && n->value >= 1 && n->value <= 7) {
                 Item item = makeItem(ItemKind::Weekday, i, n->end);
                 item.weekday = static_cast<int>((n->value - 1) % 7);
                 items.push_back(item);
@@ -1215,6 +1224,7 @@ void readYear(std::vector<Item>& items, std::span<const Token> tokens,
         throw InputError("twee jaartallen: " + typedOf(tokens, *years[0]) + " en " +
                          typedOf(tokens, *years[1]));
     } else {
+        if (!years.front()->number.error.empty()) throw InputError(years.front()->number.error);
         const long long y = years.front()->number.value;
         if (y < 0 || y > kLastYear)
             throw InputError("jaartal " + std::string{cut(typedOf(tokens, *years.front()))} +

@@ -349,3 +349,160 @@ TEST(Clause, EveryFeastFormOfTheFile) {
 }
 
 }  // namespace
+
+namespace {
+
+// Every word of the words file, put into a clause, reads as its meaning says:
+// weekdays and relations against Sint-Maarten 1450 (a Wednesday), ordinals and
+// numbers as the day of a month or as a year, months, Roman marks, year words.
+TEST(Clause, EveryWordOfTheFile) {
+    const std::int64_t martin = serial(Cal::Julian, 11, 11, 1450);
+    const std::int64_t easter1450 = ref::easter(1450) - ref::jdn(Cal::Gregorian, 1, 1, 1970);
+    int words = 0;
+    for (const lexicon::Word& w : lexicon::clauseWords()) {
+        const std::string form{w.form};
+        const std::string meaning{w.meaning};
+        const auto has = [&](std::string_view what) { return meaning.find(what) != std::string::npos; };
+        std::string text;
+        std::int64_t day = 0;
+        std::optional<int> century;
+        if (form.starts_with('-') || form.find("...") != std::string::npos) continue;  // endings, patterns
+        if (w.kind == "weekday") {
+            const int weekday = *lexicon::weekdayIn(meaning);
+            text = form + " na sinte Mertens dach 1450";
+            day = martin + (weekday - 3 + 7) % 7 + ((weekday - 3 + 7) % 7 == 0 ? 7 : 0);
+        } else if (w.kind == "relation") {
+            if (has("chant") || has("sung")) {
+                text = form + " Reminiscere 1450";
+                day = easter1450 - 35;
+            } else if (has("next coming") || has("following")) {
+                text = "dinsdag na Sint-Maarten " + form + " 1450";
+                day = martin + 6;
+            } else if (has("within")) {
+                text = "dinsdag " + form + " Sint-Maarten 1450";
+                day = martin + 6;
+            } else if (has("day after") || has("next day")) {
+                text = form + " Sint-Maarten 1450";
+                day = martin + 1;
+            } else if (has("eve")) {
+                text = form + " Sint-Maarten 1450";
+                day = martin - 1;
+            } else if (has("octave")) {
+                text = form + " Sint-Maarten 1450";
+                day = martin + 7;
+            } else if (has("fortnight")) {
+                text = form + " Sint-Maarten 1450";
+                day = martin + 14;
+            } else if (has("before")) {
+                text = "dinsdag " + form + " Sint-Maarten 1450";
+                day = martin - 1;
+            } else if (has("after") || has("next")) {
+                text = "dinsdag " + form + " Sint-Maarten 1450";
+                day = martin + 6;
+            } else {
+                text = form + " Sint-Maarten 1450";
+                day = martin;
+            }
+        } else if (w.kind == "ordinal" || w.kind == "number") {
+            if (meaning.starts_with("and")) {
+                text = "Pasen anno mil quatre cens " + form + " cinquante";
+                day = easter1450;
+            } else {
+                const int n = *lexicon::numberIn(meaning);
+                if (n >= 1 && n <= 31) {
+                    text = form + " die mensis maii 1450";
+                    day = serial(Cal::Julian, n, 5, 1450);
+                } else {
+                    const int year = n < 100 ? 1400 + n : n;
+                    if (n < 100) century = 1400;
+                    text = "Pasen anno " + form;
+                    day = ref::easter(year) - ref::jdn(Cal::Gregorian, 1, 1, 1970);
+                }
+            }
+        } else if (w.kind == "month") {
+            const std::optional<int> m = lexicon::monthIn(meaning);
+            if (!m) continue;  // "mensis": of the month
+            text = "12 " + form + " 1450";
+            day = serial(Cal::Julian, 12, *m, 1450);
+        } else if (w.kind == "roman-day") {
+            if (has("inserted")) {
+                text = form + " VI kal. Martii 1452";
+                day = serial(Cal::Julian, 24, 2, 1452);
+            } else if (has("leap day")) {
+                text = form + " 1452";
+                day = serial(Cal::Julian, 24, 2, 1452);
+            } else if (has("day before")) {
+                text = form + " kal. Martii 1450";
+                day = serial(Cal::Julian, 28, 2, 1450);
+            } else {
+                // III before the mark: the 5th of March before the Nones, the 13th before the
+                // Ides, 27 February before the Kalends.
+                text = "III " + form + " Martii 1450";
+                day = has("Nones")  ? serial(Cal::Julian, 5, 3, 1450)
+                      : has("Ides") ? serial(Cal::Julian, 13, 3, 1450)
+                                    : serial(Cal::Julian, 27, 2, 1450);
+            }
+        } else if (w.kind == "year-intro") {
+            text = "Pasen " + form + " 1450";
+            day = easter1450;
+        } else if (w.kind == "filler") {
+            text = has("indiction") || has("regnal") || has("pontifical") ? "Pasen 1450 " + form + " III"
+                                                                          : "Pasen " + form + " 1450";
+            day = easter1450;
+        } else {
+            ADD_FAILURE() << "kind " << w.kind;
+            continue;
+        }
+        ++words;
+        try {
+            const clause::Answer a = readIt(text, century);
+            EXPECT_EQ(a.readings.front().day, day)
+                << text << " (" << w.kind << ": " << meaning << ") read as " << a.readings.front().reading;
+        } catch (const InputError& e) {
+            ADD_FAILURE() << text << " (" << w.kind << ": " << meaning << "): " << e.what();
+        }
+    }
+    EXPECT_GT(words, 400);
+}
+
+// A reading given back gives the same day: every feast, bare and with each relation
+// the modern grammar has, over several years and regions, and the clauses above.
+TEST(Clause, ReadingsReadBack) {
+    std::vector<std::string> clauses{
+        "Actum Tornaci anno d. i. MLXXXVIII feria V. XVII. kal. aprilis",
+        "in crastino beati Laurentii martyris anno Domini millesimo quadringentesimo",
+        "feria tertia infra octavas Pasche 1450",
+        "in quindena Pasche 1450",
+        "zondag na Kerstavond 1450",
+        "bis VI kal. Martii 1452",
+        "bissextus 1452",
+    };
+    for (const feasts::Feast& f : feasts::table())
+        for (int year : {1300, 1500, 1582, 1583, 2000})
+            for (const char* relation :
+                 {"", "vooravond van ", "octaaf van ", "dinsdag na ", "3e zaterdag voor "})
+                clauses.push_back(relation + std::string{f.name} + ' ' + std::to_string(year));
+    int readings = 0;
+    for (const char* id : {"zuidelijke-nederlanden", "holland", "juliaans"}) {
+        const regions::Region& r = *regions::find(id);
+        for (const std::string& text : clauses) {
+            clause::Answer a;
+            try {
+                a = clause::read(text, {&r, std::nullopt, year_style::Style::Nieuwjaar});
+            } catch (const InputError&) {
+                continue;  // a feast absent that year
+            }
+            for (const clause::Reading& reading : a.readings) {
+                ++readings;
+                const clause::Answer back =
+                    clause::read(reading.reading, {&r, std::nullopt, year_style::Style::Nieuwjaar});
+                EXPECT_TRUE(std::any_of(back.readings.begin(), back.readings.end(),
+                                        [&](const clause::Reading& b) { return b.day == reading.day; }))
+                    << id << ": " << text << " -> " << reading.reading;
+            }
+        }
+    }
+    EXPECT_GT(readings, 3000);
+}
+
+}  // namespace
