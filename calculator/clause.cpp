@@ -675,6 +675,7 @@ std::optional<int> weekdayByStem(const Token& t) {
 }
 
 std::optional<WordEntry> longestWord(std::span<const Token> tokens, std::size_t i, std::size_t& length) {
+    if (i >= tokens.size()) return std::nullopt;  // a clause that ends in "bis"
     const Lexicon& lex = lexiconIndex();
     for (std::size_t len = std::min(kLongestForm, tokens.size() - i); len > 0; --len) {
         std::optional<WordEntry> best;

@@ -277,6 +277,15 @@ TEST(Clause, Refused) {
     }
 }
 
+// A clause that ends where a Roman day expects more words is read without them.
+TEST(Clause, EndsInTheMiddleOfARomanDay) {
+    const clause::Answer a = readIt("Pasen 1450 bis");
+    EXPECT_EQ(a.readings.front().day, ref::easter(1450) - ref::jdn(Cal::Gregorian, 1, 1, 1970));
+    EXPECT_EQ(a.skipped, "bis");
+    for (const char* text : {"bis", "VI kal.", "III nonas", "pridie", "bis VI"})
+        EXPECT_THROW(readIt(text), InputError) << text;
+}
+
 // The year is that of the day named: the readings are the days named with the feast
 // of the year before, the year and the year after that fall in the year.
 TEST(Clause, YearOfTheDayNamed) {
