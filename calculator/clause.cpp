@@ -1398,6 +1398,7 @@ std::vector<Reading> readingsOf(const Clause& c, const Options& options, std::sp
     std::vector<Found> found;
     const std::string written = anchorWritten(c, tokens);
     bool anyCandidate = false;
+    std::vector<std::string> elsewhere;  // the days named in the other years, for the message
     for (int fy = c.year - 1; fy <= c.year + 1; ++fy) {
         if (fy < 1 || fy > 9999) continue;
         if (c.anchor->kind != ItemKind::Feast && fy != c.year &&
@@ -1406,6 +1407,7 @@ std::vector<Reading> readingsOf(const Clause& c, const Options& options, std::sp
         std::optional<Found> f = candidate(c, fy, options, written);
         if (!f) continue;
         anyCandidate = true;
+        elsewhere.push_back(f->text);
         const int inYear =
             f->written ? dating::styleYearOfDate(f->dateYear, f->dateMonth, f->dateDay, options.style, region)
                        : dating::styleYear(f->day, options.style, region);
@@ -1430,9 +1432,10 @@ std::vector<Reading> readingsOf(const Clause& c, const Options& options, std::sp
         } else if (!anyCandidate) {
             throw InputError(quoted(written) + " bestaat niet in " + std::string{region.menuName});
         }
+        std::string days;
+        for (const std::string& d : elsewhere) days += (days.empty() ? "" : ", ") + d;
         throw InputError(written.substr(0, written.rfind(' ')) + " valt niet in " + std::to_string(c.year) +
-                         ": van de jaren " + std::to_string(c.year - 1) + " tot " +
-                         std::to_string(c.year + 1) + " valt geen in dat jaar");
+                         " (wel op " + days + ")");
     }
     std::sort(found.begin(), found.end(), [](const Found& a, const Found& b) { return a.day < b.day; });
 

@@ -187,8 +187,12 @@ TEST(Dating, Errors) {
         {"Vierde zondag van de Advent 1582",
          "Vierde zondag van de Advent van 1582 valt in Zuidelijke Nederlanden na de kalenderwijziging buiten "
          "het jaar en ontbreekt"},
+        // Christmas 1581 a Monday; Christmas 1582 skipped, its Julian reading a Tuesday;
+        // Christmas 1583 a Sunday (1 January 1583 a Saturday, 358 days before).
         {"zondag na Kerstmis 1582",
-         "zondag na Kerstmis valt niet in 1582: van de jaren 1581 tot 1583 valt geen in dat jaar"},
+         "zondag na Kerstmis valt niet in 1582 (wel op zondag 31 december 1581, zondag 9 januari 1583, "
+         "zondag 1 "
+         "januari 1584)"},
     };
     for (const Case& c : cases) {
         try {
