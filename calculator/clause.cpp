@@ -6,6 +6,7 @@
 #include <set>
 #include <span>
 #include <unordered_map>
+#include <unordered_set>
 
 #include "calendar.h"
 #include "clause_tokens.h"
@@ -65,8 +66,8 @@ constexpr std::array<std::string_view, 22> kDayConnectors{
 constexpr std::array<std::string_view, 8> kOrdinalEndings{"sten", "ste", "en", "de", "e", "a", "o", "us"};
 
 template <std::size_t N>
-std::set<std::string> foldedSet(const std::array<std::string_view, N>& words) {
-    std::set<std::string> out;
+std::unordered_set<std::string> foldedSet(const std::array<std::string_view, N>& words) {
+    std::unordered_set<std::string> out;
     for (std::string_view w : words) {
         out.insert(spelling::fold(w));
         out.insert(spelling::fold(w, false));
@@ -74,12 +75,12 @@ std::set<std::string> foldedSet(const std::array<std::string_view, N>& words) {
     return out;
 }
 
-const std::set<std::string>& honouring() {
-    static const std::set<std::string> set = foldedSet(kHonouring);
+const std::unordered_set<std::string>& honouring() {
+    static const std::unordered_set<std::string> set = foldedSet(kHonouring);
     return set;
 }
-const std::set<std::string>& saintly() {
-    static const std::set<std::string> set = foldedSet(kSaintly);
+const std::unordered_set<std::string>& saintly() {
+    static const std::unordered_set<std::string> set = foldedSet(kSaintly);
     return set;
 }
 const std::set<std::string>& dayConnectors() {
@@ -1003,7 +1004,16 @@ std::vector<std::string> namingWords(std::string_view text) {
 }
 
 bool shareAWord(const std::vector<std::string>& typed, std::string_view form) {
-    for (const std::string& f : namingWords(form))
+    // The table's names, their words worked out once.
+    static std::unordered_map<std::string_view, std::vector<std::string>> cache = [] {
+        std::unordered_map<std::string_view, std::vector<std::string>> out;
+        for (const Feast& f : feasts::table())
+            for (std::string_view n : formsOf(f)) out.emplace(n, namingWords(n));
+        return out;
+    }();
+    const auto found = cache.find(form);
+    const std::vector<std::string> words = found != cache.end() ? found->second : namingWords(form);
+    for (const std::string& f : words)
         for (const std::string& t : typed)
             if (std::min(f.size(), t.size()) >= 4 && (f.starts_with(t) || t.starts_with(f))) return true;
     return false;
