@@ -171,12 +171,12 @@ Around around(int day, int month, int year, const regions::Region& region) {
             expression.append(o.feast->name).append(1, ' ');
             // The year of the date as written; for a date skipped at the switch, that
             // of the day it names when only that reads back.
-            std::string written = expression + std::to_string(year);
-            if (!readsAs(written, reading->day, region)) {
-                written = expression + std::to_string(regions::dateOf(region, reading->day).year);
-                if (!readsAs(written, reading->day, region)) continue;
+            std::string withYear = expression + std::to_string(year);
+            if (!readsAs(withYear, reading->day, region)) {
+                withYear = expression + std::to_string(regions::dateOf(region, reading->day).year);
+                if (!readsAs(withYear, reading->day, region)) continue;
             }
-            Nearby nearby{relation, o.feast, std::move(written)};
+            Nearby nearby{relation, o.feast, std::move(withYear)};
             entries.push_back({offset < 0 ? -offset : offset, rank, o.feast, std::move(nearby)});
         }
     }

@@ -304,6 +304,14 @@ TEST(Clause, YearOfTheDayNamed) {
         })) << r.reading;
     }
 
+    // At the ends of the range: the eve of New Year 101 is the last day of 100, the
+    // octave of New Year's Eve 2099 the 7th of January 2100; nothing outside is read.
+    EXPECT_EQ(readIt("vooravond van Nieuwjaar 100").readings.front().day, serial(Cal::Julian, 31, 12, 100));
+    EXPECT_EQ(readIt("octaaf van Oudjaarsavond 2100").readings.front().day,
+              serial(Cal::Gregorian, 7, 1, 2100));
+    EXPECT_THROW(readIt("Nieuwjaar 2101"), InputError);
+    EXPECT_THROW(readIt("Oudjaarsavond 99", 0), InputError);
+
     // The year styles: Easter 1450 on 5 April, 1451 on 25 April (Julian).
     struct Styled {
         const char* clause;
