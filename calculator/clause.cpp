@@ -33,7 +33,7 @@ constexpr int kHighestOrdinal = 30;
 // ---------------------------------------------------------------------------
 // The words around a saint's name that only honour it or name the day: part of
 // the feast's name, never needed, never reported as skipped.
-constexpr std::array<std::string_view, 52> kHonouring{
+constexpr std::array<std::string_view, 53> kHonouring{
     "festum",      "feste",       "festo",        "natale",   "sancti",      "sancte",   "sanctae",
     "sancta",      "sancto",      "sanctorum",    "beati",    "beate",       "beatae",   "beato",
     "sinte",       "sente",       "sunte",        "sent",     "sint",        "st",       "s",
@@ -41,7 +41,7 @@ constexpr std::array<std::string_view, 52> kHonouring{
     "l",           "de",          "des",          "der",      "episcopi",    "apostoli", "apostle",
     "evangeliste", "ewangeliste", "ewangheliste", "virginis", "confessoris", "martyris", "martiris",
     "dach",        "daghe",       "dag",          "misse",    "messe",       "mis",      "du",
-    "pape",        "abbatis",     "daghes"};
+    "pape",        "abbatis",     "daghes",       "den"};
 // Of those, the ones after which a name is expected: an unknown word after them is
 // an unknown feast, not a skipped word.
 constexpr std::array<std::string_view, 20> kSaintly{
@@ -425,6 +425,12 @@ std::optional<std::vector<Piece>> piecesOf(const Token& t) {
         return std::vector<Piece>{{v, false, !rest.empty(), false, true}};
     }
     if (const auto r = romanValue(p)) return std::vector<Piece>{{*r, false, false, false, true}};
+    // A Roman numeral with an ordinal ending, a day of a month: "xvien", "IIe" (never a
+    // lone letter, "de", nor a larger number, "die").
+    for (std::string_view ending : kOrdinalEndings)
+        if (p.size() >= ending.size() + 2 && p.ends_with(ending))
+            if (const auto r = romanValue(p.substr(0, p.size() - ending.size())); r && *r <= 31)
+                return std::vector<Piece>{{*r, false, true, false, true}};
     // Words joined: the longest pieces first.
     const Lexicon& lex = lexiconIndex();
     const std::string& w = t.whole;
@@ -543,10 +549,12 @@ std::optional<Number> numberAt(std::span<const Token> tokens, std::size_t i, boo
         }
         const std::optional<std::vector<Piece>> own = piecesOf(tokens[at]);
         if (!own) {
-            // "vij.sten": an ordinal ending after the figures.
-            if (parts > 0 && tokens[at].word == tokens[at - 1].word &&
-                std::find(kOrdinalEndings.begin(), kOrdinalEndings.end(), tokens[at].plain) !=
-                    kOrdinalEndings.end()) {
+            // "vij.sten", "xxviij sten": an ordinal ending after the number, also apart.
+            const bool ending = std::find(kOrdinalEndings.begin(), kOrdinalEndings.end(), tokens[at].plain) !=
+                                kOrdinalEndings.end();
+            if (parts > 0 && ending &&
+                (tokens[at].word == tokens[at - 1].word || tokens[at].plain == "sten" ||
+                 tokens[at].plain == "ste")) {
                 ordinal = true;
                 ++at;
                 continue;
@@ -1155,6 +1163,11 @@ void readRelation(std::vector<Item>& items, std::size_t anchorAt, std::span<cons
     before->used = true;
     clause.related = true;
     clause.relation = before->relation;
+    // "in die Pinxter daghe": within the feast's days, so a weekday names one of them.
+    if (clause.relation == Relation::On && tokens[before->first].folded == "in" &&
+        before->last == before->first + 2 && tokens[before->first + 1].folded == "die" &&
+        tokens[items[anchorAt].last - 1].folded == "dag")
+        clause.relation = Relation::WithinOctave;
     const std::string word = typedOf(tokens, *before);
     Item* weekday = previous(items, static_cast<std::size_t>(before - items.data()));
     // "dominica secunda post": the ordinal after the weekday.

@@ -121,6 +121,11 @@ TEST(Clause, WorkedExamples) {
         {"tiene daghe in marthe 1314", {}, 10, 3, 1314, nullptr},
         {"wijt jours en avril 1314", {}, 8, 4, 1314, nullptr},
         {"le premier jour de may 1314", {}, 1, 5, 1314, nullptr},
+        {"den vij.sten dach van Meye 1450", {}, 7, 5, 1450, "7 mei 1450"},
+        {"den xvien September 1450", {}, 16, 9, 1450, nullptr},
+        {"le IIe jour d'aoust 1450", {}, 2, 8, 1450, nullptr},
+        {"den xxviij sten dach van Maerte 1450", {}, 28, 3, 1450, nullptr},
+        {"le vint-cinquiesme jour de mars 1450", {}, 25, 3, 1450, nullptr},
         {"16 maart 1088", {}, 16, 3, 1088, "16 maart 1088"},
         {"16/3/1088", {}, 16, 3, 1088, "16 maart 1088"},
         {"donderdag 16/3/1088", {}, 16, 3, 1088, "donderdag 16 maart 1088"},
@@ -383,8 +388,15 @@ TEST(Clause, EveryWordOfTheFile) {
         std::string text;
         std::int64_t day = 0;
         std::optional<int> century;
-        if (form.starts_with('-') || form.find("...") != std::string::npos) continue;  // endings, patterns
-        if (w.kind == "weekday") {
+        if (form.starts_with('-')) {
+            // An ordinal ending after a Roman numeral: "den vijsten dach van Meye".
+            text = "den vij" + form.substr(1) + " dach van Meye 1450";
+            day = serial(Cal::Julian, 7, 5, 1450);
+        } else if (form == "in die ... daghe") {
+            // Within the feast's days: the Tuesday of Whitsun week (Pentecost 1450 on 24 May).
+            text = "feria tertia in die Pinxter daghe 1450";
+            day = serial(Cal::Julian, 26, 5, 1450);
+        } else if (w.kind == "weekday") {
             const int weekday = *lexicon::weekdayIn(meaning);
             text = form + " na sinte Mertens dach 1450";
             day = martin + (weekday - 3 + 7) % 7 + ((weekday - 3 + 7) % 7 == 0 ? 7 : 0);
