@@ -455,8 +455,9 @@ void readRelation(std::vector<Item>& items, std::size_t anchorAt, std::span<cons
                   Clause& clause) {
     Item* before = previous(items, anchorAt);
     if (before == nullptr) return;
+    // "naist comende", "ensuivant": placed by the day of writing, nothing for the
+    // reading; passed over, and reported as skipped.
     if (before->kind == ItemKind::Relation && before->relationWord == RelationWord::Skip) {
-        before->used = true;
         before = previous(items, static_cast<std::size_t>(before - items.data()));
         if (before == nullptr) return;
     }

@@ -194,6 +194,8 @@ TEST(Clause, SkippedWords) {
         {"regni vero nostri anno primo, anno Domini 1450 in festo Pasche", "regni vero nostri anno primo"},
         {"feria quarta post festum beati Martini anno Domini M CCCC L", ""},
         {"dinsdag na Sint-Maarten 1450", ""},
+        {"le jour St Jehan-Baptiste ensuivant 1450", "ensuivant"},
+        {"des manendaghes na sinte Mertens dach naist comende 1450", "naist comende"},
         {"Ghegheven des dinsdaghes na sinte Mertens dach int jaer 1450 voerseit", "Ghegheven voerseit"},
     };
     for (const Case& c : cases) EXPECT_EQ(readIt(c.clause).skipped, c.skipped) << c.clause;
