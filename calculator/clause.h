@@ -37,6 +37,9 @@ struct Reading {
 struct Answer {
     std::vector<Reading> readings;  // one or more, in date order
     std::string skipped;            // the clause's unused words as typed, joined by single blanks
+    // The indiction the clause wrote ("indictione XIII"), set aside for checking
+    // against the year; never the year.
+    std::optional<int> indiction;
 };
 
 // The days a clause names. Throws InputError (one Dutch line) for a clause that

@@ -1,16 +1,12 @@
 #include "dating.h"
 
 #include <algorithm>
-#include <array>
-#include <charconv>
-#include <cstddef>
 #include <optional>
 #include <tuple>
 #include <utility>
 
 #include "calendar.h"
-#include "dutch_names.h"
-#include "failure.h"
+#include "clause.h"
 #include "year_range.h"
 
 namespace dating {
@@ -18,313 +14,119 @@ namespace dating {
 namespace {
 
 using feasts::Feast;
-using feasts::foldName;
 
 constexpr int kFirstYear = year_range::kFirstYear;
 constexpr int kLastYear = year_range::kLastYear;
 constexpr int kOctave = 7;
+constexpr int kQuindena = 14;
 constexpr int kWithin = 7;  // the days on either side that `around` looks at
 
-// Endings a feast's name may carry: "Sint-Maartensdag" and "Sint-Jansmis" name
-// the feast day, "Sint-Jansavond" its eve. The longer ending is tried first.
-constexpr std::array<std::string_view, 4> kDayEndings{"sdag", "dag", "smis", "mis"};
-constexpr std::array<std::string_view, 2> kEveEndings{"savond", "avond"};
-
-// Ordinals, 1 to 5, in words and as numerals.
-constexpr std::array<std::string_view, 5> kOrdinalWords{"eerste", "tweede", "derde", "vierde", "vijfde"};
-constexpr std::array<std::string_view, 5> kOrdinalNumerals{"1e", "2e", "3e", "4e", "5e"};
-
-// Longer names than any in the table are cut here, in messages and in the search
-// for the nearest names (which would otherwise take time in the square of their length).
-constexpr std::size_t kLongestName = 60;
-
-std::string_view cut(std::string_view text) {
-    if (text.size() <= kLongestName) return text;
-    std::size_t end = kLongestName;
-    while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0U) == 0x80U) --end;  // whole UTF-8 letters
-    return text.substr(0, end);
-}
-
-std::string quoted(std::string_view text) {
-    return '"' + std::string{cut(text)} + (cut(text).size() < text.size() ? "…\"" : "\"");
-}
-
-std::string yearRange() {
-    return std::string{year_range::kText};
-}
-
-std::vector<std::string_view> words(std::string_view text) {
-    constexpr std::string_view kBlanks = " \t\r\n\v\f";
-    std::vector<std::string_view> out;
-    std::size_t at = text.find_first_not_of(kBlanks);
-    while (at != std::string_view::npos) {
-        const std::size_t end = std::min(text.find_first_of(kBlanks, at), text.size());
-        out.push_back(text.substr(at, end - at));
-        at = text.find_first_not_of(kBlanks, end);
+// Whether a clause's readings include the day.
+bool readsAs(const std::string& expression, std::int64_t day, const regions::Region& region) {
+    try {
+        const clause::Answer answer =
+            clause::read(expression, {&region, std::nullopt, year_style::Style::Nieuwjaar});
+        return std::any_of(answer.readings.begin(), answer.readings.end(),
+                           [&](const clause::Reading& r) { return r.day == day; });
+    } catch (const InputError&) {
+        return false;
     }
-    return out;
 }
 
-std::string joined(std::span<const std::string_view> parts) {
-    std::string text;
-    for (std::string_view part : parts) {
-        if (!text.empty()) text += ' ';
-        text += part;
+// The first day of a style year, as a serial day.
+std::int64_t styleYearStart(int year, year_style::Style style, const regions::Region& region) {
+    using year_style::Style;
+    switch (style) {
+        case Style::Nieuwjaar:
+            return regions::readDate(region, year, 1, 1)->day;
+        case Style::Kerst:
+            return regions::readDate(region, year - 1, 12, 25)->day;
+        case Style::Boodschap:
+            return regions::readDate(region, year, 3, 25)->day;
+        case Style::Pasen:
+            return regions::easterDay(region, year);
+        case Style::Paaszaterdag:
+            return regions::easterDay(region, year) - 1;
+        case Style::GoedeVrijdag:
+            return regions::easterDay(region, year) - 2;
     }
-    return text;
+    return regions::readDate(region, year, 1, 1)->day;
 }
 
-// The names a feast is known by, as written in the table.
-std::vector<std::string_view> formsOf(const Feast& feast) {
-    std::vector<std::string_view> forms{feast.name};
-    for (std::string_view other : {feast.aliases[0], feast.aliases[1], feast.latin})
-        if (!other.empty()) forms.push_back(other);
-    return forms;
-}
+}  // namespace
 
-// A folded text without one of the endings, where it has one and something remains.
-std::vector<std::string> withoutEndings(const std::string& folded,
-                                        std::span<const std::string_view> endings) {
-    std::vector<std::string> out;
-    for (std::string_view ending : endings)
-        if (folded.size() > ending.size() && folded.ends_with(ending))
-            out.push_back(folded.substr(0, folded.size() - ending.size()));
-    return out;
-}
-
-// A folded form and its stems: "kerstmis" also as "kerst", so that "Kerstavond"
-// and "Kerstdag" find Kerstmis as "Sint-Jansavond" finds Sint-Jan.
-std::vector<std::string> stemsOf(std::string_view form) {
-    std::string folded = foldName(form);
-    std::vector<std::string> stems = withoutEndings(folded, kDayEndings);
-    stems.push_back(std::move(folded));
-    return stems;
-}
-
-struct NameMatch {
-    const Feast* feast;
-    bool eve;
-};
-
-// A whole name, alias or Latin name first; then a stem with a day ending; then
-// with an eve ending. Ties in table order.
-std::optional<NameMatch> matchName(const std::string& typed) {
-    if (typed.empty()) return std::nullopt;
-    const auto table = feasts::table();
-    for (const Feast& f : table)
-        for (std::string_view form : formsOf(f))
-            if (foldName(form) == typed) return NameMatch{&f, false};
-
-    const auto findStem = [&](const std::vector<std::string>& candidates) -> const Feast* {
-        for (const Feast& f : table)
-            for (std::string_view form : formsOf(f))
-                for (const std::string& stem : stemsOf(form))
-                    if (std::find(candidates.begin(), candidates.end(), stem) != candidates.end()) return &f;
-        return nullptr;
-    };
-    std::vector<std::string> plain = withoutEndings(typed, kDayEndings);
-    plain.push_back(typed);
-    if (const Feast* f = findStem(plain)) return NameMatch{f, false};
-    if (const Feast* f = findStem(withoutEndings(typed, kEveEndings))) return NameMatch{f, true};
-    return std::nullopt;
-}
-
-std::size_t editDistance(std::string_view a, std::string_view b) {
-    std::vector<std::size_t> row(b.size() + 1);
-    for (std::size_t j = 0; j <= b.size(); ++j) row[j] = j;
-    for (std::size_t i = 1; i <= a.size(); ++i) {
-        std::size_t diagonal = row[0];
-        row[0] = i;
-        for (std::size_t j = 1; j <= b.size(); ++j) {
-            const std::size_t above = row[j];
-            row[j] = std::min({row[j] + 1, row[j - 1] + 1, diagonal + (a[i - 1] == b[j - 1] ? 0 : 1)});
-            diagonal = above;
-        }
-    }
-    return row[b.size()];
-}
-
-[[noreturn]] void unknownName(std::string_view written) {
-    const std::string typed{cut(foldName(written))};
-    std::vector<std::string> candidates = withoutEndings(typed, kDayEndings);
-    for (std::string& s : withoutEndings(typed, kEveEndings)) candidates.push_back(std::move(s));
-    candidates.push_back(typed);
-
-    // Each feast by its nearest form, as the table writes it.
-    struct Near {
-        std::size_t distance;
-        std::string_view form;
-    };
-    std::vector<Near> nearest;
-    for (const Feast& f : feasts::table()) {
-        Near best{std::string::npos, f.name};
-        for (std::string_view form : formsOf(f))
-            for (const std::string& candidate : candidates)
-                if (const std::size_t d = editDistance(candidate, foldName(form)); d < best.distance)
-                    best = {d, form};
-        nearest.push_back(best);
-    }
-    std::stable_sort(nearest.begin(), nearest.end(),
-                     [](const Near& a, const Near& b) { return a.distance < b.distance; });
-    std::string names;
-    for (std::size_t i = 0; i < 3 && i < nearest.size(); ++i)
-        names += std::string{i == 0 ? "" : ", "} + std::string{nearest[i].form};
-    throw InputError("onbekend feest " + quoted(written) + "; het dichtst bij: " + names);
-}
-
-int readYear(std::string_view word) {
-    const bool digits =
-        !word.empty() && std::all_of(word.begin(), word.end(), [](char c) { return c >= '0' && c <= '9'; });
-    if (!digits) throw InputError("het jaartal ontbreekt aan het eind: " + quoted(word) + " is geen jaartal");
-    long long year = 0;
-    const auto [end, error] = std::from_chars(word.data(), word.data() + word.size(), year);
-    if (error != std::errc{} || year < kFirstYear || year > kLastYear)
-        throw InputError("jaartal " + std::string{cut(word)} + " ligt buiten " + yearRange());
-    return static_cast<int>(year);
-}
-
-std::optional<int> weekdayOf(const std::string& folded) {
-    for (std::size_t i = 0; i < dutch::kWeekdays.size(); ++i) {
-        const std::string_view name = dutch::kWeekdays.at(i);
-        if (folded == name ||
-            (folded.size() == name.size() + 1 && folded.starts_with(name) && folded.back() == 's'))
-            return static_cast<int>(i);
-    }
-    return std::nullopt;
-}
-
-std::optional<int> ordinalOf(const std::string& folded) {
-    for (std::size_t i = 0; i < kOrdinalWords.size(); ++i)
-        if (folded == kOrdinalWords.at(i) || folded == kOrdinalNumerals.at(i)) return static_cast<int>(i) + 1;
-    return std::nullopt;
-}
-
-// "6e", "12de", "7ste": an ordinal, but not one of 1 to 5.
-bool looksOrdinal(const std::string& folded) {
-    const std::size_t digits = folded.find_first_not_of("0123456789");
-    if (digits == 0 || digits == std::string::npos) return false;
-    const std::string_view rest = std::string_view{folded}.substr(digits);
-    return rest == "e" || rest == "de" || rest == "ste";
-}
-
-struct Relation {
-    enum class Kind { None, Eve, Octave, After, Before } kind = Kind::None;
-    int weekday = 0;         // After, Before
-    int count = 1;           // After, Before: the n-th such weekday
-    std::size_t nameAt = 0;  // the first word of the feast's name
-};
-
-// The relation before the feast's name; a whole name of the table is no relation.
-Relation readRelation(std::span<const std::string_view> w) {
-    if (matchName(foldName(joined(w)))) return {};
-    const auto word = [&](std::size_t i) { return i < w.size() ? foldName(w[i]) : std::string{}; };
-    const auto expected = [&](std::size_t i, const std::string& what) -> InputError {
-        const std::string after = "na " + quoted(w[i - 1]) + " wordt " + what + " verwacht";
-        return InputError(i < w.size() ? after + ", niet " + quoted(w[i]) : after);
-    };
-
-    Relation relation;
-    std::size_t i = 0;
-    const std::string first = word(0);
-    if (first == "vooravond" || first == "octaaf") {
-        if (word(1) != "van") throw expected(1, quoted("van"));
-        relation.kind = first == "vooravond" ? Relation::Kind::Eve : Relation::Kind::Octave;
-        i = 2;
-    } else if (first == "na" || first == "voor" || first == "van") {
-        throw InputError("voor " + quoted(w[0]) +
-                         " ontbreekt de weekdag, zoals in \"dinsdag na Sint-Maarten 1450\"");
-    } else if (ordinalOf(first) || first == "des" || weekdayOf(first)) {
-        if (const std::optional<int> n = ordinalOf(first)) {
-            relation.count = *n;
-            ++i;
-        }
-        if (word(i) == "des") ++i;
-        const std::optional<int> weekday = weekdayOf(word(i));
-        if (!weekday) throw expected(i, "een weekdag (zondag tot zaterdag)");
-        relation.weekday = *weekday;
-        ++i;
-        const std::string direction = word(i);
-        if (direction != "na" && direction != "voor")
-            throw expected(i, quoted("na") + " of " + quoted("voor"));
-        relation.kind = direction == "na" ? Relation::Kind::After : Relation::Kind::Before;
-        ++i;
-    } else if (looksOrdinal(first)) {
-        throw InputError("rangtelwoord " + quoted(w[0]) + " niet begrepen: 1e tot 5e, of eerste tot vijfde");
-    } else {
-        unknownName(joined(w));
-    }
-    if (i >= w.size()) throw InputError("na " + quoted(w[i - 1]) + " ontbreekt de naam van een feest");
-    relation.nameAt = i;
-    return relation;
-}
-
-std::int64_t apply(const Relation& relation, std::int64_t day) {
-    const int weekday = calendar::weekdayOfDays(day);
-    const std::int64_t weeks = 7 * static_cast<std::int64_t>(relation.count - 1);
-    switch (relation.kind) {
-        case Relation::Kind::None:
+std::int64_t relate(std::int64_t day, Relation relation, int weekday, int count) {
+    const int dayWeekday = calendar::weekdayOfDays(day);
+    const std::int64_t weeks = 7 * static_cast<std::int64_t>(count - 1);
+    switch (relation) {
+        case Relation::On:
             return day;
-        case Relation::Kind::Eve:
+        case Relation::Eve:
             return day - 1;
-        case Relation::Kind::Octave:
+        case Relation::DayAfter:
+            return day + 1;
+        case Relation::Octave:
             return day + kOctave;
-        case Relation::Kind::After: {
-            const int ahead = (relation.weekday - weekday + 7) % 7;
+        case Relation::Quindena:
+            return day + kQuindena;
+        case Relation::After: {
+            const int ahead = (weekday - dayWeekday + 7) % 7;
             return day + (ahead == 0 ? 7 : ahead) + weeks;
         }
-        case Relation::Kind::Before: {
-            const int back = (weekday - relation.weekday + 7) % 7;
+        case Relation::Before: {
+            const int back = (dayWeekday - weekday + 7) % 7;
             return day - (back == 0 ? 7 : back) - weeks;
+        }
+        case Relation::WithinOctave: {
+            const int ahead = (weekday - dayWeekday + 7) % 7;
+            return day + (ahead == 0 ? 7 : ahead);
         }
     }
     return day;
 }
 
-Dated dated(const regions::Region& region, std::int64_t day, std::string text) {
-    const std::int64_t year = regions::dateOf(region, day).year;
-    if (year < kFirstYear || year > kLastYear)
-        throw InputError("de uitkomst, " + regions::dayText(region, day) + ", valt buiten de jaren " +
-                         yearRange());
-    return {day, std::move(text), regions::isoDate(day)};
+int styleYear(std::int64_t day, year_style::Style style, const regions::Region& region) {
+    const auto year = static_cast<int>(regions::dateOf(region, day).year);
+    if (style == year_style::Style::Kerst && day >= styleYearStart(year + 1, style, region)) return year + 1;
+    if (style != year_style::Style::Nieuwjaar && style != year_style::Style::Kerst &&
+        day < styleYearStart(year, style, region))
+        return year - 1;
+    return year;
 }
 
-}  // namespace
+int styleYearOfDate(int year, int month, int day, year_style::Style style, const regions::Region& region) {
+    using year_style::Style;
+    switch (style) {
+        case Style::Nieuwjaar:
+            return year;
+        case Style::Kerst:
+            return month == 12 && day >= 25 ? year + 1 : year;
+        case Style::Boodschap:
+            return month < 3 || (month == 3 && day < 25) ? year - 1 : year;
+        case Style::Pasen:
+        case Style::Paaszaterdag:
+        case Style::GoedeVrijdag:
+            break;
+    }
+    const std::optional<regions::Reading> reading = regions::readDate(region, year, month, day);
+    if (!reading) return year;
+    // A skipped date lies, as written, just after the region's last Julian day.
+    const std::int64_t place = reading->skipped ? regions::lastJulianDay(region) : reading->day;
+    return place < styleYearStart(year, style, region) ? year - 1 : year;
+}
 
 Dated evaluate(std::string_view expression, const regions::Region& region) {
-    std::vector<std::string_view> w = words(expression);
-    if (w.empty())
-        throw InputError(
-            "lege uitdrukking; verwacht [relatie] feest jaar, zoals \"dinsdag na Sint-Maarten 1450\"");
-    const int year = readYear(w.back());
-    w.pop_back();
-    if (w.empty())
-        throw InputError("voor het jaartal " + std::to_string(year) + " ontbreekt de naam van een feest");
-
-    const Relation relation = readRelation(w);
-    const std::string name = joined(std::span{w}.subspan(relation.nameAt));
-    const std::optional<NameMatch> match = matchName(foldName(name));
-    if (!match) unknownName(name);
-
-    const Feast& feast = *match->feast;
-    const std::optional<feasts::Occurrence> found = feasts::occurrence(feast, year, region);
-    if (!found) {
-        if (year < feast.firstYear)
-            throw InputError(std::string{feast.name} + " werd in " + std::to_string(year) +
-                             " nog niet gevierd (pas vanaf " + std::to_string(feast.firstYear) + ")");
-        throw InputError(std::string{feast.name} + " van " + std::to_string(year) + " valt in " +
-                         std::string{region.menuName} +
-                         " na de kalenderwijziging buiten het jaar en ontbreekt");
-    }
-    if (relation.kind == Relation::Kind::None && !match->eve) return dated(region, found->day, found->text);
-    const std::int64_t day = apply(relation, found->day - (match->eve ? 1 : 0));
-    return dated(region, day, regions::dayText(region, day));
+    const clause::Answer answer =
+        clause::read(expression, {&region, std::nullopt, year_style::Style::Nieuwjaar});
+    const clause::Reading& first = answer.readings.front();
+    return {first.day, first.text, first.iso};
 }
 
 Around around(int day, int month, int year, const regions::Region& region) {
     const std::string written =
         std::to_string(day) + '/' + std::to_string(month) + '/' + std::to_string(year);
     if (year < kFirstYear || year > kLastYear)
-        throw InputError("de datum " + written + " ligt buiten de jaren " + yearRange());
+        throw InputError("de datum " + written + " ligt buiten de jaren " + std::string{year_range::kText});
     const std::optional<regions::Reading> reading = regions::readDate(region, year, month, day);
     if (!reading)
         throw InputError("de datum " + written + " bestaat niet in " + std::string{region.menuName});
@@ -363,8 +165,15 @@ Around around(int day, int month, int year, const regions::Region& region) {
                 relation = offset > 0 ? "voor" : "na";
                 expression.append(weekday).append(1, ' ').append(relation).append(1, ' ');
             }
-            expression.append(o.feast->name).append(1, ' ').append(std::to_string(y));
-            Nearby nearby{relation, o.feast, std::move(expression)};
+            expression.append(o.feast->name).append(1, ' ');
+            // The year of the date as written; for a date skipped at the switch, that
+            // of the day it names when only that reads back.
+            std::string withYear = expression + std::to_string(year);
+            if (!readsAs(withYear, reading->day, region)) {
+                withYear = expression + std::to_string(regions::dateOf(region, reading->day).year);
+                if (!readsAs(withYear, reading->day, region)) continue;
+            }
+            Nearby nearby{relation, o.feast, std::move(withYear)};
             entries.push_back({offset < 0 ? -offset : offset, rank, o.feast, std::move(nearby)});
         }
     }

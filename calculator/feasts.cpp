@@ -124,6 +124,62 @@ constexpr auto kFeasts = std::to_array<Feast>({
     {"tweede-advent", "Tweede zondag van de Advent", "", {}, Advent, 0, 0, 7, 0},
     {"derde-advent", "Derde zondag van de Advent", "", {}, Advent, 0, 0, 14, 0},
     {"vierde-advent", "Vierde zondag van de Advent", "", {}, Advent, 0, 0, 21, 0},
+
+    // Feasts the datings name that the table lacked, each with its source. Ember
+    // days (Quatuor tempora): the week after Invocavit, after Pentecost, after
+    // Holy Cross (14 September) and after Lucia (13 December), the rule fixed under
+    // Gregory VII and Urban II; an early-19th-c. Austrian calendar (Quatember rules)
+    // and de.wikipedia "Quatember"; first attested after Gelasius I (Lent, 492) and
+    // Leo I (440), the Rogation days from about 470. Like the rest of the Easter
+    // cycle they stay in every year: a reader of an early record sees them all.
+    {"quatertemper-vasten-woensdag", "Quatertemperwoensdag in de Vasten", "Feria IV Quatuor temporum Quadragesimae", {}, Easter, 0, 0, -39, 0},
+    {"quatertemper-vasten-vrijdag", "Quatertempervrijdag in de Vasten", "Feria VI Quatuor temporum Quadragesimae", {}, Easter, 0, 0, -37, 0},
+    {"quatertemper-vasten-zaterdag", "Quatertemperzaterdag in de Vasten", "Sabbatum Quatuor temporum Quadragesimae", {}, Easter, 0, 0, -36, 0},
+    {"quatertemper-pinksteren-woensdag", "Quatertemperwoensdag na Pinksteren", "Feria IV Quatuor temporum Pentecostes", {}, Easter, 0, 0, 52, 0},
+    {"quatertemper-pinksteren-vrijdag", "Quatertempervrijdag na Pinksteren", "Feria VI Quatuor temporum Pentecostes", {}, Easter, 0, 0, 54, 0},
+    {"quatertemper-pinksteren-zaterdag", "Quatertemperzaterdag na Pinksteren", "Sabbatum Quatuor temporum Pentecostes", {}, Easter, 0, 0, 55, 0},
+    {"quatertemper-september-woensdag", "Quatertemperwoensdag in september", "Feria IV Quatuor temporum Septembris", {}, Ember, 14, 9, 0, 0},
+    {"quatertemper-september-vrijdag", "Quatertempervrijdag in september", "Feria VI Quatuor temporum Septembris", {}, Ember, 14, 9, 2, 0},
+    {"quatertemper-september-zaterdag", "Quatertemperzaterdag in september", "Sabbatum Quatuor temporum Septembris", {}, Ember, 14, 9, 3, 0},
+    {"quatertemper-december-woensdag", "Quatertemperwoensdag in december", "Feria IV Quatuor temporum Adventus", {}, Ember, 13, 12, 0, 0},
+    {"quatertemper-december-vrijdag", "Quatertempervrijdag in december", "Feria VI Quatuor temporum Adventus", {}, Ember, 13, 12, 2, 0},
+    {"quatertemper-december-zaterdag", "Quatertemperzaterdag in december", "Sabbatum Quatuor temporum Adventus", {}, Ember, 13, 12, 3, 0},
+    // Rogation days, the three days before Ascension: nl.wikipedia "Kruisdagen".
+    {"kruisdagen-maandag", "Kruismaandag", "Feria II in Rogationibus", {}, Easter, 0, 0, 36, 0},
+    {"kruisdagen-dinsdag", "Kruisdinsdag", "Feria III in Rogationibus", {}, Easter, 0, 0, 37, 0},
+    {"kruisdagen-woensdag", "Kruiswoensdag", "Feria IV in Rogationibus", {}, Easter, 0, 0, 38, 0},
+    // Calendar of Willibrord, May (Oxford CSLA E05855).
+    {"meidag", "Meidag", "Kalendae Maii", {}, Fixed, 1, 5, 0, 0},
+    // The summer Martin of Utrecht (DUB Utrecht University; Reg. Holl. grafelijkheid ZH_285, 1328).
+    {"sint-maarten-zomer", "Sint-Maarten in de zomer", "Translatio sancti Martini", {}, Fixed, 4, 7, 0, 460},
+    // Saints of the Low Countries and their neighbours, each by the source of new-feasts.tsv
+    // (heiligen.net, meteo-maarssen after Grotefend, Catholic Encyclopedia, local calendars).
+    {"sint-goedele", "Sint-Goedele", "Gudilae virginis", {}, Fixed, 8, 1, 0, 712},
+    {"sint-pharaildis", "Sint-Veerle", "Pharaildis virginis", {}, Fixed, 4, 1, 0, 740},
+    {"sint-rombout", "Sint-Rombout", "Rumoldi episcopi et martyris", {}, Fixed, 1, 7, 0, 1254},
+    {"sint-gommarus", "Sint-Gommarus", "Gummari confessoris", {}, Fixed, 11, 10, 0, 714},
+    {"sint-macharius", "Sint-Macharius", "Macharii episcopi", {}, Fixed, 10, 4, 0, 1012},
+    {"sint-aldegonde", "Sint-Aldegonde", "Aldegundis virginis", {}, Fixed, 30, 1, 0, 684},
+    {"sint-waltrudis", "Sint-Waltrudis", "Waldetrudis viduae", {}, Fixed, 9, 4, 0, 688},
+    {"sint-odulphus", "Sint-Odulphus", "Odulphi confessoris", {}, Fixed, 12, 6, 0, 854},
+    {"sint-jeroen", "Sint-Jeroen", "Hieronis martyris", {}, Fixed, 17, 8, 0, 856},
+    {"sint-lebuinus", "Sint-Lebuinus", "Lebuini confessoris", {}, Fixed, 12, 11, 0, 773},
+    {"sint-lieven", "Sint-Lieven", "Livini episcopi et martyris", {}, Fixed, 12, 11, 0, 657},
+    {"sint-radboud", "Sint-Radboud", "Radbodi episcopi", {}, Fixed, 29, 11, 0, 917},
+    {"sint-walburga", "Sint-Walburga", "Walburgis virginis", {}, Fixed, 25, 2, 0, 777},
+    {"sint-walburga-mei", "Sint-Walburga (overbrenging)", "Translatio sanctae Walburgis", {}, Fixed, 1, 5, 0, 870},
+    {"sint-bonifatius", "Sint-Bonifatius", "Bonifacii episcopi et martyris", {}, Fixed, 5, 6, 0, 754},
+    {"sint-dionysius", "Sint-Dionysius", "Dionysii sociorumque", {}, Fixed, 9, 10, 0, 250},
+    {"sint-gereon", "Sint-Gereon", "Gereonis sociorumque", {}, Fixed, 10, 10, 0, 286},
+    {"sint-ursula", "Sint-Ursula", "Undecim milium virginum", {"Elfduizend Maagden"}, Fixed, 21, 10, 0, 400},
+    {"sint-vedastus", "Sint-Vedastus", "Vedasti episcopi", {}, Fixed, 6, 2, 0, 540},
+    {"sint-omaars", "Sint-Omaars", "Audomari episcopi", {}, Fixed, 9, 9, 0, 668},
+    {"sint-bertinus", "Sint-Bertinus", "Bertini abbatis", {}, Fixed, 5, 9, 0, 698},
+    {"sint-winoks", "Sint-Winoks", "Winnoci abbatis", {}, Fixed, 6, 11, 0, 715},
+    {"sint-quintinus", "Sint-Quintinus", "Quintini martyris", {}, Fixed, 31, 10, 0, 287},
+    {"sint-anna", "Sint-Anna", "Annae matris Mariae", {}, Fixed, 26, 7, 0, 1291},
+    // First kept at Avignon 1372 (Catholic Encyclopedia, after Sanidopoulos).
+    {"maria-presentatie", "Onze-Lieve-Vrouw-Presentatie", "Praesentatio beatae Mariae", {}, Fixed, 21, 11, 0, 1372},
 });
 // clang-format on
 
@@ -188,6 +244,15 @@ std::optional<Occurrence> occurrence(const Feast& feast, int year, const regions
             const std::int64_t day =
                 (feast.rule == Easter ? regions::easterDay(region, year) : firstAdventSunday(region, year)) +
                 feast.offset;
+            if (regions::dateOf(region, day).year != year) return std::nullopt;
+            return Occurrence{&feast, day, regions::dayText(region, day), regions::isoDate(day)};
+        }
+        case Ember: {
+            // The first Wednesday strictly after the anchor day (a skipped anchor counts
+            // as its Julian reading), then the Friday or Saturday of that week.
+            const std::int64_t anchor = regions::readDate(region, year, feast.month, feast.day)->day;
+            const int ahead = (3 - calendar::weekdayOfDays(anchor) + 7) % 7;
+            const std::int64_t day = anchor + (ahead == 0 ? 7 : ahead) + feast.offset;
             if (regions::dateOf(region, day).year != year) return std::nullopt;
             return Occurrence{&feast, day, regions::dayText(region, day), regions::isoDate(day)};
         }

@@ -21,6 +21,7 @@ enum class Rule {
     YearEnd,  // day/month as Fixed; in the gap its note names the region's last Julian day
     Easter,   // `offset` days from the region's Easter Sunday
     Advent,   // `offset` days from the fourth Sunday before the region's Christmas Day
+    Ember,  // `offset` days from the first Wednesday after day/month (the September and December Ember days)
 };
 
 struct Feast {
@@ -29,8 +30,8 @@ struct Feast {
     std::string_view latin;                   // as used in dating; empty where there is none
     std::array<std::string_view, 2> aliases;  // other names; empty where there are fewer
     Rule rule;
-    int day, month;  // Fixed, Mattias, YearEnd
-    int offset;      // Easter, Advent: days
+    int day, month;  // Fixed, Mattias, YearEnd, Ember
+    int offset;      // Easter, Advent, Ember: days
     int firstYear;   // the first year it was kept; 0: in every year
 };
 

@@ -52,13 +52,14 @@ Rows jsonRows(const ordered_json& array, const std::vector<std::string>& keys) {
 
 struct FeastsCase {
     std::vector<std::string> args;
-    std::size_t count;  // of the table's 88 feasts: 57 fixed, 27 movable, 4 in Advent
+    std::size_t count;  // of the table's 130 feasts: 88 (57 fixed, 27 movable, 4 in Advent) and 42 added for
+                        // the clause reader
     Rows rows;          // consecutive rows, id naam latijn tekst iso
 };
 
 // clang-format off
 const std::vector<FeastsCase> kFeasts{
-    {{"feasts", "1450"}, 88,  // Julian; ties in table order
+    {{"feasts", "1450"}, 88 + 42,  // Julian; ties in table order
      {{"sint-matteus", "Sint-Matteüs", "Matthaei", "maandag 21 september 1450", "1450-09-30"},
       {"sint-michiel", "Sint-Michiel", "Michaelis", "dinsdag 29 september 1450", "1450-10-08"},
       {"sint-bavo", "Sint-Bavo", "Bavonis", "donderdag 1 oktober 1450", "1450-10-10"},
@@ -66,21 +67,26 @@ const std::vector<FeastsCase> kFeasts{
     // Luik went from 10/2 Julian to 21/2 Gregorian: Easter Gregorian, Vastenavondzondag on
     // the last Julian day, 14 February skipped and placed on its Julian reading; the Latin
     // name empty where there is none.
-    {{"feasts", "1583", "--region=luik"}, 88,
+    {{"feasts", "1583", "--region=luik"}, 88 + 42,
      {{"quinquagesima", "Vastenavondzondag", "Esto mihi", "zondag 10 februari 1583", "1583-02-20"},
       {"sint-pieters-stoel", "Sint-Pieters Stoel", "Cathedra Petri", "dinsdag 22 februari 1583", "1583-02-22"},
       {"vastenavond", "Vastenavond", "", "dinsdag 22 februari 1583", "1583-02-22"},
       {"aswoensdag", "Aswoensdag", "Dies cinerum", "woensdag 23 februari 1583", "1583-02-23"},
       {"sint-valentijn", "Sint-Valentijn", "Valentini", "donderdag 14 februari 1583 (? 24/2/1583)", "1583-02-24"},
       {"sint-mattias", "Sint-Mattias", "Matthiae apostoli", "donderdag 24 februari 1583", "1583-02-24"}}},
-    // The fourth Sunday of Advent 1582 fell on 2 January 1583 and is left out; the
-    // skipped Christmas lies after the last Julian day.
-    {{"feasts", "1582"}, 87,
+    // The fourth Sunday of Advent 1582 fell on 2 January 1583 and is left out, as is
+    // the December Ember Saturday (22 December, skipped); the skipped Christmas lies
+    // after the last Julian day. The Ember Wednesday and Friday after Lucia (a Thursday).
+    {{"feasts", "1582"}, 87 + 41,
      {{"derde-advent", "Derde zondag van de Advent", "", "zondag 16 december 1582", "1582-12-26"},
+      {"quatertemper-december-woensdag", "Quatertemperwoensdag in december", "Feria IV Quatuor temporum Adventus",
+       "woensdag 19 december 1582", "1582-12-29"},
       {"sint-thomas", "Sint-Thomas", "Thomae apostoli", "vrijdag 21 december 1582", "1582-12-31"},
       // New Year's Eve fell on the last Julian day, Friday 21 December: its ISO date
       // and place are that day's, its text as the year view writes it.
       {"oudjaarsavond", "Oudjaarsavond", "Silvestri", "maandag 31 december 1582 (? 21/12/1582)", "1582-12-31"},
+      {"quatertemper-december-vrijdag", "Quatertempervrijdag in december", "Feria VI Quatuor temporum Adventus",
+       "vrijdag 21 december 1582", "1582-12-31"},
       {"kerstmis", "Kerstmis", "Nativitas Domini", "dinsdag 25 december 1582 (? 4/1/1583)", "1583-01-04"}}},
 };
 // clang-format on
@@ -101,14 +107,16 @@ TEST(FeastsCommand, EveryFormat) {
         EXPECT_NE(std::search(rows.begin(), rows.end(), c.rows.begin(), c.rows.end()), rows.end());
 
         EXPECT_EQ(jsonRows(json(c.args), keys), rows);
-        // Text: the name, blanks to "Onze-Lieve-Vrouw-Ontvangenis" and two more (counted in
-        // characters), the text.
+        // Text: the name, blanks to the widest name ("Quatertemperzaterdag na Pinksteren",
+        // 34 characters, since the feasts the clause reader added) and two more (counted
+        // in characters), the text.
         std::string text;
         for (const auto& r : rows)
-            text += r[1] + std::string(30 - cli::output::width(r[1]), ' ') + r[3] + '\n';
+            text += r[1] + std::string(36 - cli::output::width(r[1]), ' ') + r[3] + '\n';
         EXPECT_EQ(runCli(call(c.args, "text")).out, text);
     }
-    EXPECT_NE(runCli({"feasts", "1450", "--format=text"}).out.find("\nSint-Matteüs                  maandag"),
+    EXPECT_NE(runCli({"feasts", "1450", "--format=text"})
+                  .out.find("\nSint-Matteüs" + std::string(24, ' ') + "maandag"),
               std::string::npos);
 }
 
@@ -131,26 +139,37 @@ const std::vector<OnCase> kOns{
       {"vooravond", "sint-remigius", "vooravond van Sint-Remigius 1450"}}},
     // Holland's first Gregorian day: the Julian feasts of 1582 ten days on; Driekoningen
     // skipped, as its Julian reading (16/1); at five days one feast after and one before,
-    // in table order; the octave of a feast of the year before.
+    // in table order; the octave of a feast of the year before. Every expression in the
+    // year of the date (the feasts of 1582 are read as the year before's); Sint-Veerle
+    // (4/1, read 14/1) and Sint-Goedele (8/1, read 18/1) after the older feasts.
     {{"on", "12", "1", "1583", "--region", "holland"}, "woensdag 12 januari 1583", "1583-01-12",
      {{"na", "nieuwjaar", "woensdag na Nieuwjaar 1583"},
-      {"na", "oudjaarsavond", "woensdag na Oudjaarsavond 1582"},
+      {"na", "oudjaarsavond", "woensdag na Oudjaarsavond 1583"},
+      {"voor", "sint-pharaildis", "woensdag voor Sint-Veerle 1583"},
       {"voor", "driekoningen", "woensdag voor Driekoningen 1583"},
       {"voor", "sint-antonius", "woensdag voor Sint-Antonius 1583"},
-      {"na", "onnozele-kinderen", "woensdag na Onnozele Kinderen 1582"},
-      {"na", "sint-jan-evangelist", "woensdag na Sint-Jan Evangelist 1582"},
-      {"octaaf", "sint-stefanus", "octaaf van Sint-Stefanus 1582"}}},
-    // The last Julian day of the default region: Sint-Thomas and New Year's Eve of
-    // 1582 both fell on it, New Year 1583 the next day; the skipped Christmas and
-    // its octave days counted in their Julian readings (25/12 four days on).
+      {"na", "onnozele-kinderen", "woensdag na Onnozele Kinderen 1583"},
+      {"na", "sint-jan-evangelist", "woensdag na Sint-Jan Evangelist 1583"},
+      {"voor", "sint-goedele", "woensdag voor Sint-Goedele 1583"},
+      {"octaaf", "sint-stefanus", "octaaf van Sint-Stefanus 1583"}}},
+    // The last Julian day of the default region: Sint-Thomas, New Year's Eve and the
+    // December Ember Friday of 1582 (Wednesday 19 December, after Lucia on Thursday
+    // 13th) all fell on it, New Year 1583 the next day; the skipped Christmas and
+    // its octave days counted in their Julian readings (25/12 four days on). Every
+    // expression carries 1582, the year of the day: the eve of New Year 1583 and the
+    // Friday before Driekoningen and Sint-Veerle (Thursday 6 and Tuesday 4 January
+    // 1583) are this day.
     {{"on", "21", "12", "1582"}, "vrijdag 21 december 1582", "1582-12-31",
      {{"op", "sint-thomas", "Sint-Thomas 1582"},
       {"op", "oudjaarsavond", "Oudjaarsavond 1582"},
-      {"vooravond", "nieuwjaar", "vooravond van Nieuwjaar 1583"},
+      {"op", "quatertemper-december-vrijdag", "Quatertempervrijdag in december 1582"},
+      {"vooravond", "nieuwjaar", "vooravond van Nieuwjaar 1582"},
+      {"na", "quatertemper-december-woensdag", "vrijdag na Quatertemperwoensdag in december 1582"},
       {"voor", "kerstmis", "vrijdag voor Kerstmis 1582"},
+      {"voor", "sint-pharaildis", "vrijdag voor Sint-Veerle 1582"},
       {"voor", "sint-stefanus", "vrijdag voor Sint-Stefanus 1582"},
       {"na", "derde-advent", "vrijdag na Derde zondag van de Advent 1582"},
-      {"voor", "driekoningen", "vrijdag voor Driekoningen 1583"},
+      {"voor", "driekoningen", "vrijdag voor Driekoningen 1582"},
       {"voor", "sint-jan-evangelist", "vrijdag voor Sint-Jan Evangelist 1582"},
       {"voor", "onnozele-kinderen", "vrijdag voor Onnozele Kinderen 1582"}}},
 };

@@ -1,0 +1,928 @@
+#include "clause.h"
+
+#include <algorithm>
+#include <array>
+#include <map>
+#include <set>
+#include <span>
+#include <unordered_map>
+#include <unordered_set>
+
+#include "calendar.h"
+#include "clause_numbers.h"
+#include "clause_tokens.h"
+#include "clause_words.h"
+#include "dating.h"
+#include "dutch_names.h"
+#include "feasts.h"
+#include "input_error.h"
+#include "lexicon.h"
+#include "spelling.h"
+#include "year_range.h"
+
+namespace clause {
+
+namespace {
+
+using namespace detail;
+
+using dating::Relation;
+using feasts::Feast;
+
+constexpr int kFirstYear = year_range::kFirstYear;
+constexpr int kLastYear = year_range::kLastYear;
+constexpr int kHighestOrdinal = 30;
+
+// ---------------------------------------------------------------------------
+// Items: the tokens read as words of the grammar.
+
+enum class ItemKind {
+    Feast,
+    Weekday,
+    Relation,
+    YearIntro,
+    Number,
+    RomanDay,
+    CountedDay,
+    PlainDate,
+    Regnal,
+    Indiction,
+    Honouring,
+    Filler,
+    Unknown
+};
+
+struct RomanDay {
+    int count = 1;  // 1: the mark itself; 2: pridie
+    Mark mark = Mark::Kalends;
+    int month = 1;  // the month named
+    bool bis = false;
+    bool bissextus = false;
+};
+
+struct Item {
+    ItemKind kind;
+    std::size_t first, last;  // tokens [first, last)
+    const Feast* feast = nullptr;
+    bool eve = false;
+    int weekday = 0;
+    Relation relation = Relation::On;
+    RelationWord relationWord = RelationWord::Rel;
+    Number number;
+    RomanDay roman;
+    int day = 0, month = 0, year = 0;
+    bool used = false;
+};
+
+Item makeItem(ItemKind kind, std::size_t first, std::size_t last) {
+    Item item{kind,     first,      last, nullptr, false, 0,    Relation::On, RelationWord::Rel,
+              Number{}, RomanDay{}, 0,    0,       0,     false};
+    return item;
+}
+
+Item romanItem(std::size_t first, std::size_t last, const RomanDay& r) {
+    Item item = makeItem(ItemKind::RomanDay, first, last);
+    item.roman = r;
+    return item;
+}
+
+// [bis] (COUNT | pridie) (kal. | non. | id.) MONTH, MARK MONTH, or bissextus.
+std::optional<Item> romanDayAt(std::span<const Token> tokens, std::size_t i) {
+    std::size_t at = i;
+    std::size_t len = 0;
+    RomanDay r;
+    auto w = wordAt(tokens, at, len);
+    if (w && w->kind == Kind::Bissextus) {
+        r.bissextus = true;
+        r.month = 3;
+        r.count = 6;
+        return romanItem(i, at + len, r);
+    }
+    if (w && w->kind == Kind::Bis) {
+        r.bis = true;
+        at += len;
+        w = wordAt(tokens, at, len);
+    }
+    if (w && w->kind == Kind::Pridie) {
+        r.count = 2;
+        at += len;
+    } else if (!(w && w->kind == Kind::Mark)) {
+        if (at >= tokens.size()) return std::nullopt;
+        const std::optional<Number> n = numberAt(tokens, at);
+        if (!n || !n->error.empty()) return std::nullopt;
+        if (n->value > 1000) return std::nullopt;
+        r.count = static_cast<int>(n->value);
+        at = n->end;
+    }
+    if (at >= tokens.size()) return std::nullopt;
+    w = wordAt(tokens, at, len);
+    if (!w || w->kind != Kind::Mark) return std::nullopt;
+    r.mark = w->mark;
+    at += len;
+    if (at >= tokens.size()) return std::nullopt;
+    w = wordAt(tokens, at, len);
+    if (!w || w->kind != Kind::Month) return std::nullopt;
+    r.month = w->value;
+    at += len;
+    return romanItem(i, at, r);
+}
+
+// COUNT [connectors] MONTH: "vicesima quinta die mensis novembris", "16 maart".
+std::optional<Item> countedDayAt(std::span<const Token> tokens, std::size_t i) {
+    const std::optional<Number> n = numberAt(tokens, i);
+    if (!n || !n->error.empty() || n->value < 1 || n->value > 31) return std::nullopt;
+    std::size_t at = n->end;
+    for (int skipped = 0; at < tokens.size() && skipped < 4; ++skipped) {
+        std::size_t len = 0;
+        const auto w = wordAt(tokens, at, len);
+        if (w && w->kind == Kind::Month) {
+            Item item = makeItem(ItemKind::CountedDay, i, at + len);
+            item.day = static_cast<int>(n->value);
+            item.month = w->value;
+            return item;
+        }
+        if (w && w->kind == Kind::Filler && !isDayConnector(tokens[at].folded)) {
+            at += len;  // "die mensis", "ou mois de"
+            continue;
+        }
+        if (!isDayConnector(tokens[at].folded)) break;
+        ++at;
+    }
+    return std::nullopt;
+}
+
+std::optional<Item> plainDateAt(std::span<const Token> tokens, std::size_t i) {
+    const std::string& p = tokens[i].plain;
+    if (p.find('/') == std::string::npos) return std::nullopt;
+    std::array<long long, 3> parts{};
+    std::size_t part = 0;
+    std::size_t digits = 0;
+    for (const char c : p) {
+        if (c == '/') {
+            if (digits == 0 || ++part > 2) return std::nullopt;
+            digits = 0;
+            continue;
+        }
+        if (++digits > 9) return std::nullopt;
+        parts.at(part) = parts.at(part) * 10 + (c - '0');
+    }
+    if (part != 2 || digits == 0) return std::nullopt;
+    Item item = makeItem(ItemKind::PlainDate, i, i + 1);
+    if (parts[0] < 1 || parts[0] > 31 || parts[1] < 1 || parts[1] > 12)
+        throw InputError("\"" + tokens[i].typed + "\" is geen datum (dag/maand/jaar)");
+    item.day = static_cast<int>(parts[0]);
+    item.month = static_cast<int>(parts[1]);
+    item.year = parts[2] > 1000000 ? 1000000 : static_cast<int>(parts[2]);
+    return item;
+}
+
+std::vector<Item> itemsOf(std::span<const Token> tokens) {
+    std::vector<Item> items;
+    std::size_t i = 0;
+    while (i < tokens.size()) {
+        if (auto r = romanDayAt(tokens, i)) {
+            i = r->last;
+            items.push_back(*r);
+            continue;
+        }
+        if (auto c = countedDayAt(tokens, i)) {
+            i = c->last;
+            items.push_back(*c);
+            continue;
+        }
+        if (auto d = plainDateAt(tokens, i)) {
+            i = d->last;
+            items.push_back(*d);
+            continue;
+        }
+        FeastEntry feast{};
+        const std::size_t feastLength = longestFeast(tokens, i, feast);
+        // "feria II", "feria 2a", "feria V.": the weekday by its number, unless a
+        // feast's name goes on ("Feria IV Quatuor temporum Quadragesimae").
+        if (tokens[i].folded == "feria" && i + 1 < tokens.size() && feastLength <= 2) {
+            if (const auto n = numberAt(tokens, i + 1, true);
+                n && n->error.empty() && n->value >= 1 && n->value <= 7) {
+                Item item = makeItem(ItemKind::Weekday, i, n->end);
+                item.weekday = static_cast<int>((n->value - 1) % 7);
+                items.push_back(item);
+                i = n->end;
+                continue;
+            }
+        }
+        std::size_t wordLength = 0;
+        const std::optional<WordEntry> word = wordAt(tokens, i, wordLength);
+        const std::optional<Number> number = numberAt(tokens, i);
+        const std::size_t numberLength = number && !number->singleLetter ? number->end - i : 0;
+        if (feastLength > 0 && feastLength >= wordLength && feastLength >= numberLength) {
+            Item item = makeItem(ItemKind::Feast, i, i + feastLength);
+            item.feast = feast.feast;
+            item.eve = feast.eve;
+            items.push_back(item);
+            i += feastLength;
+            continue;
+        }
+        if (word && wordLength >= numberLength) {
+            Item item = makeItem(ItemKind::Filler, i, i + wordLength);
+            switch (word->kind) {
+                case Kind::Weekday:
+                    item.kind = ItemKind::Weekday;
+                    item.weekday = word->value;
+                    break;
+                case Kind::Relation:
+                    item.kind = ItemKind::Relation;
+                    item.relation = word->relation;
+                    item.relationWord = word->relationWord;
+                    break;
+                case Kind::YearIntro:
+                    item.kind = ItemKind::YearIntro;
+                    break;
+                case Kind::Regnal:
+                    item.kind = ItemKind::Regnal;
+                    break;
+                case Kind::Indiction:
+                    item.kind = ItemKind::Indiction;
+                    break;
+                default:
+                    item.kind =
+                        std::all_of(tokens.begin() + static_cast<std::ptrdiff_t>(i),
+                                    tokens.begin() + static_cast<std::ptrdiff_t>(i + wordLength), isHonouring)
+                            ? ItemKind::Honouring
+                            : ItemKind::Filler;
+            }
+            items.push_back(item);
+            i += wordLength;
+            continue;
+        }
+        if (numberLength > 0) {
+            Item item = makeItem(ItemKind::Number, i, number->end);
+            item.number = *number;
+            items.push_back(item);
+            i = number->end;
+            continue;
+        }
+        Item item = makeItem(isHonouring(tokens[i]) ? ItemKind::Honouring : ItemKind::Unknown, i, i + 1);
+        // A lone Roman letter where a number is expected: after a year's words.
+        if (number && number->singleLetter && !items.empty() &&
+            (items.back().kind == ItemKind::YearIntro || items.back().kind == ItemKind::Indiction ||
+             items.back().kind == ItemKind::Regnal)) {
+            item.kind = ItemKind::Number;
+            item.number = *number;
+            item.last = number->end;
+        }
+        items.push_back(item);
+        i = item.last;
+    }
+    return items;
+}
+
+// ---------------------------------------------------------------------------
+// Messages.
+
+constexpr std::size_t kLongestName = 60;
+
+std::string_view cut(std::string_view text) {
+    if (text.size() <= kLongestName) return text;
+    std::size_t end = kLongestName;
+    while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0U) == 0x80U) --end;
+    return text.substr(0, end);
+}
+
+std::string quoted(std::string_view text) {
+    return '"' + std::string{cut(text)} + (cut(text).size() < text.size() ? "…\"" : "\"");
+}
+
+std::size_t editDistance(std::string_view a, std::string_view b) {
+    std::vector<std::size_t> row(b.size() + 1);
+    for (std::size_t j = 0; j <= b.size(); ++j) row[j] = j;
+    for (std::size_t i = 1; i <= a.size(); ++i) {
+        std::size_t diagonal = row[0];
+        row[0] = i;
+        for (std::size_t j = 1; j <= b.size(); ++j) {
+            const std::size_t above = row[j];
+            row[j] = std::min({row[j] + 1, row[j - 1] + 1, diagonal + (a[i - 1] == b[j - 1] ? 0 : 1)});
+            diagonal = above;
+        }
+    }
+    return row[b.size()];
+}
+
+std::vector<std::string_view> formsOf(const Feast& feast) {
+    std::vector<std::string_view> forms{feast.name};
+    for (std::string_view other : {feast.aliases[0], feast.aliases[1], feast.latin})
+        if (!other.empty()) forms.push_back(other);
+    return forms;
+}
+
+// The words of a name that say which saint it is (not "Sint", "dag").
+std::vector<std::string> namingWords(std::string_view text) {
+    std::vector<std::string> out;
+    for (const Token& t : tokenize(text))
+        if (!isHonouring(t) && t.folded.size() >= 3) out.push_back(t.folded);
+    return out;
+}
+
+bool shareAWord(const std::vector<std::string>& typed, std::string_view form) {
+    // The table's names, their words worked out once.
+    static std::unordered_map<std::string_view, std::vector<std::string>> cache = [] {
+        std::unordered_map<std::string_view, std::vector<std::string>> out;
+        for (const Feast& f : feasts::table())
+            for (std::string_view n : formsOf(f)) out.emplace(n, namingWords(n));
+        return out;
+    }();
+    const auto found = cache.find(form);
+    const std::vector<std::string> words = found != cache.end() ? found->second : namingWords(form);
+    for (const std::string& f : words)
+        for (const std::string& t : typed)
+            if (std::min(f.size(), t.size()) >= 4 && (f.starts_with(t) || t.starts_with(f))) return true;
+    return false;
+}
+
+// An unknown feast: the three nearest names of the table, those sharing a word
+// with what was typed first, then by edit distance of the folded forms.
+[[noreturn]] void unknownName(std::string_view written) {
+    constexpr std::array<std::string_view, 4> kOldDayEndings{"sdag", "dag", "smis", "mis"};
+    constexpr std::array<std::string_view, 2> kOldEveEndings{"savond", "avond"};
+    const std::string typed{cut(feasts::foldName(written))};
+    std::vector<std::string> candidates{typed};
+    for (const auto& endings : {std::span<const std::string_view>{kOldDayEndings},
+                                std::span<const std::string_view>{kOldEveEndings}})
+        for (std::string_view e : endings)
+            if (typed.size() > e.size() && typed.ends_with(e))
+                candidates.push_back(typed.substr(0, typed.size() - e.size()));
+    const std::vector<std::string> words = namingWords(cut(written));
+    struct Near {
+        bool shares;
+        std::size_t distance;
+        std::string_view form;
+    };
+    std::vector<Near> nearest;
+    for (const Feast& f : feasts::table()) {
+        Near best{false, std::string::npos, f.name};
+        for (std::string_view form : formsOf(f)) {
+            best.shares = best.shares || shareAWord(words, form);
+            for (const std::string& c : candidates)
+                if (const std::size_t d = editDistance(c, feasts::foldName(form)); d < best.distance) {
+                    best.distance = d;
+                    best.form = form;
+                }
+        }
+        nearest.push_back(best);
+    }
+    std::stable_sort(nearest.begin(), nearest.end(), [](const Near& a, const Near& b) {
+        return a.shares != b.shares ? a.shares : a.distance < b.distance;
+    });
+    std::string names;
+    for (std::size_t i = 0; i < 3 && i < nearest.size(); ++i)
+        names += std::string{i == 0 ? "" : ", "} + std::string{nearest[i].form};
+    throw InputError("onbekend feest " + quoted(written) + "; het dichtst bij: " + names);
+}
+
+std::string ordinalWord(int n) {
+    static const std::vector<std::string> words = [] {
+        std::vector<std::string> out(kHighestOrdinal + 1);
+        for (const lexicon::Word& w : lexicon::clauseWords())
+            if (w.lang == "nl" && w.kind == "ordinal")
+                if (const auto v = lexicon::numberIn(w.meaning); v && *v >= 1 && *v <= kHighestOrdinal)
+                    out.at(static_cast<std::size_t>(*v)) = std::string{w.form};
+        return out;
+    }();
+    return n >= 1 && n <= kHighestOrdinal && !words.at(static_cast<std::size_t>(n)).empty()
+               ? words.at(static_cast<std::size_t>(n))
+               : std::to_string(n) + "e";
+}
+
+std::string weekdayText(int weekday) {
+    return std::string{dutch::kWeekdays.at(static_cast<std::size_t>(weekday))};
+}
+std::string monthText(int month) {
+    return std::string{dutch::kMonths.at(static_cast<std::size_t>(month - 1))};
+}
+
+// ---------------------------------------------------------------------------
+// The clause as the grammar reads it.
+
+struct Clause {
+    const Item* anchor = nullptr;  // the feast or the day
+    Relation relation = Relation::On;
+    bool related = false;  // a relation word was read
+    int weekday = 0;       // After, Before, WithinOctave
+    int count = 1;
+    std::vector<int> checks;  // weekdays the day must have
+    int year = 0;
+    std::optional<int> indiction;
+};
+
+bool isUsedSilently(const Item& item) {
+    return item.kind == ItemKind::Honouring;
+}
+
+// The item before `at` that is not an honouring word, or nullptr.
+Item* previous(std::vector<Item>& items, std::size_t at) {
+    while (at > 0) {
+        --at;
+        if (!isUsedSilently(items[at]) && !items[at].used) return &items[at];
+        if (items[at].used) return nullptr;
+    }
+    return nullptr;
+}
+
+std::string typedOf(std::span<const Token> tokens, const Item& item) {
+    return typedText(tokens.subspan(item.first, item.last - item.first));
+}
+
+// Regnal and pontifical years and the indiction: never the year.
+void setAsideOtherYears(std::vector<Item>& items, Clause& clause) {
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        if (items[i].kind != ItemKind::Regnal && items[i].kind != ItemKind::Indiction) continue;
+        const bool indiction = items[i].kind == ItemKind::Indiction;
+        for (std::size_t j = i + 1; j < items.size() && j <= i + 4; ++j) {
+            if (items[j].kind == ItemKind::Number) {
+                if (indiction) {
+                    clause.indiction = static_cast<int>(items[j].number.value);
+                    for (std::size_t k = i; k <= j; ++k) items[k].used = true;
+                } else {
+                    for (std::size_t k = i + 1; k <= j; ++k) items[k].kind = ItemKind::Filler;
+                }
+                break;
+            }
+        }
+    }
+}
+
+// The relation words before the day: [ORDINAL] WEEKDAY [ORDINAL] (post | ante | na | …),
+// (vigilia | crastino | octava | …), or a weekday alone (a check).
+void readRelation(std::vector<Item>& items, std::size_t anchorAt, std::span<const Token> tokens,
+                  Clause& clause) {
+    Item* before = previous(items, anchorAt);
+    if (before == nullptr) return;
+    // "naist comende", "ensuivant": placed by the day of writing, nothing for the
+    // reading; passed over, and reported as skipped.
+    if (before->kind == ItemKind::Relation && before->relationWord == RelationWord::Skip) {
+        before = previous(items, static_cast<std::size_t>(before - items.data()));
+        if (before == nullptr) return;
+    }
+    if (before->kind == ItemKind::Relation && before->relationWord == RelationWord::Chant) {
+        before->used = true;  // the Sunday on which the chant that follows is sung
+        return;
+    }
+    if (before->kind == ItemKind::Weekday) {
+        before->used = true;
+        clause.checks.push_back(before->weekday);
+        return;
+    }
+    if (before->kind != ItemKind::Relation) return;
+    before->used = true;
+    clause.related = true;
+    clause.relation = before->relation;
+    // "in die Pinxter daghe": within the feast's days, so a weekday names one of them.
+    if (clause.relation == Relation::On && tokens[before->first].folded == "in" &&
+        before->last == before->first + 2 && tokens[before->first + 1].folded == "die" &&
+        tokens[items[anchorAt].last - 1].folded == "dag")
+        clause.relation = Relation::WithinOctave;
+    const std::string word = typedOf(tokens, *before);
+    Item* weekday = previous(items, static_cast<std::size_t>(before - items.data()));
+    // "dominica secunda post": the ordinal after the weekday.
+    Item* ordinal = nullptr;
+    if (weekday != nullptr && weekday->kind == ItemKind::Number && weekday->number.ordinal) {
+        ordinal = weekday;
+        weekday = previous(items, static_cast<std::size_t>(weekday - items.data()));
+        if (weekday == nullptr || weekday->kind != ItemKind::Weekday) {
+            if (clause.relation == Relation::After || clause.relation == Relation::Before)
+                throw InputError("na " + quoted(typedOf(tokens, *ordinal)) +
+                                 " wordt een weekdag (zondag tot zaterdag) verwacht, niet " + quoted(word));
+            weekday = nullptr;
+            ordinal = nullptr;
+        }
+    }
+    const bool needsWeekday = clause.relation == Relation::After || clause.relation == Relation::Before ||
+                              clause.relation == Relation::WithinOctave;
+    if (weekday == nullptr || weekday->kind != ItemKind::Weekday) {
+        if (clause.relation == Relation::WithinOctave)
+            throw InputError(quoted(word) +
+                             " noemt een reeks van zeven dagen; zonder weekdag is het geen dag");
+        if (needsWeekday)
+            throw InputError("voor " + quoted(word) +
+                             " ontbreekt de weekdag, zoals in \"dinsdag na Sint-Maarten 1450\"");
+        return;
+    }
+    weekday->used = true;
+    if (!needsWeekday) {
+        clause.checks.push_back(weekday->weekday);
+        return;
+    }
+    clause.weekday = weekday->weekday;
+    if (ordinal == nullptr) {
+        Item* o = previous(items, static_cast<std::size_t>(weekday - items.data()));
+        // An ordinal right before the weekday, not a year before a comma.
+        if (o != nullptr && o->kind == ItemKind::Number && o->last == weekday->first &&
+            !tokens[weekday->first].breakBefore &&
+            (o->number.value <= kHighestOrdinal || (o->number.ordinal && o->number.parts == 1)))
+            ordinal = o;
+    }
+    if (ordinal != nullptr) {
+        if (ordinal->number.value < 1 || ordinal->number.value > kHighestOrdinal)
+            throw InputError("rangtelwoord " + quoted(typedOf(tokens, *ordinal)) +
+                             " niet begrepen: 1e tot 30e, of eerste tot dertigste");
+        if (clause.relation == Relation::WithinOctave && ordinal->number.value != 1)
+            throw InputError(quoted(typedOf(tokens, *ordinal)) + " past niet bij " + quoted(word));
+        clause.count = static_cast<int>(ordinal->number.value);
+        ordinal->used = true;
+    }
+}
+
+// The year: the number after a year's words, or else the only number left.
+void readYear(std::vector<Item>& items, std::span<const Token> tokens,
+              const std::vector<std::string_view>& words, const Options& options, Clause& clause) {
+    std::vector<const Item*> years;
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        if (items[i].kind != ItemKind::YearIntro || items[i].used) continue;
+        if (i + 1 < items.size() && items[i + 1].kind == ItemKind::Number && !items[i + 1].used) {
+            items[i].used = items[i + 1].used = true;
+            years.push_back(&items[i + 1]);
+        }
+    }
+    for (Item& item : items) {
+        if (item.kind == ItemKind::Number && !item.used) {
+            if (!years.empty() && item.number.ordinal) continue;  // left as a skipped word
+            item.used = true;
+            years.push_back(&item);
+        }
+    }
+    if (clause.anchor != nullptr && clause.anchor->kind == ItemKind::PlainDate) {
+        if (!years.empty())
+            throw InputError("twee jaartallen: " + typedOf(tokens, *clause.anchor) + " en " +
+                             typedOf(tokens, *years.front()));
+        clause.year = clause.anchor->year;
+    } else if (years.empty()) {
+        throw InputError("het jaartal ontbreekt aan het eind: " + quoted(words.back()) + " is geen jaartal");
+    } else if (years.size() > 1) {
+        throw InputError("twee jaartallen: " + typedOf(tokens, *years[0]) + " en " +
+                         typedOf(tokens, *years[1]));
+    } else {
+        if (!years.front()->number.error.empty()) throw InputError(years.front()->number.error);
+        const long long y = years.front()->number.value;
+        if (y < 0 || y > kLastYear)
+            throw InputError("jaartal " + std::string{cut(typedOf(tokens, *years.front()))} +
+                             " ligt buiten " + std::string{year_range::kText});
+        clause.year = static_cast<int>(y);
+    }
+    if (clause.year < 100) {
+        if (!options.century)
+            throw InputError("jaartal " + std::to_string(clause.year) +
+                             " zonder eeuw: geef de eeuw op (--century 1300 maakt van 39 het jaar 1339)");
+        if (*options.century % 100 != 0 || *options.century < 100 || *options.century > 2000)
+            throw InputError("eeuw " + std::to_string(*options.century) +
+                             " is geen veelvoud van 100 van 100 tot 2000");
+        clause.year += *options.century;
+    }
+    if (clause.year < kFirstYear || clause.year > kLastYear)
+        throw InputError("jaartal " + std::to_string(clause.year) + " ligt buiten " +
+                         std::string{year_range::kText});
+}
+
+// The day of a Roman date in a year: nullopt-free, throws for a count out of range.
+std::pair<int, int> romanDate(const RomanDay& r, int year, bool leap, const std::string& written) {
+    const auto monthLength = [](int m) {
+        constexpr std::array<int, 12> kLength{31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+        return kLength.at(static_cast<std::size_t>(m - 1));
+    };
+    const auto nonesOf = [](int m) { return m == 3 || m == 5 || m == 7 || m == 10 ? 7 : 5; };
+    const auto outOfRange = [&](int highest) {
+        return InputError(quoted(written) + " bestaat niet: de telling loopt hier tot " +
+                          std::to_string(highest));
+    };
+    (void)year;
+    if (r.bissextus) {
+        if (!leap)
+            throw InputError(quoted(written) + ": het jaar " + std::to_string(year) +
+                             " was geen schrikkeljaar");
+        return {24, 2};
+    }
+    if (r.count < 1) throw outOfRange(1);
+    const int m = r.month;
+    if (r.mark != Mark::Kalends || r.count == 1) {
+        if (r.bis) throw InputError(quoted(written) + ": \"bis\" hoort alleen bij VI kal. Martii");
+        const int mark = r.mark == Mark::Kalends ? 1 : r.mark == Mark::Nones ? nonesOf(m) : nonesOf(m) + 8;
+        const int previousMark = r.mark == Mark::Ides ? nonesOf(m) : 1;
+        const int highest = r.mark == Mark::Kalends ? 1 : mark - previousMark;
+        if (r.count > highest) throw outOfRange(highest);
+        return {mark + 1 - r.count, m};
+    }
+    const int before = m == 1 ? 12 : m - 1;
+    const int length = monthLength(before);
+    const int highest = length + 2 - (nonesOf(before) + 8 + 1);
+    if (r.count > highest) throw outOfRange(highest);
+    if (before == 2 && leap) {
+        if (r.bis) {
+            if (r.count != 6) throw InputError(quoted(written) + ": \"bis\" hoort alleen bij VI kal. Martii");
+            return {24, 2};
+        }
+        return {length + 2 - r.count + (r.count <= 6 ? 1 : 0), 2};
+    }
+    if (r.bis) {
+        if (before == 2)
+            throw InputError(quoted(written) + ": het jaar " + std::to_string(year) +
+                             " was geen schrikkeljaar");
+        throw InputError(quoted(written) + ": \"bis\" hoort alleen bij VI kal. Martii");
+    }
+    return {length + 2 - r.count, before};
+}
+
+std::string romanWritten(const RomanDay& r, int year) {
+    if (r.bissextus) return "bissextus " + std::to_string(year);
+    const std::string mark = r.mark == Mark::Kalends ? "kal." : r.mark == Mark::Nones ? "non." : "id.";
+    std::string text = r.bis ? "bis " : "";
+    if (r.count == 2)
+        text += "pridie ";
+    else if (r.count > 2)
+        text += std::to_string(r.count) + ' ';
+    return text + mark + ' ' + monthText(r.month) + ' ' + std::to_string(year);
+}
+
+struct Found {
+    std::int64_t day;
+    std::string text;
+    std::string reading;               // without a checked weekday
+    int dateYear, dateMonth, dateDay;  // the date as written, for a written date
+    bool written;
+};
+
+// The modern Dutch words for the feast and its relation, or empty where the
+// modern grammar has none (the reading is then the plain date).
+std::string relationText(const Clause& c) {
+    const Feast& f = *c.anchor->feast;
+    const std::string name{f.name};
+    if (c.anchor->eve) return c.relation == Relation::On ? "vooravond van " + name : "";
+    switch (c.relation) {
+        case Relation::On:
+            return name;
+        case Relation::Eve:
+            return "vooravond van " + name;
+        case Relation::Octave:
+            return "octaaf van " + name;
+        case Relation::After:
+        case Relation::Before:
+            return (c.count > 1 ? ordinalWord(c.count) + ' ' : "") + weekdayText(c.weekday) +
+                   (c.relation == Relation::After ? " na " : " voor ") + name;
+        case Relation::DayAfter:
+        case Relation::Quindena:
+        case Relation::WithinOctave:
+            break;
+    }
+    return "";
+}
+
+std::string plainDate(int day, int month, long long year) {
+    return std::to_string(day) + ' ' + monthText(month) + ' ' + std::to_string(year);
+}
+
+std::optional<Found> candidate(const Clause& c, int fy, const Options& options, const std::string& written) {
+    const regions::Region& region = *options.region;
+    const Item& a = *c.anchor;
+    if (a.kind == ItemKind::Feast) {
+        const std::optional<feasts::Occurrence> o = feasts::occurrence(*a.feast, fy, region);
+        if (!o) return std::nullopt;
+        const std::int64_t base = o->day - (a.eve ? 1 : 0);
+        const std::int64_t day = dating::relate(base, c.relation, c.weekday, c.count);
+        const Feast& f = *a.feast;
+        const bool writtenDate = !a.eve && c.relation == Relation::On &&
+                                 (f.rule == feasts::Rule::Fixed || f.rule == feasts::Rule::Mattias ||
+                                  f.rule == feasts::Rule::YearEnd);
+        Found found{day,
+                    writtenDate ? o->text : regions::dayText(region, day),
+                    "",
+                    fy,
+                    f.month,
+                    f.rule == feasts::Rule::Mattias && regions::isLeapYear(region, fy) ? f.day + 1 : f.day,
+                    writtenDate};
+        const int nieuwjaar = writtenDate ? fy : static_cast<int>(regions::dateOf(region, day).year);
+        const std::string words = relationText(c);
+        if (!words.empty()) {
+            found.reading = words + ' ' + std::to_string(nieuwjaar);
+        } else {
+            // A weekday that names the day within the octave stays in front of it.
+            const calendar::Date d = regions::dateOf(region, day);
+            found.reading =
+                (c.relation == Relation::WithinOctave ? weekdayText(c.weekday) + ' ' : std::string{}) +
+                plainDate(d.day, d.month, d.year);
+        }
+        return found;
+    }
+    int day = a.day;
+    int month = a.month;
+    if (a.kind == ItemKind::RomanDay)
+        std::tie(day, month) = romanDate(a.roman, fy, regions::isLeapYear(region, fy), written);
+    const std::optional<regions::Reading> r = regions::readDate(region, fy, month, day);
+    if (!r) return std::nullopt;
+    return Found{
+        r->day, regions::fixedDateText(region, fy, month, day), plainDate(day, month, fy), fy, month, day,
+        true};
+}
+
+std::string anchorWritten(const Clause& c, std::span<const Token> tokens) {
+    const Item& a = *c.anchor;
+    if (a.kind == ItemKind::RomanDay) return romanWritten(a.roman, c.year);
+    if (a.kind == ItemKind::Feast)
+        return (relationText(c).empty() ? typedOf(tokens, a) : relationText(c)) + ' ' +
+               std::to_string(c.year);
+    return plainDate(a.day, a.month, c.year);
+}
+
+std::vector<Reading> readingsOf(const Clause& c, const Options& options, std::span<const Token> tokens) {
+    const regions::Region& region = *options.region;
+    std::vector<Found> found;
+    const std::string written = anchorWritten(c, tokens);
+    bool anyCandidate = false;
+    std::vector<std::string> elsewhere;  // the days named in the other years, for the message
+    for (int fy = c.year - 1; fy <= c.year + 1; ++fy) {
+        if (fy < 1 || fy > 9999) continue;
+        if (c.anchor->kind != ItemKind::Feast && fy != c.year &&
+            options.style == year_style::Style::Nieuwjaar)
+            continue;
+        std::optional<Found> f = candidate(c, fy, options, written);
+        if (!f) continue;
+        anyCandidate = true;
+        elsewhere.push_back(f->text);
+        const int inYear =
+            f->written ? dating::styleYearOfDate(f->dateYear, f->dateMonth, f->dateDay, options.style, region)
+                       : dating::styleYear(f->day, options.style, region);
+        if (inYear != c.year) continue;
+        const long long shownYear = f->written ? f->dateYear : regions::dateOf(region, f->day).year;
+        if (shownYear < kFirstYear || shownYear > kLastYear) continue;
+        if (std::none_of(found.begin(), found.end(), [&](const Found& x) { return x.day == f->day; }))
+            found.push_back(std::move(*f));
+    }
+    if (found.empty()) {
+        const Item& a = *c.anchor;
+        if (a.kind == ItemKind::Feast) {
+            const Feast& f = *a.feast;
+            if (!feasts::occurrence(f, c.year, region)) {
+                if (c.year < f.firstYear)
+                    throw InputError(std::string{f.name} + " werd in " + std::to_string(c.year) +
+                                     " nog niet gevierd (pas vanaf " + std::to_string(f.firstYear) + ")");
+                throw InputError(std::string{f.name} + " van " + std::to_string(c.year) + " valt in " +
+                                 std::string{region.menuName} +
+                                 " na de kalenderwijziging buiten het jaar en ontbreekt");
+            }
+        } else if (!anyCandidate) {
+            throw InputError(quoted(written) + " bestaat niet in " + std::string{region.menuName});
+        }
+        std::string days;
+        for (const std::string& d : elsewhere) days += (days.empty() ? "" : ", ") + d;
+        throw InputError(written.substr(0, written.rfind(' ')) + " valt niet in " + std::to_string(c.year) +
+                         " (wel op " + days + ")");
+    }
+    std::sort(found.begin(), found.end(), [](const Found& a, const Found& b) { return a.day < b.day; });
+
+    // The weekdays the clause checks: a reading whose day has another is no reading.
+    if (!c.checks.empty()) {
+        std::vector<Found> kept;
+        for (Found& f : found)
+            if (std::all_of(c.checks.begin(), c.checks.end(),
+                            [&](int w) { return calendar::weekdayOfDays(f.day) == w; }))
+                kept.push_back(std::move(f));
+        if (kept.empty()) {
+            const int actual = calendar::weekdayOfDays(found.front().day);
+            const int named =
+                *std::find_if(c.checks.begin(), c.checks.end(), [&](int w) { return w != actual; });
+            throw InputError(written + " is een " + weekdayText(actual) + ", geen " + weekdayText(named));
+        }
+        found = std::move(kept);
+    }
+    std::vector<Reading> readings;
+    for (Found& f : found) {
+        std::string reading = std::move(f.reading);
+        if (!c.checks.empty() && c.anchor->kind != ItemKind::Feast)
+            reading = weekdayText(c.checks.front()) + ' ' + reading;
+        readings.push_back({f.day, std::move(f.text), regions::isoDate(f.day), std::move(reading)});
+    }
+    return readings;
+}
+
+// What a clause without a day holds, for the message.
+[[noreturn]] void noDay(std::vector<Item>& items, std::span<const Token> tokens,
+                        const std::vector<std::string_view>& words) {
+    // An unknown name is taken for the feast: from a saint's title before it, else
+    // the last run of unknown words.
+    std::size_t end = items.size();
+    while (end > 0 && items[end - 1].kind != ItemKind::Unknown) --end;
+    if (end > 0) {
+        std::size_t start = end - 1;
+        while (start > 0 &&
+               (items[start - 1].kind == ItemKind::Unknown || items[start - 1].kind == ItemKind::Honouring))
+            --start;
+        while (start < end && items[start].kind == ItemKind::Honouring &&
+               !isSaintly(tokens[items[start].first].folded))
+            ++start;
+        const std::size_t from = items[start].first;
+        const std::size_t to = items[end - 1].last;
+        // As typed, whole words where the name is whole words.
+        std::string name;
+        for (std::size_t w = tokens[from].word; w <= tokens[to - 1].word; ++w)
+            name += (name.empty() ? "" : " ") + std::string{words[w]};
+        unknownName(name);
+    }
+    for (const Item& item : items)
+        if (item.kind == ItemKind::Relation && item.relationWord == RelationWord::Rel)
+            throw InputError("na " + quoted(typedOf(tokens, item)) + " ontbreekt de naam van een feest");
+    std::vector<std::string> found;
+    for (const Item& item : items)
+        if (item.kind == ItemKind::Number) found.push_back(typedOf(tokens, item));
+    if (found.size() == 1 && std::all_of(items.begin(), items.end(), [](const Item& i) {
+            return i.kind == ItemKind::Number || i.kind == ItemKind::YearIntro ||
+                   i.kind == ItemKind::Honouring;
+        }))
+        throw InputError("voor het jaartal " + found.front() + " ontbreekt de naam van een feest");
+    std::string what;
+    for (const Item& item : items)
+        if (item.kind != ItemKind::Honouring) what += (what.empty() ? "" : ", ") + typedOf(tokens, item);
+    throw InputError("geen feest of dag gevonden" + (what.empty() ? std::string{} : " in: " + what));
+}
+
+// The words no part of the reading used, as typed.
+std::string skippedWords(const std::vector<Item>& items, std::span<const Token> tokens,
+                         const std::vector<std::string_view>& words) {
+    std::vector<bool> skipped(tokens.size(), false);
+    for (const Item& item : items) {
+        if (item.used || item.kind == ItemKind::Honouring || item.kind == ItemKind::Feast ||
+            item.kind == ItemKind::RomanDay || item.kind == ItemKind::CountedDay ||
+            item.kind == ItemKind::PlainDate)
+            continue;
+        for (std::size_t t = item.first; t < item.last; ++t) skipped[t] = true;
+    }
+    std::string out;
+    std::size_t t = 0;
+    while (t < tokens.size()) {
+        if (!skipped[t]) {
+            ++t;
+            continue;
+        }
+        const std::size_t w = tokens[t].word;
+        std::size_t end = t;
+        bool whole = true;
+        while (end < tokens.size() && tokens[end].word == w) whole = whole && skipped[end++];
+        bool startsWord = t == 0 || tokens[t - 1].word != w;
+        std::string text;
+        if (whole && startsWord) {
+            std::string_view word = words[w];
+            while (!word.empty() && (word.back() == ',' || word.back() == ';' || word.back() == ':'))
+                word.remove_suffix(1);
+            text = std::string{word};
+            t = end;
+        } else {
+            text = tokens[t].typed;
+            ++t;
+        }
+        if (!text.empty()) out += (out.empty() ? "" : " ") + text;
+    }
+    return out;
+}
+
+}  // namespace
+
+Answer read(std::string_view text, const Options& options) {
+    const std::string cleaned = spelling::cleaned(text);
+    const std::vector<Token> tokens = tokenize(cleaned);
+    const std::vector<std::string_view> words = wordsOf(cleaned);
+    if (tokens.empty())
+        throw InputError(
+            "lege uitdrukking; verwacht [relatie] feest jaar, zoals \"dinsdag na Sint-Maarten 1450\"");
+    std::vector<Item> items = itemsOf(tokens);
+
+    Clause clause;
+    setAsideOtherYears(items, clause);
+
+    // An unknown name after a saint's title is an unknown feast.
+    for (std::size_t i = 0; i + 1 < items.size(); ++i)
+        if (items[i].kind == ItemKind::Honouring && isSaintly(tokens[items[i].first].folded) &&
+            items[i + 1].kind == ItemKind::Unknown)
+            noDay(items, tokens, words);
+
+    std::vector<std::size_t> anchors;
+    for (std::size_t i = 0; i < items.size(); ++i)
+        if (items[i].kind == ItemKind::Feast || items[i].kind == ItemKind::RomanDay ||
+            items[i].kind == ItemKind::CountedDay || items[i].kind == ItemKind::PlainDate)
+            anchors.push_back(i);
+    if (anchors.empty()) noDay(items, tokens, words);
+    if (anchors.size() > 1)
+        throw InputError(
+            "twee dagen die geen relatie verbindt: " + quoted(typedOf(tokens, items[anchors[0]])) + " en " +
+            quoted(typedOf(tokens, items[anchors[1]])));
+    clause.anchor = &items[anchors.front()];
+    readRelation(items, anchors.front(), tokens, clause);
+    // A weekday elsewhere in the clause checks the day too.
+    for (Item& item : items)
+        if (item.kind == ItemKind::Weekday && !item.used) {
+            item.used = true;
+            clause.checks.push_back(item.weekday);
+        }
+    readYear(items, tokens, words, options, clause);
+
+    Answer answer;
+    answer.readings = readingsOf(clause, options, tokens);
+    answer.skipped = skippedWords(items, tokens, words);
+    answer.indiction = clause.indiction;
+    return answer;
+}
+
+}  // namespace clause

@@ -1,0 +1,416 @@
+#include "clause_words.h"
+
+#include <algorithm>
+#include <map>
+#include <set>
+#include <tuple>
+
+#include "lexicon.h"
+#include "spelling.h"
+
+namespace clause::detail {
+
+// ---------------------------------------------------------------------------
+// The words around a saint's name that only honour it or name the day: part of
+// the feast's name, never needed, never reported as skipped.
+constexpr std::array<std::string_view, 53> kHonouring{
+    "festum",      "feste",       "festo",        "natale",   "sancti",      "sancte",   "sanctae",
+    "sancta",      "sancto",      "sanctorum",    "beati",    "beate",       "beatae",   "beato",
+    "sinte",       "sente",       "sunte",        "sent",     "sint",        "st",       "s",
+    "saint",       "sainte",      "saincte",      "sainct",   "le",          "la",       "les",
+    "l",           "de",          "des",          "der",      "episcopi",    "apostoli", "apostle",
+    "evangeliste", "ewangeliste", "ewangheliste", "virginis", "confessoris", "martyris", "martiris",
+    "dach",        "daghe",       "dag",          "misse",    "messe",       "mis",      "du",
+    "pape",        "abbatis",     "daghes",       "den"};
+// Of those, the ones after which a name is expected: an unknown word after them is
+// an unknown feast, not a skipped word.
+constexpr std::array<std::string_view, 20> kSaintly{
+    "festum", "feste", "sancti", "sancte", "sanctae", "sancta", "beati",   "beate",  "sinte", "sente",
+    "sunte",  "sent",  "sint",   "st",     "saint",   "sainte", "saincte", "sainct", "s",     "sancto"};
+
+// Endings of a feast's name (folded): the day ("Sint-Maartensdag", "Kerstdach",
+// "Sint-Jansmis") and the eve ("Paasavond", "Sint-Jansavond", "Kerssavont").
+// The shorter ones are what is left where the fold made a doubled letter single
+// ("Willibrorddag", "Magdalenaavond").
+constexpr std::array<std::string_view, 10> kDayEndings{"sdag", "dag",   "sdakh", "dakh", "smis",
+                                                       "mis",  "smise", "mise",  "ag",   "is"};
+constexpr std::array<std::string_view, 9> kEveEndings{"sauond", "auond", "sauont", "auont", "sauent",
+                                                      "auent",  "uond",  "uont",   "uent"};
+
+// Words between a counted day and its month: "die mensis", "daghe in", "jours en", "ou mois de".
+constexpr std::array<std::string_view, 22> kDayConnectors{
+    "die", "dies", "mensis", "mense", "dakh", "dag",  "dage", "dages", "iour", "iours", "in",
+    "en",  "de",   "d",      "uan",   "ou",   "mois", "moi",  "des",   "den",  "der",   "el"};
+
+template <std::size_t N>
+std::unordered_set<std::string> foldedSet(const std::array<std::string_view, N>& words) {
+    std::unordered_set<std::string> out;
+    for (std::string_view w : words) {
+        out.insert(spelling::fold(w));
+        out.insert(spelling::fold(w, false));
+    }
+    return out;
+}
+
+const std::unordered_set<std::string>& honouring() {
+    static const std::unordered_set<std::string> set = foldedSet(kHonouring);
+    return set;
+}
+const std::unordered_set<std::string>& saintly() {
+    static const std::unordered_set<std::string> set = foldedSet(kSaintly);
+    return set;
+}
+const std::set<std::string>& dayConnectors() {
+    static const std::set<std::string> set = [] {
+        std::set<std::string> s(kDayConnectors.begin(), kDayConnectors.end());
+        return s;
+    }();
+    return set;
+}
+
+const std::set<std::string>& articles() {
+    static const std::set<std::string> set{"l", "le", "la", "les", "de", "des", "der", "du", "s", "st", "d"};
+    return set;
+}
+
+bool isHonouring(const Token& t) {
+    return honouring().contains(t.folded);
+}
+
+// ---------------------------------------------------------------------------
+// The lexicon as the reader looks words up: by the folded words of a form run
+// together, so that "Sint Maarten", "Sint-Maarten" and "SINTMAARTEN" are one key.
+
+// Keys of a sequence of folded words: declined and as written in the last word.
+std::array<std::string, 2> keysOf(std::span<const Token> tokens) {
+    std::string stem;
+    for (std::size_t i = 0; i + 1 < tokens.size(); ++i) stem += tokens[i].folded;
+    return {stem + tokens.back().folded, stem + tokens.back().whole};
+}
+
+std::vector<Token> tokensOf(std::string_view form) {
+    return tokenize(spelling::cleaned(form));
+}
+
+std::optional<std::pair<Relation, RelationWord>> relationIn(std::string_view meaning) {
+    const std::string m{meaning};
+    const auto has = [&](std::string_view w) { return m.find(w) != std::string::npos; };
+    if (has("chant") || has("sung")) return std::pair{Relation::On, RelationWord::Chant};
+    if (has("next coming") || has("following")) return std::pair{Relation::On, RelationWord::Skip};
+    if (has("within the octave") || has("within the feast"))
+        return std::pair{Relation::WithinOctave, RelationWord::Rel};
+    if (has("day after") || has("next day")) return std::pair{Relation::DayAfter, RelationWord::Rel};
+    if (has("eve")) return std::pair{Relation::Eve, RelationWord::Rel};
+    if (has("octave")) return std::pair{Relation::Octave, RelationWord::Rel};
+    if (has("fortnight")) return std::pair{Relation::Quindena, RelationWord::Rel};
+    if (has("before")) return std::pair{Relation::Before, RelationWord::Rel};
+    if (has("after") || has("next")) return std::pair{Relation::After, RelationWord::Rel};
+    if (has("on") || has("at") || has("until")) return std::pair{Relation::On, RelationWord::Rel};
+    return std::nullopt;
+}
+
+std::optional<WordEntry> entryOf(const lexicon::Word& w, std::size_t length) {
+    WordEntry e{Kind::Filler, length};
+    e.abbreviated = w.form.ends_with('.');
+    const std::string_view k = w.kind;
+    if (k == "weekday") {
+        const auto d = lexicon::weekdayIn(w.meaning);
+        if (!d) return std::nullopt;
+        e.kind = Kind::Weekday;
+        e.value = *d;
+    } else if (k == "relation") {
+        const auto r = relationIn(w.meaning);
+        if (!r) return std::nullopt;
+        e.kind = Kind::Relation;
+        e.relation = r->first;
+        e.relationWord = r->second;
+    } else if (k == "ordinal" || k == "number") {
+        if (w.meaning.starts_with("and")) {
+            e.kind = Kind::Joiner;
+        } else {
+            const auto n = lexicon::numberIn(w.meaning);
+            if (!n) return std::nullopt;
+            e.kind = k == "ordinal" ? Kind::Ordinal : Kind::Number;
+            e.value = *n;
+            e.multiplier = k == "number" && (*n == 100 || *n == 1000);
+        }
+    } else if (k == "month") {
+        const auto m = lexicon::monthIn(w.meaning);
+        if (!m) {
+            e.kind = Kind::Filler;  // "mensis": of the month
+        } else {
+            e.kind = Kind::Month;
+            e.value = *m;
+        }
+    } else if (k == "roman-day") {
+        const std::string_view m = w.meaning;
+        if (m.find("inserted") != std::string_view::npos) {
+            e.kind = Kind::Bis;
+        } else if (m.find("leap day") != std::string_view::npos) {
+            e.kind = Kind::Bissextus;
+        } else if (m.find("day before") != std::string_view::npos) {
+            e.kind = Kind::Pridie;
+        } else {
+            e.kind = Kind::Mark;
+            e.mark = m.find("Nones") != std::string_view::npos  ? Mark::Nones
+                     : m.find("Ides") != std::string_view::npos ? Mark::Ides
+                                                                : Mark::Kalends;
+        }
+    } else if (k == "year-intro") {
+        e.kind = Kind::YearIntro;
+    } else if (k == "filler") {
+        const std::string_view m = w.meaning;
+        e.kind = m.find("regnal") != std::string_view::npos || m.find("pontifical") != std::string_view::npos
+                     ? Kind::Regnal
+                 : m.find("indiction") != std::string_view::npos ? Kind::Indiction
+                                                                 : Kind::Filler;
+    } else {
+        return std::nullopt;
+    }
+    return e;
+}
+
+void addFeast(std::unordered_map<std::string, FeastEntry>& map, const std::string& key, FeastEntry entry) {
+    if (key.empty()) return;
+    const auto [at, added] = map.try_emplace(key, entry);
+    // A name of the table before a form of the file, a feast of the older table
+    // before a newer one ("sinte Mertijns …" is the winter Martin).
+    if (!added && !at->second.fromTable && entry.fromTable) at->second = entry;
+}
+
+// Keys of a feast form without its honouring words, and its core: the one word
+// that follows leading honouring words ("sinte Pieters dach in den lenten": "pieters").
+std::vector<std::string> strippedKeys(const std::vector<Token>& tokens) {
+    std::vector<Token> kept;
+    for (const Token& t : tokens)
+        if (!isHonouring(t)) kept.push_back(t);
+    if (kept.empty()) return {};
+    const auto keys = keysOf(kept);
+    return {keys[0], keys[1]};
+}
+
+const Lexicon& lexiconIndex() {
+    static const Lexicon index = [] {
+        Lexicon lex;
+        for (const lexicon::Word& w : lexicon::clauseWords()) {
+            if (w.form.find("...") != std::string_view::npos || w.form.starts_with('-')) continue;
+            const std::vector<Token> tokens = tokensOf(w.form);
+            if (tokens.empty()) continue;
+            const std::optional<WordEntry> e = entryOf(w, tokens.size());
+            if (!e) continue;
+            for (const std::string& key : keysOf(tokens)) {
+                auto& list = lex.words[key];
+                if (std::none_of(list.begin(), list.end(),
+                                 [&](const WordEntry& x) { return x.kind == e->kind; }))
+                    list.push_back(*e);
+            }
+            if (tokens.size() == 1 &&
+                (e->kind == Kind::Number || e->kind == Kind::Ordinal || e->kind == Kind::Joiner))
+                lex.numberPieces.insert(tokens.front().whole);
+        }
+
+        // The names of the table first, then the forms of the file.
+        std::vector<std::tuple<const Feast*, std::string_view, bool, bool>> forms;  // feast, form, eve, table
+        for (const Feast& f : feasts::table())
+            for (std::string_view form : {f.name, f.latin, f.aliases[0], f.aliases[1]})
+                if (!form.empty()) forms.emplace_back(&f, form, false, true);
+        std::vector<std::tuple<const Feast*, std::string_view, bool, bool>> fileForms;
+        for (const lexicon::FeastForm& ff : lexicon::feastForms()) {
+            const Feast* f = feasts::findById(ff.id);
+            if (f == nullptr) continue;
+            // A form the file names as the feast's eve ("dertien avont", "Kerssavont").
+            const bool eve =
+                ff.note.starts_with("eve of") || ff.note.find(" Eve (") != std::string_view::npos;
+            forms.emplace_back(f, ff.form, eve, false);
+        }
+        std::map<std::string, std::set<const Feast*>> cores;
+        for (const auto& [feast, form, eve, table] : forms) {
+            const std::vector<Token> tokens = tokensOf(form);
+            if (tokens.empty()) continue;
+            const FeastEntry entry{feast, eve, table};
+            for (const std::string& key : keysOf(tokens)) addFeast(lex.feastFull, key, entry);
+            for (const std::string& key : strippedKeys(tokens)) addFeast(lex.feastStripped, key, entry);
+            std::vector<std::string> all{keysOf(tokens)[0], keysOf(tokens)[1]};
+            for (const std::string& k : strippedKeys(tokens)) all.push_back(k);
+            for (const std::string& key : all) {
+                for (std::string_view ending : kDayEndings)
+                    if (key.size() > ending.size() + 1 && key.ends_with(ending))
+                        addFeast(lex.feastStems, key.substr(0, key.size() - ending.size()), entry);
+                if (key.size() > 4 && key.ends_with("en"))
+                    addFeast(lex.feastStems, key.substr(0, key.size() - 2), entry);
+            }
+            // The core of a form of the file: one name after honouring words.
+            if (!table && tokens.size() >= 2 && isHonouring(tokens[0])) {
+                std::size_t i = 0;
+                while (i < tokens.size() && isHonouring(tokens[i])) ++i;
+                // Not a word of the clause's grammar ("la veille de Pasques": "veille").
+                if (i < tokens.size() && (i + 1 == tokens.size() || isHonouring(tokens[i + 1])) &&
+                    !lex.words.contains(tokens[i].folded)) {
+                    cores[tokens[i].folded].insert(feast);
+                    cores[tokens[i].whole].insert(feast);
+                }
+            }
+        }
+        // A core names a feast only where no other feast of the older table shares it.
+        const std::size_t older = static_cast<std::size_t>(
+            std::find_if(feasts::table().begin(), feasts::table().end(),
+                         [](const Feast& f) { return f.id == "quatertemper-vasten-woensdag"; }) -
+            feasts::table().begin());
+        for (const auto& [core, feastSet] : cores) {
+            std::vector<const Feast*> olderOnes;
+            for (const Feast* f : feastSet)
+                if (static_cast<std::size_t>(f - feasts::table().data()) < older) olderOnes.push_back(f);
+            const Feast* chosen = olderOnes.size() == 1                       ? olderOnes.front()
+                                  : olderOnes.empty() && feastSet.size() == 1 ? *feastSet.begin()
+                                                                              : nullptr;
+            if (chosen != nullptr) lex.feastStripped.try_emplace(core, FeastEntry{chosen, false, false});
+        }
+        return lex;
+    }();
+    return index;
+}
+
+// A weekday in its declined forms: "des saterdaghes", "sdonderdaechs",
+// "tsaterdachs" have the stem of "saterdach".
+std::optional<int> weekdayByStem(const Token& t) {
+    static constexpr std::array<std::string_view, 10> kEndings{"daghes", "daghe", "daechs", "daech", "dachs",
+                                                               "dach",   "daghs", "dags",   "dages", "dag"};
+    static const std::vector<std::string> endings = [] {
+        std::vector<std::string> out;
+        for (std::string_view e : kEndings) {
+            out.push_back(spelling::fold(e, false));
+            out.push_back(spelling::fold(e));
+        }
+        std::sort(out.begin(), out.end(),
+                  [](const std::string& a, const std::string& b) { return a.size() > b.size(); });
+        return out;
+    }();
+    const auto stemOf = [&](const std::string& w) -> std::string {
+        for (const std::string& e : endings)
+            if (w.size() >= e.size() + 3 && w.ends_with(e)) return w.substr(0, w.size() - e.size());
+        return {};
+    };
+    static const std::map<std::string, int> stems = [&] {
+        std::map<std::string, int> out;
+        for (const lexicon::Word& w : lexicon::clauseWords()) {
+            if (w.kind != "weekday" || w.form.find(' ') != std::string_view::npos) continue;
+            const auto day = lexicon::weekdayIn(w.meaning);
+            const std::string stem = stemOf(spelling::fold(w.form, false));
+            if (day && !stem.empty()) out.try_emplace(stem, *day);
+        }
+        return out;
+    }();
+    for (const std::string& w : {t.whole, t.folded}) {
+        for (const std::string& bare : {w, w.starts_with("ts") ? w.substr(2) : std::string{},
+                                        w.starts_with('s') ? w.substr(1) : std::string{}}) {
+            if (bare.empty()) continue;
+            const std::string stem = stemOf(bare);
+            if (stem.empty()) continue;
+            if (const auto found = stems.find(stem); found != stems.end()) return found->second;
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<WordEntry> longestWord(std::span<const Token> tokens, std::size_t i, std::size_t& length) {
+    if (i >= tokens.size()) return std::nullopt;  // a clause that ends in "bis"
+    const Lexicon& lex = lexiconIndex();
+    for (std::size_t len = std::min(kLongestForm, tokens.size() - i); len > 0; --len) {
+        std::optional<WordEntry> best;
+        for (const std::string& key : keysOf(tokens.subspan(i, len))) {
+            const auto found = lex.words.find(key);
+            if (found == lex.words.end()) continue;
+            for (const WordEntry& e : found->second) {
+                if (e.kind == Kind::Number || e.kind == Kind::Ordinal || e.kind == Kind::Joiner) continue;
+                // "Sept." is September, "sept" seven: an abbreviation wants its point.
+                if (e.abbreviated && !tokens[i + len - 1].dotted && e.kind == Kind::Month &&
+                    found->second.size() > 1)
+                    continue;
+                if (!best || static_cast<int>(e.kind) < static_cast<int>(best->kind)) best = e;
+            }
+        }
+        if (best) {
+            length = len;
+            return best;
+        }
+    }
+    if (const std::optional<int> day = weekdayByStem(tokens[i])) {
+        length = 1;
+        WordEntry e{Kind::Weekday, 1};
+        e.value = *day;
+        return e;
+    }
+    return std::nullopt;
+}
+
+std::optional<FeastEntry> feastOfKey(const std::string& key) {
+    const Lexicon& lex = lexiconIndex();
+    if (const auto f = lex.feastFull.find(key); f != lex.feastFull.end()) return f->second;
+    if (const auto f = lex.feastStripped.find(key); f != lex.feastStripped.end()) return f->second;
+    return std::nullopt;
+}
+
+std::optional<FeastEntry> feastOfSpan(std::span<const Token> span) {
+    if (isHonouring(span.front()) && span.size() == 1) return std::nullopt;
+    std::vector<std::string> keys;
+    for (const std::string& k : keysOf(span)) keys.push_back(k);
+    std::vector<Token> kept;
+    for (const Token& t : span)
+        if (!isHonouring(t)) kept.push_back(t);
+    if (kept.empty()) return std::nullopt;
+    for (const std::string& k : keysOf(kept)) keys.push_back(k);
+    for (const std::string& k : keys)
+        if (const auto f = feastOfKey(k)) return f;
+    const Lexicon& lex = lexiconIndex();
+    const auto stem = [&](const std::string& k) -> std::optional<FeastEntry> {
+        if (const auto f = feastOfKey(k)) return f;
+        if (const auto f = lex.feastStems.find(k); f != lex.feastStems.end()) return f->second;
+        return std::nullopt;
+    };
+    for (const std::string& k : keys)
+        for (std::string_view ending : kDayEndings)
+            if (k.size() > ending.size() + 1 && k.ends_with(ending))
+                if (auto f = stem(k.substr(0, k.size() - ending.size()))) return f;
+    for (const std::string& k : keys)
+        for (std::string_view ending : kEveEndings)
+            if (k.size() > ending.size() + 1 && k.ends_with(ending))
+                if (auto f = stem(k.substr(0, k.size() - ending.size())); f && !f->eve) {
+                    f->eve = true;
+                    return f;
+                }
+    return std::nullopt;
+}
+
+// The longest feast name at token i: its length in tokens, or 0.
+std::size_t longestFeast(std::span<const Token> tokens, std::size_t i, FeastEntry& found) {
+    for (std::size_t len = std::min(kLongestForm, tokens.size() - i); len > 0; --len) {
+        const auto span = tokens.subspan(i, len);
+        // A name never takes in figures, nor a word after a comma.
+        if (std::any_of(span.begin() + 1, span.end(), [](const Token& t) { return t.breakBefore; })) continue;
+        if (std::any_of(span.begin(), span.end(), [](const Token& t) {
+                return !t.plain.empty() && t.plain.front() >= '0' && t.plain.front() <= '9';
+            }))
+            continue;
+        // An article belongs to what follows it ("saint Andrieu l'an").
+        if (len > 1 && articles().contains(span.back().folded)) continue;
+        if (const auto f = feastOfSpan(span)) {
+            found = *f;
+            return len;
+        }
+    }
+    return 0;
+}
+
+std::optional<WordEntry> wordAt(std::span<const Token> tokens, std::size_t i, std::size_t& length) {
+    return longestWord(tokens, i, length);
+}
+
+bool isSaintly(const std::string& folded) {
+    return saintly().contains(folded);
+}
+
+bool isDayConnector(const std::string& folded) {
+    return dayConnectors().contains(folded);
+}
+
+}  // namespace clause::detail

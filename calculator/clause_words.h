@@ -1,0 +1,89 @@
+#pragma once
+
+// The clause reader's words: the lexicon (lexicon.h) indexed by folded keys, and
+// the longest word or feast name at a token. Internal to the reader.
+
+#include <array>
+#include <cstddef>
+#include <optional>
+#include <set>
+#include <span>
+#include <string>
+#include <unordered_map>
+#include <unordered_set>
+#include <vector>
+
+#include "clause_tokens.h"
+#include "dating.h"
+#include "feasts.h"
+
+namespace clause::detail {
+
+using dating::Relation;
+using feasts::Feast;
+
+inline constexpr std::size_t kLongestForm = 9;  // tokens: "In den iore van der geboirt onse heren" and more
+
+enum class Kind {
+    Weekday,
+    Relation,
+    Ordinal,
+    Number,
+    Joiner,
+    Month,
+    Mark,
+    Pridie,
+    Bis,
+    Bissextus,
+    YearIntro,
+    Regnal,
+    Indiction,
+    Filler
+};
+enum class Mark { Kalends, Nones, Ides };
+enum class RelationWord { Rel, Skip, Chant };
+
+struct WordEntry {
+    Kind kind;
+    std::size_t length;  // tokens
+    int value = 0;       // weekday, month, number
+    bool multiplier = false;
+    Relation relation = Relation::On;
+    RelationWord relationWord = RelationWord::Rel;
+    Mark mark = Mark::Kalends;
+    bool abbreviated = false;  // the form ends in a point: "Sept."
+};
+
+struct FeastEntry {
+    const Feast* feast;
+    bool eve;
+    bool fromTable;  // the form is a name of the table, not of the forms file
+};
+
+struct Lexicon {
+    std::unordered_map<std::string, std::vector<WordEntry>> words;
+    std::unordered_map<std::string, FeastEntry> feastFull;      // every word of the form
+    std::unordered_map<std::string, FeastEntry> feastStripped;  // without the honouring words
+    std::unordered_map<std::string, FeastEntry> feastStems;     // without a day ending, or "-en"
+    std::set<std::string> numberPieces;                         // single-word numbers, for joined words
+};
+
+const Lexicon& lexiconIndex();
+
+// Keys of a sequence of tokens: their folded words run together, the last one
+// declined and as written.
+std::array<std::string, 2> keysOf(std::span<const Token> tokens);
+
+// A word that only honours a saint or names the day ("sinte", "festum", "dach", "le").
+bool isHonouring(const Token& t);
+// Of those, one after which a name is expected ("sinte", "sancti", "saint", "festum").
+bool isSaintly(const std::string& folded);
+// A word between a counted day and its month ("die mensis", "daghe in").
+bool isDayConnector(const std::string& folded);
+
+// The longest word of the lexicon at token i (not a number word), its length in tokens.
+std::optional<WordEntry> wordAt(std::span<const Token> tokens, std::size_t i, std::size_t& length);
+// The longest feast name at token i: its length in tokens, or 0.
+std::size_t longestFeast(std::span<const Token> tokens, std::size_t i, FeastEntry& found);
+
+}  // namespace clause::detail

@@ -1,0 +1,171 @@
+#include "spelling.h"
+
+#include <array>
+#include <cstdint>
+
+#include "input_error.h"
+
+namespace spelling {
+
+namespace {
+
+// Latin-1 letters U+00C0 to U+00FF without their diacritics, in lower case;
+// empty for the two signs among them.
+constexpr std::array<std::string_view, 64> kLatin1Letters{
+    "a", "a", "a", "a", "a", "a", "ae", "c", "e", "e", "e", "e", "i", "i", "i",  "i",  //
+    "d", "n", "o", "o", "o", "o", "o",  "",  "o", "u", "u", "u", "u", "y", "th", "ss",
+    "a", "a", "a", "a", "a", "a", "ae", "c", "e", "e", "e", "e", "i", "i", "i",  "i",  //
+    "d", "n", "o", "o", "o", "o", "o",  "",  "o", "u", "u", "u", "u", "y", "th", "y",
+};
+
+struct Decoded {
+    char32_t code;
+    std::size_t length;  // 0: not valid UTF-8
+};
+
+Decoded decode(std::string_view text, std::size_t at) {
+    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+    const unsigned char first = byte(at);
+    if (first < 0x80U) return {first, 1};
+    std::size_t length = 0;
+    char32_t code = 0;
+    if ((first & 0xE0U) == 0xC0U) {
+        length = 2;
+        code = first & 0x1FU;
+    } else if ((first & 0xF0U) == 0xE0U) {
+        length = 3;
+        code = first & 0x0FU;
+    } else if ((first & 0xF8U) == 0xF0U) {
+        length = 4;
+        code = first & 0x07U;
+    } else {
+        return {0, 0};
+    }
+    if (at + length > text.size()) return {0, 0};
+    for (std::size_t i = 1; i < length; ++i) {
+        if ((byte(at + i) & 0xC0U) != 0x80U) return {0, 0};
+        code = (code << 6U) | (byte(at + i) & 0x3FU);
+    }
+    // Overlong forms, surrogates and code points beyond Unicode are not UTF-8.
+    constexpr std::array<char32_t, 5> kSmallest{0, 0, 0x80, 0x800, 0x10000};
+    if (code < kSmallest.at(length) || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) return {0, 0};
+    return {code, length};
+}
+
+bool isSpace(char32_t c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == 0xA0 || c == 0x1680 ||
+           (c >= 0x2000 && c <= 0x200B) || c == 0x202F || c == 0x205F || c == 0x3000 || c == 0xFEFF;
+}
+
+bool isCombining(char32_t c) {
+    return (c >= 0x0300 && c <= 0x036F) || (c >= 0x1AB0 && c <= 0x1AFF) || (c >= 0x1DC0 && c <= 0x1DFF) ||
+           (c >= 0x20D0 && c <= 0x20FF) || (c >= 0xFE20 && c <= 0xFE2F);
+}
+
+bool isVowel(char c) {
+    return c == 'a' || c == 'e' || c == 'i' || c == 'o' || c == 'u';
+}
+
+}  // namespace
+
+std::string cleaned(std::string_view utf8) {
+    std::string out;
+    out.reserve(utf8.size());
+    std::size_t characters = 0;
+    for (std::size_t at = 0; at < utf8.size();) {
+        const Decoded d = decode(utf8, at);
+        if (d.length == 0) throw InputError("de tekst is geen geldige UTF-8");
+        const std::string_view raw = utf8.substr(at, d.length);
+        at += d.length;
+        if (++characters > kLongestClause)
+            throw InputError("te lang: een clausule telt hoogstens " + std::to_string(kLongestClause) +
+                             " tekens");
+        const char32_t c = d.code;
+        if (isSpace(c)) {
+            out += ' ';
+        } else if (c < 0x20 || (c >= 0x7F && c < 0xA0)) {
+            throw InputError("de tekst bevat een stuurteken (teken " +
+                             std::to_string(static_cast<unsigned>(c)) + ")");
+        } else if (c == 0xAD) {
+            // the soft hyphen only marks where a word may break
+        } else if (c == 0x2010 || c == 0x2011 || c == 0x2012 || c == 0x2013) {
+            out += '-';
+        } else if (c == 0x2018 || c == 0x2019 || c == 0x02BC || c == 0x00B4 || c == 0x0060) {
+            out += '\'';
+        } else if (c == 0xB0 || c == 0xBA) {
+            out += ' ';
+        } else {
+            out += raw;
+        }
+    }
+    if (out.find_first_not_of(' ') == std::string::npos)
+        throw InputError(
+            "lege uitdrukking; verwacht [relatie] feest jaar, zoals \"dinsdag na Sint-Maarten 1450\"");
+    return out;
+}
+
+std::string plain(std::string_view utf8) {
+    std::string out;
+    out.reserve(utf8.size());
+    for (std::size_t at = 0; at < utf8.size();) {
+        const Decoded d = decode(utf8, at);
+        if (d.length == 0) {  // not UTF-8: the byte as it is
+            out += utf8[at++];
+            continue;
+        }
+        const char32_t c = d.code;
+        if (c < 0x80) {
+            out += static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+        } else if (c >= 0xC0 && c <= 0xFF && !kLatin1Letters.at(c - 0xC0).empty()) {
+            out += kLatin1Letters.at(c - 0xC0);
+        } else if (!isCombining(c)) {
+            out += utf8.substr(at, d.length);
+        }
+        at += d.length;
+    }
+    return out;
+}
+
+std::string fold(std::string_view word, bool declined) {
+    const std::string p = plain(word);
+    // A Roman numeral keeps its letters: "II" and "III" are not one word.
+    if (!p.empty() && p.find_first_not_of("ivxlcdm") == std::string::npos) return p;
+    std::string spelled;
+    spelled.reserve(p.size());
+    for (std::size_t i = 0; i < p.size(); ++i) {
+        const char c = p[i];
+        const char next = i + 1 < p.size() ? p[i + 1] : '\0';
+        if (!((c >= 'a' && c <= 'z') || (c >= '0' && c <= '9'))) continue;
+        if ((c == 'c' && next == 'k') || (c == 'g' && next == 'h') || (c == 't' && next == 'h') ||
+            (c == 'a' && next == 'e')) {
+            spelled += c == 'c' ? 'k' : c == 'a' ? 'e' : c;
+            ++i;
+            continue;
+        }
+        switch (c) {
+            case 'c':
+            case 'q':
+                spelled += 'k';
+                break;
+            case 'v':
+            case 'w':
+                spelled += 'u';
+                break;
+            case 'j':
+            case 'y':
+                spelled += 'i';
+                break;
+            default:
+                spelled += c;
+        }
+    }
+    std::string out;
+    for (const char c : spelled)
+        if (out.empty() || out.back() != c || (c >= '0' && c <= '9')) out += c;
+    if (declined && out.size() >= 4 && (out.back() == 'e' || out.back() == 's') &&
+        !isVowel(out[out.size() - 2]) && !(out[out.size() - 2] >= '0' && out[out.size() - 2] <= '9'))
+        out.pop_back();
+    return out;
+}
+
+}  // namespace spelling
