@@ -41,6 +41,10 @@ ComputusPanel::ComputusPanel(QWidget* parent) : QGroupBox(QStringLiteral("Tijdre
     for (const Shown& s : kShown) {
         const QString caption = text(year_computus::kColumns.at(columnOf(s.key)).caption);
         control<QLabel>(this, (QByteArrayLiteral("lbl") + s.control).constData())->setText(caption);
+        // Short values on one line each, a blank's width apart from the next caption.
+        auto* value = control<QLabel>(this, s.control);
+        value->setWordWrap(false);
+        value->setContentsMargins(0, 0, value->fontMetrics().averageCharWidth() * 2, 0);
     }
 }
 
