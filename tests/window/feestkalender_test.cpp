@@ -638,6 +638,26 @@ private slots:
         QVERIFY(find<QLabel>("RekPasen")->text() != values.last().section('=', 1));
     }
 
+    // Every value of the computus lies whole in its label, in every region, in
+    // the years of the switches (with their notes) and around them.
+    void computusFits() {
+        showActive(window_.get());
+        for (const int year : {100, 1450, 1582, 1583, 1700, 1701, 1752, 1753, 2000, 2100}) {
+            type("Jaar", QString::number(year));
+            for (const regions::Region& r : regions::all()) {
+                window_->chooseRegion(r);
+                QApplication::processEvents();  // laid out again for the new texts
+                for (QLabel* value : find<QGroupBox>("PanelTijdrekening")->findChildren<QLabel*>()) {
+                    if (value->text().isEmpty()) continue;
+                    const int room = value->contentsRect().width();
+                    QVERIFY2(
+                        value->fontMetrics().horizontalAdvance(value->text()) <= room,
+                        qPrintable(QStringLiteral("%1 %2: %3").arg(year).arg(r.id.data(), value->text())));
+                }
+            }
+        }
+    }
+
     // Each answer turns from why there is none, in the error colour, to an
     // answer, bold in the colour the rest of the window's text has.
     // clang-format off
