@@ -13,6 +13,7 @@
 #include <CLI/CLI.hpp>
 
 #include "clause.h"
+#include "clause_as_typed.h"
 #include "cli.h"
 #include "command.h"
 #include "failure.h"
@@ -69,32 +70,6 @@ std::string expressionOf(const std::vector<std::string>& arguments,
         }
     }
     return expression;
-}
-
-// A clause for comparison: lower case (ASCII and the Latin-1 letters À to Þ),
-// blanks single.
-std::string folded(std::string_view text) {
-    std::string fold;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        char c = text[i];
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-        if (c == ' ' || c == '\t') {
-            if (!fold.empty() && fold.back() != ' ') fold += ' ';
-            continue;
-        }
-        fold += c;
-        const auto next = i + 1 < text.size() ? static_cast<unsigned char>(text[i + 1]) : 0U;
-        if (static_cast<unsigned char>(c) == 0xC3 && next >= 0x80 && next <= 0x9E && next != 0x97) {
-            fold += static_cast<char>(next + 0x20);
-            ++i;
-        }
-    }
-    if (!fold.empty() && fold.back() == ' ') fold.pop_back();
-    return fold;
-}
-
-bool readsAsTyped(std::string_view clause, std::string_view reading) {
-    return folded(clause) == folded(reading);
 }
 
 int centuryIn(const OptionValues& values) {
@@ -197,7 +172,7 @@ Answer clauseAnswer(const std::string& clause, const clause::Answer& answer) {
         out.data.rows.push_back({clause, r.text, r.iso, r.reading, answer.skipped});
         out.delimited->rows.push_back({r.text, r.iso, r.reading, answer.skipped});
         out.text->rows.push_back({r.text});
-        if (!readsAsTyped(clause, r.reading)) out.text->rows.push_back({"  gelezen als: " + r.reading});
+        if (!clause::readsAsTyped(clause, r.reading)) out.text->rows.push_back({"  gelezen als: " + r.reading});
         if (!answer.skipped.empty()) out.text->rows.push_back({"  overgeslagen: " + answer.skipped});
     }
     return out;

@@ -6,8 +6,9 @@
 // picture is of the screen with WHAT open over the window: a menu by its name
 // (MnuBestand, Help) or the help window (Kalenderinformatie).
 //   tarvinde_screenshot feestkalender OUT.png
-// pictures the feast window for 1450, with a dating expression and a date in the
-// Easter style that has two modern dates.
+// pictures the feast window for 1450, with its computus, a clause in the Easter
+// style that names two days, and a date in the Easter style that has two modern
+// dates.
 // Run it on a real display server (`make screenshot` uses Xvfb); QT_SCALE_FACTOR=2
 // gives the picture of a high-density screen.
 
@@ -36,13 +37,14 @@ int feastWindow(const QString& out) {
     const auto type = [&](const char* box, const char* text) {
         window.findChild<QLineEdit*>(QString::fromLatin1(box))->setText(QString::fromUtf8(text));
     };
-    type("Uitdrukking", "dinsdag na Sint-Maarten 1450");
     // Easter 1450 fell on 5 April, Easter 1451 on 25 April: in the Easter style
-    // 10 April 1450 is a day of both modern years.
+    // Sint-Joris (23 April) 1450 and 10 April 1450 are days of both modern years.
     const auto styles = year_style::styles();
     for (std::size_t i = 0; i < styles.size(); ++i)
         if (styles[i].style == year_style::Style::Pasen)
-            window.findChild<QComboBox*>(QStringLiteral("Stijl"))->setCurrentIndex(static_cast<int>(i));
+            for (const char* box : {"UitdrukkingStijl", "Stijl"})
+                window.findChild<QComboBox*>(QString::fromLatin1(box))->setCurrentIndex(static_cast<int>(i));
+    type("Uitdrukking", "Sint-Joris 1450");
     type("StijlDag", "10");
     type("StijlMaand", "4");
     type("StijlJaar", "1450");

@@ -1,17 +1,22 @@
 #include "dating_panel.h"
 
+#include <algorithm>
 #include <string>
 
+#include <QComboBox>
 #include <QGridLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTableWidget>
 
+#include "clause_as_typed.h"
 #include "dating.h"
+#include "failure.h"
 #include "feast_cells.h"
 #include "input_error.h"
 #include "window_parts.h"
+#include "year_style.h"
 
 using feast_cells::showAnswer;
 using window_parts::control;
@@ -24,6 +29,7 @@ DatingPanel::DatingPanel(int year, const regions::Region& region, QWidget* paren
     grid->setColumnStretch(4, 1);
     grid->setRowStretch(3, 1);
     expression_ = control<QLineEdit>(this, "Uitdrukking");
+    style_ = control<QComboBox>(this, "UitdrukkingStijl");
     answer_ = control<QLabel>(this, "Antwoord");
     day_ = control<QLineEdit>(this, "DatumDag");
     month_ = control<QLineEdit>(this, "DatumMaand");
@@ -42,11 +48,15 @@ DatingPanel::DatingPanel(int year, const regions::Region& region, QWidget* paren
     around_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     around_->horizontalHeader()->setStretchLastSection(true);
 
+    // From 1 January, the first style, unless the record counted otherwise.
+    for (const year_style::StyleInfo& s : year_style::styles()) style_->addItem(text(s.name));
+
     day_->setText(QStringLiteral("11"));
     month_->setText(QStringLiteral("11"));
     year_->setText(QString::number(year));
 
     connect(expression_, &QLineEdit::textChanged, this, &DatingPanel::expressionChanged);
+    connect(style_, &QComboBox::currentIndexChanged, this, &DatingPanel::expressionChanged);
     for (QLineEdit* box : {day_, month_, year_})
         connect(box, &QLineEdit::textChanged, this, &DatingPanel::dateChanged);
     expressionChanged();
@@ -59,20 +69,54 @@ void DatingPanel::setRegion(const regions::Region& region) {
     dateChanged();
 }
 
+// A year below 100 is refused with the reader's message: the window has no
+// century to complete it with.
 void DatingPanel::expressionChanged() {
-    const std::string typed = expression_->text().trimmed().toStdString();
-    expressionAnswered_ = false;
-    if (typed.empty()) {
+    const QString typed = expression_->text().trimmed();
+    reading_.reset();
+    if (typed.isEmpty()) {
         showAnswer(answer_, QString(), false);
         return;
     }
+    clause::Options options;
+    options.region = region_;
+    const auto styles = year_style::styles();
+    const auto index = static_cast<std::size_t>(std::max(style_->currentIndex(), 0));
+    if (index < styles.size()) options.style = styles[index].style;
     try {
-        const QStringList lines{text(dating::evaluate(typed, *region_).text)};
-        showAnswer(answer_, lines.join(QLatin1Char('\n')), false);
-        expressionAnswered_ = true;
+        reading_ = clause::read(typed.toStdString(), options);
+        showAnswer(answer_, answerLines(typed).join(QLatin1Char('\n')), false);
     } catch (const InputError& e) {
+        reading_.reset();
         showAnswer(answer_, QString::fromUtf8(e.what()), true);
+    } catch (const Failure& f) {  // the calculator's own, as the command line words it
+        reading_.reset();
+        showAnswer(
+            answer_,
+            QStringLiteral("Error %1: %2").arg(f.number()).arg(QString::fromStdString(f.description())),
+            true);
     }
+}
+
+// Each day on a line of its own; under it, indented as on the command line,
+// what it was read as when that is not the clause as typed, and the words
+// skipped.
+QStringList DatingPanel::answerLines(const QString& typed) const {
+    QStringList lines;
+    const std::string clause = typed.toStdString();
+    for (const clause::Reading& r : reading_->readings) {
+        lines << text(r.text);
+        if (!clause::readsAsTyped(clause, r.reading))
+            lines << QStringLiteral("  gelezen als: ") + text(r.reading);
+        if (!reading_->skipped.empty()) lines << QStringLiteral("  overgeslagen: ") + text(reading_->skipped);
+    }
+    return lines;
+}
+
+QString DatingPanel::clauseCaption() const {
+    const QString typed = expression_->text().trimmed();
+    if (style_->currentIndex() <= 0) return typed;  // from 1 January
+    return typed + QStringLiteral(" (") + style_->currentText() + QLatin1Char(')');
 }
 
 void DatingPanel::dateChanged() {
@@ -103,11 +147,16 @@ void DatingPanel::dateChanged() {
 QString DatingPanel::copyText(const QWidget* focus) const {
     using feast_cells::tabbed;
     QString copy;
-    if (focus == expression_) {
-        // A line of the clipboard for each line of the answer.
-        if (expressionAnswered_)
-            for (const QString& line : feast_cells::answerOf(answer_).split(QLatin1Char('\n')))
-                copy += tabbed(expression_->text().trimmed(), line);
+    if (focus == expression_ || focus == style_) {
+        if (!reading_) return copy;
+        const std::string clause = expression_->text().trimmed().toStdString();
+        for (const clause::Reading& r : reading_->readings) {
+            copy += tabbed(clauseCaption(), text(r.text));
+            if (!clause::readsAsTyped(clause, r.reading))
+                copy += tabbed(QStringLiteral("gelezen als"), text(r.reading));
+            if (!reading_->skipped.empty())
+                copy += tabbed(QStringLiteral("overgeslagen"), text(reading_->skipped));
+        }
         return copy;
     }
     if (!dateAnswered_) return copy;

@@ -1,19 +1,23 @@
 #pragma once
 
-// "Dateren" in the feast window: an expression such as "dinsdag na
-// Sint-Maarten 1450", answered below it as one types, and the feasts around a
-// date. Everything is answered in the region the panel is given.
+// "Dateren" in the feast window: a date clause as a record writes it ("dinsdag
+// na Sint-Maarten 1450", "in crastino beati Laurentii 1450"), its year in the
+// year style chosen beside it, answered below it as one types: every day it
+// names, each with what it was read as and the words not used. And the feasts
+// around a date. Everything is answered in the region the panel is given.
 //
-// The answer under the expression is a list of lines (one today), so that
-// further lines about the reading can join the answer; new controls are new
-// rows of the Dateren area in feast_cells.h.
+// New controls are new rows of the Dateren area in feast_cells.h.
+
+#include <optional>
 
 #include <QGroupBox>
 #include <QString>
 #include <QStringList>
 
+#include "clause.h"
 #include "regions.h"
 
+class QComboBox;
 class QLabel;
 class QLineEdit;
 class QTableWidget;
@@ -26,21 +30,29 @@ public:
     // Answers again in the region.
     void setRegion(const regions::Region& region);
 
-    // What "Kopiëren" takes with the focus on a control of this panel: the
-    // expression and its answer, or the date and the feasts around it; empty
-    // while there is no answer.
+    // What "Kopiëren" takes with the focus on a control of this panel: a line
+    // per day the clause names, "clause<TAB>day" (the clause with its year
+    // style unless that is from 1 January), each followed by "gelezen
+    // als<TAB>reading" and "overgeslagen<TAB>words" where the answer shows them;
+    // or the date and the feasts around it. Empty while there is no answer.
     QString copyText(const QWidget* focus) const;
 
 private:
     void expressionChanged();
     void dateChanged();
 
+    // The lines under the clause for its answer.
+    QStringList answerLines(const QString& typed) const;
+    // The clause as the copy names it.
+    QString clauseCaption() const;
+
     const regions::Region* region_;
-    // Whether each answer shows a date rather than why there is none.
-    bool expressionAnswered_ = false;
+    // The clause's days while the answer shows them, rather than why there are none.
+    std::optional<clause::Answer> reading_;
     bool dateAnswered_ = false;
 
     QLineEdit* expression_ = nullptr;
+    QComboBox* style_ = nullptr;
     QLabel* answer_ = nullptr;
     QLineEdit* day_ = nullptr;
     QLineEdit* month_ = nullptr;

@@ -1,10 +1,10 @@
 #pragma once
 
 // The feast window's controls as data, and what its panels share. Each control
-// sits at a cell of the grid of one of the window's three areas: the year's
-// feasts (with the window's own year and region above them), Dateren and
-// Jaarstijl. The window and each of its panels build their area from the table;
-// the tests find every control by its name.
+// sits at a cell of the grid of one of the window's four areas: the year's
+// feasts (with the window's own year and region above them), the year's
+// reckoning (Tijdrekening), Dateren and Jaarstijl. The window and each of its panels build their area from
+// the table; the tests find every control by its name.
 
 #include <array>
 #include <optional>
@@ -20,7 +20,7 @@ class QWidget;
 namespace feast_cells {
 
 enum class Role { Label, Edit, Button, Combo, Table, List, Answer };
-enum class Area { Feesten, Dateren, Jaarstijl };
+enum class Area { Feesten, Tijdrekening, Dateren, Jaarstijl };
 
 struct Cell {
     const char* name;
@@ -47,9 +47,33 @@ inline constexpr auto kCells = std::to_array<Cell>({
     {"lblFilter", R::Label, "&Filter", A::Feesten, 1, 0, 1, nullptr},
     {"Filter", R::Edit, "naam, andere naam of Latijnse naam", A::Feesten, 1, 1, 5, "Filter"},
     {"Feesten", R::Table, "", A::Feesten, 2, 0, 6, "Feesten van het jaar"},
-    // Dateren: an expression, and the feasts around a date
+    // The year's reckoning: each value beside its caption, which the panel takes
+    // from year_computus::kColumns; the indiction from January and from
+    // September share a cell.
+    {"lblRekGuldenGetal", R::Label, "", A::Tijdrekening, 0, 0, 1, nullptr},
+    {"RekGuldenGetal", R::Answer, "", A::Tijdrekening, 0, 1, 1, "Gulden getal"},
+    {"lblRekEpacta", R::Label, "", A::Tijdrekening, 0, 2, 1, nullptr},
+    {"RekEpacta", R::Answer, "", A::Tijdrekening, 0, 3, 1, "Epacta"},
+    {"lblRekZondagsletter", R::Label, "", A::Tijdrekening, 0, 4, 1, nullptr},
+    {"RekZondagsletter", R::Answer, "", A::Tijdrekening, 0, 5, 1, "Zondagsletter"},
+    {"lblRekConcurrent", R::Label, "", A::Tijdrekening, 0, 6, 1, nullptr},
+    {"RekConcurrent", R::Answer, "", A::Tijdrekening, 0, 7, 1, "Concurrent"},
+    {"lblRekZonnecirkel", R::Label, "", A::Tijdrekening, 1, 0, 1, nullptr},
+    {"RekZonnecirkel", R::Answer, "", A::Tijdrekening, 1, 1, 1, "Zonnecirkel"},
+    {"lblRekIndictie", R::Label, "", A::Tijdrekening, 1, 2, 1, nullptr},
+    {"RekIndictie", R::Answer, "", A::Tijdrekening, 1, 3, 1, "Indictie, vanaf september"},
+    {"lblRekPaastafel", R::Label, "", A::Tijdrekening, 1, 4, 1, nullptr},
+    {"RekPaastafel", R::Answer, "", A::Tijdrekening, 1, 5, 1, "Paastafel"},
+    {"lblRekKalender", R::Label, "", A::Tijdrekening, 1, 6, 1, nullptr},
+    {"RekKalender", R::Answer, "", A::Tijdrekening, 1, 7, 1, "Kalender"},
+    {"lblRekPaasgrens", R::Label, "", A::Tijdrekening, 2, 0, 1, nullptr},
+    {"RekPaasgrens", R::Answer, "", A::Tijdrekening, 2, 1, 3, "Paasgrens"},
+    {"lblRekPasen", R::Label, "", A::Tijdrekening, 2, 4, 1, nullptr},
+    {"RekPasen", R::Answer, "", A::Tijdrekening, 2, 5, 3, "Pasen"},
+    // Dateren: a clause in a year style, and the feasts around a date
     {"lblUitdrukking", R::Label, "&Uitdrukking", A::Dateren, 0, 0, 1, nullptr},
-    {"Uitdrukking", R::Edit, "bv. dinsdag na Sint-Maarten 1450", A::Dateren, 0, 1, 5, "Uitdrukking"},
+    {"Uitdrukking", R::Edit, "bv. dinsdag na Sint-Maarten 1450", A::Dateren, 0, 1, 4, "Uitdrukking"},
+    {"UitdrukkingStijl", R::Combo, "", A::Dateren, 0, 5, 1, "Jaarstijl van de uitdrukking"},
     {"Antwoord", R::Answer, "", A::Dateren, 1, 1, 5, "Antwoord"},
     {"lblRond", R::Label, "Feesten r&ond", A::Dateren, 2, 0, 1, nullptr},
     {"DatumDag", R::Edit, "dag", A::Dateren, 2, 1, 1, "Dag"},

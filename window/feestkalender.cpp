@@ -16,6 +16,7 @@
 #include <QVBoxLayout>
 
 #include "appearance.h"
+#include "computus_panel.h"
 #include "dating_panel.h"
 #include "feast_cells.h"
 #include "feast_panel.h"
@@ -53,13 +54,16 @@ Feestkalender::Feestkalender(int year, const regions::Region& region, QWidget* p
     setCentralWidget(client);
     auto* column = new QVBoxLayout(client);
     feasts_ = new FeastPanel(client);
+    computus_ = new ComputusPanel(client);
     dating_ = new DatingPanel(year_, region, client);
     style_ = new YearStylePanel(region, client);
     // Spare height goes to the feast table and the list of feasts around a date.
     column->addWidget(feasts_, 3);
+    column->addWidget(computus_, 0);
     column->addWidget(dating_, 1);
     column->addWidget(style_, 0);
     feasts_->setObjectName(QStringLiteral("PanelFeesten"));
+    computus_->setObjectName(QStringLiteral("PanelTijdrekening"));
     dating_->setObjectName(QStringLiteral("PanelDateren"));
     style_->setObjectName(QStringLiteral("PanelJaarstijl"));
 
@@ -135,6 +139,7 @@ void Feestkalender::yearChanged() {
     if (!accepted) return;
     year_ = *toInt16(*x);
     feasts_->fill(year_, *region_);
+    computus_->show(year_, *region_);
 }
 
 // Steps from the year shown, so that Plus and Min work whatever the box holds.
@@ -154,6 +159,7 @@ void Feestkalender::chooseRegion(const regions::Region& region) {
     }
     setWindowTitle(titleFor(region));
     feasts_->fill(year_, region);
+    computus_->show(year_, region);
     dating_->setRegion(region);
     style_->setRegion(region);
 }
@@ -163,6 +169,7 @@ QString Feestkalender::copyText() const {
     if (focus && dating_->isAncestorOf(focus)) return dating_->copyText(focus);
     if (focus && style_->isAncestorOf(focus)) return style_->copyText();
     QString text;
+    for (const auto& [caption, value] : computus_->rows(true)) text += feast_cells::tabbed(caption, value);
     for (const auto& [name, date] : feasts_->shownRows()) text += feast_cells::tabbed(name, date);
     return text;
 }
@@ -171,7 +178,7 @@ print_page::Page Feestkalender::page() const {
     print_page::Page page;
     const regions::Region& r = *region_;
     page.title = QStringLiteral("Feestkalender %1 \u2014 %2").arg(year_).arg(text(r.menuName));
-    page.rows = feasts_->shownRows();
+    page.rows = computus_->rows(false) + feasts_->shownRows();
     // The feasts of a region keep its exact switch days, the default region's too.
     page.footer = text(r.menuName) + QStringLiteral(": ") + year_sheet::rule(r);
     return page;

@@ -448,7 +448,15 @@ private slots:
                                   "Paasstijl",
                                   "indictie_september",
                                   "zondagsletter",
-                                  "Alt+R"})
+                                  "Alt+R",
+                                  "Dateringsformules lezen",
+                                  "kalenden",
+                                  "bissextus",
+                                  "--century",
+                                  "gelezen als",
+                                  "overgeslagen",
+                                  "regeringsjaar",
+                                  "Tijdrekening van"})
             QVERIFY2(text.contains(QString::fromUtf8(topic)), topic);
         // Every region by its menu name, with its two days and its source, however
         // the lines break.

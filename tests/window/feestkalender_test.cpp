@@ -8,6 +8,7 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QFile>
+#include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -318,8 +319,14 @@ private slots:
         QCOMPARE(shownRows(), (QStringList{jan, onthoofding, evangelist}));
         clickHeader(0);
         QCOMPARE(shownRows(), (QStringList{onthoofding, jan, evangelist}));
-        QCOMPARE(copied(find<QTableView>("Feesten")), onthoofding + '\n' + jan + '\n' + evangelist + '\n');
-        QCOMPARE(copied(find("Filter")), onthoofding + '\n' + jan + '\n' + evangelist + '\n');
+        // The year, its region and its computus come first (1450 worked out in computus()).
+        const QString year =
+            "Jaar\t1450\nRegio\tZuidelijke Nederlanden\nKalender\tJuliaans\nGulden getal\t7\nEpacta\t6\n"
+            "Zondagsletter\tD\nConcurrent\t3\nZonnecirkel\t3\nIndictie\t13\nIndictie vanaf september\t14\n"
+            "Paastafel\t15\nPaasgrens\tmaandag 30 maart 1450\nPasen\tzondag 5 april 1450\n";
+        QCOMPARE(copied(find<QTableView>("Feesten")),
+                 year + onthoofding + '\n' + jan + '\n' + evangelist + '\n');
+        QCOMPARE(copied(find("Filter")), year + onthoofding + '\n' + jan + '\n' + evangelist + '\n');
         find("Filter")->setSelection(0, 4);
         QTest::keyClick(find("Filter"), Qt::Key_C, Qt::ControlModifier);
         QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("sint"));
@@ -351,7 +358,7 @@ private slots:
         QTest::newRow("weekday after") << zn << "dinsdag na Sint-Maarten 1450" << "dinsdag 17 november 1450";
         QTest::newRow("alias") << zn << "Bamis 1450" << "donderdag 1 oktober 1450";
         QTest::newRow("Sunday after Easter") << zn << "zondag na Pasen 2000" << "zondag 30 april 2000";
-        // The year is that of the day named: the octave of Sint-Stefanus 1499.
+        // The year is the year of the day named: the octave of Sint-Stefanus 1499 fell in 1500.
         QTest::newRow("octave across New Year") << zn << "octaaf van Sint-Stefanus 1500" << "donderdag 2 januari 1500";
         QTest::newRow("Advent by its name") << zn << "Eerste zondag van de Advent 2000" << "zondag 3 december 2000";
         QTest::newRow("Rome: Gregorian in 1582") << "rome" << "Sint-Lucas 1582" << "maandag 18 oktober 1582";
@@ -458,6 +465,205 @@ private slots:
         QVERIFY(shown->text() != modern.join('\n'));
     }
 
+    // A clause in a year style: every day it names, each with its reading when
+    // that is not the clause as typed. Dates by hand: Easter 1450 fell on
+    // 5 April, 1451 on 25 April, 1452 on 9 April, so the Easter year 1450 holds
+    // two Sint-Joris (23 April) and 1451 none; 1 January 1450 was a Thursday
+    // (JDN 2250671), 1 January 1451 a Friday, 1 January 1447 a Sunday, as was
+    // Christmas 1446, and Christmas 1447 a Monday; New Year's Eve 1499 was a
+    // Tuesday.
+    // clang-format off
+    void clauseInAYearStyle_data() {
+        QTest::addColumn<QString>("style");
+        QTest::addColumn<QString>("clause");
+        QTest::addColumn<QStringList>("answer");  // the answer's lines; none: refused
+        QTest::addColumn<QString>("copy");
+        QTest::newRow("Easter: two readings") << "pasen" << "Sint-Joris 1450"
+            << QStringList{"donderdag 23 april 1450", "vrijdag 23 april 1451", "  gelezen als: Sint-Joris 1451"}
+            << "Sint-Joris 1450 (Paasstijl)\tdonderdag 23 april 1450\nSint-Joris 1450 (Paasstijl)\tvrijdag 23 april 1451\n"
+               "gelezen als\tSint-Joris 1451\n";
+        QTest::newRow("Easter: not at all") << "pasen" << "Sint-Joris 1451" << QStringList{} << "";
+        QTest::newRow("Christmas: the year before") << "kerst" << "Sint-Stefanus 1450"
+            << QStringList{"vrijdag 26 december 1449", "  gelezen als: Sint-Stefanus 1449"}
+            << "Sint-Stefanus 1450 (Kerststijl)\tvrijdag 26 december 1449\ngelezen als\tSint-Stefanus 1449\n";
+        QTest::newRow("Annunciation: the year after") << "boodschap" << "Lichtmis 1450"
+            << QStringList{"dinsdag 2 februari 1451", "  gelezen als: Lichtmis 1451"}
+            << "Lichtmis 1450 (Boodschapstijl)\tdinsdag 2 februari 1451\ngelezen als\tLichtmis 1451\n";
+        QTest::newRow("from 1 January") << "nieuwjaar" << "Sint-Stefanus 1450"
+            << QStringList{"zaterdag 26 december 1450"} << "Sint-Stefanus 1450\tzaterdag 26 december 1450\n";
+        QTest::newRow("the year of the day named") << "nieuwjaar" << "maandag na Oudjaarsavond 1500"
+            << QStringList{"maandag 6 januari 1500"} << "maandag na Oudjaarsavond 1500\tmaandag 6 januari 1500\n";
+        QTest::newRow("two days in one year") << "nieuwjaar" << "zondag na Kerstmis 1447"
+            << QStringList{"zondag 1 januari 1447", "zondag 31 december 1447"}
+            << "zondag na Kerstmis 1447\tzondag 1 januari 1447\nzondag na Kerstmis 1447\tzondag 31 december 1447\n";
+        QTest::newRow("as typed, case and blanks aside") << "nieuwjaar" << "DINSDAG  NA  SINT-MAARTEN 1450"
+            << QStringList{"dinsdag 17 november 1450"} << "DINSDAG  NA  SINT-MAARTEN 1450\tdinsdag 17 november 1450\n";
+        // No century box: a year below 100 is refused.
+        QTest::newRow("a year below 100") << "nieuwjaar" << "Sint-Maarten 50" << QStringList{} << "";
+    }
+    // clang-format on
+    void clauseInAYearStyle() {
+        QFETCH(QString, style);
+        QFETCH(QString, clause);
+        QFETCH(QStringList, answer);
+        QFETCH(QString, copy);
+        auto* box = find<QComboBox>("UitdrukkingStijl");
+        const auto styles = year_style::styles();
+        QCOMPARE(box->count(), static_cast<int>(styles.size()));
+        QCOMPARE(box->currentText(), QStringLiteral("Nieuwjaarsstijl"));  // from 1 January unless chosen
+        type("Uitdrukking", clause);
+        auto* shown = find<QLabel>("Antwoord");
+        const QString fromJanuary = shown->text();
+        for (std::size_t i = 0; i < styles.size(); ++i)
+            if (styles[i].id == style.toStdString()) box->setCurrentIndex(static_cast<int>(i));
+        QCOMPARE(styles[static_cast<std::size_t>(box->currentIndex())].id, style.toStdString());
+        if (answer.isEmpty()) {  // why not, in the error colour, and nothing to copy
+            QVERIFY(!shown->text().isEmpty());
+            QCOMPARE(shown->palette().color(QPalette::WindowText), appearance::refusedTextColour());
+            QCOMPARE(copied(find("Uitdrukking")), QStringLiteral("(nothing copied)"));
+            return;
+        }
+        QCOMPARE(shown->text(), answer.join('\n'));  // answered again when the style changes
+        QVERIFY(shown->palette().color(QPalette::WindowText) != appearance::refusedTextColour());
+        QCOMPARE(copied(find("Uitdrukking")), copy);
+        QCOMPARE(copied(box), copy);
+        if (box->currentIndex() != 0) {  // back to 1 January: the first answer again
+            box->setCurrentIndex(0);
+            QCOMPARE(shown->text(), fromJanuary);
+        }
+    }
+
+    // Lines that only the clause reader gives: plain dates, a reading in the
+    // modern grammar and the words it skipped. Dates by hand: Easter 1491 fell
+    // on 3 April, 1492 on 22 April, so the Easter year 1491 holds 10 April twice
+    // (Tuesday 10 April 1492 is 366 days after Sunday 10 April 1491) and 1492
+    // none; 1 January 1390 was a Saturday, so Sint-Bavo (1 October, day 274)
+    // too; 11 August 1450 is day 223 of a
+    // year that began on a Thursday; Sint-Maarten 1450 was a Wednesday.
+    // clang-format off
+    void clauseReadingLines_data() {
+        QTest::addColumn<QString>("style");
+        QTest::addColumn<QString>("clause");
+        QTest::addColumn<QStringList>("answer");
+        QTest::addColumn<QString>("copy");
+        QTest::newRow("Easter: two readings") << "pasen" << "10 april 1491"
+            << QStringList{"zondag 10 april 1491", "dinsdag 10 april 1492", "  gelezen als: 10 april 1492"}
+            << "10 april 1491 (Paasstijl)\tzondag 10 april 1491\n10 april 1491 (Paasstijl)\tdinsdag 10 april 1492\n"
+               "gelezen als\t10 april 1492\n";
+        QTest::newRow("Easter: not at all") << "pasen" << "10 april 1492" << QStringList{} << "";
+        QTest::newRow("Middle Dutch genitive") << "nieuwjaar" << "des dinsdags na Sint-Bavo 1390"
+            << QStringList{"dinsdag 4 oktober 1390", "  gelezen als: dinsdag na Sint-Bavo 1390"}
+            << "des dinsdags na Sint-Bavo 1390\tdinsdag 4 oktober 1390\ngelezen als\tdinsdag na Sint-Bavo 1390\n";
+        QTest::newRow("a place skipped") << "nieuwjaar" << "Datum in die Haghe Sint-Maarten 1450"
+            << QStringList{"woensdag 11 november 1450", "  gelezen als: Sint-Maarten 1450", "  overgeslagen: Datum in die Haghe"}
+            << "Datum in die Haghe Sint-Maarten 1450\twoensdag 11 november 1450\ngelezen als\tSint-Maarten 1450\n"
+               "overgeslagen\tDatum in die Haghe\n";
+        QTest::newRow("Latin, a plain date") << "nieuwjaar" << "in crastino beati Laurentii 1450"
+            << QStringList{"dinsdag 11 augustus 1450", "  gelezen als: 11 augustus 1450"}
+            << "in crastino beati Laurentii 1450\tdinsdag 11 augustus 1450\ngelezen als\t11 augustus 1450\n";
+    }
+    // clang-format on
+    void clauseReadingLines() {
+        QFETCH(QString, style);
+        QFETCH(QString, clause);
+        QFETCH(QStringList, answer);
+        QFETCH(QString, copy);
+        const auto styles = year_style::styles();
+        for (std::size_t i = 0; i < styles.size(); ++i)
+            if (styles[i].id == style.toStdString())
+                find<QComboBox>("UitdrukkingStijl")->setCurrentIndex(static_cast<int>(i));
+        type("Uitdrukking", clause);
+        auto* shown = find<QLabel>("Antwoord");
+        if (answer.isEmpty()) {
+            QCOMPARE(shown->palette().color(QPalette::WindowText), appearance::refusedTextColour());
+            return;
+        }
+        QCOMPARE(shown->text(), answer.join('\n'));
+        QCOMPARE(copied(find("Uitdrukking")), copy);
+    }
+
+    // The computus of the window's year in its region, as the handbooks give
+    // it, worked out by hand. 1450 (Julian): 1450 mod 19 = 6, golden number 7;
+    // epact 11 x 6 mod 30 = 6; 1 January a Thursday, Sunday 4 January: D;
+    // 24 March (day 83) a Tuesday: concurrent 3; 1459 mod 28 = 3; 1453 mod 15
+    // = 13; the Paschal full moon of golden number 7 is 30 March, a Monday, so
+    // Easter is 5 April, number 15 from 22 March. 2000 (Gregorian): golden
+    // number 6, epact 24; 1 January a Saturday, Sunday 2 January: B, then A
+    // after the leap day; 24 March a Friday: 6; 2009 mod 28 = 21; 2003 mod 15
+    // = 8; full moon 18 April (golden number 6 from 1900 to 2199), a Tuesday,
+    // Easter 23 April, number 33. 2000 Julian: epact 11 x 5 mod 30 = 25;
+    // 1 January Julian is 14 January Gregorian, a Friday, Sunday 3 January: C,
+    // then B; 24 March a Thursday: 5; the full moon of golden number 6 is
+    // 10 April, itself a Sunday, so Easter is 17 April, number 27.
+    // clang-format off
+    void computus_data() {
+        QTest::addColumn<int>("year");
+        QTest::addColumn<QString>("region");
+        QTest::addColumn<QStringList>("values");  // control=text
+        const QString zn = "zuidelijke-nederlanden";
+        QTest::newRow("1450") << 1450 << zn << QStringList{
+            "RekKalender=Juliaans", "RekGuldenGetal=7", "RekEpacta=6", "RekZondagsletter=D", "RekConcurrent=3",
+            "RekZonnecirkel=3", "RekIndictie=13 / 14", "RekPaastafel=15", "RekPaasgrens=maandag 30 maart 1450",
+            "RekPasen=zondag 5 april 1450"};
+        QTest::newRow("2000") << 2000 << zn << QStringList{
+            "RekKalender=Gregoriaans", "RekGuldenGetal=6", "RekEpacta=24", "RekZondagsletter=BA", "RekConcurrent=6",
+            "RekZonnecirkel=21", "RekIndictie=8 / 9", "RekPaastafel=33", "RekPaasgrens=dinsdag 18 april 2000",
+            "RekPasen=zondag 23 april 2000"};
+        QTest::newRow("2000, always Julian") << 2000 << "juliaans" << QStringList{
+            "RekKalender=Juliaans", "RekGuldenGetal=6", "RekEpacta=25", "RekZondagsletter=CB", "RekConcurrent=5",
+            "RekZonnecirkel=21", "RekIndictie=8 / 9", "RekPaastafel=27", "RekPaasgrens=zondag 10 april 2000",
+            "RekPasen=zondag 17 april 2000"};
+    }
+    // clang-format on
+    void computus() {
+        QFETCH(int, year);
+        QFETCH(QString, region);
+        QFETCH(QStringList, values);
+        type("Jaar", QString::number(year));  // the year first, then the region
+        setRegion(region);
+        QCOMPARE(find<QGroupBox>("PanelTijdrekening")->title(),
+                 QStringLiteral("Tijdrekening van %1").arg(year));
+        QString copy;
+        for (const QString& value : values) {
+            const QString control = value.section('=', 0, 0);
+            QCOMPARE(find<QLabel>(qPrintable(control))->text(), value.section('=', 1));
+            QVERIFY(!find<QLabel>(qPrintable("lbl" + control))->text().isEmpty());  // with its caption
+        }
+        // The copy names each value, the two indictions apart.
+        const QString copied = this->copied(find<QTableView>("Feesten"));
+        const QString indiction = values.filter("RekIndictie=").first().section('=', 1);
+        QVERIFY2(copied.startsWith(QStringLiteral("Jaar\t%1\nRegio\t").arg(year)), qPrintable(copied));
+        QVERIFY(copied.contains("\nIndictie\t" + indiction.section(" / ", 0, 0) +
+                                "\nIndictie vanaf september\t" + indiction.section(" / ", 1) + '\n'));
+        QVERIFY(copied.contains("\nPasen\t" + values.last().section('=', 1) + '\n'));
+        QVERIFY(copied.contains("\nEpacta\t" + values.filter("RekEpacta=").first().section('=', 1) + '\n'));
+        // A step of the year box follows at once.
+        QTest::mouseClick(find<QPushButton>("Plus"), Qt::LeftButton);
+        QCOMPARE(find<QGroupBox>("PanelTijdrekening")->title(),
+                 QStringLiteral("Tijdrekening van %1").arg(year + 1));
+        QVERIFY(find<QLabel>("RekPasen")->text() != values.last().section('=', 1));
+    }
+
+    // Every value of the computus lies whole in its label, in every region, in
+    // the years of the switches (with their notes) and around them.
+    void computusFits() {
+        showActive(window_.get());
+        for (const int year : {100, 1450, 1582, 1583, 1700, 1701, 1752, 1753, 2000, 2100}) {
+            type("Jaar", QString::number(year));
+            for (const regions::Region& r : regions::all()) {
+                window_->chooseRegion(r);
+                QApplication::processEvents();  // laid out again for the new texts
+                for (QLabel* value : find<QGroupBox>("PanelTijdrekening")->findChildren<QLabel*>()) {
+                    if (value->text().isEmpty()) continue;
+                    const int room = value->contentsRect().width();
+                    QVERIFY2(
+                        value->fontMetrics().horizontalAdvance(value->text()) <= room,
+                        qPrintable(QStringLiteral("%1 %2: %3").arg(year).arg(r.id.data(), value->text())));
+                }
+            }
+        }
+    }
+
     // Each answer turns from why there is none, in the error colour, to an
     // answer, bold in the colour the rest of the window's text has.
     // clang-format off
@@ -466,6 +672,7 @@ private slots:
         QTest::addColumn<QStringList>("refused");   // box=text, typed in turn
         QTest::addColumn<QStringList>("accepted");
         QTest::newRow("expression") << "Antwoord" << QStringList{"Uitdrukking=zondag na"} << QStringList{"Uitdrukking=Bamis 1450"};
+        QTest::newRow("clause: a year below 100") << "Antwoord" << QStringList{"Uitdrukking=Bamis 50"} << QStringList{"Uitdrukking=Bamis 1450"};
         QTest::newRow("feast not yet kept") << "Antwoord" << QStringList{"Uitdrukking=zondag na Maria-Visitatie 1380"}
                                             << QStringList{"Uitdrukking=zondag na Maria-Visitatie 1389"};
         QTest::newRow("date: a fraction") << "DatumTekst" << QStringList{"DatumDag=2.5"} << QStringList{"DatumDag=12"};
@@ -551,7 +758,9 @@ private slots:
         QVERIFY(text.waitForFinished());
         const QString page = QString::fromUtf8(text.readAllStandardOutput());
         shown << "Feestkalender 1450"
-              << "Juliaans tot en met 21/12/1582";
+              << "Juliaans tot en met 21/12/1582"
+              << "Gulden getal"
+              << "maandag 30 maart 1450";  // the year's computus, before the feasts
         for (const QString& expected : shown) QVERIFY2(page.contains(expected), qPrintable(expected));
         for (const QString& row : shownRows())
             QVERIFY2(page.contains(row.section('\t', 0, 0)), qPrintable(row));
