@@ -49,7 +49,7 @@ status=$?
 "$tarvinde" date --batch < "$work/clauses" > /dev/full 2> "$work/err"
 status=$?
 [ "$status" = 1 ] || fail "date --batch into a full output: status $status"
-"$tarvinde" date "Sint-Martin 1450" > "$work/out" 2> "$work/err"
+"$tarvinde" date "Sint-Martinus 1450" > "$work/out" 2> "$work/err"
 status=$?
 [ "$status" = 2 ] && [ ! -s "$work/out" ] && [ "$(wc -l < "$work/err")" = 1 ] && grep -q '^tarvinde: onbekend feest' "$work/err" ||
   fail "date, unknown feast: status $status, $(cat "$work/err")"
