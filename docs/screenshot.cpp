@@ -39,12 +39,13 @@ int feastWindow(const QString& out) {
     };
     // Easter 1450 fell on 5 April, Easter 1451 on 25 April: in the Easter style
     // Sint-Joris (23 April) 1450 and 10 April 1450 are days of both modern years.
+    // The clause as a Ghent charter would write it: the place is skipped.
     const auto styles = year_style::styles();
     for (std::size_t i = 0; i < styles.size(); ++i)
         if (styles[i].style == year_style::Style::Pasen)
             for (const char* box : {"UitdrukkingStijl", "Stijl"})
                 window.findChild<QComboBox*>(QString::fromLatin1(box))->setCurrentIndex(static_cast<int>(i));
-    type("Uitdrukking", "Sint-Joris 1450");
+    type("Uitdrukking", "Datum Gandavi in festo beati Georgii anno Domini M CCCC L");
     type("StijlDag", "10");
     type("StijlMaand", "4");
     type("StijlJaar", "1450");

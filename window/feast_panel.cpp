@@ -1,11 +1,13 @@
 #include "feast_panel.h"
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
 #include <QGridLayout>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QScrollBar>
 #include <QSortFilterProxyModel>
 #include <QStandardItemModel>
 #include <QTableView>
@@ -90,6 +92,14 @@ void FeastPanel::fill(int year, const regions::Region& region) {
         date->setToolTip(text(o.iso));
         rows_->appendRow({name, latin, date});
     }
+    // Wide enough for every column in full, so that no date is cut short: the
+    // window grows with the table (a small screen scrolls it instead).
+    const QAbstractItemView* view = table_;  // sizeHintForColumn is public here
+    int width = 2 * table_->frameWidth() + table_->verticalScrollBar()->sizeHint().width();
+    for (int column = 0; column < rows_->columnCount(); ++column)
+        width +=
+            std::max(view->sizeHintForColumn(column), table_->horizontalHeader()->sectionSizeHint(column));
+    table_->setMinimumWidth(width);
 }
 
 QList<QPair<QString, QString>> FeastPanel::shownRows() const {
