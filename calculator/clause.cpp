@@ -598,6 +598,13 @@ void readYear(std::vector<Item>& items, std::span<const Token> tokens,
                              typedOf(tokens, *years.front()));
         clause.year = clause.anchor->year;
     } else if (years.empty()) {
+        // A year written after a check word was taken for the check's value.
+        for (std::size_t i = 0; i + 1 < items.size(); ++i)
+            if (items[i].kind == ItemKind::Check && !items[i].stated &&
+                items[i + 1].kind == ItemKind::Number && items[i + 1].number.value > kHighestCheck)
+                throw InputError("het jaartal ontbreekt: " + quoted(typedOf(tokens, items[i + 1])) + " na " +
+                                 quoted(typedOf(tokens, items[i])) +
+                                 " telt als controle van het jaar, niet als jaartal");
         throw InputError("het jaartal ontbreekt aan het eind: " + quoted(words.back()) + " is geen jaartal");
     } else if (years.size() > 1) {
         throw InputError("twee jaartallen: " + typedOf(tokens, *years[0]) + " en " +

@@ -276,6 +276,7 @@ TEST(Clause, Refused) {
          "vooravond van Sint-Matteüs 1450 is een zondag, geen zaterdag",
          {}},
         {"31/4/1450", "bestaat niet", {}},
+        {"Pasen indictione 1450", "het jaartal ontbreekt: \"1450\" na \"indictione\" telt als controle", {}},
     };
     for (const Case& c : cases) {
         const std::string message = errorOf(c.clause, c.century);
