@@ -18,6 +18,7 @@
 #include "input_error.h"
 #include "lexicon.h"
 #include "spelling.h"
+#include "year_computus.h"
 #include "year_range.h"
 
 namespace clause {
@@ -32,6 +33,9 @@ using feasts::Feast;
 constexpr int kFirstYear = year_range::kFirstYear;
 constexpr int kLastYear = year_range::kLastYear;
 constexpr int kHighestOrdinal = 30;
+// The highest of the year's numbers a scribe could write (an epact of 29); a
+// larger number after a check word is taken a word at a time.
+constexpr long long kHighestCheck = 30;
 
 // ---------------------------------------------------------------------------
 // Items: the tokens read as words of the grammar.
@@ -46,7 +50,7 @@ enum class ItemKind {
     CountedDay,
     PlainDate,
     Regnal,
-    Indiction,
+    Check,
     Honouring,
     Filler,
     Unknown
@@ -72,11 +76,15 @@ struct Item {
     RomanDay roman;
     int day = 0, month = 0, year = 0;
     bool used = false;
+    year_computus::Number check = year_computus::Number::Indictie;
+    bool stated = false;  // the check word carries its value ("epacta nullae")
 };
 
 Item makeItem(ItemKind kind, std::size_t first, std::size_t last) {
-    Item item{kind,     first,      last, nullptr, false, 0,    Relation::On, RelationWord::Rel,
-              Number{}, RomanDay{}, 0,    0,       0,     false};
+    Item item{};
+    item.kind = kind;
+    item.first = first;
+    item.last = last;
     return item;
 }
 
@@ -180,6 +188,20 @@ std::vector<Item> itemsOf(std::span<const Token> tokens) {
     std::vector<Item> items;
     std::size_t i = 0;
     while (i < tokens.size()) {
+        // The number after a check word is its value, never a day: "indictione XIII",
+        // "indictione tertia decima", not the 13th of a month or a year.
+        if (!items.empty() && items.back().kind == ItemKind::Check && !items.back().stated) {
+            std::optional<Number> n = numberAt(tokens, i);
+            if (n && (!n->error.empty() || n->value > kHighestCheck))
+                if (auto one = numberAt(tokens, i, true)) n = one;
+            if (n) {
+                Item item = makeItem(ItemKind::Number, i, n->end);
+                item.number = *n;
+                items.push_back(item);
+                i = n->end;
+                continue;
+            }
+        }
         if (auto r = romanDayAt(tokens, i)) {
             i = r->last;
             items.push_back(*r);
@@ -239,8 +261,11 @@ std::vector<Item> itemsOf(std::span<const Token> tokens) {
                 case Kind::Regnal:
                     item.kind = ItemKind::Regnal;
                     break;
-                case Kind::Indiction:
-                    item.kind = ItemKind::Indiction;
+                case Kind::Check:
+                    item.kind = ItemKind::Check;
+                    item.check = word->check;
+                    item.stated = word->stated;
+                    item.number.value = word->value;
                     break;
                 default:
                     item.kind =
@@ -263,8 +288,7 @@ std::vector<Item> itemsOf(std::span<const Token> tokens) {
         Item item = makeItem(isHonouring(tokens[i]) ? ItemKind::Honouring : ItemKind::Unknown, i, i + 1);
         // A lone Roman letter where a number is expected: after a year's words.
         if (number && number->singleLetter && !items.empty() &&
-            (items.back().kind == ItemKind::YearIntro || items.back().kind == ItemKind::Indiction ||
-             items.back().kind == ItemKind::Regnal)) {
+            (items.back().kind == ItemKind::YearIntro || items.back().kind == ItemKind::Regnal)) {
             item.kind = ItemKind::Number;
             item.number = *number;
             item.last = number->end;
@@ -408,6 +432,11 @@ struct Clause {
     int weekday = 0;       // After, Before, WithinOctave
     int count = 1;
     std::vector<int> checks;  // weekdays the day must have
+    struct NumberCheck {
+        year_computus::Number number;
+        int stated;
+    };
+    std::vector<NumberCheck> numbers;  // the year's numbers as the scribe wrote them
     int year = 0;
     std::optional<int> indiction;
 };
@@ -430,19 +459,34 @@ std::string typedOf(std::span<const Token> tokens, const Item& item) {
     return typedText(tokens.subspan(item.first, item.last - item.first));
 }
 
-// Regnal and pontifical years and the indiction: never the year.
+// Regnal and pontifical years: never the year; passed over and reported as skipped.
+// The year's numbers the scribe wrote (indiction, epact, concurrent, solar cycle,
+// golden number): never the year either, but checks of each reading's day.
 void setAsideOtherYears(std::vector<Item>& items, Clause& clause) {
     for (std::size_t i = 0; i < items.size(); ++i) {
-        if (items[i].kind != ItemKind::Regnal && items[i].kind != ItemKind::Indiction) continue;
-        const bool indiction = items[i].kind == ItemKind::Indiction;
+        if (items[i].kind == ItemKind::Check) {
+            const Item* number = &items[i];
+            if (!items[i].stated) {
+                // The value follows the word at once (itemsOf read it so); a check word
+                // without one is a skipped word.
+                if (i + 1 >= items.size() || items[i + 1].kind != ItemKind::Number) continue;
+                number = &items[i + 1];
+                if (!number->number.error.empty()) throw InputError(number->number.error);
+                items[i + 1].used = true;
+            }
+            items[i].used = true;
+            // Far beyond any of the numbers: kept large, refused as not fitting.
+            constexpr long long kLargest = 1'000'000;
+            const int stated = static_cast<int>(std::min(number->number.value, kLargest));
+            clause.numbers.push_back({items[i].check, stated});
+            if (items[i].check == year_computus::Number::Indictie && !clause.indiction)
+                clause.indiction = stated;
+            continue;
+        }
+        if (items[i].kind != ItemKind::Regnal) continue;
         for (std::size_t j = i + 1; j < items.size() && j <= i + 4; ++j) {
             if (items[j].kind == ItemKind::Number) {
-                if (indiction) {
-                    clause.indiction = static_cast<int>(items[j].number.value);
-                    for (std::size_t k = i; k <= j; ++k) items[k].used = true;
-                } else {
-                    for (std::size_t k = i + 1; k <= j; ++k) items[k].kind = ItemKind::Filler;
-                }
+                for (std::size_t k = i + 1; k <= j; ++k) items[k].kind = ItemKind::Filler;
                 break;
             }
         }
@@ -554,6 +598,13 @@ void readYear(std::vector<Item>& items, std::span<const Token> tokens,
                              typedOf(tokens, *years.front()));
         clause.year = clause.anchor->year;
     } else if (years.empty()) {
+        // A year written after a check word was taken for the check's value.
+        for (std::size_t i = 0; i + 1 < items.size(); ++i)
+            if (items[i].kind == ItemKind::Check && !items[i].stated &&
+                items[i + 1].kind == ItemKind::Number && items[i + 1].number.value > kHighestCheck)
+                throw InputError("het jaartal ontbreekt: " + quoted(typedOf(tokens, items[i + 1])) + " na " +
+                                 quoted(typedOf(tokens, items[i])) +
+                                 " telt als controle van het jaar, niet als jaartal");
         throw InputError("het jaartal ontbreekt aan het eind: " + quoted(words.back()) + " is geen jaartal");
     } else if (years.size() > 1) {
         throw InputError("twee jaartallen: " + typedOf(tokens, *years[0]) + " en " +
@@ -786,6 +837,28 @@ std::vector<Reading> readingsOf(const Clause& c, const Options& options, std::sp
             const int named =
                 *std::find_if(c.checks.begin(), c.checks.end(), [&](int w) { return w != actual; });
             throw InputError(written + " is een " + weekdayText(actual) + ", geen " + weekdayText(named));
+        }
+        found = std::move(kept);
+    }
+    // The year's numbers the clause checks, each against the year of the reading's
+    // own day (the indiction from September may be either). When none is left, every
+    // reading says which number does not fit it and what its year has.
+    if (!c.numbers.empty()) {
+        std::vector<Found> kept;
+        std::vector<std::string> misfits;
+        for (Found& f : found) {
+            std::optional<std::string> misfit;
+            for (const Clause::NumberCheck& n : c.numbers)
+                if ((misfit = year_computus::misfit(f.day, region, n.number, n.stated))) break;
+            if (!misfit)
+                kept.push_back(std::move(f));
+            else if (std::find(misfits.begin(), misfits.end(), *misfit) == misfits.end())
+                misfits.push_back(std::move(*misfit));
+        }
+        if (kept.empty()) {
+            std::string message;
+            for (const std::string& m : misfits) message += (message.empty() ? "" : "; ") + m;
+            throw InputError(message);
         }
         found = std::move(kept);
     }

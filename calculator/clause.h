@@ -37,8 +37,8 @@ struct Reading {
 struct Answer {
     std::vector<Reading> readings;  // one or more, in date order
     std::string skipped;            // the clause's unused words as typed, joined by single blanks
-    // The indiction the clause wrote ("indictione XIII"), set aside for checking
-    // against the year; never the year.
+    // The indiction the clause wrote ("indictione XIII"): a check of each reading's
+    // year, as are its epact, concurrent, solar cycle and golden number; never the year.
     std::optional<int> indiction;
 };
 

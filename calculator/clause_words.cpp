@@ -109,6 +109,18 @@ std::optional<std::pair<Relation, RelationWord>> relationIn(std::string_view mea
     return std::nullopt;
 }
 
+// Which of the year's numbers a check word names.
+std::optional<year_computus::Number> checkIn(std::string_view meaning) {
+    using year_computus::Number;
+    const auto has = [&](std::string_view w) { return meaning.find(w) != std::string_view::npos; };
+    if (has("indiction")) return Number::Indictie;
+    if (has("epact")) return Number::Epacta;
+    if (has("concurrent")) return Number::Concurrent;
+    if (has("solar cycle")) return Number::Zonnecirkel;
+    if (has("golden number")) return Number::GuldenGetal;
+    return std::nullopt;
+}
+
 std::optional<WordEntry> entryOf(const lexicon::Word& w, std::size_t length) {
     WordEntry e{Kind::Filler, length};
     e.abbreviated = w.form.ends_with('.');
@@ -158,12 +170,17 @@ std::optional<WordEntry> entryOf(const lexicon::Word& w, std::size_t length) {
         }
     } else if (k == "year-intro") {
         e.kind = Kind::YearIntro;
+    } else if (k == "check") {
+        const auto c = checkIn(w.meaning);
+        if (!c) return std::nullopt;
+        e.kind = Kind::Check;
+        e.check = *c;
+        e.stated = w.meaning.find("zero") != std::string_view::npos;
     } else if (k == "filler") {
         const std::string_view m = w.meaning;
         e.kind = m.find("regnal") != std::string_view::npos || m.find("pontifical") != std::string_view::npos
                      ? Kind::Regnal
-                 : m.find("indiction") != std::string_view::npos ? Kind::Indiction
-                                                                 : Kind::Filler;
+                     : Kind::Filler;
     } else {
         return std::nullopt;
     }

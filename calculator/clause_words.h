@@ -16,6 +16,7 @@
 #include "clause_tokens.h"
 #include "dating.h"
 #include "feasts.h"
+#include "year_computus.h"
 
 namespace clause::detail {
 
@@ -37,7 +38,7 @@ enum class Kind {
     Bissextus,
     YearIntro,
     Regnal,
-    Indiction,
+    Check,
     Filler
 };
 enum class Mark { Kalends, Nones, Ides };
@@ -52,6 +53,10 @@ struct WordEntry {
     RelationWord relationWord = RelationWord::Rel;
     Mark mark = Mark::Kalends;
     bool abbreviated = false;  // the form ends in a point: "Sept."
+    // A number the scribe wrote to check the year ("indictione", "epacta"); with
+    // `stated`, the form carries its value ("epacta nullae": 0), else it follows.
+    year_computus::Number check = year_computus::Number::Indictie;
+    bool stated = false;
 };
 
 struct FeastEntry {

@@ -276,12 +276,128 @@ TEST(Clause, Refused) {
          "vooravond van Sint-Matteüs 1450 is een zondag, geen zaterdag",
          {}},
         {"31/4/1450", "bestaat niet", {}},
+        {"Pasen indictione 1450", "het jaartal ontbreekt: \"1450\" na \"indictione\" telt als controle", {}},
     };
     for (const Case& c : cases) {
         const std::string message = errorOf(c.clause, c.century);
         EXPECT_NE(message.find(c.says), std::string::npos) << c.clause << ": " << message;
         EXPECT_EQ(message.find('\n'), std::string::npos);
     }
+}
+
+// The year's numbers a scribe wrote beside the date are checks of each reading's
+// day, never its year nor a day; worked out by hand. 1450 (Julian): indiction
+// (1450 + 3) mod 15 = 13, from September 14; golden number 1450 mod 19 + 1 = 7,
+// epact 11 x 6 mod 30 = 6; 24 March 1450 a Tuesday, 12 days before Easter (5 April),
+// so concurrent 3; solar cycle (1450 + 9) mod 28 = 3. 1449: indiction 12 (13 from
+// September), golden number 6. 1444: golden number 1, epact 0. 1088: indiction 11.
+// 1491: indiction 9, golden number 10; 1492: indiction 10, golden number 11.
+// 2000 (Gregorian): indiction 8, golden number 6, epact 24, 24 March a Friday
+// (concurrent 6), solar cycle 21; its Julian epact 11 x 5 mod 30 = 25.
+struct Day {
+    Cal cal;
+    int d, m, y;
+};
+
+struct Checked {
+    const char* clause;
+    year_style::Style style;
+    const char* region;
+    std::vector<Day> days;  // the readings left, in date order; none: refused
+    const char* answer;     // the first reading's reading, or the refusal
+};
+
+TEST(Clause, TheYearsNumbersAreChecks) {
+    using year_style::Style;
+    constexpr const char* kHere = "zuidelijke-nederlanden";
+    const Day martin{Cal::Julian, 11, 11, 1450};
+    // clang-format off
+    const std::vector<Checked> cases{
+        {"anno Domini M CCCC L indictione XIII in festo sancti Martini", Style::Nieuwjaar, kHere, {martin}, "Sint-Maarten 1450"},
+        {"anno Domini M CCCC L indictione XIV in festo sancti Martini", Style::Nieuwjaar, kHere, {martin}, "Sint-Maarten 1450"},
+        {"anno Domini M CCCC L indictione tertia decima in festo sancti Martini", Style::Nieuwjaar, kHere, {martin}, nullptr},
+        {"anno Domini M CCCC L indictione quarta decima in festo sancti Martini", Style::Nieuwjaar, kHere, {martin}, nullptr},
+        {"le jour saint Martin 1450 indiction XIV", Style::Nieuwjaar, kHere, {martin}, nullptr},
+        {"Sint-Maarten 1450 indictie XIII", Style::Nieuwjaar, kHere, {martin}, "Sint-Maarten 1450"},
+        {"anno Domini M CCCC L indictione XII in festo sancti Martini", Style::Nieuwjaar, kHere, {},
+         "indictie XII past niet bij 1450: 13, vanaf september 14"},
+        // Before September only the indiction from January.
+        {"Pasen 1450 indictione XIII", Style::Nieuwjaar, kHere, {{Cal::Julian, 5, 4, 1450}}, "Pasen 1450"},
+        {"Pasen 1450 indictione XIV", Style::Nieuwjaar, kHere, {},
+         "indictie XIV past niet bij 1450: 13, vanaf september 14"},
+        {"Pasen 1450 indictione X", Style::Nieuwjaar, kHere, {},
+         "indictie X past niet bij 1450: 13, vanaf september 14"},
+        {"Martini 1450 epacta VI", Style::Nieuwjaar, kHere, {martin}, "Sint-Maarten 1450"},
+        {"Martini 1450 epacta VII", Style::Nieuwjaar, kHere, {}, "epacta VII past niet bij 1450: 6"},
+        {"Martini 1450 epacta V", Style::Nieuwjaar, kHere, {}, "epacta V past niet bij 1450: 6"},
+        {"Martini 1444 epacta nulla", Style::Nieuwjaar, kHere, {{Cal::Julian, 11, 11, 1444}}, nullptr},
+        {"Martini 1450 epacta nullae", Style::Nieuwjaar, kHere, {}, "epacta nullae past niet bij 1450: 6"},
+        {"Martini 1444 epacta XI", Style::Nieuwjaar, kHere, {}, "epacta XI past niet bij 1444: 0"},
+        {"Martini 1450 concurrente III", Style::Nieuwjaar, kHere, {martin}, nullptr},
+        {"Martini 1450 concurrentes IV", Style::Nieuwjaar, kHere, {}, "concurrent IV past niet bij 1450: 3"},
+        {"Martini 1450 cyclo solari III", Style::Nieuwjaar, kHere, {martin}, nullptr},
+        {"Martini 1450 ciclo solari XXVIII", Style::Nieuwjaar, kHere, {}, "zonnecirkel XXVIII past niet bij 1450: 3"},
+        {"Martini 1450 aureo numero VII", Style::Nieuwjaar, kHere, {martin}, nullptr},
+        {"Martini 1450 numero aureo VI", Style::Nieuwjaar, kHere, {}, "gulden getal VI past niet bij 1450: 7"},
+        {"Martini 1450 indictione XIV epacta VI concurrente III cyclo solari III aureo numero VII",
+         Style::Nieuwjaar, kHere, {martin}, "Sint-Maarten 1450"},
+        {"Martini 1450 indictione XIV epacta VI concurrente II", Style::Nieuwjaar, kHere, {},
+         "concurrent II past niet bij 1450: 3"},
+        // With a weekday that is a check too: the reading keeps its weekday in front.
+        {"feria V. XVII. kal. aprilis 1088 indictione XI", Style::Nieuwjaar, kHere, {{Cal::Julian, 16, 3, 1088}},
+         "donderdag 16 maart 1088"},
+        // The number after a check word is not the year.
+        {"in festo Pasche indictione XIII anno Domini 1450", Style::Nieuwjaar, kHere, {{Cal::Julian, 5, 4, 1450}}, nullptr},
+        // Two readings of an Easter-style year: the number picks one.
+        {"10 april 1491 indictione X", Style::Pasen, kHere, {{Cal::Julian, 10, 4, 1492}}, "10 april 1492"},
+        {"10 april 1491 indictione IX", Style::Pasen, kHere, {{Cal::Julian, 10, 4, 1491}}, "10 april 1491"},
+        {"10 april 1491 aureo numero XI", Style::Pasen, kHere, {{Cal::Julian, 10, 4, 1492}}, nullptr},
+        {"10 april 1491 indictione XI", Style::Pasen, kHere, {},
+         "indictie XI past niet bij 1491: 9, vanaf september 10; "
+         "indictie XI past niet bij 1492: 10, vanaf september 11"},
+        {"dinsdag 10 april 1491 indictione IX", Style::Pasen, kHere, {}, "indictie IX past niet bij 1492: 10, vanaf september 11"},
+        // The year of the reading's own day: Sint-Stefanus 1450 from Christmas is 1449's.
+        {"Sint-Stefanus 1450 indictione XII", Style::Kerst, kHere, {{Cal::Julian, 26, 12, 1449}}, nullptr},
+        {"Sint-Stefanus 1450 indictione XIII", Style::Kerst, kHere, {{Cal::Julian, 26, 12, 1449}}, nullptr},
+        {"Sint-Stefanus 1450 indictione XIV", Style::Kerst, kHere, {},
+         "indictie XIV past niet bij 1449: 12, vanaf september 13"},
+        {"Sint-Stefanus 1450 aureo numero VII", Style::Kerst, kHere, {}, "gulden getal VII past niet bij 1449: 6"},
+        // The calendar the region keeps: Gregorian Easter 2000 on 23 April, Julian on 17 April.
+        {"Pasen 2000 epacta XXIV indictione VIII concurrente VI cyclo solari XXI aureo numero VI",
+         Style::Nieuwjaar, kHere, {{Cal::Gregorian, 23, 4, 2000}}, "Pasen 2000"},
+        {"Pasen 2000 epacta XXV", Style::Nieuwjaar, kHere, {}, "epacta XXV past niet bij 2000: 24"},
+        {"Pasen 2000 epacta XXV", Style::Nieuwjaar, "juliaans", {{Cal::Julian, 17, 4, 2000}}, nullptr},
+    };
+    // clang-format on
+    for (const Checked& c : cases) {
+        SCOPED_TRACE(c.clause);
+        try {
+            const clause::Answer a = clause::read(c.clause, {regions::find(c.region), std::nullopt, c.style});
+            ASSERT_EQ(a.readings.size(), c.days.size()) << "read as " << a.readings.front().text;
+            for (std::size_t i = 0; i < c.days.size(); ++i)
+                EXPECT_EQ(a.readings[i].day, serial(c.days[i].cal, c.days[i].d, c.days[i].m, c.days[i].y));
+            if (c.answer != nullptr) {
+                EXPECT_EQ(a.readings.front().reading, c.answer);
+            }
+            // The check's words are used, not skipped.
+            EXPECT_EQ(a.skipped, "");
+        } catch (const InputError& e) {
+            EXPECT_TRUE(c.days.empty()) << e.what();
+            if (c.answer != nullptr) {
+                EXPECT_EQ(std::string{e.what()}, c.answer);
+            }
+        }
+    }
+    // Words around the check are skipped as before; a check word without its number
+    // is a skipped word; the indiction is kept for the caller.
+    const clause::Answer brugge =
+        readIt("Datum Brugis anno Domini M CCCC L indictione XIII in festo sancti Martini");
+    EXPECT_EQ(brugge.skipped, "Datum Brugis");
+    EXPECT_EQ(brugge.indiction, 13);
+    const clause::Answer bare = readIt("Pasen 1450 indictione");
+    EXPECT_EQ(bare.skipped, "indictione");
+    EXPECT_EQ(bare.indiction, std::nullopt);
+    EXPECT_EQ(bare.readings.front().day, serial(Cal::Julian, 5, 4, 1450));
 }
 
 // A clause that ends where a Roman day expects more words is read without them.
@@ -476,6 +592,21 @@ TEST(Clause, EveryWordOfTheFile) {
         } else if (w.kind == "year-intro") {
             text = "Pasen " + form + " 1450";
             day = easter1450;
+        } else if (w.kind == "check") {
+            // Sint-Maarten 1450 (after September): indiction 13 or, from September, 14;
+            // epact 6, concurrent 3 (24 March a Tuesday), solar cycle 3, golden number 7.
+            // An epact written as a word is 0: 1444, golden number 1.
+            if (has("zero")) {
+                text = "Sint-Maarten 1444 " + form;
+                day = serial(Cal::Julian, 11, 11, 1444);
+            } else {
+                const char* value = has("indiction") ? "XIV"
+                                    : has("epact")   ? "VI"
+                                    : has("golden")  ? "VII"
+                                                     : "III";
+                text = "Sint-Maarten 1450 " + form + ' ' + value;
+                day = martin;
+            }
         } else if (w.kind == "filler") {
             text = has("indiction") || has("regnal") || has("pontifical") ? "Pasen 1450 " + form + " III"
                                                                           : "Pasen " + form + " 1450";

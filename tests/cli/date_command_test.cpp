@@ -161,6 +161,45 @@ TEST(DateCommand, EachReadingItsOwnLineAndWhatItWasReadAs) {
     EXPECT_EQ(runCli(call(kerst, "tsv")).out, "vrijdag 26 december 1449\t1450-01-04\tSint-Stefanus 1449\t\n");
 }
 
+// A number of the year the scribe wrote beside the date checks each reading
+// (worked out by hand: 1450 has indiction 13, from September 14, and epact 6; 1491
+// indiction 9, 1492 indiction 10, and 10 April 1492 Julian is a Tuesday, 19 April
+// Gregorian). One that fits no reading refuses the clause: one line, status 2.
+TEST(DateCommand, TheScribesNumbersCheckTheReadings) {
+    struct Refused {
+        std::vector<std::string> args;
+        const char* err;
+    };
+    const std::vector<Refused> refused{
+        {{"date", "Sint-Maarten 1450 indictie XII"},
+         "tarvinde: indictie XII past niet bij 1450: 13, vanaf september 14\n"},
+        {{"date", "Pasen", "1450", "epacta", "VII", "--format", "json"},
+         "tarvinde: epacta VII past niet bij 1450: 6\n"},
+        {{"date", "10 april 1491 indictie XI", "--style", "pasen"},
+         "tarvinde: indictie XI past niet bij 1491: 9, vanaf september 10; "
+         "indictie XI past niet bij 1492: 10, vanaf september 11\n"},
+    };
+    for (const Refused& c : refused) {
+        const Outcome o = runCli(c.args);
+        EXPECT_EQ(o.status, 2);
+        EXPECT_EQ(o.out, "");
+        EXPECT_EQ(o.err, c.err);
+    }
+    // Of the two readings of the Easter-style year, the indiction keeps one.
+    const Outcome kept = runCli({"date", "10 april 1491 indictie X", "--style", "pasen", "--format", "tsv"});
+    EXPECT_EQ(kept.status, 0) << kept.err;
+    EXPECT_EQ(kept.out, "dinsdag 10 april 1492\t1492-04-19\t10 april 1492\t\n");
+    // In the batch the refused line gets its row with the message.
+    const Outcome rows =
+        runCli({"date", "--batch"}, "Sint-Maarten 1450 indictie XIV\nSint-Maarten 1450 indictie XII\n");
+    EXPECT_EQ(rows.status, cli::kPartlyRead);
+    EXPECT_EQ(rowsOf(rows.out), (Rows{kBatchKeys,
+                                      {"1", "Sint-Maarten 1450 indictie XIV", "woensdag 11 november 1450",
+                                       "1450-11-20", "Sint-Maarten 1450", "", ""},
+                                      {"2", "Sint-Maarten 1450 indictie XII", "", "", "", "",
+                                       "indictie XII past niet bij 1450: 13, vanaf september 14"}}));
+}
+
 // The batch: standard input in, status and output out.
 Outcome batch(const std::string& input, std::vector<std::string> options = {}) {
     options.insert(options.begin(), {"date", "--batch"});
