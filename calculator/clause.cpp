@@ -836,7 +836,17 @@ std::vector<Reading> readingsOf(const Clause& c, const Options& options, std::sp
             const int actual = calendar::weekdayOfDays(found.front().day);
             const int named =
                 *std::find_if(c.checks.begin(), c.checks.end(), [&](int w) { return w != actual; });
-            throw InputError(written + " is een " + weekdayText(actual) + ", geen " + weekdayText(named));
+            if (found.size() == 1)
+                throw InputError(written + " is een " + weekdayText(actual) + ", geen " + weekdayText(named));
+            // In a year style a clause may name two days: the reader sees both weekdays.
+            std::string days;
+            for (std::size_t i = 0; i < found.size(); ++i)
+                days += (i == 0                  ? ""
+                         : i + 1 == found.size() ? " en "
+                                                 : ", ") +
+                        found[i].reading + (i == 0 ? " is een " : " een ") +
+                        weekdayText(calendar::weekdayOfDays(found[i].day));
+            throw InputError(days + ", geen " + weekdayText(named));
         }
         found = std::move(kept);
     }

@@ -285,6 +285,31 @@ TEST(Clause, Refused) {
     }
 }
 
+// In the Easter style "10 april 1491" names two days (Easter 1491 fell on 3 April,
+// 1492 on 22 April): Sunday 10 April 1491 and Tuesday 10 April 1492. A weekday that
+// fits neither is refused with both, so that the reader sees which year fits what.
+TEST(Clause, AWeekdayThatFitsNoReadingNamesEach) {
+    clause::Options easter;
+    easter.style = year_style::Style::Pasen;
+    const struct {
+        const char* clause;
+        const char* says;
+    } cases[] = {
+        {"woensdag 10 april 1491", "10 april 1491 is een zondag en 10 april 1492 een dinsdag, geen woensdag"},
+        {"feria quarta X aprilis 1491",
+         "10 april 1491 is een zondag en 10 april 1492 een dinsdag, geen woensdag"},
+    };
+    for (const auto& c : cases) {
+        try {
+            clause::read(c.clause, easter);
+            ADD_FAILURE() << c.clause << " was read";
+        } catch (const InputError& e) {
+            EXPECT_EQ(std::string{e.what()}, c.says) << c.clause;
+        }
+    }
+    EXPECT_EQ(clause::read("zondag 10 april 1491", easter).readings.size(), 1U);
+}
+
 // The year's numbers a scribe wrote beside the date are checks of each reading's
 // day, never its year nor a day; worked out by hand. 1450 (Julian): indiction
 // (1450 + 3) mod 15 = 13, from September 14; golden number 1450 mod 19 + 1 = 7,
