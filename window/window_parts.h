@@ -48,7 +48,9 @@ protected:
 private:
     std::function<void(int)> stepYear_;
     int pageStep_;
-    QPointer<QLineEdit> yearBox_;
+    // Compared as an object only: while the box is being destroyed it is no
+    // longer a QLineEdit, and the filter still sees its last events.
+    QPointer<QObject> yearBox_;
 };
 
 // Afdrukken: the print dialog, then the page; `failure` in a critical box
