@@ -901,8 +901,10 @@ std::vector<Reading> readingsOf(const Clause& c, const Options& options, std::sp
         const std::size_t to = items[end - 1].last;
         // As typed, whole words where the name is whole words.
         std::string name;
-        for (std::size_t w = tokens[from].word; w <= tokens[to - 1].word; ++w)
-            name += (name.empty() ? "" : " ") + std::string{words[w]};
+        for (std::size_t w = tokens[from].word; w <= tokens[to - 1].word; ++w) {
+            if (!name.empty()) name += ' ';
+            name += words[w];
+        }
         unknownName(name);
     }
     for (const Item& item : items)
