@@ -172,7 +172,8 @@ Answer clauseAnswer(const std::string& clause, const clause::Answer& answer) {
         out.data.rows.push_back({clause, r.text, r.iso, r.reading, answer.skipped});
         out.delimited->rows.push_back({r.text, r.iso, r.reading, answer.skipped});
         out.text->rows.push_back({r.text});
-        if (!clause::readsAsTyped(clause, r.reading)) out.text->rows.push_back({"  gelezen als: " + r.reading});
+        if (!clause::readsAsTyped(clause, r.reading))
+            out.text->rows.push_back({"  gelezen als: " + r.reading});
         if (!answer.skipped.empty()) out.text->rows.push_back({"  overgeslagen: " + answer.skipped});
     }
     return out;
