@@ -45,6 +45,7 @@ int main(int argc, char* argv[]) {
         if (!window.empty()) {
             std::vector<std::string> args = cli::windowArguments(argc, argv);
             std::vector<char*> pointers;
+            pointers.reserve(args.size() + 1);
             for (std::string& a : args) pointers.push_back(a.data());
             pointers.push_back(nullptr);
             execv(window.c_str(), pointers.data());

@@ -702,7 +702,7 @@ struct Found {
 // modern grammar has none (the reading is then the plain date).
 std::string relationText(const Clause& c) {
     const Feast& f = *c.anchor->feast;
-    const std::string name{f.name};
+    std::string name{f.name};
     if (c.anchor->eve) return c.relation == Relation::On ? "vooravond van " + name : "";
     switch (c.relation) {
         case Relation::On:
@@ -876,7 +876,7 @@ std::vector<Reading> readingsOf(const Clause& c, const Options& options, std::sp
     for (Found& f : found) {
         std::string reading = std::move(f.reading);
         if (!c.checks.empty() && c.anchor->kind != ItemKind::Feast)
-            reading = weekdayText(c.checks.front()) + ' ' + reading;
+            reading.insert(0, weekdayText(c.checks.front()) + ' ');
         readings.push_back({f.day, std::move(f.text), regions::isoDate(f.day), std::move(reading)});
     }
     return readings;

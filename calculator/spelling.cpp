@@ -81,7 +81,8 @@ std::string cleaned(std::string_view utf8) {
             throw InputError("te lang: een clausule telt hoogstens " + std::to_string(kLongestClause) +
                              " tekens");
         const char32_t c = d.code;
-        if (isSpace(c)) {
+        // The degree and ordinal marks of "M°CCC°" part words as a blank does.
+        if (isSpace(c) || c == 0xB0 || c == 0xBA) {
             out += ' ';
         } else if (c < 0x20 || (c >= 0x7F && c < 0xA0)) {
             throw InputError("de tekst bevat een stuurteken (teken " +
@@ -92,8 +93,6 @@ std::string cleaned(std::string_view utf8) {
             out += '-';
         } else if (c == 0x2018 || c == 0x2019 || c == 0x02BC || c == 0x00B4 || c == 0x0060) {
             out += '\'';
-        } else if (c == 0xB0 || c == 0xBA) {
-            out += ' ';
         } else {
             out += raw;
         }
@@ -127,7 +126,7 @@ std::string plain(std::string_view utf8) {
 }
 
 std::string fold(std::string_view word, bool declined) {
-    const std::string p = plain(word);
+    std::string p = plain(word);
     // A Roman numeral keeps its letters: "II" and "III" are not one word.
     if (!p.empty() && p.find_first_not_of("ivxlcdm") == std::string::npos) return p;
     std::string spelled;

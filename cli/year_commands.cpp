@@ -31,6 +31,7 @@ constexpr std::array<std::string_view, kKeyCount> kKeys = [] {
 // The keys as columns: jaar and schrikkeljaar numbers in JSON, the rest strings.
 std::vector<Column> columns() {
     std::vector<Column> list;
+    list.reserve(kKeys.size());
     for (const std::string_view key : kKeys)
         list.push_back({std::string{key},
                         key == "jaar" || key == "schrikkeljaar" ? JsonType::Number : JsonType::String});
@@ -104,7 +105,7 @@ Command declareYears(CLI::App& parent) {
                 const Format format = formatIn(args->options.format, formats);
                 const regions::Region& region = regionIn(args->options.region);
                 Table table{.columns = columns()};
-                table.rows.reserve(static_cast<std::size_t>(last - first + 1));
+                table.rows.reserve(static_cast<std::size_t>(last - first) + 1);
                 for (int year = first; year <= last; ++year)
                     table.rows.push_back(cells(year_view::build(year, region)));
                 write(out, format, Answer{.data = std::move(table)});

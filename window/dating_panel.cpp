@@ -114,7 +114,7 @@ QStringList DatingPanel::answerLines(const QString& typed) const {
 }
 
 QString DatingPanel::clauseCaption() const {
-    const QString typed = expression_->text().trimmed();
+    QString typed = expression_->text().trimmed();
     if (style_->currentIndex() <= 0) return typed;  // from 1 January
     return typed + QStringLiteral(" (") + style_->currentText() + QLatin1Char(')');
 }
