@@ -547,11 +547,10 @@ TEST(Clause, EveryWordOfTheFile) {
             if (has("chant") || has("sung")) {
                 text = form + " Reminiscere 1450";
                 day = easter1450 - 35;
-            } else if (has("next coming") || has("following")) {
-                text = "dinsdag na Sint-Maarten " + form + " 1450";
-                day = martin + 6;
-            } else if (has("within")) {
-                text = "dinsdag " + form + " Sint-Maarten 1450";
+            } else if (has("next coming") || has("following") || has("within")) {
+                // Skipped after the feast ("naist comende"), or a range the weekday narrows.
+                text = has("within") ? "dinsdag " + form + " Sint-Maarten 1450"
+                                     : "dinsdag na Sint-Maarten " + form + " 1450";
                 day = martin + 6;
             } else if (has("day after") || has("next day")) {
                 text = form + " Sint-Maarten 1450";

@@ -63,7 +63,7 @@ std::string expectedText(const YearCase& c) {
         if (kKeys[i] == "schrikkeljaar") value = value == "1" ? "ja" : "nee";
         const std::string caption =
             kPaddedCaptions[i].substr(0, kPaddedCaptions[i].find_last_not_of(' ') + 1);
-        text += caption + std::string(c.textColumn - caption.size(), ' ') + value + '\n';
+        text.append(caption).append(c.textColumn - caption.size(), ' ').append(value).append(1, '\n');
     }
     const std::string& gaulCaption = c.values[15];
     const std::size_t gaulWidth = gaulCaption == "Pasen in Gallië" ? 15 : gaulCaption.size();

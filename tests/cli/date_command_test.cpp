@@ -248,9 +248,10 @@ TEST(DateBatch, ARowPerReadingNumberedByInputLine) {
             if (cell.find_first_of(",\"") != std::string::npos) {  // RFC 4180: quoted, its quotes doubled
                 for (std::size_t at = cell.find('"'); at != std::string::npos; at = cell.find('"', at + 2))
                     cell.insert(at, 1, '"');
-                cell = '"' + cell + '"';
+                cell.insert(0, 1, '"').push_back('"');
             }
-            csvLines += (i == 0 ? "" : ",") + cell;
+            if (i > 0) csvLines += ',';
+            csvLines += cell;
         }
         csvLines += '\n';
     }
