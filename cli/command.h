@@ -101,7 +101,7 @@ struct YearCommand {
     Formats formats;
     Answer (*answer)(int year, const regions::Region& region);
 };
-Command declareYearCommand(CLI::App& parent, const YearCommand& spec);
+Command declareYearCommand(CLI::App& parent, const YearCommand& definition);
 
 // A positional argument read as a string, so that it can be parsed strictly.
 void addNumberArgument(CLI::App& command, std::string& text, const std::string& name,

@@ -95,22 +95,22 @@ void addDateArguments(CLI::App& command, DateTexts& texts, const DateTexts& help
     addNumberArgument(command, texts.year, "YEAR", help.year);
 }
 
-Command declareYearCommand(CLI::App& parent, const YearCommand& spec) {
+Command declareYearCommand(CLI::App& parent, const YearCommand& definition) {
     struct Arguments {
         std::string year;
         SharedOptions options;
     };
     auto args = std::make_shared<Arguments>();
-    CLI::App* command = parent.add_subcommand(spec.name, spec.description);
+    CLI::App* command = parent.add_subcommand(definition.name, definition.description);
     addNumberArgument(*command, args->year, "YEAR", "a year from 100 to 2100");
-    addSharedOptions(*command, args->options, spec.formats);
-    command->footer(spec.footer);
+    addSharedOptions(*command, args->options, definition.formats);
+    command->footer(definition.footer);
 
-    return {command, "tarvinde " + std::string{spec.name} + " YEAR" + sharedUsage(spec.formats),
-            [args, spec](std::ostream& out) {
+    return {command, "tarvinde " + std::string{definition.name} + " YEAR" + sharedUsage(definition.formats),
+            [args, definition](std::ostream& out) {
                 const int year = yearArgument("YEAR", args->year);
-                const Format format = formatIn(args->options.format, spec.formats);
-                write(out, format, spec.answer(year, regionIn(args->options.region)));
+                const Format format = formatIn(args->options.format, definition.formats);
+                write(out, format, definition.answer(year, regionIn(args->options.region)));
             }};
 }
 
