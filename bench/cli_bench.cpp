@@ -3,21 +3,16 @@
 // machine's load falls on both alike. And the window's start through tarvinde
 // against starting the window program directly.
 
-#include <fcntl.h>
-#include <spawn.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
-#include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <vector>
 
-extern char** environ;
+#include "process_timing.h"
 
 namespace {
 
@@ -27,42 +22,18 @@ constexpr double kYearGoalRatio = 1.2;
 constexpr double kYearsGoalMs = 15;
 constexpr double kWindowGoalMs = 2;
 
-// Wall time of one run in ms, output and messages discarded; negative when it failed.
-double runOnce(const std::vector<std::string>& args) {
-    std::vector<char*> argv;
-    argv.reserve(args.size() + 1);
-    for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
-    argv.push_back(nullptr);
-    posix_spawn_file_actions_t quiet;
-    posix_spawn_file_actions_init(&quiet);
-    posix_spawn_file_actions_addopen(&quiet, 1, "/dev/null", O_WRONLY, 0);
-    posix_spawn_file_actions_addopen(&quiet, 2, "/dev/null", O_WRONLY, 0);
-    const auto start = std::chrono::steady_clock::now();
-    pid_t pid = 0;
-    const int spawned = posix_spawnp(&pid, argv[0], &quiet, nullptr, argv.data(), environ);
-    posix_spawn_file_actions_destroy(&quiet);
-    int status = 0;
-    if (spawned != 0 || waitpid(pid, &status, 0) != pid) return -1;
-    const double ms =
-        std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
-    return WIFEXITED(status) && WEXITSTATUS(status) == 0 ? ms : -1;
-}
-
 struct Series {
     std::string name;
     std::vector<std::string> args;
     std::vector<double> ms;
-    double median() {
-        std::sort(ms.begin(), ms.end());
-        return ms[ms.size() / 2];
-    }
+    double median() const { return process_timing::median(ms); }
 };
 
 // Runs every series once per round, round after round; false when a run fails.
 bool interleave(std::vector<Series>& series, int rounds) {
     for (int i = 0; i < rounds; ++i) {
         for (Series& s : series) {
-            const double ms = runOnce(s.args);
+            const double ms = process_timing::runOnce(s.args);
             if (ms < 0) {
                 std::fprintf(stderr, "bench_cli: %s failed\n", s.name.c_str());
                 return false;

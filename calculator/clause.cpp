@@ -621,9 +621,10 @@ void readYear(std::vector<Item>& items, std::span<const Token> tokens,
         if (!options.century)
             throw InputError("jaartal " + std::to_string(clause.year) +
                              " zonder eeuw: geef de eeuw op (--century 1300 maakt van 39 het jaar 1339)");
-        if (*options.century % 100 != 0 || *options.century < 100 || *options.century > 2000)
-            throw InputError("eeuw " + std::to_string(*options.century) +
-                             " is geen veelvoud van 100 van 100 tot 2000");
+        if (*options.century % 100 != 0 || *options.century < kFirstCentury ||
+            *options.century > kLastCentury)
+            throw InputError("eeuw " + std::to_string(*options.century) + " is geen veelvoud van 100 van " +
+                             std::to_string(kFirstCentury) + " tot " + std::to_string(kLastCentury));
         clause.year += *options.century;
     }
     if (clause.year < kFirstYear || clause.year > kLastYear)

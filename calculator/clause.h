@@ -17,6 +17,10 @@
 
 namespace clause {
 
+// The centuries Options::century may name: a multiple of 100 in this range.
+inline constexpr int kFirstCentury = 100;
+inline constexpr int kLastCentury = 2000;
+
 struct Options {
     const regions::Region* region = &regions::defaultRegion();
     // Completes a year written below 100: 1300 makes "XXXIXo" 1339. Absent: such a

@@ -127,9 +127,13 @@ std::optional<Reading> readDate(const Region& region, std::int64_t year, int mon
     return std::nullopt;
 }
 
+bool keepsGregorianEaster(const Region& region, std::int64_t year) {
+    return computus::gregorianEaster(year) >= firstGregorianDay(region);
+}
+
 std::int64_t easterDay(const Region& region, std::int64_t year) {
-    const std::int64_t gregorian = computus::gregorianEaster(year);
-    return gregorian >= firstGregorianDay(region) ? gregorian : computus::julianEaster(year);
+    return keepsGregorianEaster(region, year) ? computus::gregorianEaster(year)
+                                              : computus::julianEaster(year);
 }
 
 bool isLeapYear(const Region& region, std::int64_t year) {

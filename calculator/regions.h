@@ -65,6 +65,8 @@ std::optional<Reading> readDate(const Region& region, std::int64_t year, int mon
 // Easter Sunday: the Gregorian computus's when that falls on or after the first
 // Gregorian day, otherwise the Julian computus's.
 std::int64_t easterDay(const Region& region, std::int64_t year);
+// Whether that Easter is the Gregorian computus's.
+bool keepsGregorianEaster(const Region& region, std::int64_t year);
 
 // Whether 29 February of the year existed in the region.
 bool isLeapYear(const Region& region, std::int64_t year);

@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "input_error.h"
+#include "utf8.h"
 
 namespace spelling {
 
@@ -17,40 +18,6 @@ constexpr std::array<std::string_view, 64> kLatin1Letters{
     "a", "a", "a", "a", "a", "a", "ae", "c", "e", "e", "e", "e", "i", "i", "i",  "i",  //
     "d", "n", "o", "o", "o", "o", "o",  "",  "o", "u", "u", "u", "u", "y", "th", "y",
 };
-
-struct Decoded {
-    char32_t code;
-    std::size_t length;  // 0: not valid UTF-8
-};
-
-Decoded decode(std::string_view text, std::size_t at) {
-    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
-    const unsigned char first = byte(at);
-    if (first < 0x80U) return {first, 1};
-    std::size_t length = 0;
-    char32_t code = 0;
-    if ((first & 0xE0U) == 0xC0U) {
-        length = 2;
-        code = first & 0x1FU;
-    } else if ((first & 0xF0U) == 0xE0U) {
-        length = 3;
-        code = first & 0x0FU;
-    } else if ((first & 0xF8U) == 0xF0U) {
-        length = 4;
-        code = first & 0x07U;
-    } else {
-        return {0, 0};
-    }
-    if (at + length > text.size()) return {0, 0};
-    for (std::size_t i = 1; i < length; ++i) {
-        if ((byte(at + i) & 0xC0U) != 0x80U) return {0, 0};
-        code = (code << 6U) | (byte(at + i) & 0x3FU);
-    }
-    // Overlong forms, surrogates and code points beyond Unicode are not UTF-8.
-    constexpr std::array<char32_t, 5> kSmallest{0, 0, 0x80, 0x800, 0x10000};
-    if (code < kSmallest.at(length) || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) return {0, 0};
-    return {code, length};
-}
 
 bool isSpace(char32_t c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == 0xA0 || c == 0x1680 ||
@@ -73,7 +40,7 @@ std::string cleaned(std::string_view utf8) {
     out.reserve(utf8.size());
     std::size_t characters = 0;
     for (std::size_t at = 0; at < utf8.size();) {
-        const Decoded d = decode(utf8, at);
+        const utf8::Decoded d = utf8::decode(utf8, at);
         if (d.length == 0) throw InputError("de tekst is geen geldige UTF-8");
         const std::string_view raw = utf8.substr(at, d.length);
         at += d.length;
@@ -107,7 +74,7 @@ std::string plain(std::string_view utf8) {
     std::string out;
     out.reserve(utf8.size());
     for (std::size_t at = 0; at < utf8.size();) {
-        const Decoded d = decode(utf8, at);
+        const utf8::Decoded d = utf8::decode(utf8, at);
         if (d.length == 0) {  // not UTF-8: the byte as it is
             out += utf8[at++];
             continue;

@@ -124,9 +124,8 @@ constexpr int kLargestRoman = 3999;
 }  // namespace
 
 YearComputus of(int year, const regions::Region& region) {
-    // Easter by the Gregorian computus once the region has changed by its day: the
-    // rule of regions::easterDay, whose choice every value follows.
-    const bool gregorian = computus::gregorianEaster(year) >= regions::firstGregorianDay(region);
+    // Every value follows the calendar whose Easter the region keeps that year.
+    const bool gregorian = regions::keepsGregorianEaster(region, year);
     YearComputus c{};
     c.jaar = year;
     c.region = &region;
@@ -143,7 +142,7 @@ YearComputus of(int year, const regions::Region& region) {
         (gregorian ? computus::gregorianEasterNumber(year) : computus::julianEasterNumber(year)) +
         kEasterTableOffset);
     c.paasgrens = gregorian ? computus::gregorianFullMoon(year) : computus::julianFullMoon(year);
-    c.pasen = gregorian ? computus::gregorianEaster(year) : computus::julianEaster(year);
+    c.pasen = regions::easterDay(region, year);
     return c;
 }
 

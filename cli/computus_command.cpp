@@ -59,10 +59,7 @@ Command declareComputus(CLI::App& parent) {
     return {command, "tarvinde computus FIRST [LAST]" + sharedUsage(formats),
             [args, formats, lastOption](std::ostream& out) {
                 const int first = yearArgument("FIRST", args->first);
-                const int last = lastOption->count() == 0 ? first : yearArgument("LAST", args->last);
-                if (first > last)
-                    throw BadInput("FIRST " + std::to_string(first) + " is after LAST " +
-                                   std::to_string(last) + "; give the earlier year first");
+                const int last = lastOption->count() == 0 ? first : lastYearArgument(first, args->last);
                 const Format format = formatIn(args->options.format, formats);
                 const regions::Region& region = regionIn(args->options.region);
                 write(out, format, {.data = computusTable(first, last, region)});

@@ -19,6 +19,7 @@
 #include "failure.h"
 #include "numbers.h"
 #include "output.h"
+#include "spelling.h"
 #include "table.h"
 #include "year_style.h"
 
@@ -36,13 +37,10 @@ const std::vector<std::string> kClauseColumns{"uitdrukking", "tekst", "iso", "le
 const std::vector<std::string> kBatchColumns{"regel",  "uitdrukking",  "tekst", "iso",
                                              "lezing", "overgeslagen", "fout"};
 
-constexpr int kFirstCentury = 100;
-constexpr int kLastCentury = 2000;
-
 // A line longer than this many bytes is kept only to here: more than the 1,000
 // characters the reader takes (of four bytes at most), and no more memory than
 // that for a line without end.
-constexpr std::size_t kLongestClause = 1000;  // characters
+constexpr std::size_t kLongestClause = spelling::kLongestClause;  // characters
 constexpr std::size_t kLineKept = 4 * kLongestClause + 100;
 
 struct Arguments {
@@ -76,9 +74,10 @@ int centuryIn(const OptionValues& values) {
     const std::string* text = singleValue(values, "--century");
     if (text == nullptr) return 0;
     const std::optional<std::int64_t> century = wholeNumber(*text);
-    if (!century || *century < kFirstCentury || *century > kLastCentury || *century % 100 != 0)
-        throw BadInput("--century must be a multiple of 100 from " + std::to_string(kFirstCentury) + " to " +
-                       std::to_string(kLastCentury) + ", not " + output::quoted(*text));
+    if (!century || *century < clause::kFirstCentury || *century > clause::kLastCentury ||
+        *century % 100 != 0)
+        throw BadInput("--century must be a multiple of 100 from " + std::to_string(clause::kFirstCentury) +
+                       " to " + std::to_string(clause::kLastCentury) + ", not " + output::quoted(*text));
     return static_cast<int>(*century);
 }
 

@@ -34,6 +34,14 @@ int yearArgument(std::string_view name, std::string_view text) {
     return static_cast<int>(numberArgument(name, text, year_view::kFirstYear, year_view::kLastYear));
 }
 
+int lastYearArgument(int first, std::string_view text) {
+    const int last = yearArgument("LAST", text);
+    if (first > last)
+        throw BadInput("FIRST " + std::to_string(first) + " is after LAST " + std::to_string(last) +
+                       "; give the earlier year first");
+    return last;
+}
+
 DateArguments dateArguments(std::string_view day, std::string_view month, std::string_view year) {
     return {static_cast<int>(numberArgument("DAY", day, 1, 31)),
             static_cast<int>(numberArgument("MONTH", month, 1, 12)), yearArgument("YEAR", year)};

@@ -22,6 +22,9 @@ std::int64_t numberArgument(std::string_view name, std::string_view text, std::i
 // A year argument: from 100 to 2100, the years the window accepts.
 int yearArgument(std::string_view name, std::string_view text);
 
+// LAST of a range of years from FIRST: a year argument, not before FIRST.
+int lastYearArgument(int first, std::string_view text);
+
 // DAY, MONTH and YEAR of a date: a day from 1 to 31, a month from 1 to 12 and a
 // year argument. Whether that day exists in that month is the calculator's to say.
 struct DateArguments {

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <array>
 
+#include "utf8.h"
+
 namespace cli::output {
 
 std::size_t width(std::string_view text) {
@@ -21,43 +23,11 @@ std::string csvCell(std::string_view cell) {
     return quotedCell + '"';
 }
 
-namespace {
-
-// The length of the well-formed UTF-8 sequence at the start of `text`, or 0: no
-// overlong forms, no surrogates, nothing beyond U+10FFFF.
-std::size_t utf8Sequence(std::string_view text) {
-    const auto at = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
-    const unsigned char lead = at(0);
-    if (lead < 0x80) return 1;
-    std::size_t length = 0;
-    unsigned char low = 0x80;
-    unsigned char high = 0xBF;  // the range of the byte after the lead
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3;
-        if (lead == 0xE0) low = 0xA0;
-        if (lead == 0xED) high = 0x9F;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4;
-        if (lead == 0xF0) low = 0x90;
-        if (lead == 0xF4) high = 0x8F;
-    } else {
-        return 0;
-    }
-    if (text.size() < length || at(1) < low || at(1) > high) return 0;
-    for (std::size_t i = 2; i < length; ++i)
-        if (at(i) < 0x80 || at(i) > 0xBF) return 0;
-    return length;
-}
-
-}  // namespace
-
 std::string oneLine(std::string_view text) {
     std::string line;
     while (!text.empty()) {
         const auto byte = static_cast<unsigned char>(text.front());
-        const std::size_t length = utf8Sequence(text);
+        const std::size_t length = utf8::sequenceLength(text);
         if (length == 0 || byte < 0x20 || byte == 0x7F) {
             constexpr std::array<char, 16> kHex{'0', '1', '2', '3', '4', '5', '6', '7',
                                                 '8', '9', 'a', 'b', 'c', 'd', 'e', 'f'};
@@ -75,7 +45,7 @@ std::string oneLine(std::string_view text) {
 
 bool validUtf8(std::string_view text) {
     while (!text.empty()) {
-        const std::size_t length = utf8Sequence(text);
+        const std::size_t length = utf8::sequenceLength(text);
         if (length == 0) return false;
         text.remove_prefix(length);
     }

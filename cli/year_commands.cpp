@@ -98,10 +98,7 @@ Command declareYears(CLI::App& parent) {
 
     return {command, "tarvinde years FIRST LAST" + sharedUsage(formats), [args, formats](std::ostream& out) {
                 const int first = yearArgument("FIRST", args->first);
-                const int last = yearArgument("LAST", args->last);
-                if (first > last)
-                    throw BadInput("FIRST " + std::to_string(first) + " is after LAST " +
-                                   std::to_string(last) + "; give the earlier year first");
+                const int last = lastYearArgument(first, args->last);
                 const Format format = formatIn(args->options.format, formats);
                 const regions::Region& region = regionIn(args->options.region);
                 Table table{.columns = columns()};
