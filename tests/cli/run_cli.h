@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include <gtest/gtest.h>
+
 #include "cli.h"
 
 struct Outcome {
@@ -25,6 +27,23 @@ inline Outcome runCli(std::vector<std::string> args, const std::string& input = 
     std::ostringstream err;
     const int status = cli::run(static_cast<int>(argv.size()), argv.data(), in, out, err);
     return {status, out.str(), err.str()};
+}
+
+// A command line that must be refused, and a part of the message that says why.
+struct BadCase {
+    std::vector<std::string> args;
+    const char* says;
+};
+
+// Bad input: status 2, nothing on standard output, and one line "tarvinde: …" on
+// standard error that says `says`.
+inline void expectBadInput(const Outcome& o, const char* says) {
+    SCOPED_TRACE(o.err);
+    EXPECT_EQ(o.status, 2);
+    EXPECT_EQ(o.out, "");
+    EXPECT_TRUE(o.err.starts_with("tarvinde: "));
+    EXPECT_EQ(o.err.find('\n'), o.err.size() - 1) << "exactly one line";
+    EXPECT_NE(o.err.find(says), std::string::npos) << "should say " << says;
 }
 
 // Splits at a separator; "a\tb\n" gives "a", "b", "".
