@@ -46,8 +46,17 @@ struct Worked {
 // Sint-Maarten 1450 a Wednesday, Sint-Niklaas 1339 a Monday, Sint-Remigius 1316 a
 // Friday, Sint-Thomas 1321 a Monday, Sint-Jan 1450 a Wednesday, Sint-Andries 1450 a
 // Monday; the Roman days counted backwards inclusively from the Kalends, Nones, Ides.
+// The Baptist's Nativity 1280 (24 June) a Monday, its eve a Sunday: "Johannis
+// Baptiste" is never the Evangelist; "mil CCC et dis" is 1310, 1 May a Friday.
 TEST(Clause, WorkedExamples) {
     const std::vector<Worked> cases{
+        {"in vigilia beati Johannis Baptiste anno Domini M CC LXXX",
+         {},
+         23,
+         6,
+         1280,
+         "vooravond van Sint-Jan 1280"},
+        {"le jour de may l'an mil CCC et dis", {}, 1, 5, 1310, "Meidag 1310"},
         {"Actum Tornaci anno d. i. MLXXXVIII feria V. XVII. kal. aprilis",
          {},
          16,
