@@ -6,7 +6,7 @@ PACKAGES := build-essential cmake g++ libgtest-dev libgmock-dev libbenchmark-dev
             qt6-base-dev libgl-dev xvfb xauth fonts-urw-base35 clang libclang-rt-14-dev \
             desktop-file-utils clang-format clang-tidy fonts-dejavu-extra qt6-wayland \
             poppler-utils libqt6printsupport6 \
-            libcli11-dev nlohmann-json3-dev gcal
+            libcli11-dev nlohmann-json3-dev gcal ccache
 
 BUILD   ?= build
 RELEASE ?= build-release
