@@ -2,7 +2,9 @@
 // grammar and the words that were not used; one clause from the command line, or
 // with --batch a clause a line from standard input.
 
+#include <algorithm>
 #include <array>
+#include <ios>
 #include <istream>
 #include <memory>
 #include <ostream>
@@ -31,11 +33,17 @@ constexpr std::array kClauseFormats{Format::Text, Format::Tsv, Format::Csv, Form
 constexpr std::array kBatchFormats{Format::Tsv, Format::Csv, Format::Json};
 constexpr std::array kEveryFormat{Format::Text, Format::Tsv, Format::Csv, Format::Json};
 
-// A clause's readings, one row each: the JSON keys; TSV has the last four, no header.
-const std::vector<std::string> kClauseColumns{"uitdrukking", "tekst", "iso", "lezing", "overgeslagen"};
-// The batch: a row per reading, or one for a line that could not be read.
-const std::vector<std::string> kBatchColumns{"regel",  "uitdrukking",  "tekst", "iso",
-                                             "lezing", "overgeslagen", "fout"};
+// A clause's readings, one row each: the JSON keys; TSV has all but the first, no
+// header. `iso` is proleptic Gregorian; `datum` is the day in the calendar then in
+// force (`kalender`), the one to compare with an edition.
+const std::vector<std::string> kClauseColumns{"uitdrukking",  "tekst", "iso",     "lezing",
+                                              "overgeslagen", "datum", "kalender"};
+// The batch: a row per reading, or one for a line that could not be read, with the
+// kind of refusal in `oorzaak`. `klopt` says whether the date a register gives for
+// the line (after a tab) is among its readings.
+const std::vector<std::string> kBatchColumns{"regel",    "uitdrukking",  "tekst",  "iso",
+                                             "lezing",   "overgeslagen", "fout",   "datum",
+                                             "kalender", "klopt",        "oorzaak"};
 
 // A line longer than this many bytes is kept only to here: more than the 1,000
 // characters the reader takes (of four bytes at most), and no more memory than
@@ -98,17 +106,36 @@ clause::Options optionsIn(const Arguments& args) {
     return options;
 }
 
+// YYYY-MM-DD, as a register gives a date: the form only; a date that does not
+// exist matches no reading.
+bool isDate(std::string_view text) {
+    if (text.size() != 10 || text[4] != '-' || text[7] != '-') return false;
+    for (std::size_t i = 0; i < text.size(); ++i)
+        if (i != 4 && i != 7 && (text[i] < '0' || text[i] > '9')) return false;
+    return true;
+}
+
 // One line of standard input without its LF, and without the CR of a CR LF; false
 // at the end. Past kLineKept bytes the rest of the line is read and dropped, the
 // kept part ending on a whole character, and cut is set.
+// A standard input that cannot be read (closed, a directory) is bad input, said in
+// one line, not an abort.
+int nextByte(std::streambuf& buffer) {
+    try {
+        return buffer.sbumpc();
+    } catch (const std::ios_base::failure& failure) {
+        throw BadInput("standard input cannot be read: " + output::oneLine(failure.code().message()));
+    }
+}
+
 bool nextLine(std::istream& in, std::string& line, bool& cut) {
     line.clear();
     cut = false;
     std::streambuf* buffer = in.rdbuf();
     if (buffer == nullptr) return false;
-    int c = buffer->sbumpc();
+    int c = nextByte(*buffer);
     if (c == std::char_traits<char>::eof()) return false;
-    for (; c != std::char_traits<char>::eof() && c != '\n'; c = buffer->sbumpc()) {
+    for (; c != std::char_traits<char>::eof() && c != '\n'; c = nextByte(*buffer)) {
         if (line.size() < kLineKept)
             line += static_cast<char>(c);
         else
@@ -126,26 +153,39 @@ bool nextLine(std::istream& in, std::string& line, bool& cut) {
 // The rows of one line of the batch: a row per reading, or one row with the message.
 void addBatchRows(std::vector<Row>& rows, std::size_t number, const std::string& line, bool cut,
                   const clause::Options& options, bool& refused) {
-    const std::string clause = expressionOf({line}, kLineBlanks);
-    if (clause.empty() && !cut) return;
+    // A register's date for the clause may follow it after a tab.
+    const std::size_t tab = line.find('\t');
+    const std::string clause = expressionOf({line.substr(0, tab)}, kLineBlanks);
+    const std::string given =
+        tab == std::string::npos ? std::string{} : expressionOf({line.substr(tab + 1)}, kLineBlanks);
+    if (clause.empty() && given.empty() && !cut) return;
     const std::string regel = std::to_string(number);
     const std::string uitdrukking = output::oneLine(clause);
+    const auto refusal = [&](const std::string& message, std::string_view cause) {
+        rows.push_back({regel, uitdrukking, "", "", "", "", output::oneLine(message), "", "",
+                        given.empty() ? "" : "nee", std::string{cause}});
+        refused = true;
+    };
     try {
         if (cut)  // blanks too: what was dropped was no empty line
             throw InputError("de regel is langer dan " + std::to_string(kLongestClause) + " tekens");
-        if (!output::validUtf8(clause)) throw InputError("geen geldige UTF-8");
+        if (!output::validUtf8(line)) throw InputError("geen geldige UTF-8");
+        if (!given.empty() && !isDate(given))
+            throw InputError("\"" + output::oneLine(given) + "\" na de tab is geen datum JJJJ-MM-DD");
         const clause::Answer answer = clause::read(clause, options);
+        std::string klopt;
+        if (!given.empty())
+            klopt = std::any_of(answer.readings.begin(), answer.readings.end(),
+                                [&](const clause::Reading& r) { return r.date == given; })
+                        ? "ja"
+                        : "nee";
         for (const clause::Reading& r : answer.readings)
             rows.push_back({regel, uitdrukking, output::oneLine(r.text), r.iso, output::oneLine(r.reading),
-                            output::oneLine(answer.skipped), ""});
+                            output::oneLine(answer.skipped), "", r.date, std::string{r.calendar}, klopt, ""});
     } catch (const InputError& error) {
-        rows.push_back({regel, uitdrukking, "", "", "", "", output::oneLine(error.what())});
-        refused = true;
+        refusal(error.what(), causeKey(error.cause()));
     } catch (const Failure& failure) {  // the calculator's own, as the command line says it elsewhere
-        rows.push_back(
-            {regel, uitdrukking, "", "", "", "",
-             output::oneLine("Error " + std::to_string(failure.number()) + ": " + failure.description())});
-        refused = true;
+        refusal("Error " + std::to_string(failure.number()) + ": " + failure.description(), "vorm");
     }
 }
 
@@ -168,8 +208,10 @@ Answer clauseAnswer(const std::string& clause, const clause::Answer& answer) {
     for (const std::string& key : kClauseColumns) out.data.columns.push_back({key});
     out.delimited->columns.assign(out.data.columns.begin() + 1, out.data.columns.end());
     for (const clause::Reading& r : answer.readings) {
-        out.data.rows.push_back({clause, r.text, r.iso, r.reading, answer.skipped});
-        out.delimited->rows.push_back({r.text, r.iso, r.reading, answer.skipped});
+        out.data.rows.push_back(
+            {clause, r.text, r.iso, r.reading, answer.skipped, r.date, std::string{r.calendar}});
+        out.delimited->rows.push_back(
+            {r.text, r.iso, r.reading, answer.skipped, r.date, std::string{r.calendar}});
         out.text->rows.push_back({r.text});
         if (!clause::readsAsTyped(clause, r.reading))
             out.text->rows.push_back({"  gelezen als: " + r.reading});

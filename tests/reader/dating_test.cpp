@@ -6,6 +6,7 @@
 
 #include "clause.h"
 #include "dating.h"
+#include "expressions.h"
 #include "feasts.h"
 #include "reference.h"
 #include "regions.h"

@@ -86,6 +86,17 @@ bool isSaintly(const std::string& folded);
 // A word between a counted day and its month ("die mensis", "daghe in").
 bool isDayConnector(const std::string& folded);
 
+// Whether an unknown word looks like a word of a date: Roman numeral letters
+// ("IIIIc"), or within a spelling slip (one letter in a word of up to five, two in
+// a longer one) of a weekday, month, relation or number word. Such a word is never
+// passed over, wherever it stands.
+bool looksLikeDateWord(const Token& t);
+// The known words nearest an unknown one, as the lexicon writes them: at most three.
+std::vector<std::string> nearestWords(const Token& t);
+
+// Levenshtein distance of two folded words.
+std::size_t editDistance(std::string_view a, std::string_view b);
+
 // The longest word of the lexicon at token i (not a number word), its length in tokens.
 std::optional<WordEntry> wordAt(std::span<const Token> tokens, std::size_t i, std::size_t& length);
 // The longest feast name at token i: its length in tokens, or 0.

@@ -422,6 +422,87 @@ std::optional<WordEntry> wordAt(std::span<const Token> tokens, std::size_t i, st
     return longestWord(tokens, i, length);
 }
 
+std::size_t editDistance(std::string_view a, std::string_view b) {
+    std::vector<std::size_t> row(b.size() + 1);
+    for (std::size_t j = 0; j <= b.size(); ++j) row[j] = j;
+    for (std::size_t i = 1; i <= a.size(); ++i) {
+        std::size_t diagonal = row[0];
+        row[0] = i;
+        for (std::size_t j = 1; j <= b.size(); ++j) {
+            const std::size_t above = row[j];
+            row[j] = std::min({row[j] + 1, row[j - 1] + 1, diagonal + (a[i - 1] == b[j - 1] ? 0 : 1)});
+            diagonal = above;
+        }
+    }
+    return row[b.size()];
+}
+
+namespace {
+
+struct KnownWord {
+    std::string folded;
+    std::string_view form;
+    bool dateWord;  // a weekday, month, relation or number: what an unknown word must not resemble
+};
+
+// The single words of the lexicon, folded, with their forms as written.
+const std::vector<KnownWord>& knownWords() {
+    static const std::vector<KnownWord> words = [] {
+        std::vector<KnownWord> out;
+        std::set<std::string> seen;
+        for (const lexicon::Word& w : lexicon::clauseWords()) {
+            if (w.form.find_first_of(" .'-") != std::string_view::npos) continue;
+            const std::string folded = spelling::fold(w.form, false);
+            if (folded.size() < 3 || !seen.insert(folded).second) continue;
+            const bool date = w.kind == "weekday" || w.kind == "month" || w.kind == "relation" ||
+                              w.kind == "number" || w.kind == "ordinal";
+            out.push_back({folded, w.form, date});
+        }
+        return out;
+    }();
+    return words;
+}
+
+bool romanLetters(const std::string& plain) {
+    return plain.size() >= 2 && plain.find_first_not_of("ivxlcdmj") == std::string::npos;
+}
+
+std::size_t allowedSlips(std::size_t letters) {
+    return letters <= 5 ? 1 : 2;
+}
+
+}  // namespace
+
+bool looksLikeDateWord(const Token& t) {
+    if (romanLetters(t.plain)) return true;
+    const std::string& w = t.whole;
+    if (w.size() < 3) return false;
+    const std::size_t slips = allowedSlips(w.size());
+    return std::any_of(knownWords().begin(), knownWords().end(), [&](const KnownWord& k) {
+        if (!k.dateWord) return false;
+        const std::size_t length = std::max(k.folded.size(), w.size());
+        if (length - std::min(k.folded.size(), w.size()) > slips) return false;
+        return editDistance(w, k.folded) <= slips;
+    });
+}
+
+std::vector<std::string> nearestWords(const Token& t) {
+    const std::string& w = t.whole;
+    std::vector<std::pair<std::size_t, std::string_view>> near;
+    for (const KnownWord& k : knownWords())
+        if (const std::size_t d = editDistance(w, k.folded); d <= allowedSlips(w.size()) + 1)
+            near.emplace_back(d, k.form);
+    std::stable_sort(near.begin(), near.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::vector<std::string> out;
+    for (const auto& [distance, form] : near) {
+        std::string lower = spelling::plain(form);
+        if (std::find(out.begin(), out.end(), lower) == out.end()) out.push_back(std::move(lower));
+        if (out.size() == 3) break;
+    }
+    return out;
+}
+
 bool isSaintly(const std::string& folded) {
     return saintly().contains(folded);
 }
