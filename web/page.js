@@ -14,6 +14,9 @@ const COMPUTUS_CAPTIONS = {
   concurrent: "Concurrent", zonnecirkel: "Zonnecirkel", indictie: "Indictie",
   indictie_september: "Indictie (vanaf september)", paastafel: "Paastafel", paasgrens: "Paasgrens", pasen: "Pasen",
 };
+// The columns of `date --batch`, with the names the table shows.
+const LIST_COLUMNS = [["regel", "Regel"], ["uitdrukking", "Uitdrukking"], ["tekst", "Datum"], ["iso", "ISO"],
+  ["lezing", "Gelezen als"], ["overgeslagen", "Overgeslagen"], ["fout", "Fout"]];
 const YEAR_REFUSED = "Geef een jaar van 100 tot en met 2100 in cijfers.";
 
 const $ = (id) => document.getElementById(id);
@@ -167,13 +170,18 @@ function readList() {
   for (const r of rows) {
     const row = body.insertRow();
     if (r.fout) { row.className = "fout"; ++refused; }
-    for (const key of ["regel", "uitdrukking", "tekst", "iso", "lezing", "overgeslagen", "fout"]) cell(row, String(r[key]), false);
+    for (const [key, name] of LIST_COLUMNS) {
+      const c = cell(row, String(r[key]), false);
+      c.dataset.kolom = name;
+      if (key === "regel" || key === "iso") c.className = "heel";
+    }
   }
   table.hidden = rows.length === 0;
   lastCsv = tarvinde.batch(lines, region, century, style, "csv").text;
   $("lijst-csv").disabled = rows.length === 0;
   $("lijst-stand").hidden = false;
-  $("lijst-stand").textContent = rows.length + " rijen" + (refused ? ", " + refused + " regels niet gelezen" : "");
+  $("lijst-stand").textContent = (rows.length === 1 ? "1 rij" : rows.length + " rijen") +
+    (refused === 0 ? "" : refused === 1 ? ", 1 regel niet gelezen" : ", " + refused + " regels niet gelezen");
 }
 
 function csvFile() {
