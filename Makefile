@@ -93,7 +93,8 @@ bench: deps
 	cmake -S . -B $(RELEASE) -DCMAKE_BUILD_TYPE=Release -DTARVINDE_BENCH=ON -DBUILD_TESTING=OFF
 	cmake --build $(RELEASE) -j $(JOBS)
 	@for b in $(RELEASE)/bench/bench_*; do [ -x "$$b" ] && "$$b" || exit 1; done
-	$(MAKE) web-bench
+	$(MAKE) web $(WEB)/npm/node_modules/.package-lock.json
+	$(WEB_TOOLS) bench/web_bench.js $(WEB)/tarvinde.html $(RELEASE)/app/tarvinde
 
 # libFuzzer (clang) on Weekdag and on the window's number texts, FUZZ_SECONDS each.
 # What a run finds stays in $(FUZZ)/corpus for the next one; a failing input is

@@ -51,13 +51,17 @@ function showError(element, message) {
 // list and the computus.
 function yearText() { return $("jaar-in").value.trim(); }
 
-function showYear() {
+// While a year is being typed ("1", "15") it is no year yet: the box says so
+// only once it is left or Enter is pressed (quiet).
+function showYear(quiet) {
   const year = yearText();
   const region = $("regio").value;
   const view = tarvinde.year(year, region, "json");
   if (view.status !== 0) {
-    showError($("jaar-fout"), YEAR_REFUSED);
-    $("jaar-in").setAttribute("aria-invalid", "true");
+    if (quiet !== true) {
+      showError($("jaar-fout"), YEAR_REFUSED);
+      $("jaar-in").setAttribute("aria-invalid", "true");
+    }
     return;
   }
   $("jaar-in").removeAttribute("aria-invalid");
@@ -161,6 +165,7 @@ function readList() {
   body.replaceChildren();
   if (json.status === 2) {
     showError($("lijst-stand"), json.text);
+    $("lijst-stand").classList.add("fout");
     lastCsv = null;
     $("lijst-csv").disabled = true;
     return;
@@ -180,6 +185,7 @@ function readList() {
   lastCsv = tarvinde.batch(lines, region, century, style, "csv").text;
   $("lijst-csv").disabled = rows.length === 0;
   $("lijst-stand").hidden = false;
+  $("lijst-stand").classList.remove("fout");
   $("lijst-stand").textContent = (rows.length === 1 ? "1 rij" : rows.length + " rijen") +
     (refused === 0 ? "" : refused === 1 ? ", 1 regel niet gelezen" : ", " + refused + " regels niet gelezen");
 }
@@ -222,9 +228,12 @@ function start(module) {
   fillMenu($("eeuw"), centuries, "");
 
   $("jaar-form").addEventListener("submit", (e) => { e.preventDefault(); showYear(); });
-  $("jaar-in").addEventListener("input", showYear);
+  $("jaar-in").addEventListener("input", () => showYear(true));
+  $("jaar-in").addEventListener("change", showYear);
+  // As in the window: Up and Down a year, Page Up and Page Down ten.
+  const steps = { ArrowUp: 1, ArrowDown: -1, PageUp: 10, PageDown: -10 };
   $("jaar-in").addEventListener("keydown", (e) => {
-    if (e.key === "ArrowUp" || e.key === "ArrowDown") { e.preventDefault(); stepYear(e.key === "ArrowUp" ? 1 : -1); }
+    if (e.key in steps) { e.preventDefault(); stepYear(steps[e.key]); }
   });
   $("jaar-min").addEventListener("click", () => stepYear(-1));
   $("jaar-plus").addEventListener("click", () => stepYear(1));
@@ -240,7 +249,17 @@ function start(module) {
   $("lijst-bestand").addEventListener("change", async (e) => {
     const file = e.target.files[0];
     if (!file) return;
-    $("lijst-in").value = await file.text();
+    // A file in another encoding is refused, not read with its letters replaced:
+    // a replaced letter could change what a clause says.
+    let text;
+    try {
+      text = new TextDecoder("utf-8", { fatal: true }).decode(await file.arrayBuffer());
+    } catch {
+      showError($("lijst-stand"), "Het bestand " + file.name + " is geen UTF-8-tekst; bewaar het als UTF-8 en open het opnieuw.");
+      $("lijst-stand").classList.add("fout");
+      return;
+    }
+    $("lijst-in").value = text;
     readList();
   });
 

@@ -72,6 +72,17 @@ async function main() {
     await page.focus("#jaar-in");
     await page.keyboard.press("ArrowUp");
     check((await page.$eval("#jaar-in", (e) => e.value)) === "1582", "ArrowUp in the year box");
+    await page.keyboard.press("PageDown");
+    check((await page.$eval("#jaar-in", (e) => e.value)) === "1572", "PageDown in the year box");
+    // A year the program refuses: said in red once the box is left, the view unchanged.
+    await page.click("#jaar-in", { clickCount: 3 });
+    await page.keyboard.type("99");
+    check(await page.$eval("#jaar-fout", (e) => e.hidden), "no refusal while a year is typed");
+    await page.keyboard.press("Tab");
+    check(!(await page.$eval("#jaar-fout", (e) => e.hidden)), "refusal of year 99 once the box is left");
+    await page.click("#jaar-in", { clickCount: 3 });
+    await page.keyboard.type("1582");
+    check(await page.$eval("#jaar-fout", (e) => e.hidden), "refusal gone with a year");
     const y1582 = JSON.parse(native(["year", "1582", "--format", "json"]).out);
     const yearTable = await textOf(page, "#jaar-tabel");
     for (const key of ["kerstmis", "pasen", "gallie_titel", "gallie"])
@@ -117,6 +128,12 @@ async function main() {
     check(refusal.text.includes(message), "refusal message", refusal.text);
     check(refusal.color === "rgb(176, 0, 32)", "refusal in red", refusal.color);
 
+    // A file in another encoding is refused, not read with its letters replaced.
+    const latin1 = path.join(outDir, "lijst-latin1.txt");
+    fs.writeFileSync(latin1, Buffer.from("Saint \xc9loi 1450\n", "latin1"));
+    await (await page.$("#lijst-bestand")).uploadFile(latin1);
+    await page.waitForFunction(() => document.getElementById("lijst-stand").textContent.includes("geen UTF-8"));
+    check((await page.$eval("#lijst-in", (e) => e.value)) === "", "a refused file is not put in the list");
     // A small list from a file, read together and saved as CSV.
     const listFile = path.join(outDir, "lijst.txt");
     fs.writeFileSync(listFile, LIST);
