@@ -207,6 +207,56 @@ function saveCsv() {
   setTimeout(() => URL.revokeObjectURL(link.href), 1000);
 }
 
+// The help text is written for a fixed-width window, its lines broken by hand:
+// its running text becomes paragraphs that wrap at any width, its underlined
+// lines headings, and its indented lines (tables, notes) stay as written.
+function reflowHelp() {
+  const source = $("hulptekst");
+  const help = document.createElement("div");
+  help.id = "hulp-inhoud";
+  help.tabIndex = 0;
+  help.setAttribute("role", "region");
+  help.setAttribute("aria-label", "Hulptekst");
+  const lines = source.textContent.split("\n");
+  let paragraph = [];
+  let preformatted = [];
+  const flush = () => {
+    if (paragraph.length) {
+      const p = document.createElement("p");
+      p.textContent = paragraph.join(" ");
+      help.appendChild(p);
+    }
+    if (preformatted.length) {
+      const pre = document.createElement("pre");
+      pre.textContent = preformatted.join("\n");
+      help.appendChild(pre);
+    }
+    paragraph = [];
+    preformatted = [];
+  };
+  for (let i = 0; i < lines.length; ++i) {
+    const line = lines[i];
+    const next = lines[i + 1] || "";
+    if (line.trim() && /^[-=]{3,}$/.test(next.trim())) {
+      flush();
+      const h = document.createElement(next.startsWith("=") ? "h3" : "h4");
+      h.textContent = line.trim();
+      help.appendChild(h);
+      ++i;
+    } else if (!line.trim()) {
+      flush();
+    } else if (/^\s/.test(line)) {
+      if (paragraph.length) flush();
+      preformatted.push(line);
+    } else {
+      if (preformatted.length) flush();
+      paragraph.push(line.trim());
+    }
+  }
+  flush();
+  source.replaceWith(help);
+}
+
 function fillMenu(select, items, chosen) {
   for (const item of items) {
     const option = document.createElement("option");
@@ -219,6 +269,7 @@ function fillMenu(select, items, chosen) {
 
 function start(module) {
   tarvinde = module;
+  reflowHelp();
   const regions = JSON.parse(module.regionMenu());
   fillMenu($("regio"), regions, regions[0].id);
   fillMenu($("dateer-regio"), regions, regions[0].id);

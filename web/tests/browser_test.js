@@ -158,6 +158,14 @@ async function main() {
     check(rows === batch.out.trim().split("\n").length - 1, "rows of the list", rows);
     check((await textOf(page, "footer")).includes(version), "version in the footer");
 
+    // The help text, reflowed: every word of window/Tarvindeinfo.txt in order,
+    // but the lines that underline its headings.
+    const words = (t) => t.split("\n").filter((l) => !/^\s*[-=]{3,}\s*$/.test(l)).join(" ").split(/\s+/).filter(Boolean);
+    const helpFile = fs.readFileSync(path.join(__dirname, "..", "..", "window", "Tarvindeinfo.txt"), "utf8");
+    const helpShown = await page.$eval("#hulp-inhoud", (e) => [...e.children].map((c) => c.textContent).join("\n"));
+    check(words(helpShown).join(" ") === words(helpFile).join(" "), "the help text whole");
+    check((await page.$$("#hulp-inhoud h4")).length >= 5, "the help text's headings");
+
     check(errors.length === 0, "no page errors", errors);
     check(requests.length === 0, "no network requests", requests);
 
