@@ -14,9 +14,12 @@ const COMPUTUS_CAPTIONS = {
   concurrent: "Concurrent", zonnecirkel: "Zonnecirkel", indictie: "Indictie",
   indictie_september: "Indictie (vanaf september)", paastafel: "Paastafel", paasgrens: "Paasgrens", pasen: "Pasen",
 };
-// The columns of `date --batch`, with the names the table shows.
-const LIST_COLUMNS = [["regel", "Regel"], ["uitdrukking", "Uitdrukking"], ["tekst", "Datum"], ["iso", "ISO"],
-  ["lezing", "Gelezen als"], ["overgeslagen", "Overgeslagen"], ["fout", "Fout"]];
+// The names the list's table shows for the columns of `date --batch`; a column
+// the program gains shows under its own key, so that the table keeps every one.
+const COLUMN_NAMES = { regel: "Regel", uitdrukking: "Uitdrukking", tekst: "Datum", iso: "ISO",
+  lezing: "Gelezen als", overgeslagen: "Overgeslagen", fout: "Fout" };
+// What a reading shows in its own words; any other key of the reading is shown as "key: value".
+const READING_KEYS = new Set(["uitdrukking", "tekst", "iso", "lezing", "overgeslagen"]);
 const YEAR_REFUSED = "Geef een jaar van 100 tot en met 2100 in cijfers.";
 
 const $ = (id) => document.getElementById(id);
@@ -150,6 +153,8 @@ function readClause() {
     line("ISO (gregoriaans): " + r.iso, "klein");
     line("gelezen als: " + r.lezing + (tarvinde.readsAsTyped(r.uitdrukking, r.lezing) ? " (zoals geschreven)" : ""));
     line("overgeslagen: " + (r.overgeslagen || "niets"));
+    for (const [key, value] of Object.entries(r))
+      if (!READING_KEYS.has(key) && value !== "" && value !== null) line(key + ": " + value, "klein");
     out.appendChild(box);
   }
 }
@@ -171,18 +176,28 @@ function readList() {
     return;
   }
   const rows = JSON.parse(json.text);
+  lastCsv = tarvinde.batch(lines, region, century, style, "csv").text;
+  // The columns as the CSV's header names them, in its order.
+  const keys = lastCsv.slice(0, lastCsv.indexOf("\n")).split(",");
+  const head = table.tHead.rows[0];
+  head.replaceChildren();
+  for (const key of keys) {
+    const th = document.createElement("th");
+    th.scope = "col";
+    th.textContent = COLUMN_NAMES[key] || key;
+    head.appendChild(th);
+  }
   let refused = 0;
   for (const r of rows) {
     const row = body.insertRow();
     if (r.fout) { row.className = "fout"; ++refused; }
-    for (const [key, name] of LIST_COLUMNS) {
-      const c = cell(row, String(r[key]), false);
-      c.dataset.kolom = name;
+    for (const key of keys) {
+      const c = cell(row, r[key] === null || r[key] === undefined ? "" : String(r[key]), false);
+      c.dataset.kolom = COLUMN_NAMES[key] || key;
       if (key === "regel" || key === "iso") c.className = "heel";
     }
   }
   table.hidden = rows.length === 0;
-  lastCsv = tarvinde.batch(lines, region, century, style, "csv").text;
   $("lijst-csv").disabled = rows.length === 0;
   $("lijst-stand").hidden = false;
   $("lijst-stand").classList.remove("fout");

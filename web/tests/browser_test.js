@@ -156,6 +156,8 @@ async function main() {
     check(csv.equals(expected), "saved CSV", csv.toString("utf8"));
     const rows = await page.$$eval("#lijst-tabel tbody tr", (r) => r.length);
     check(rows === batch.out.trim().split("\n").length - 1, "rows of the list", rows);
+    const columns = await page.$$eval("#lijst-tabel thead th", (h) => h.length);
+    check(columns === batch.out.split("\n")[0].split(",").length, "a column for each of date --batch", columns);
     check((await textOf(page, "footer")).includes(version), "version in the footer");
 
     // The help text, reflowed: every word of window/Tarvindeinfo.txt in order,
