@@ -1,23 +1,18 @@
 // `date`: the days a date clause names, each with its reading in the modern
 // grammar and the words that were not used; one clause from the command line, or
-// with --batch a clause a line from standard input.
+// with --batch a clause a line from standard input (its options are declared in
+// commands.cpp).
 
 #include <algorithm>
-#include <array>
 #include <ios>
 #include <istream>
-#include <memory>
-#include <ostream>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include <CLI/CLI.hpp>
-
+#include "answers.h"
 #include "clause.h"
 #include "clause_as_typed.h"
-#include "cli.h"
-#include "command.h"
 #include "failure.h"
 #include "numbers.h"
 #include "output.h"
@@ -28,10 +23,6 @@
 namespace cli {
 
 namespace {
-
-constexpr std::array kClauseFormats{Format::Text, Format::Tsv, Format::Csv, Format::Json};
-constexpr std::array kBatchFormats{Format::Tsv, Format::Csv, Format::Json};
-constexpr std::array kEveryFormat{Format::Text, Format::Tsv, Format::Csv, Format::Json};
 
 // A clause's readings, one row each: the JSON keys; TSV has all but the first, no
 // header. `iso` is proleptic Gregorian; `datum` is the day in the calendar then in
@@ -51,20 +42,11 @@ const std::vector<std::string> kBatchColumns{"regel",    "uitdrukking",  "tekst"
 constexpr std::size_t kLongestClause = spelling::kLongestClause;  // characters
 constexpr std::size_t kLineKept = 4 * kLongestClause + 100;
 
-struct Arguments {
-    std::vector<std::string> words;
-    bool batch = false;
-    SharedOptions options;
-    OptionValues century, style;
-};
-
 constexpr std::string_view kArgumentBlanks = " \t\r\n\v\f";
 constexpr std::string_view kLineBlanks = " \t";  // other control characters are the reader's to refuse
 
-// The words of every argument joined by single blanks, so that one quoted argument
-// and the same words given apart are one clause.
-std::string expressionOf(const std::vector<std::string>& arguments,
-                         std::string_view kBlanks = kArgumentBlanks) {
+// The words of every argument, split at kBlanks, joined by single blanks.
+std::string expressionOf(const std::vector<std::string>& arguments, std::string_view kBlanks) {
     std::string expression;
     for (const std::string_view argument : arguments) {
         std::size_t at = argument.find_first_not_of(kBlanks);
@@ -96,14 +78,6 @@ year_style::Style styleIn(const OptionValues& values) {
     if (style == nullptr)
         throw BadInput("unknown style " + output::quoted(*id) + "; known styles: " + year_style::knownIds());
     return style->style;
-}
-
-clause::Options optionsIn(const Arguments& args) {
-    clause::Options options;
-    options.region = &regionIn(args.options.region);
-    if (const int century = centuryIn(args.century); century != 0) options.century = century;
-    options.style = styleIn(args.style);
-    return options;
 }
 
 // YYYY-MM-DD, as a register gives a date: the form only; a date that does not
@@ -222,58 +196,32 @@ Answer clauseAnswer(const std::string& clause, const clause::Answer& answer) {
 
 }  // namespace
 
-Command declareDate(CLI::App& parent) {
-    const Formats clauseFormats{kClauseFormats, Format::Text};
-    const Formats batchFormats{kBatchFormats, Format::Tsv};
-    auto args = std::make_shared<Arguments>();
-    CLI::App* command = parent.add_subcommand("date", "the days a date clause names, as records write it");
-    command->add_option("CLAUSE", args->words, "the words of the clause, apart or as one argument")
-        ->type_name("");
-    command->add_flag("--batch", args->batch, "clauses from standard input, one a line");
-    addSingleOption(*command, "--century", args->century, "C",
-                    "completes a year below 100: 1300 makes XXXIXo 1339 (100 to 2000)");
-    addSingleOption(*command, "--style", args->style, "STYLE",
-                    "the year style of the clause (default nieuwjaar): " + year_style::knownIds());
-    addSharedOptions(*command, args->options, Formats{kEveryFormat, Format::Text});
-    command->get_option("--format")
-        ->description("output format: " + formatChoices(clauseFormats) + " for a clause (default text), " +
-                      formatChoices(batchFormats) + " with --batch (default tsv)");
-    command->footer(
-        "A clause names a day (a feast with its relation, or a date) and a year; the year is the year of\n"
-        "the day named. Exit status 3 when a line of the batch could not be read.\n"
-        "Example: tarvinde date dinsdag na Sint-Maarten 1450   (dinsdag 17 november 1450)\n"
-        "         tarvinde date --batch --format csv < clauses.txt");
+std::string clauseOf(const std::vector<std::string>& arguments) {
+    return expressionOf(arguments, kArgumentBlanks);
+}
 
-    const std::string options = " [--century C] [--style STYLE] [--region ID]";
-    const std::string usage = "tarvinde date CLAUSE... [--format " + formatChoices(clauseFormats) + "]" +
-                              options + ", or tarvinde date --batch [--format " +
-                              formatChoices(batchFormats) + "]" + options;
-    Command declared{command, usage, nullptr};
-    declared.inputAction = [args, clauseFormats, batchFormats, usage](std::istream& in, std::ostream& out) {
-        if (args->batch) {
-            if (!args->words.empty())
-                throw BadInput("with --batch the clauses come from standard input, not " +
-                               output::quoted(expressionOf(args->words)) + "; usage: " + usage);
-            const Format format = formatIn(args->options.format, batchFormats);
-            const clause::Options options = optionsIn(*args);
-            std::vector<Row> rows;
-            bool refused = false;
-            std::string line;
-            bool cut = false;
-            for (std::size_t number = 1; nextLine(in, line, cut); ++number)
-                addBatchRows(rows, number, line, cut, options, refused);
-            write(out, format, batchAnswer(std::move(rows)));
-            return refused ? kPartlyRead : kOk;
-        }
-        if (args->words.empty()) throw BadInput("CLAUSE is required; usage: " + usage);
-        const std::string clause = expressionOf(args->words);
-        const Format format = formatIn(args->options.format, clauseFormats);
-        const clause::Options options = optionsIn(*args);
-        if (!output::validUtf8(clause)) throw BadInput("geen geldige UTF-8: " + output::oneLine(clause));
-        write(out, format, clauseAnswer(clause, clause::read(clause, options)));
-        return kOk;
-    };
-    return declared;
+clause::Options clauseOptions(const OptionValues& region, const OptionValues& century,
+                              const OptionValues& style) {
+    clause::Options options;
+    options.region = &regionIn(region);
+    if (const int c = centuryIn(century); c != 0) options.century = c;
+    options.style = styleIn(style);
+    return options;
+}
+
+Answer clauseAnswer(const std::string& clause, const clause::Options& options) {
+    if (!output::validUtf8(clause)) throw BadInput("geen geldige UTF-8: " + output::oneLine(clause));
+    return clauseAnswer(clause, clause::read(clause, options));
+}
+
+Answer batchAnswer(std::istream& in, const clause::Options& options, bool& refused) {
+    std::vector<Row> rows;
+    refused = false;
+    std::string line;
+    bool cut = false;
+    for (std::size_t number = 1; nextLine(in, line, cut); ++number)
+        addBatchRows(rows, number, line, cut, options, refused);
+    return batchAnswer(std::move(rows));
 }
 
 }  // namespace cli

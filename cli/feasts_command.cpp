@@ -1,22 +1,14 @@
 // `feasts`: every feast of a year used in dating, in the order of their days.
 
-#include <array>
-#include <memory>
-#include <ostream>
 #include <string>
 #include <vector>
 
-#include <CLI/CLI.hpp>
-
-#include "command.h"
+#include "answers.h"
 #include "feasts.h"
-#include "numbers.h"
 
 namespace cli {
 
 namespace {
-
-constexpr std::array kFeastsFormats{Format::Text, Format::Tsv, Format::Csv, Format::Json};
 
 // Every column a string; an empty Latin name where the table has none. Text
 // shows the name and the day only, without a header.
@@ -35,13 +27,8 @@ Answer feastsAnswer(const std::vector<feasts::Occurrence>& list, const regions::
 
 }  // namespace
 
-Command declareFeasts(CLI::App& parent) {
-    return declareYearCommand(
-        parent, {"feasts", "every feast of YEAR used in dating, with its day",
-                 "Example: tarvinde feasts 1450 --format text", Formats{kFeastsFormats, Format::Tsv},
-                 [](int year, const regions::Region& region) {
-                     return feastsAnswer(feasts::ofYear(year, region), region);
-                 }});
+Answer feastsAnswer(int year, const regions::Region& region) {
+    return feastsAnswer(feasts::ofYear(year, region), region);
 }
 
 }  // namespace cli
