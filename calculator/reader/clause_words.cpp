@@ -62,10 +62,30 @@ const std::unordered_set<std::string>& saintly() {
 }
 const std::set<std::string>& dayConnectors() {
     static const std::set<std::string> set = [] {
-        std::set<std::string> s(kDayConnectors.begin(), kDayConnectors.end());
+        std::set<std::string> s;
+        for (std::string_view w : kDayConnectors) s.insert(spelling::fold(w));
         return s;
     }();
     return set;
+}
+
+// Day and eve endings in the fold's own spelling.
+template <std::size_t N>
+std::vector<std::string> foldedEndings(const std::array<std::string_view, N>& endings) {
+    std::vector<std::string> out;
+    for (std::string_view e : endings) {
+        const std::string f = spelling::fold(e, false);
+        if (std::find(out.begin(), out.end(), f) == out.end()) out.push_back(f);
+    }
+    return out;
+}
+const std::vector<std::string>& dayEndings() {
+    static const std::vector<std::string> endings = foldedEndings(kDayEndings);
+    return endings;
+}
+const std::vector<std::string>& eveEndings() {
+    static const std::vector<std::string> endings = foldedEndings(kEveEndings);
+    return endings;
 }
 
 const std::set<std::string>& articles() {
@@ -250,7 +270,7 @@ const Lexicon& lexiconIndex() {
             std::vector<std::string> all{keysOf(tokens)[0], keysOf(tokens)[1]};
             for (const std::string& k : strippedKeys(tokens)) all.push_back(k);
             for (const std::string& key : all) {
-                for (std::string_view ending : kDayEndings)
+                for (const std::string& ending : dayEndings())
                     if (key.size() > ending.size() + 1 && key.ends_with(ending))
                         addFeast(lex.feastStems, key.substr(0, key.size() - ending.size()), entry);
                 if (key.size() > 4 && key.ends_with("en"))
@@ -385,11 +405,11 @@ std::optional<FeastEntry> feastOfSpan(std::span<const Token> span) {
         return std::nullopt;
     };
     for (const std::string& k : keys)
-        for (std::string_view ending : kDayEndings)
+        for (const std::string& ending : dayEndings())
             if (k.size() > ending.size() + 1 && k.ends_with(ending))
                 if (auto f = stem(k.substr(0, k.size() - ending.size()))) return f;
     for (const std::string& k : keys)
-        for (std::string_view ending : kEveEndings)
+        for (const std::string& ending : eveEndings())
             if (k.size() > ending.size() + 1 && k.ends_with(ending))
                 if (auto f = stem(k.substr(0, k.size() - ending.size())); f && !f->eve) {
                     f->eve = true;
