@@ -237,7 +237,9 @@ std::vector<Item> itemsOf(std::span<const Token> tokens) {
         const std::optional<WordEntry> word = wordAt(tokens, i, wordLength);
         const std::optional<Number> number = numberAt(tokens, i);
         const std::size_t numberLength = number && !number->singleLetter ? number->end - i : 0;
-        if (feastLength > 0 && feastLength >= wordLength && feastLength >= numberLength) {
+        // "septuagesimo" after "anno" is seventy, not Septuagesima declined.
+        if (feastLength > 0 && feastLength >= wordLength && feastLength >= numberLength &&
+            !(feast.declined && feastLength == numberLength)) {
             Item item = makeItem(ItemKind::Feast, i, i + feastLength);
             item.feast = feast.feast;
             item.eve = feast.eve;
