@@ -219,6 +219,8 @@ std::optional<WordEntry> entryOf(const lexicon::Word& w, std::size_t length) {
         e.kind = Kind::Check;
         e.check = *c;
         e.stated = w.meaning.find("zero") != std::string_view::npos;
+    } else if (k == "qualifier") {
+        e.kind = Kind::Qualifier;
     } else if (k == "filler") {
         const std::string_view m = w.meaning;
         e.kind = m.find("regnal") != std::string_view::npos || m.find("pontifical") != std::string_view::npos

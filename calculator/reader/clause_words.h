@@ -39,6 +39,7 @@ enum class Kind {
     YearIntro,
     Regnal,
     Check,
+    Qualifier,  // "translatio", "estivalis": a second feast of a saint, read only within its name
     Filler
 };
 enum class Mark { Kalends, Nones, Ides };
