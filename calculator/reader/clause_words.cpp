@@ -39,8 +39,8 @@ constexpr std::array<std::string_view, 9> kEveEndings{"sauond", "auond", "sauont
                                                       "auent",  "uond",  "uont",   "uent"};
 
 // Words between a counted day and its month: "die mensis", "daghe in", "jours en", "ou mois de".
-constexpr std::array<std::string_view, 22> kDayConnectors{
-    "die", "dies", "mensis", "mense", "dakh", "dag",  "dage", "dages", "iour", "iours", "in",
+constexpr std::array<std::string_view, 23> kDayConnectors{
+    "die", "dies", "mensis", "mense", "dakh", "dag",  "dage", "dages", "iour", "iours", "iourz", "in",
     "en",  "de",   "d",      "uan",   "ou",   "mois", "moi",  "des",   "den",  "der",   "el"};
 
 template <std::size_t N>
@@ -109,14 +109,13 @@ std::array<std::string, 2> keysOf(std::span<const Token> tokens) {
     return {stem + tokens.back().folded, stem + tokens.back().whole};
 }
 
-std::string declinedKey(std::span<const Token> tokens) {
-    constexpr std::size_t kShortestKey = 4;  // "luk" would be Luke and Lucy alike
+std::string declinedKey(std::span<const Token> tokens, std::size_t shortest) {
     std::string key;
     for (const Token& t : tokens) {
         if (t.stem.size() < 3) return {};
         key += t.stem;
     }
-    return key.size() >= kShortestKey ? key : std::string{};
+    return key.size() >= shortest ? key : std::string{};
 }
 
 // Adds a key, or drops it for good where it names something else already.
@@ -257,6 +256,19 @@ bool isFiller(const std::unordered_map<std::string, std::vector<WordEntry>>& wor
                                                [](const WordEntry& e) { return e.kind == Kind::Filler; });
 }
 
+// The words of a name that tell the feast by their stems: not the words that only
+// honour it, but "Virginis" (Mary's feasts, not the Lord's), and none at all where
+// only fillers are left ("Natale Domini" without "Natale").
+std::vector<Token> namingTokens(std::span<const Token> tokens,
+                                const std::unordered_map<std::string, std::vector<WordEntry>>& words) {
+    static const std::string virgin = spelling::fold("virginis");
+    std::vector<Token> kept;
+    for (const Token& t : tokens)
+        if (!isHonouring(t) || t.folded == virgin) kept.push_back(t);
+    if (std::all_of(kept.begin(), kept.end(), [&](const Token& t) { return isFiller(words, t); })) return {};
+    return kept;
+}
+
 std::vector<std::string> strippedKeys(const std::vector<Token>& tokens,
                                       const std::unordered_map<std::string, std::vector<WordEntry>>& words) {
     std::vector<Token> kept;
@@ -287,9 +299,11 @@ const Lexicon& lexiconIndex() {
             if (tokens.size() == 1 &&
                 (e->kind == Kind::Number || e->kind == Kind::Ordinal || e->kind == Kind::Joiner))
                 lex.numberPieces.insert(tokens.front().whole);
+            // Not the weekdays: their Latin forms are few and fixed, and "martis" (Tuesday)
+            // would share its stem with "Martii" (March).
             if (w.lang == "la" && e->kind != Kind::Number && e->kind != Kind::Ordinal &&
-                e->kind != Kind::Joiner)
-                addDeclined(lex.wordDeclined, sharedWords, declinedKey(tokens), *e,
+                e->kind != Kind::Joiner && e->kind != Kind::Weekday)
+                addDeclined(lex.wordDeclined, sharedWords, declinedKey(tokens, kShortestWordKey), *e,
                             [](const WordEntry& a, const WordEntry& b) {
                                 return a.kind == b.kind && a.value == b.value && a.relation == b.relation &&
                                        a.mark == b.mark;
@@ -298,11 +312,10 @@ const Lexicon& lexiconIndex() {
 
         // Latin names by their stems, without the words that only honour them.
         const auto addLatin = [&](const Feast* feast, std::string_view form, bool eve) {
-            std::vector<Token> kept;
-            for (const Token& t : tokensOf(form))
-                if (!isHonouring(t) && !isFiller(lex.words, t)) kept.push_back(t);
-            addDeclined(lex.feastDeclined, sharedFeasts, declinedKey(kept), FeastEntry{feast, eve, false},
-                        [](const FeastEntry& a, const FeastEntry& b) {
+            const std::vector<Token> tokens = tokensOf(form);
+            addDeclined(lex.feastDeclined, sharedFeasts,
+                        declinedKey(namingTokens(tokens, lex.words), kShortestNameKey),
+                        FeastEntry{feast, eve, false}, [](const FeastEntry& a, const FeastEntry& b) {
                             return a.feast == b.feast && a.eve == b.eve;
                         });
         };
@@ -437,7 +450,8 @@ std::optional<WordEntry> longestWord(std::span<const Token> tokens, std::size_t 
             }
         }
         if (!best)
-            if (const auto found = lex.wordDeclined.find(declinedKey(tokens.subspan(i, len)));
+            if (const auto found =
+                    lex.wordDeclined.find(declinedKey(tokens.subspan(i, len), kShortestWordKey));
                 found != lex.wordDeclined.end())
                 best = found->second;
         if (best) {
@@ -487,7 +501,8 @@ std::optional<FeastEntry> feastOfSpan(std::span<const Token> span) {
         for (const std::string& ending : dayEndings())
             if (k.size() > ending.size() + 1 && k.ends_with(ending))
                 if (auto f = stem(k.substr(0, k.size() - ending.size()))) return f;
-    if (const auto f = lex.feastDeclined.find(declinedKey(kept)); f != lex.feastDeclined.end()) {
+    if (const auto f = lex.feastDeclined.find(declinedKey(namingTokens(span, lex.words), kShortestNameKey));
+        f != lex.feastDeclined.end()) {
         FeastEntry entry = f->second;
         entry.declined = true;
         return entry;
