@@ -40,6 +40,8 @@ enum class Kind {
     Regnal,
     Check,
     Qualifier,  // "translatio", "estivalis": a second feast of a saint, read only within its name
+    Place,      // "apud", "in ecclesia": the saint's name after it is a place, not a day
+    YearNote,   // "stilo gallicano" (value 1: the year from Easter), "stilo veteri" (2: a Julian date)
     Filler
 };
 enum class Mark { Kalends, Nones, Ides };
