@@ -54,6 +54,7 @@ std::optional<long long> romanValue(std::string text) {
         if (run > 4) return std::nullopt;
         const int next = i + 1 < text.size() ? valueOf(text[i + 1]) : 0;
         if (next > v) {
+            if (run > 1) return std::nullopt;  // "iix", "iiixx": a subtractive letter stands alone
             // Only the subtractive pairs IV, IX, XL, XC, CD, CM.
             if (!((v == 1 && (next == 5 || next == 10)) || (v == 10 && (next == 50 || next == 100)) ||
                   (v == 100 && (next == 500 || next == 1000))))
@@ -335,6 +336,18 @@ long long combine(const std::vector<Piece>& pieces, std::span<const Token> token
     return total;
 }
 
+bool isFigures(const Token& t) {
+    return !t.plain.empty() && t.plain.front() >= '0' && t.plain.front() <= '9';
+}
+
+// A word that is no word of the lexicon, no feast's name and no honouring word.
+bool isUnknown(std::span<const Token> tokens, std::size_t at) {
+    std::size_t length = 0;
+    FeastEntry feast{};
+    return !wordAt(tokens, at, length) && !numberWord(tokens[at].whole) && !numberWord(tokens[at].folded) &&
+           !isHonouring(tokens[at]) && longestFeast(tokens, at, feast) == 0 && !piecesOf(tokens[at]);
+}
+
 // The number that starts at token i, or nullopt.
 std::optional<Number> numberAt(std::span<const Token> tokens, std::size_t i, bool single) {
     const Lexicon& lex = lexiconIndex();
@@ -427,11 +440,24 @@ std::optional<Number> numberAt(std::span<const Token> tokens, std::size_t i, boo
     if (parts == 0) return std::nullopt;
     if (parts > 1) singleLetter = false;
     Number n;
-    try {
-        n.value = combine(pieces, tokens.subspan(i, at - i));
-    } catch (const InputError& e) {
-        n.error = e.what();
-    }
+    // A word the reader does not know that looks like a number, with the number going
+    // on after it ("M CCC iiixx et quatorze"): the phrase is broken there, refused
+    // naming the word, never read as "M CCC".
+    if (!single && at + 1 < tokens.size() && !tokens[at].breakBefore && !tokens[at + 1].breakBefore &&
+        !isFigures(tokens[at + 1]) && isUnknown(tokens, at) && looksLikeDateWord(tokens[at]))
+        if (const std::optional<Number> rest =
+                numberAt(tokens, at + (isJoiner(tokens[at + 1].plain) && at + 2 < tokens.size() ? 2 : 1));
+            rest && !rest->singleLetter) {
+            n.error = '"' + tokens[at].typed + "\" niet begrepen, midden in het getal \"" +
+                      typedText(tokens.subspan(i, rest->end - i)) + '"';
+            at = rest->end;
+            parts += 1 + rest->parts;
+        }
+    if (n.error.empty()) try {
+            n.value = combine(pieces, tokens.subspan(i, at - i));
+        } catch (const InputError& e) {
+            n.error = e.what();
+        }
     n.end = at;
     n.ordinal = ordinal;
     n.singleLetter = singleLetter;
