@@ -84,9 +84,11 @@ Piece pieceOf(const WordEntry& e, bool ordinal) {
             false,   e.score};
 }
 
-// The number word of the lexicon with this folded key, in any of its forms.
+// The number word of the lexicon written as this folded key, ending and all: not
+// a key without its ending ("ons" is no "onze", "witte" no "wit").
 std::optional<WordEntry> numberWord(const std::string& key) {
     const Lexicon& lex = lexiconIndex();
+    if (!lex.numberPieces.contains(key)) return std::nullopt;
     const auto found = lex.words.find(key);
     if (found == lex.words.end()) return std::nullopt;
     for (const WordEntry& e : found->second)
@@ -191,6 +193,8 @@ bool split(std::string_view w, std::size_t at, std::vector<Piece>& out) {
         std::optional<Piece> p = pieceOf(w.substr(at, len), at + len == w.size());
         // Between two pieces "en" is "and", not "een" folded alike: "vierenveertich".
         if (p && !p->joiner && at > 0 && at + len < w.size() && isJoiner(w.substr(at, len))) p->joiner = true;
+        // No word begins with "and": "entrent" is no "een" and "trente".
+        if (at == 0 && isJoiner(w.substr(at, len))) continue;
         if (!p || (p->joiner && (out.empty() || out.back().joiner))) continue;
         out.push_back(*p);
         if (split(w, at + len, out)) return true;
@@ -344,8 +348,10 @@ bool isFigures(const Token& t) {
 bool isUnknown(std::span<const Token> tokens, std::size_t at) {
     std::size_t length = 0;
     FeastEntry feast{};
-    return !wordAt(tokens, at, length) && !numberWord(tokens[at].whole) && !numberWord(tokens[at].folded) &&
-           !isHonouring(tokens[at]) && longestFeast(tokens, at, feast) == 0 && !piecesOf(tokens[at]);
+    const Lexicon& lex = lexiconIndex();
+    return !wordAt(tokens, at, length) && !lex.words.contains(tokens[at].whole) &&
+           !lex.words.contains(tokens[at].folded) && !isHonouring(tokens[at]) &&
+           longestFeast(tokens, at, feast) == 0 && !piecesOf(tokens[at]);
 }
 
 // The number that starts at token i, or nullopt.
