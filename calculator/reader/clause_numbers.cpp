@@ -344,6 +344,15 @@ bool isFigures(const Token& t) {
     return !t.plain.empty() && t.plain.front() >= '0' && t.plain.front() <= '9';
 }
 
+bool isRelationAsWritten(const Token& t) {
+    const Lexicon& lex = lexiconIndex();
+    for (const std::string& key : {t.whole, t.folded})
+        if (const auto found = lex.words.find(key); found != lex.words.end())
+            for (const WordEntry& e : found->second)
+                if (e.kind == Kind::Relation && e.length == 1) return true;
+    return false;
+}
+
 // A word that is no word of the lexicon, no feast's name and no honouring word.
 bool isUnknown(std::span<const Token> tokens, std::size_t at) {
     std::size_t length = 0;
@@ -363,11 +372,10 @@ std::optional<Number> numberAt(std::span<const Token> tokens, std::size_t i, boo
     bool ordinal = false;
     bool singleLetter = false;
     while (at < tokens.size() && (at == i || !tokens[at].breakBefore)) {
-        // A number never takes a word of a relation: "in octava" is the octave.
-        if (parts > 0) {
-            std::size_t length = 0;
-            if (const auto w = wordAt(tokens, at, length); w && w->kind == Kind::Relation) break;
-        }
+        // A number never takes a word of a relation: "in octava" is the octave. A
+        // relation read by its Latin stem alone ("octavo" of "octava") goes on as the
+        // ordinal it is written as.
+        if (parts > 0 && isRelationAsWritten(tokens[at])) break;
         // The longest number word of the lexicon here ("dix sept", "quatre vins").
         // "en" is "and" between numbers, else "een" (one), as the fold has them alike.
         std::optional<WordEntry> word;
@@ -410,9 +418,10 @@ std::optional<Number> numberAt(std::span<const Token> tokens, std::size_t i, boo
         // on into a feast's name ("MCCLX Quadragesima" is a year and a Sunday).
         FeastEntry feast{};
         if (parts > 0 && !isNumeral(tokens[at]) && longestFeast(tokens, at, feast) > 0) break;
-        // "lxx mo": the Latin ending after a Roman numeral below a thousand, apart (else
-        // "Mo" is a thousand with a raised o typed as a letter).
-        if (parts > 0 && tokens[at].plain == "mo" && pieces.back().literal && pieces.back().value < 1000) {
+        // "lxx mo", "mcclx mo": the Latin ending after a Roman numeral, apart (a
+        // thousand after a numeral would never add up).
+        if (parts > 0 && tokens[at].plain == "mo" && pieces.back().literal &&
+            romanValue(tokens[at - 1].plain)) {
             ordinal = true;
             ++at;
             continue;

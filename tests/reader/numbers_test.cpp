@@ -56,6 +56,9 @@ TEST(Numbers, Latin) {
         {"mº cccº quartodecimo", 1314, true},
         {"Mº CCº LXXmo sexto", 1276, true},
         {"millesimo ccº lxx mo secundo", 1272, true},
+        {"mcclx mo nono", 1269, true},
+        {"mcclx° octavo", 1268, true},  // "octavo" also declines "octava", the octave
+        {"MCC octavo decimo", 1218, true},
         {"millesimo ducentesimo octuagesimo", 1280, true},
         {"vicessimo", 20, true},
         {"vicesima prima", 21, true},
@@ -174,6 +177,7 @@ TEST(Numbers, ClausesReadToTheirDay) {
              {"des tweeden sondaghes na sinte Martijns dach 1450", "1450-11-22"},
              {"Septuagesima anno MCCCCL", "1450-02-01"},
              {"anno MCCLX Quadragesima", "1260-02-22"},
+             {"Anno Domini mcclx° octavo, die lune in vigilia beati Dyonisii", "1268-10-08"},
          }) {
         SCOPED_TRACE(c.clause);
         try {
