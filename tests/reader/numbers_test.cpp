@@ -178,6 +178,12 @@ TEST(Numbers, ClausesReadToTheirDay) {
              {"Septuagesima anno MCCCCL", "1450-02-01"},
              {"anno MCCLX Quadragesima", "1260-02-22"},
              {"Anno Domini mcclx° octavo, die lune in vigilia beati Dyonisii", "1268-10-08"},
+             // The year's words before the number: "anno gratie", "anno Dni". All Saints
+             // 1262 a Wednesday.
+             {"Actum anno gratie Mº CCº duodecimo, in vigilia Epiphanie Domini", "1212-01-05"},
+             {"Actum anno Dni millesimo ducentesimo sexagesimo secundo, die lune post festum omnium "
+              "Sanctorum",
+              "1262-11-06"},
          }) {
         SCOPED_TRACE(c.clause);
         try {
