@@ -29,7 +29,35 @@ struct Worked {
     bool ordinal;
 };
 
-void expectWhole(const std::vector<Worked>& cases) {
+// Each whole phrase a number, worked out by hand: Latin ordinals in any case with
+// Roman numerals among them and their marks, "IIIIc" four hundred; Old French
+// twenties and teens; Middle Dutch compounds as one word; ordinals of each language.
+TEST(Numbers, PhrasesReadWhole) {
+    // clang-format off
+    const std::vector<Worked> cases{
+        {"MCCLX tercio", 1263, true}, {"Mº CCº octagesimo quinto", 1285, true}, {"Millº CCº LXº VIº", 1266, false},
+        {"millesimo tricentesimo vicesimo", 1320, true}, {"millº CCC XXº secundo", 1322, true},
+        {"M CC nonagesimo secundo", 1292, true}, {"millesimo CC quinquagesimo primo", 1251, true},
+        {"millessimo trecentesimo sextodecimo", 1316, true}, {"mº cccº quartodecimo", 1314, true},
+        {"Mº CCº LXXmo sexto", 1276, true}, {"millesimo ccº lxx mo secundo", 1272, true}, {"mcclx mo nono", 1269, true},
+        {"mcclx° octavo", 1268, true},  // "octavo" also declines "octava", the octave
+        {"MCC octavo decimo", 1218, true}, {"millesimo ducentesimo octuagesimo", 1280, true},
+        {"vicessimo", 20, true}, {"vicesima prima", 21, true}, {"tricesimus", 30, true}, {"xiij", 13, false},
+        {"M IIIIc L", 1450, false}, {"M IIII c L", 1450, false}, {"M ijc", 1200, false},
+        {"mil ccc vint et sis", 1326, false}, {"mil trois cent quatrevingt", 1380, false},
+        {"mil cc. quatre vinz et diz", 1290, false}, {"mil CCCC soixante et dix", 1470, false},
+        {"quatre vins et dix", 90, false}, {"quatre-vingts", 80, false}, {"soixante et onze", 71, false},
+        {"mil CCCC et L", 1450, false}, {"mil deus cens lxxxvii", 1287, false},
+        {"mil deus cenz quatre vinz dis et nuef", 1299, false}, {"mil trois cent quatre vingt dixhuit", 1398, false},
+        {"mil et deus cenz septente et sept", 1277, false}, {"trante et un", 31, false}, {"diis", 10, false},
+        {"vingtième", 20, true}, {"XIIe", 12, true}, {"quatrième", 4, true}, {"cinquième", 5, true},
+        {"sixiesme", 6, true}, {"second", 2, true},
+        {"duysent vier hondert ende seven", 1407, false}, {"dusent vierhondert vierenveertich", 1444, false},
+        {"dusentich vierhondert tweeentwintich", 1422, false}, {"duust drie hondert twintig", 1320, false},
+        {"neghentiensten", 19, true}, {"derden", 3, true}, {"tweeden", 2, true}, {"eersten", 1, true},
+        {"vierden", 4, true}, {"twintichsten", 20, true},
+    };
+    // clang-format on
     for (const Worked& c : cases) {
         SCOPED_TRACE(c.text);
         const std::optional<Number> n = numberOf(c.text);
@@ -39,75 +67,6 @@ void expectWhole(const std::vector<Worked>& cases) {
         EXPECT_EQ(n->ordinal, c.ordinal);
         EXPECT_EQ(n->end, tokenCount(c.text));  // the whole phrase is the number
     }
-}
-
-// Latin years as ordinals in the ablative, with Roman numerals among them; the
-// marks after numerals; "IIIIc" four hundred.
-TEST(Numbers, Latin) {
-    expectWhole({
-        {"MCCLX tercio", 1263, true},
-        {"Mº CCº octagesimo quinto", 1285, true},
-        {"Millº CCº LXº VIº", 1266, false},
-        {"millesimo tricentesimo vicesimo", 1320, true},
-        {"millº CCC XXº secundo", 1322, true},
-        {"M CC nonagesimo secundo", 1292, true},
-        {"millesimo CC quinquagesimo primo", 1251, true},
-        {"millessimo trecentesimo sextodecimo", 1316, true},
-        {"mº cccº quartodecimo", 1314, true},
-        {"Mº CCº LXXmo sexto", 1276, true},
-        {"millesimo ccº lxx mo secundo", 1272, true},
-        {"mcclx mo nono", 1269, true},
-        {"mcclx° octavo", 1268, true},  // "octavo" also declines "octava", the octave
-        {"MCC octavo decimo", 1218, true},
-        {"millesimo ducentesimo octuagesimo", 1280, true},
-        {"vicessimo", 20, true},
-        {"vicesima prima", 21, true},
-        {"tricesimus", 30, true},
-        {"xiij", 13, false},
-        {"M IIIIc L", 1450, false},
-        {"M IIII c L", 1450, false},
-        {"M ijc", 1200, false},
-    });
-}
-
-TEST(Numbers, OldFrench) {
-    expectWhole({
-        {"mil ccc vint et sis", 1326, false},
-        {"mil trois cent quatrevingt", 1380, false},
-        {"mil cc. quatre vinz et diz", 1290, false},
-        {"mil CCCC soixante et dix", 1470, false},
-        {"quatre vins et dix", 90, false},
-        {"quatre-vingts", 80, false},
-        {"soixante et onze", 71, false},
-        {"mil CCCC et L", 1450, false},
-        {"mil deus cens lxxxvii", 1287, false},
-        {"mil deus cenz quatre vinz dis et nuef", 1299, false},
-        {"mil trois cent quatre vingt dixhuit", 1398, false},
-        {"mil et deus cenz septente et sept", 1277, false},
-        {"trante et un", 31, false},
-        {"diis", 10, false},
-        {"vingtième", 20, true},
-        {"XIIe", 12, true},
-        {"quatrième", 4, true},
-        {"cinquième", 5, true},
-        {"sixiesme", 6, true},
-        {"second", 2, true},
-    });
-}
-
-TEST(Numbers, MiddleDutch) {
-    expectWhole({
-        {"duysent vier hondert ende seven", 1407, false},
-        {"dusent vierhondert vierenveertich", 1444, false},
-        {"dusentich vierhondert tweeentwintich", 1422, false},
-        {"duust drie hondert twintig", 1320, false},
-        {"neghentiensten", 19, true},
-        {"derden", 3, true},
-        {"tweeden", 2, true},
-        {"eersten", 1, true},
-        {"vierden", 4, true},
-        {"twintichsten", 20, true},
-    });
 }
 
 // Words that look a little like numbers, and are none: places, articles, the
