@@ -344,6 +344,13 @@ bool isFigures(const Token& t) {
     return !t.plain.empty() && t.plain.front() >= '0' && t.plain.front() <= '9';
 }
 
+// A Latin ordinal agreeing with "die" ("vicesima prima"): the day, never part of
+// the year, whose ordinals agree with "anno" ("MCCL vicesima prima die" is 1250 and
+// the 21st).
+bool isFeminine(const Token& t) {
+    return t.plain.size() > 3 && (t.plain.ends_with('a') || t.plain.ends_with("am"));
+}
+
 bool isRelationAsWritten(const Token& t) {
     const Lexicon& lex = lexiconIndex();
     for (const std::string& key : {t.whole, t.folded})
@@ -371,6 +378,7 @@ std::optional<Number> numberAt(std::span<const Token> tokens, std::size_t i, boo
     std::size_t parts = 0;
     bool ordinal = false;
     bool singleLetter = false;
+    bool feminine = false;
     while (at < tokens.size() && (at == i || !tokens[at].breakBefore)) {
         // A number never takes a word of a relation: "in octava" is the octave. A
         // relation read by its Latin stem alone ("octavo" of "octava") goes on as the
@@ -407,6 +415,8 @@ std::optional<Number> numberAt(std::span<const Token> tokens, std::size_t i, boo
                 at += wordLength;
                 continue;
             }
+            if (parts > 0 && isFeminine(tokens[at + wordLength - 1]) != feminine) break;
+            feminine = isFeminine(tokens[at + wordLength - 1]);
             pieces.push_back(pieceOf(*word, false));
             ordinal = ordinal || word->kind == Kind::Ordinal;
             at += wordLength;
@@ -443,6 +453,8 @@ std::optional<Number> numberAt(std::span<const Token> tokens, std::size_t i, boo
         // Figures stand alone: "1450 3" is two numbers.
         const bool figures = tokens[at].plain.front() >= '0' && tokens[at].plain.front() <= '9';
         if (figures && parts > 0) break;
+        if (parts > 0 && isFeminine(tokens[at]) != feminine) break;
+        feminine = isFeminine(tokens[at]);
         if (tokens[at].plain.size() == 1 && own->front().literal) singleLetter = parts == 0;
         for (const Piece& p : *own) {
             pieces.push_back(p);

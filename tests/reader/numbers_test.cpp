@@ -91,14 +91,17 @@ TEST(Numbers, StopsWhereThePhraseEnds) {
         std::size_t end;
         const char* broken;  // the word named in the error, or nullptr
     };
-    for (const Stop& c : std::vector<Stop>{{"MCCC, secundo", 1300, 1, nullptr},
-                                           {"MCCC octava", 1300, 1, nullptr},
-                                           {"MCCLX Quadragesima", 1260, 1, nullptr},
-                                           {"M CC foo L", 1200, 2, nullptr},
-                                           {"1450 tercio", 1450, 1, nullptr},
-                                           {"Mi careme 1500", 1001, 1, nullptr},
-                                           {"M CCC iiixx et quatorze", 0, 5, "\"iiixx\""},
-                                           {"M CC IIIIcx LX", 0, 4, "\"IIIIcx\""}}) {
+    for (const Stop& c :
+         std::vector<Stop>{{"MCCC, secundo", 1300, 1, nullptr},
+                           {"MCCC octava", 1300, 1, nullptr},
+                           {"MCCLX Quadragesima", 1260, 1, nullptr},
+                           {"M CC foo L", 1200, 2, nullptr},
+                           {"1450 tercio", 1450, 1, nullptr},
+                           {"MCCL vicesima prima die", 1250, 1, nullptr},
+                           {"millesimo ducentesimo quinquagesimo prima die", 1250, 3, nullptr},
+                           {"Mi careme 1500", 1001, 1, nullptr},
+                           {"M CCC iiixx et quatorze", 0, 5, "\"iiixx\""},
+                           {"M CC IIIIcx LX", 0, 4, "\"IIIIcx\""}}) {
         SCOPED_TRACE(c.text);
         const std::optional<Number> n = numberOf(c.text);
         ASSERT_TRUE(n.has_value());
