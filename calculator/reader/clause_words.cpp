@@ -190,6 +190,7 @@ std::optional<WordEntry> entryOf(const lexicon::Word& w, std::size_t length) {
             e.kind = k == "ordinal" ? Kind::Ordinal : Kind::Number;
             e.value = *n;
             e.multiplier = k == "number" && (*n == 100 || *n == 1000);
+            e.score = k == "number" && *n == 20 && w.lang == "fro";
         }
     } else if (k == "month") {
         const auto m = lexicon::monthIn(w.meaning);

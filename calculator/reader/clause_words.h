@@ -52,6 +52,7 @@ struct WordEntry {
     std::size_t length;  // tokens
     int value = 0;       // weekday, month, number
     bool multiplier = false;
+    bool score = false;  // French "vint": after a unit it counts twenties ("quatre vins", 80)
     Relation relation = Relation::On;
     RelationWord relationWord = RelationWord::Rel;
     Mark mark = Mark::Kalends;
