@@ -50,7 +50,8 @@ enum class ItemKind {
     RomanDay,
     CountedDay,
     PlainDate,
-    Month,  // a month beside a feast: a check of the reading's month ("mense martii")
+    Month,      // a month beside a feast: a check of the reading's month ("mense martii")
+    Qualifier,  // a word that names a saint's second feast, outside any feast's name
     Regnal,
     Check,
     Honouring,
@@ -237,7 +238,10 @@ std::vector<Item> itemsOf(std::span<const Token> tokens) {
         const std::optional<WordEntry> word = wordAt(tokens, i, wordLength);
         const std::optional<Number> number = numberAt(tokens, i);
         const std::size_t numberLength = number && !number->singleLetter ? number->end - i : 0;
-        if (feastLength > 0 && feastLength >= wordLength && feastLength >= numberLength) {
+        // "septuagesimo" after "anno" is seventy, not Septuagesima declined.
+        if (feastLength > 0 && feastLength >= wordLength && feastLength >= numberLength &&
+            !(feast.declined && feastLength == numberLength) &&
+            !(word && word->kind == Kind::Weekday && wordLength == feastLength)) {
             Item item = makeItem(ItemKind::Feast, i, i + feastLength);
             item.feast = feast.feast;
             item.eve = feast.eve;
@@ -263,6 +267,9 @@ std::vector<Item> itemsOf(std::span<const Token> tokens) {
                 case Kind::Month:
                     item.kind = ItemKind::Month;
                     item.month = word->value;
+                    break;
+                case Kind::Qualifier:
+                    item.kind = ItemKind::Qualifier;
                     break;
                 case Kind::Regnal:
                     item.kind = ItemKind::Regnal;
@@ -420,6 +427,9 @@ std::string monthText(int month) {
 struct Clause {
     const Item* anchor = nullptr;  // the feast or the day
     Relation relation = Relation::On;
+    // The octave or fortnight the relation counts from: "post octabas Trinitatis",
+    // "in crastino octavarum Epiphanie".
+    std::optional<Relation> inner;
     bool related = false;  // a relation word was read
     int weekday = 0;       // After, Before, WithinOctave
     int count = 1;
@@ -492,6 +502,13 @@ void setAsideOtherYears(std::vector<Item>& items, Clause& clause) {
     }
 }
 
+// A feast that always falls on a Sunday: Easter's and Advent's Sundays.
+bool isSunday(const Item& anchor) {
+    if (anchor.kind != ItemKind::Feast) return false;
+    const Feast& f = *anchor.feast;
+    return (f.rule == feasts::Rule::Easter || f.rule == feasts::Rule::Advent) && f.offset % 7 == 0;
+}
+
 // The relation words before the day: [ORDINAL] WEEKDAY [ORDINAL] (post | ante | na | …),
 // (vigilia | crastino | octava | …), or a weekday alone (a check).
 void readRelation(std::vector<Item>& items, std::size_t anchorAt, std::span<const Token> tokens,
@@ -504,17 +521,44 @@ void readRelation(std::vector<Item>& items, std::size_t anchorAt, std::span<cons
         before = previous(items, static_cast<std::size_t>(before - items.data()));
         if (before == nullptr) return;
     }
+    // "dominica qua cantatur Oculi", "post dominicam Letare": the Sunday the anchor
+    // names, so part of it; a relation before it relates to that Sunday.
     if (before->kind == ItemKind::Relation && before->relationWord == RelationWord::Chant) {
-        before->used = true;  // the Sunday on which the chant that follows is sung
-        return;
+        before->used = true;
+        before = previous(items, static_cast<std::size_t>(before - items.data()));
+        if (before == nullptr) return;
+    }
+    if (before->kind == ItemKind::Weekday && before->weekday == 0 && isSunday(items[anchorAt])) {
+        before->used = true;
+        before = previous(items, static_cast<std::size_t>(before - items.data()));
+        if (before == nullptr) return;
     }
     if (before->kind == ItemKind::Weekday) {
         before->used = true;
+        // "feria tertia Pentecostes": a weekday of the week a Sunday begins.
+        if (before->weekday != 0 && before->last == items[anchorAt].first && isSunday(items[anchorAt]) &&
+            !items[anchorAt].eve) {
+            clause.relation = Relation::WithinOctave;
+            clause.related = true;
+            clause.weekday = before->weekday;
+            return;
+        }
         clause.checks.push_back(before->weekday);
         return;
     }
     if (before->kind != ItemKind::Relation) return;
     before->used = true;
+    // The octave or fortnight of the feast, and a relation before it: the day after,
+    // or a weekday after or before, counted from there.
+    if (before->relation == Relation::Octave || before->relation == Relation::Quindena) {
+        Item* outer = previous(items, static_cast<std::size_t>(before - items.data()));
+        if (outer != nullptr && outer->kind == ItemKind::Relation &&
+            outer->relationWord == RelationWord::Rel && outer->relation != Relation::On) {
+            clause.inner = before->relation;
+            before = outer;
+            before->used = true;
+        }
+    }
     clause.related = true;
     clause.relation = before->relation;
     // "in die Pinxter daghe": within the feast's days, so a weekday names one of them.
@@ -708,6 +752,7 @@ struct Found {
 std::string relationText(const Clause& c) {
     const Feast& f = *c.anchor->feast;
     std::string name{f.name};
+    if (c.inner) return "";  // the modern grammar has no relation of an octave: the plain date
     if (c.anchor->eve) return c.relation == Relation::On ? "vooravond van " + name : "";
     switch (c.relation) {
         case Relation::On:
@@ -738,7 +783,8 @@ std::optional<Found> candidate(const Clause& c, int fy, const Options& options, 
     if (a.kind == ItemKind::Feast) {
         const std::optional<feasts::Occurrence> o = feasts::occurrence(*a.feast, fy, region);
         if (!o) return std::nullopt;
-        const std::int64_t base = o->day - (a.eve ? 1 : 0);
+        std::int64_t base = o->day - (a.eve ? 1 : 0);
+        if (c.inner) base = dating::relate(base, *c.inner);
         const std::int64_t day = dating::relate(base, c.relation, c.weekday, c.count);
         const Feast& f = *a.feast;
         const bool writtenDate = !a.eve && c.relation == Relation::On &&
@@ -956,6 +1002,7 @@ bool isUnplaced(const Item& item, const Clause& clause) {
         case ItemKind::Weekday:
         case ItemKind::Number:
         case ItemKind::Month:
+        case ItemKind::Qualifier:
         case ItemKind::Feast:
         case ItemKind::RomanDay:
         case ItemKind::CountedDay:
@@ -1029,6 +1076,13 @@ void requireUnderstood(const std::vector<Item>& items, std::span<const Token> to
                                  InputError::Cause::UnknownWord);
             continue;
         }
+        // Never the saint's main feast in place of the one the word names.
+        if (item.kind == ItemKind::Qualifier)
+            throw InputError(
+                quoted(typedOf(tokens, item)) +
+                    " noemt een tweede feest van de heilige (translatie, zomer, vinding …) dat de lezer "
+                    "niet kent",
+                InputError::Cause::UnknownWord);
         if (isUnplaced(item, clause))
             throw InputError(quoted(typedOf(tokens, item)) + " past nergens in de datering",
                              InputError::Cause::Form);
