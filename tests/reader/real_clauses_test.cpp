@@ -17,7 +17,7 @@
 
 namespace {
 
-// The share of the counted clauses read right today (104 of 203). Raised as the reader learns
+// The share of the counted clauses read right today (105 of 203). Raised as the reader learns
 // words; the aim is 0.90.
 constexpr double kReadRightShare = 0.51;
 
