@@ -39,8 +39,8 @@ constexpr std::array<std::string_view, 9> kEveEndings{"sauond", "auond", "sauont
                                                       "auent",  "uond",  "uont",   "uent"};
 
 // Words between a counted day and its month: "die mensis", "daghe in", "jours en", "ou mois de".
-constexpr std::array<std::string_view, 22> kDayConnectors{
-    "die", "dies", "mensis", "mense", "dakh", "dag",  "dage", "dages", "iour", "iours", "in",
+constexpr std::array<std::string_view, 23> kDayConnectors{
+    "die", "dies", "mensis", "mense", "dakh", "dag",  "dage", "dages", "iour", "iours", "iourz", "in",
     "en",  "de",   "d",      "uan",   "ou",   "mois", "moi",  "des",   "den",  "der",   "el"};
 
 template <std::size_t N>
@@ -109,14 +109,13 @@ std::array<std::string, 2> keysOf(std::span<const Token> tokens) {
     return {stem + tokens.back().folded, stem + tokens.back().whole};
 }
 
-std::string declinedKey(std::span<const Token> tokens) {
-    constexpr std::size_t kShortestKey = 4;  // "luk" would be Luke and Lucy alike
+std::string declinedKey(std::span<const Token> tokens, std::size_t shortest) {
     std::string key;
     for (const Token& t : tokens) {
         if (t.stem.size() < 3) return {};
         key += t.stem;
     }
-    return key.size() >= kShortestKey ? key : std::string{};
+    return key.size() >= shortest ? key : std::string{};
 }
 
 // Adds a key, or drops it for good where it names something else already.
@@ -143,8 +142,9 @@ std::optional<std::pair<Relation, RelationWord>> relationIn(std::string_view mea
     if (has("within the octave") || has("within the feast"))
         return std::pair{Relation::WithinOctave, RelationWord::Rel};
     if (has("day after") || has("next day")) return std::pair{Relation::DayAfter, RelationWord::Rel};
-    if (has("eve")) return std::pair{Relation::Eve, RelationWord::Rel};
+    // The octave first: "huitieves" holds "eve".
     if (has("octave")) return std::pair{Relation::Octave, RelationWord::Rel};
+    if (has("eve")) return std::pair{Relation::Eve, RelationWord::Rel};
     if (has("fortnight")) return std::pair{Relation::Quindena, RelationWord::Rel};
     if (has("before")) return std::pair{Relation::Before, RelationWord::Rel};
     if (has("after") || has("next")) return std::pair{Relation::After, RelationWord::Rel};
@@ -232,21 +232,50 @@ std::optional<WordEntry> entryOf(const lexicon::Word& w, std::size_t length) {
     return e;
 }
 
-void addFeast(std::unordered_map<std::string, FeastEntry>& map, const std::string& key, FeastEntry entry) {
-    if (key.empty()) return;
+// A Dutch name of the table goes before any other form ("Sint-Jan" is the
+// Baptist); two other forms of different feasts that fold alike name neither
+// ("Luce" is Luke's genitive and Lucy's French name): the key is dropped for good.
+void addFeast(std::unordered_map<std::string, FeastEntry>& map, std::set<std::string>& shared,
+              const std::string& key, FeastEntry entry) {
+    if (key.empty() || shared.contains(key)) return;
     const auto [at, added] = map.try_emplace(key, entry);
-    // A name of the table before a form of the file, a feast of the older table
-    // before a newer one ("sinte Mertijns …" is the winter Martin).
-    if (!added && !at->second.fromTable && entry.fromTable) at->second = entry;
+    if (added || at->second.fromTable || at->second.feast == entry.feast) return;
+    if (entry.fromTable) {
+        at->second = entry;
+        return;
+    }
+    map.erase(at);
+    shared.insert(key);
 }
 
 // Keys of a feast form without its honouring words, and its core: the one word
 // that follows leading honouring words ("sinte Pieters dach in den lenten": "pieters").
-std::vector<std::string> strippedKeys(const std::vector<Token>& tokens) {
+bool isFiller(const std::unordered_map<std::string, std::vector<WordEntry>>& words, const Token& t) {
+    const auto found = words.find(t.folded);
+    return found != words.end() && std::any_of(found->second.begin(), found->second.end(),
+                                               [](const WordEntry& e) { return e.kind == Kind::Filler; });
+}
+
+// The words of a name that tell the feast by their stems: not the words that only
+// honour it, but "Virginis" (Mary's feasts, not the Lord's), and none at all where
+// only fillers are left ("Natale Domini" without "Natale").
+std::vector<Token> namingTokens(std::span<const Token> tokens,
+                                const std::unordered_map<std::string, std::vector<WordEntry>>& words) {
+    static const std::string virgin = spelling::fold("virginis");
+    std::vector<Token> kept;
+    for (const Token& t : tokens)
+        if (!isHonouring(t) || t.folded == virgin) kept.push_back(t);
+    if (std::all_of(kept.begin(), kept.end(), [&](const Token& t) { return isFiller(words, t); })) return {};
+    return kept;
+}
+
+std::vector<std::string> strippedKeys(const std::vector<Token>& tokens,
+                                      const std::unordered_map<std::string, std::vector<WordEntry>>& words) {
     std::vector<Token> kept;
     for (const Token& t : tokens)
         if (!isHonouring(t)) kept.push_back(t);
-    if (kept.empty()) return {};
+    // Nothing but words that fill a clause anywhere ("Natale Domini": "Domini") is no name.
+    if (std::all_of(kept.begin(), kept.end(), [&](const Token& t) { return isFiller(words, t); })) return {};
     const auto keys = keysOf(kept);
     return {keys[0], keys[1]};
 }
@@ -254,7 +283,7 @@ std::vector<std::string> strippedKeys(const std::vector<Token>& tokens) {
 const Lexicon& lexiconIndex() {
     static const Lexicon index = [] {
         Lexicon lex;
-        std::set<std::string> sharedWords, sharedFeasts;
+        std::set<std::string> sharedWords, sharedFeasts, sharedFull, sharedStripped, sharedStems;
         for (const lexicon::Word& w : lexicon::clauseWords()) {
             if (w.form.find("...") != std::string_view::npos || w.form.starts_with('-')) continue;
             const std::vector<Token> tokens = tokensOf(w.form);
@@ -270,9 +299,11 @@ const Lexicon& lexiconIndex() {
             if (tokens.size() == 1 &&
                 (e->kind == Kind::Number || e->kind == Kind::Ordinal || e->kind == Kind::Joiner))
                 lex.numberPieces.insert(tokens.front().whole);
+            // Not the weekdays: their Latin forms are few and fixed, and "martis" (Tuesday)
+            // would share its stem with "Martii" (March).
             if (w.lang == "la" && e->kind != Kind::Number && e->kind != Kind::Ordinal &&
-                e->kind != Kind::Joiner)
-                addDeclined(lex.wordDeclined, sharedWords, declinedKey(tokens), *e,
+                e->kind != Kind::Joiner && e->kind != Kind::Weekday)
+                addDeclined(lex.wordDeclined, sharedWords, declinedKey(tokens, kShortestWordKey), *e,
                             [](const WordEntry& a, const WordEntry& b) {
                                 return a.kind == b.kind && a.value == b.value && a.relation == b.relation &&
                                        a.mark == b.mark;
@@ -281,11 +312,10 @@ const Lexicon& lexiconIndex() {
 
         // Latin names by their stems, without the words that only honour them.
         const auto addLatin = [&](const Feast* feast, std::string_view form, bool eve) {
-            std::vector<Token> kept;
-            for (const Token& t : tokensOf(form))
-                if (!isHonouring(t)) kept.push_back(t);
-            addDeclined(lex.feastDeclined, sharedFeasts, declinedKey(kept), FeastEntry{feast, eve, false},
-                        [](const FeastEntry& a, const FeastEntry& b) {
+            const std::vector<Token> tokens = tokensOf(form);
+            addDeclined(lex.feastDeclined, sharedFeasts,
+                        declinedKey(namingTokens(tokens, lex.words), kShortestNameKey),
+                        FeastEntry{feast, eve, false}, [](const FeastEntry& a, const FeastEntry& b) {
                             return a.feast == b.feast && a.eve == b.eve;
                         });
         };
@@ -300,7 +330,7 @@ const Lexicon& lexiconIndex() {
         std::vector<std::tuple<const Feast*, std::string_view, bool, bool>> forms;  // feast, form, eve, table
         for (const Feast& f : feasts::table())
             for (std::string_view form : {f.name, f.latin, f.aliases[0], f.aliases[1]})
-                if (!form.empty()) forms.emplace_back(&f, form, false, true);
+                if (!form.empty()) forms.emplace_back(&f, form, false, form != f.latin);
         std::vector<std::tuple<const Feast*, std::string_view, bool, bool>> fileForms;
         for (const lexicon::FeastForm& ff : lexicon::feastForms()) {
             const Feast* f = feasts::findById(ff.id);
@@ -315,16 +345,18 @@ const Lexicon& lexiconIndex() {
             const std::vector<Token> tokens = tokensOf(form);
             if (tokens.empty()) continue;
             const FeastEntry entry{feast, eve, table};
-            for (const std::string& key : keysOf(tokens)) addFeast(lex.feastFull, key, entry);
-            for (const std::string& key : strippedKeys(tokens)) addFeast(lex.feastStripped, key, entry);
+            for (const std::string& key : keysOf(tokens)) addFeast(lex.feastFull, sharedFull, key, entry);
+            for (const std::string& key : strippedKeys(tokens, lex.words))
+                addFeast(lex.feastStripped, sharedStripped, key, entry);
             std::vector<std::string> all{keysOf(tokens)[0], keysOf(tokens)[1]};
-            for (const std::string& k : strippedKeys(tokens)) all.push_back(k);
+            for (const std::string& k : strippedKeys(tokens, lex.words)) all.push_back(k);
             for (const std::string& key : all) {
                 for (const std::string& ending : dayEndings())
                     if (key.size() > ending.size() + 1 && key.ends_with(ending))
-                        addFeast(lex.feastStems, key.substr(0, key.size() - ending.size()), entry);
+                        addFeast(lex.feastStems, sharedStems, key.substr(0, key.size() - ending.size()),
+                                 entry);
                 if (key.size() > 4 && key.ends_with("en"))
-                    addFeast(lex.feastStems, key.substr(0, key.size() - 2), entry);
+                    addFeast(lex.feastStems, sharedStems, key.substr(0, key.size() - 2), entry);
             }
             // The core of a form of the file: one name after honouring words.
             if (!table && tokens.size() >= 2 && isHonouring(tokens[0])) {
@@ -350,7 +382,8 @@ const Lexicon& lexiconIndex() {
             const Feast* chosen = olderOnes.size() == 1                       ? olderOnes.front()
                                   : olderOnes.empty() && feastSet.size() == 1 ? *feastSet.begin()
                                                                               : nullptr;
-            if (chosen != nullptr) lex.feastStripped.try_emplace(core, FeastEntry{chosen, false, false});
+            if (chosen != nullptr && !sharedStripped.contains(core))
+                lex.feastStripped.try_emplace(core, FeastEntry{chosen, false, false});
         }
         return lex;
     }();
@@ -417,7 +450,8 @@ std::optional<WordEntry> longestWord(std::span<const Token> tokens, std::size_t 
             }
         }
         if (!best)
-            if (const auto found = lex.wordDeclined.find(declinedKey(tokens.subspan(i, len)));
+            if (const auto found =
+                    lex.wordDeclined.find(declinedKey(tokens.subspan(i, len), kShortestWordKey));
                 found != lex.wordDeclined.end())
                 best = found->second;
         if (best) {
@@ -449,10 +483,15 @@ std::optional<FeastEntry> feastOfSpan(std::span<const Token> span) {
     for (const Token& t : span)
         if (!isHonouring(t)) kept.push_back(t);
     if (kept.empty()) return std::nullopt;
-    for (const std::string& k : keysOf(kept)) keys.push_back(k);
+    const Lexicon& lex = lexiconIndex();
     for (const std::string& k : keys)
         if (const auto f = feastOfKey(k)) return f;
-    const Lexicon& lex = lexiconIndex();
+    // Without its honouring words a name is compared with names so stripped only:
+    // "feste Sainte Luce" is no Latin "Lucae".
+    for (const std::string& k : keysOf(kept)) {
+        keys.push_back(k);
+        if (const auto f = lex.feastStripped.find(k); f != lex.feastStripped.end()) return f->second;
+    }
     const auto stem = [&](const std::string& k) -> std::optional<FeastEntry> {
         if (const auto f = feastOfKey(k)) return f;
         if (const auto f = lex.feastStems.find(k); f != lex.feastStems.end()) return f->second;
@@ -462,7 +501,8 @@ std::optional<FeastEntry> feastOfSpan(std::span<const Token> span) {
         for (const std::string& ending : dayEndings())
             if (k.size() > ending.size() + 1 && k.ends_with(ending))
                 if (auto f = stem(k.substr(0, k.size() - ending.size()))) return f;
-    if (const auto f = lex.feastDeclined.find(declinedKey(kept)); f != lex.feastDeclined.end()) {
+    if (const auto f = lex.feastDeclined.find(declinedKey(namingTokens(span, lex.words), kShortestNameKey));
+        f != lex.feastDeclined.end()) {
         FeastEntry entry = f->second;
         entry.declined = true;
         return entry;

@@ -80,9 +80,12 @@ struct Lexicon {
     std::unordered_map<std::string, WordEntry> wordDeclined;
 };
 
-// The key of tokens by their Latin stems, or empty where a stem is too short to
-// tell a name by.
-std::string declinedKey(std::span<const Token> tokens);
+// The key of tokens by their Latin stems, or empty where it is shorter than the
+// shortest key: a name needs four letters ("luk" would be Luke and Lucy alike), a
+// month or relation word three ("iul" for Julius, Julio, Julii).
+inline constexpr std::size_t kShortestNameKey = 4;
+inline constexpr std::size_t kShortestWordKey = 3;
+std::string declinedKey(std::span<const Token> tokens, std::size_t shortest);
 
 const Lexicon& lexiconIndex();
 
