@@ -14,7 +14,7 @@ namespace clause::detail {
 // ---------------------------------------------------------------------------
 // The words around a saint's name that only honour it or name the day: part of
 // the feast's name, never needed, never reported as skipped.
-constexpr std::array<std::string_view, 53> kHonouring{
+constexpr std::array<std::string_view, 57> kHonouring{
     "festum",      "feste",       "festo",        "natale",   "sancti",      "sancte",   "sanctae",
     "sancta",      "sancto",      "sanctorum",    "beati",    "beate",       "beatae",   "beato",
     "sinte",       "sente",       "sunte",        "sent",     "sint",        "st",       "s",
@@ -22,12 +22,14 @@ constexpr std::array<std::string_view, 53> kHonouring{
     "l",           "de",          "des",          "der",      "episcopi",    "apostoli", "apostle",
     "evangeliste", "ewangeliste", "ewangheliste", "virginis", "confessoris", "martyris", "martiris",
     "dach",        "daghe",       "dag",          "misse",    "messe",       "mis",      "du",
-    "pape",        "abbatis",     "daghes",       "den"};
+    "pape",        "abbatis",     "daghes",       "den",      "sanctum",     "sanctam",  "beatum",
+    "beatam"};
 // Of those, the ones after which a name is expected: an unknown word after them is
 // an unknown feast, not a skipped word.
-constexpr std::array<std::string_view, 20> kSaintly{
-    "festum", "feste", "sancti", "sancte", "sanctae", "sancta", "beati",   "beate",  "sinte", "sente",
-    "sunte",  "sent",  "sint",   "st",     "saint",   "sainte", "saincte", "sainct", "s",     "sancto"};
+constexpr std::array<std::string_view, 24> kSaintly{
+    "festum",  "feste",  "sancti", "sancte", "sanctae", "sancta",  "beati",  "beate",
+    "sinte",   "sente",  "sunte",  "sent",   "sint",    "st",      "saint",  "sainte",
+    "saincte", "sainct", "s",      "sancto", "sanctum", "sanctam", "beatum", "beatam"};
 
 // Endings of a feast's name (folded): the day ("Sint-Maartensdag", "Kerstdach",
 // "Sint-Jansmis") and the eve ("Paasavond", "Sint-Jansavond", "Kerssavont").
@@ -188,6 +190,7 @@ std::optional<WordEntry> entryOf(const lexicon::Word& w, std::size_t length) {
             e.kind = k == "ordinal" ? Kind::Ordinal : Kind::Number;
             e.value = *n;
             e.multiplier = k == "number" && (*n == 100 || *n == 1000);
+            e.score = k == "number" && *n == 20 && w.lang == "fro";
         }
     } else if (k == "month") {
         const auto m = lexicon::monthIn(w.meaning);
@@ -221,6 +224,11 @@ std::optional<WordEntry> entryOf(const lexicon::Word& w, std::size_t length) {
         e.stated = w.meaning.find("zero") != std::string_view::npos;
     } else if (k == "qualifier") {
         e.kind = Kind::Qualifier;
+    } else if (k == "place") {
+        e.kind = Kind::Place;
+    } else if (k == "year-note") {
+        e.kind = Kind::YearNote;
+        e.value = w.meaning.find("Easter") != std::string_view::npos ? 1 : 2;
     } else if (k == "filler") {
         const std::string_view m = w.meaning;
         e.kind = m.find("regnal") != std::string_view::npos || m.find("pontifical") != std::string_view::npos

@@ -40,6 +40,8 @@ enum class Kind {
     Regnal,
     Check,
     Qualifier,  // "translatio", "estivalis": a second feast of a saint, read only within its name
+    Place,      // "apud", "in ecclesia": the saint's name after it is a place, not a day
+    YearNote,   // "stilo gallicano" (value 1: the year from Easter), "stilo veteri" (2: a Julian date)
     Filler
 };
 enum class Mark { Kalends, Nones, Ides };
@@ -50,6 +52,7 @@ struct WordEntry {
     std::size_t length;  // tokens
     int value = 0;       // weekday, month, number
     bool multiplier = false;
+    bool score = false;  // French "vint": after a unit it counts twenties ("quatre vins", 80)
     Relation relation = Relation::On;
     RelationWord relationWord = RelationWord::Rel;
     Mark mark = Mark::Kalends;
