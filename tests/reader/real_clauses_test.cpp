@@ -17,9 +17,9 @@
 
 namespace {
 
-// The share of the counted clauses read right today (147 of 203). Raised as the reader learns
+// The share of the counted clauses read right today (177 of 203). Raised as the reader learns
 // words; the aim is 0.90.
-constexpr double kReadRightShare = 0.72;
+constexpr double kReadRightShare = 0.87;
 
 struct Row {
     std::map<std::string, std::string> field;
