@@ -14,7 +14,7 @@ namespace clause::detail {
 // ---------------------------------------------------------------------------
 // The words around a saint's name that only honour it or name the day: part of
 // the feast's name, never needed, never reported as skipped.
-constexpr std::array<std::string_view, 57> kHonouring{
+constexpr std::array<std::string_view, 63> kHonouring{
     "festum",      "feste",       "festo",        "natale",   "sancti",      "sancte",   "sanctae",
     "sancta",      "sancto",      "sanctorum",    "beati",    "beate",       "beatae",   "beato",
     "sinte",       "sente",       "sunte",        "sent",     "sint",        "st",       "s",
@@ -23,10 +23,10 @@ constexpr std::array<std::string_view, 57> kHonouring{
     "evangeliste", "ewangeliste", "ewangheliste", "virginis", "confessoris", "martyris", "martiris",
     "dach",        "daghe",       "dag",          "misse",    "messe",       "mis",      "du",
     "pape",        "abbatis",     "daghes",       "den",      "sanctum",     "sanctam",  "beatum",
-    "beatam"};
+    "beatam",      "festi",       "seint",        "lou",      "d",           "gloriose", "gloriosissime"};
 // Of those, the ones after which a name is expected: an unknown word after them is
 // an unknown feast, not a skipped word.
-constexpr std::array<std::string_view, 24> kSaintly{
+constexpr std::array<std::string_view, 25> kSaintly{
     "festum",  "feste",  "sancti", "sancte", "sanctae", "sancta",  "beati",  "beate",
     "sinte",   "sente",  "sunte",  "sent",   "sint",    "st",      "saint",  "sainte",
     "saincte", "sainct", "s",      "sancto", "sanctum", "sanctam", "beatum", "beatam"};
@@ -114,6 +114,7 @@ std::array<std::string, 2> keysOf(std::span<const Token> tokens) {
 std::string declinedKey(std::span<const Token> tokens, std::size_t shortest) {
     std::string key;
     for (const Token& t : tokens) {
+        if (t.whole == "et") continue;  // "Symonis et Judei": the saints, not the and
         if (t.stem.size() < 3) return {};
         key += t.stem;
     }
