@@ -17,9 +17,9 @@
 
 namespace {
 
-// The share of the counted clauses read right today (177 of 203). Raised as the reader learns
+// The share of the counted clauses read right today (185 of 203). Raised as the reader learns
 // words; the aim is 0.90.
-constexpr double kReadRightShare = 0.87;
+constexpr double kReadRightShare = 0.91;
 
 struct Row {
     std::map<std::string, std::string> field;
