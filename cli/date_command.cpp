@@ -151,8 +151,8 @@ void addBatchRows(std::vector<Row>& rows, std::size_t number, const std::string&
 
 // The batch: TSV and CSV under a header line, JSON an array of objects in which
 // `regel` is a number.
-Answer batchAnswer(std::vector<Row> rows) {
-    Table table{.rows = std::move(rows)};
+Answer batchAnswer(RowSource rows) {
+    Table table{.more = std::move(rows)};
     for (const std::string& key : kBatchColumns)
         table.columns.push_back({key, key == "regel" ? JsonType::Number : JsonType::String});
     return {.data = std::move(table)};
@@ -214,13 +214,21 @@ Command declareDate(CLI::App& parent) {
                                output::quoted(expressionOf(args->words)) + "; usage: " + usage);
             const Format format = formatIn(args->options.format, batchFormats);
             const clause::Options options = optionsIn(*args);
-            std::vector<Row> rows;
             bool refused = false;
-            std::string line;
-            bool cut = false;
-            for (std::size_t number = 1; nextLine(in, line, cut); ++number)
-                addBatchRows(rows, number, line, cut, options, refused);
-            write(out, format, batchAnswer(std::move(rows)));
+            // Line by line as the writer takes the rows: standard input is read once,
+            // and a closed output stops the reading.
+            const RowSource lines = [&](const TakeRow& take) {
+                std::vector<Row> rows;
+                std::string line;
+                bool cut = false;
+                for (std::size_t number = 1; nextLine(in, line, cut); ++number) {
+                    rows.clear();
+                    addBatchRows(rows, number, line, cut, options, refused);
+                    for (const Row& row : rows)
+                        if (!take(row)) return;
+                }
+            };
+            write(out, format, batchAnswer(lines));
             return refused ? kPartlyRead : kOk;
         }
         if (args->words.empty()) throw BadInput("CLAUSE is required; usage: " + usage);

@@ -101,11 +101,12 @@ Command declareYears(CLI::App& parent) {
                 const int last = lastYearArgument(first, args->last);
                 const Format format = formatIn(args->options.format, formats);
                 const regions::Region& region = regionIn(args->options.region);
-                Table table{.columns = columns()};
-                table.rows.reserve(static_cast<std::size_t>(last - first) + 1);
-                for (int year = first; year <= last; ++year)
-                    table.rows.push_back(cells(year_view::build(year, region)));
-                write(out, format, Answer{.data = std::move(table)});
+                // Year by year as the writer takes them, so that a closed output stops the work at once.
+                const RowSource years = [first, last, &region](const TakeRow& take) {
+                    for (int year = first; year <= last; ++year)
+                        if (!take(cells(year_view::build(year, region)))) return;
+                };
+                write(out, format, Answer{.data = {.columns = columns(), .more = years}});
             }};
 }
 
