@@ -4,6 +4,7 @@
 #include <memory>
 #include <ostream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include <CLI/CLI.hpp>
@@ -38,18 +39,24 @@ std::vector<Column> columns() {
     return list;
 }
 
-// The values of a year as texts, without leading or trailing blanks.
+// The values of a year as texts, without leading or trailing blanks, in `values`,
+// whose strings are reused from year to year.
+void fillCells(Row& values, const YearView& view) {
+    values.resize(kKeyCount);
+    std::size_t i = 0;
+    const auto put = [&values, &i](std::string_view text) { values[i++].assign(year_view::trimmed(text)); };
+    put(std::to_string(view.year));
+    put(view.kalender);
+    put(view.leapYear ? "1" : "0");
+    put(view.regel);
+    for (const std::string& feast : view.feasts) put(feast);
+    put(view.gallieTitel);
+    put(view.gallie);
+}
+
 Row cells(const YearView& view) {
-    const auto trim = [](const std::string& text) { return std::string{year_view::trimmed(text)}; };
     Row values;
-    values.reserve(kKeyCount);
-    values.push_back(std::to_string(view.year));
-    values.push_back(trim(view.kalender));
-    values.emplace_back(view.leapYear ? "1" : "0");
-    values.push_back(trim(view.regel));
-    for (const std::string& feast : view.feasts) values.push_back(trim(feast));
-    values.push_back(trim(view.gallieTitel));
-    values.push_back(trim(view.gallie));
+    fillCells(values, view);
     return values;
 }
 
@@ -103,8 +110,11 @@ Command declareYears(CLI::App& parent) {
                 const regions::Region& region = regionIn(args->options.region);
                 // Year by year as the writer takes them, so that a closed output stops the work at once.
                 const RowSource years = [first, last, &region](const TakeRow& take) {
-                    for (int year = first; year <= last; ++year)
-                        if (!take(cells(year_view::build(year, region)))) return;
+                    Row row;
+                    for (int year = first; year <= last; ++year) {
+                        fillCells(row, year_view::build(year, region));
+                        if (!take(row)) return;
+                    }
                 };
                 write(out, format, Answer{.data = {.columns = columns(), .more = years}});
             }};
