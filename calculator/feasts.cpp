@@ -100,6 +100,10 @@ constexpr auto kFeasts = std::to_array<Feast>({
     {"reminiscere", "Reminiscere", "Reminiscere", {}, Easter, 0, 0, -35, 0},
     {"oculi", "Oculi", "Oculi", {}, Easter, 0, 0, -28, 0},
     {"halfvasten", "Halfvasten", "Laetare", {}, Easter, 0, 0, -21, 0},
+    // The mi-carême of French datings: the Thursday of the third week of Lent, not
+    // Laetare (A. Giry, Manuel de diplomatique, 1894, s.v. Mi-carême; Cartulaires
+    // d'Île-de-France, Corbeil: "le samedi apres la mi Karesme" 1309 is 8 March).
+    {"halfvasten-donderdag", "Halfvastendonderdag", "", {"Mi-carême"}, Easter, 0, 0, -24, 0},
     {"judica", "Passiezondag", "Judica", {}, Easter, 0, 0, -14, 0},
     {"palmzondag", "Palmzondag", "Palmarum", {}, Easter, 0, 0, -7, 0},
     {"witte-donderdag", "Witte Donderdag", "Cena Domini", {}, Easter, 0, 0, -3, 0},

@@ -188,8 +188,9 @@ std::string fixedDateText(const Region& region, std::int64_t year, int month, in
     return text + " (? " + numericDate(noted) + ')';
 }
 
-std::string isoDate(std::int64_t day) {
-    const Date date = calendar::gregorianFromDays(day);
+namespace {
+
+std::string yearMonthDay(const Date& date) {
     // Digit by digit in the years the program covers: snprintf took a third of `years 100 2100`.
     if (date.year >= 0 && date.year <= 9999) {
         std::string text = "0000-00-00";
@@ -205,6 +206,20 @@ std::string isoDate(std::int64_t day) {
     std::snprintf(buffer.data(), buffer.size(), "%04lld-%02d-%02d", static_cast<long long>(date.year),
                   date.month, date.day);
     return buffer.data();
+}
+
+}  // namespace
+
+std::string isoDate(std::int64_t day) {
+    return yearMonthDay(calendar::gregorianFromDays(day));
+}
+
+std::string dateInForce(const Region& region, std::int64_t day) {
+    return yearMonthDay(dateOf(region, day));
+}
+
+std::string_view calendarOf(const Region& region, std::int64_t day) {
+    return isJulian(region, day) ? "Juliaans" : "Gregoriaans";
 }
 
 }  // namespace regions

@@ -12,6 +12,7 @@
 
 #include "command.h"
 #include "dating.h"
+#include "expressions.h"
 #include "numbers.h"
 
 namespace cli {
@@ -22,14 +23,16 @@ constexpr std::array kOnFormats{Format::Text, Format::Tsv, Format::Csv, Format::
 
 // `on`: JSON the date with its feasts nested; TSV and CSV the feasts; text the
 // date, then the feasts' expressions.
-Answer onAnswer(const dating::Around& around) {
+Answer onAnswer(const dating::Around& around, const regions::Region& region) {
     auto nearby = std::make_shared<Table>(Table{.columns = {{"relatie"}, {"id"}, {"uitdrukking"}}});
-    Answer answer{.data = {.columns = {{"tekst"}, {"iso"}},
-                           .rows = {{around.date.text, around.date.iso}},
-                           .jsonObject = true,
-                           .nestedKey = "feesten",
-                           .nested = nearby},
-                  .text = Table{.columns = {{"tekst"}}, .rows = {{around.date.text}}, .header = false}};
+    Answer answer{
+        .data = {.columns = {{"tekst"}, {"iso"}, {"datum"}, {"kalender"}},
+                 .rows = {{around.date.text, around.date.iso, regions::dateInForce(region, around.date.day),
+                           std::string{regions::calendarOf(region, around.date.day)}}},
+                 .jsonObject = true,
+                 .nestedKey = "feesten",
+                 .nested = nearby},
+        .text = Table{.columns = {{"tekst"}}, .rows = {{around.date.text}}, .header = false}};
     for (const dating::Nearby& n : around.feasts) {
         nearby->rows.push_back({std::string{n.relation}, std::string{n.feast->id}, n.expression});
         answer.text->rows.push_back({n.expression});
@@ -55,7 +58,7 @@ Command declareOn(CLI::App& parent) {
                     dateArguments(args->date.day, args->date.month, args->date.year);
                 const Format format = formatIn(args->options.format, formats);
                 const regions::Region& region = regionIn(args->options.region);
-                write(out, format, onAnswer(dating::around(day, month, year, region)));
+                write(out, format, onAnswer(dating::around(day, month, year, region), region));
             }};
 }
 

@@ -1,31 +1,25 @@
 // `feasts`: every feast of a year used in dating, in the order of their days.
 
-#include <array>
-#include <memory>
-#include <ostream>
 #include <string>
 #include <vector>
 
-#include <CLI/CLI.hpp>
-
-#include "command.h"
+#include "answers.h"
 #include "feasts.h"
-#include "numbers.h"
 
 namespace cli {
 
 namespace {
 
-constexpr std::array kFeastsFormats{Format::Text, Format::Tsv, Format::Csv, Format::Json};
-
 // Every column a string; an empty Latin name where the table has none. Text
 // shows the name and the day only, without a header.
-Answer feastsAnswer(const std::vector<feasts::Occurrence>& list) {
-    Answer answer{.data = {.columns = {{"id"}, {"naam"}, {"latijn"}, {"tekst"}, {"iso"}}},
-                  .text = Table{.columns = {{"naam"}, {"tekst"}}, .header = false}};
+Answer feastsAnswer(const std::vector<feasts::Occurrence>& list, const regions::Region& region) {
+    Answer answer{
+        .data = {.columns = {{"id"}, {"naam"}, {"latijn"}, {"tekst"}, {"iso"}, {"datum"}, {"kalender"}}},
+        .text = Table{.columns = {{"naam"}, {"tekst"}}, .header = false}};
     for (const feasts::Occurrence& o : list) {
-        answer.data.rows.push_back({std::string{o.feast->id}, std::string{o.feast->name},
-                                    std::string{o.feast->latin}, o.text, o.iso});
+        answer.data.rows.push_back(
+            {std::string{o.feast->id}, std::string{o.feast->name}, std::string{o.feast->latin}, o.text, o.iso,
+             regions::dateInForce(region, o.day), std::string{regions::calendarOf(region, o.day)}});
         answer.text->rows.push_back({std::string{o.feast->name}, o.text});
     }
     return answer;
@@ -33,12 +27,8 @@ Answer feastsAnswer(const std::vector<feasts::Occurrence>& list) {
 
 }  // namespace
 
-Command declareFeasts(CLI::App& parent) {
-    return declareYearCommand(
-        parent,
-        {"feasts", "every feast of YEAR used in dating, with its day",
-         "Example: tarvinde feasts 1450 --format text", Formats{kFeastsFormats, Format::Tsv},
-         [](int year, const regions::Region& region) { return feastsAnswer(feasts::ofYear(year, region)); }});
+Answer feastsAnswer(int year, const regions::Region& region) {
+    return feastsAnswer(feasts::ofYear(year, region), region);
 }
 
 }  // namespace cli

@@ -39,6 +39,7 @@ enum class Kind {
     YearIntro,
     Regnal,
     Check,
+    Qualifier,  // "translatio", "estivalis": a second feast of a saint, read only within its name
     Filler
 };
 enum class Mark { Kalends, Nones, Ides };
@@ -62,7 +63,8 @@ struct WordEntry {
 struct FeastEntry {
     const Feast* feast;
     bool eve;
-    bool fromTable;  // the form is a name of the table, not of the forms file
+    bool fromTable;         // the form is a name of the table, not of the forms file
+    bool declined = false;  // matched by its Latin stems only: a number of the same length goes first
 };
 
 struct Lexicon {
@@ -71,7 +73,16 @@ struct Lexicon {
     std::unordered_map<std::string, FeastEntry> feastStripped;  // without the honouring words
     std::unordered_map<std::string, FeastEntry> feastStems;     // without a day ending, or "-en"
     std::set<std::string> numberPieces;                         // single-word numbers, for joined words
+    // The Latin forms by the stems of their words (latin.h), for a name or word a
+    // clause declines otherwise than the lexicon writes it. A stem two feasts or
+    // two words share names neither.
+    std::unordered_map<std::string, FeastEntry> feastDeclined;
+    std::unordered_map<std::string, WordEntry> wordDeclined;
 };
+
+// The key of tokens by their Latin stems, or empty where a stem is too short to
+// tell a name by.
+std::string declinedKey(std::span<const Token> tokens);
 
 const Lexicon& lexiconIndex();
 
@@ -85,6 +96,17 @@ bool isHonouring(const Token& t);
 bool isSaintly(const std::string& folded);
 // A word between a counted day and its month ("die mensis", "daghe in").
 bool isDayConnector(const std::string& folded);
+
+// Whether an unknown word looks like a word of a date: Roman numeral letters
+// ("IIIIc"), or within a spelling slip (one letter in a word of up to five, two in
+// a longer one) of a weekday, month, relation or number word. Such a word is never
+// passed over, wherever it stands.
+bool looksLikeDateWord(const Token& t);
+// The known words nearest an unknown one, as the lexicon writes them: at most three.
+std::vector<std::string> nearestWords(const Token& t);
+
+// Levenshtein distance of two folded words.
+std::size_t editDistance(std::string_view a, std::string_view b);
 
 // The longest word of the lexicon at token i (not a number word), its length in tokens.
 std::optional<WordEntry> wordAt(std::span<const Token> tokens, std::size_t i, std::size_t& length);
