@@ -94,12 +94,17 @@ bool isDate(std::string_view text) {
 // kept part ending on a whole character, and cut is set.
 // A standard input that cannot be read (closed, a directory) is bad input, said in
 // one line, not an abort.
-int nextByte(std::streambuf& buffer) {
+template <typename Read>
+int readInput(Read read) {
     try {
-        return buffer.sbumpc();
+        return read();
     } catch (const std::ios_base::failure& failure) {
         throw BadInput("standard input cannot be read: " + output::oneLine(failure.code().message()));
     }
+}
+
+int nextByte(std::streambuf& buffer) {
+    return readInput([&buffer] { return buffer.sbumpc(); });
 }
 
 bool nextLine(std::istream& in, std::string& line, bool& cut) {
@@ -216,6 +221,9 @@ Answer clauseAnswer(const std::string& clause, const clause::Options& options) {
 
 Answer batchAnswer(std::istream& in, const clause::Options& options, bool& refused) {
     refused = false;
+    // An input that cannot be read at all is refused before the header is written.
+    if (std::streambuf* buffer = in.rdbuf(); buffer != nullptr)
+        readInput([buffer] { return buffer->sgetc(); });
     // Line by line as the writer takes the rows: the input is read once, and a
     // closed output stops the reading.
     return batchAnswer([&in, &options, &refused](const TakeRow& take) {
