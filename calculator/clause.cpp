@@ -68,6 +68,7 @@ struct Item {
     ItemKind kind;
     std::size_t first, last;  // tokens [first, last)
     const Feast* feast = nullptr;
+    std::vector<const Feast*> feasts;  // every feast the name may be, `feast` first
     bool eve = false;
     int weekday = 0;
     Relation relation = Relation::On;
@@ -238,6 +239,7 @@ std::vector<Item> itemsOf(std::span<const Token> tokens) {
         if (feastLength > 0 && feastLength >= wordLength && feastLength >= numberLength) {
             Item item = makeItem(ItemKind::Feast, i, i + feastLength);
             item.feast = feast.feast;
+            item.feasts = feast.feasts.empty() ? std::vector<const Feast*>{feast.feast} : feast.feasts;
             item.eve = feast.eve;
             items.push_back(item);
             i += feastLength;
@@ -701,9 +703,7 @@ struct Found {
 
 // The modern Dutch words for the feast and its relation, or empty where the
 // modern grammar has none (the reading is then the plain date).
-std::string relationText(const Clause& c) {
-    const Feast& f = *c.anchor->feast;
-    std::string name{f.name};
+std::string relationText(const Clause& c, std::string name) {
     if (c.anchor->eve) return c.relation == Relation::On ? "vooravond van " + name : "";
     switch (c.relation) {
         case Relation::On:
@@ -728,36 +728,55 @@ std::string plainDate(int day, int month, long long year) {
     return std::to_string(day) + ' ' + monthText(month) + ' ' + std::to_string(year);
 }
 
-std::optional<Found> candidate(const Clause& c, int fy, const Options& options, const std::string& written) {
+// The day a feast's occurrence gives the clause, with its reading; a feast kept
+// on several days, or on a day no source confirms, says which in the reading
+// ("Sint-Margriet (Utrecht) 1400").
+Found feastCandidate(const Clause& c, const feasts::Occurrence& o, int fy, const regions::Region& region,
+                     bool labelled) {
+    const Item& a = *c.anchor;
+    const Feast& f = *o.feast;
+    const std::int64_t base = o.day - (a.eve ? 1 : 0);
+    const std::int64_t day = dating::relate(base, c.relation, c.weekday, c.count);
+    const bool writtenDate =
+        !a.eve && c.relation == Relation::On &&
+        (f.rule == feasts::Rule::Fixed || f.rule == feasts::Rule::Mattias || f.rule == feasts::Rule::YearEnd);
+    const calendar::Date own = regions::dateOf(region, o.day);
+    const bool otherDay = f.rule == feasts::Rule::Fixed && (own.day != f.day || own.month != f.month);
+    Found found{day,
+                writtenDate ? o.text : regions::dayText(region, day),
+                "",
+                fy,
+                otherDay ? own.month : f.month,
+                otherDay                                                             ? own.day
+                : f.rule == feasts::Rule::Mattias && regions::isLeapYear(region, fy) ? f.day + 1
+                                                                                     : f.day,
+                writtenDate};
+    const int nieuwjaar = writtenDate ? fy : static_cast<int>(regions::dateOf(region, day).year);
+    const std::string label = labelled || o.provisional ? feasts::labelText(o) : std::string{};
+    const std::string words = relationText(c, std::string{f.name} + label);
+    if (!words.empty()) {
+        found.reading = words + ' ' + std::to_string(nieuwjaar);
+    } else {
+        // A weekday that names the day within the octave stays in front of it.
+        const calendar::Date d = regions::dateOf(region, day);
+        found.reading =
+            (c.relation == Relation::WithinOctave ? weekdayText(c.weekday) + ' ' : std::string{}) +
+            plainDate(d.day, d.month, d.year) + label;
+    }
+    return found;
+}
+
+std::vector<Found> candidates(const Clause& c, int fy, const Options& options, const std::string& written) {
     const regions::Region& region = *options.region;
     const Item& a = *c.anchor;
     if (a.kind == ItemKind::Feast) {
-        const std::optional<feasts::Occurrence> o = feasts::occurrence(*a.feast, fy, region);
-        if (!o) return std::nullopt;
-        const std::int64_t base = o->day - (a.eve ? 1 : 0);
-        const std::int64_t day = dating::relate(base, c.relation, c.weekday, c.count);
-        const Feast& f = *a.feast;
-        const bool writtenDate = !a.eve && c.relation == Relation::On &&
-                                 (f.rule == feasts::Rule::Fixed || f.rule == feasts::Rule::Mattias ||
-                                  f.rule == feasts::Rule::YearEnd);
-        Found found{day,
-                    writtenDate ? o->text : regions::dayText(region, day),
-                    "",
-                    fy,
-                    f.month,
-                    f.rule == feasts::Rule::Mattias && regions::isLeapYear(region, fy) ? f.day + 1 : f.day,
-                    writtenDate};
-        const int nieuwjaar = writtenDate ? fy : static_cast<int>(regions::dateOf(region, day).year);
-        const std::string words = relationText(c);
-        if (!words.empty()) {
-            found.reading = words + ' ' + std::to_string(nieuwjaar);
-        } else {
-            // A weekday that names the day within the octave stays in front of it.
-            const calendar::Date d = regions::dateOf(region, day);
-            found.reading =
-                (c.relation == Relation::WithinOctave ? weekdayText(c.weekday) + ' ' : std::string{}) +
-                plainDate(d.day, d.month, d.year);
-        }
+        // Each day of each feast the name may be; labelled where there is more than one.
+        std::vector<feasts::Occurrence> days;
+        for (const Feast* f : a.feasts)
+            for (feasts::Occurrence& o : feasts::occurrences(*f, fy, region)) days.push_back(std::move(o));
+        std::vector<Found> found;
+        for (const feasts::Occurrence& o : days)
+            found.push_back(feastCandidate(c, o, fy, region, days.size() > 1));
         return found;
     }
     int day = a.day;
@@ -765,18 +784,19 @@ std::optional<Found> candidate(const Clause& c, int fy, const Options& options, 
     if (a.kind == ItemKind::RomanDay)
         std::tie(day, month) = romanDate(a.roman, fy, regions::isLeapYear(region, fy), written);
     const std::optional<regions::Reading> r = regions::readDate(region, fy, month, day);
-    if (!r) return std::nullopt;
-    return Found{
-        r->day, regions::fixedDateText(region, fy, month, day), plainDate(day, month, fy), fy, month, day,
-        true};
+    if (!r) return {};
+    return {Found{r->day, regions::fixedDateText(region, fy, month, day), plainDate(day, month, fy), fy,
+                  month, day, true}};
 }
 
 std::string anchorWritten(const Clause& c, std::span<const Token> tokens) {
     const Item& a = *c.anchor;
     if (a.kind == ItemKind::RomanDay) return romanWritten(a.roman, c.year);
     if (a.kind == ItemKind::Feast)
-        return (relationText(c).empty() ? typedOf(tokens, a) : relationText(c)) + ' ' +
-               std::to_string(c.year);
+        return (relationText(c, std::string{a.feast->name}).empty()
+                    ? typedOf(tokens, a)
+                    : relationText(c, std::string{a.feast->name})) +
+               ' ' + std::to_string(c.year);
     return plainDate(a.day, a.month, c.year);
 }
 
@@ -791,18 +811,19 @@ std::vector<Reading> readingsOf(const Clause& c, const Options& options, std::sp
         if (c.anchor->kind != ItemKind::Feast && fy != c.year &&
             options.style == year_style::Style::Nieuwjaar)
             continue;
-        std::optional<Found> f = candidate(c, fy, options, written);
-        if (!f) continue;
-        anyCandidate = true;
-        elsewhere.push_back(f->text);
-        const int inYear =
-            f->written ? dating::styleYearOfDate(f->dateYear, f->dateMonth, f->dateDay, options.style, region)
-                       : dating::styleYear(f->day, options.style, region);
-        if (inYear != c.year) continue;
-        const long long shownYear = f->written ? f->dateYear : regions::dateOf(region, f->day).year;
-        if (shownYear < kFirstYear || shownYear > kLastYear) continue;
-        if (std::none_of(found.begin(), found.end(), [&](const Found& x) { return x.day == f->day; }))
-            found.push_back(std::move(*f));
+        for (Found& f : candidates(c, fy, options, written)) {
+            anyCandidate = true;
+            elsewhere.push_back(f.text);
+            const int inYear =
+                f.written ? dating::styleYearOfDate(f.dateYear, f.dateMonth, f.dateDay, options.style, region)
+                          : dating::styleYear(f.day, options.style, region);
+            if (inYear != c.year) continue;
+            const long long shownYear = f.written ? f.dateYear : regions::dateOf(region, f.day).year;
+            if (shownYear < kFirstYear || shownYear > kLastYear) continue;
+            if (std::none_of(found.begin(), found.end(),
+                             [&](const Found& x) { return x.day == f.day && x.reading == f.reading; }))
+                found.push_back(std::move(f));
+        }
     }
     if (found.empty()) {
         const Item& a = *c.anchor;

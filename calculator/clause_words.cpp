@@ -6,6 +6,7 @@
 #include <tuple>
 
 #include "lexicon.h"
+#include "saint_forms.h"
 #include "spelling.h"
 
 namespace clause::detail {
@@ -187,12 +188,34 @@ std::optional<WordEntry> entryOf(const lexicon::Word& w, std::size_t length) {
     return e;
 }
 
+// Titles of a saint that tell apart feasts sharing a name ("beati Thome apostoli"
+// is not Becket, "sancti Stephani pape" not the protomartyr).
+constexpr std::array<std::string_view, 12> kTitles{"apostoli",     "apostle",  "evangeliste", "ewangeliste",
+                                                   "ewangheliste", "virginis", "confessoris", "martyris",
+                                                   "martiris",     "pape",     "abbatis",     "episcopi"};
+
+bool isTitle(const Token& t) {
+    static const std::unordered_set<std::string> titles = foldedSet(kTitles);
+    return titles.contains(t.folded);
+}
+
 void addFeast(std::unordered_map<std::string, FeastEntry>& map, const std::string& key, FeastEntry entry) {
     if (key.empty()) return;
+    entry.feasts = {entry.feast};
     const auto [at, added] = map.try_emplace(key, entry);
+    if (added) return;
+    FeastEntry& there = at->second;
+    // A form two saints' days share ("sinte Donaes dach", "la saint Marcel"), or
+    // one the spelling fold makes equal to another feast's ("sinte Marthen" and
+    // "sinte Maertens"), names both: the reader gives each reading.
+    if (there.eve == entry.eve && !entry.feast->main &&
+        std::find(there.feasts.begin(), there.feasts.end(), entry.feast) == there.feasts.end()) {
+        there.feasts.push_back(entry.feast);
+        return;
+    }
     // A name of the table before a form of the file, a feast of the older table
     // before a newer one ("sinte Mertijns …" is the winter Martin).
-    if (!added && !at->second.fromTable && entry.fromTable) at->second = entry;
+    if (!there.fromTable && entry.fromTable) there = entry;
 }
 
 // Keys of a feast form without its honouring words, and its core: the one word
@@ -228,9 +251,13 @@ const Lexicon& lexiconIndex() {
 
         // The names of the table first, then the forms of the file.
         std::vector<std::tuple<const Feast*, std::string_view, bool, bool>> forms;  // feast, form, eve, table
+        std::set<std::string> ownNames;
         for (const Feast& f : feasts::table())
             for (std::string_view form : {f.name, f.latin, f.aliases[0], f.aliases[1]})
-                if (!form.empty()) forms.emplace_back(&f, form, false, true);
+                if (!form.empty()) {
+                    forms.emplace_back(&f, form, false, true);
+                    if (form != f.latin) ownNames.insert(keysOf(tokensOf(form))[0]);
+                }
         std::vector<std::tuple<const Feast*, std::string_view, bool, bool>> fileForms;
         for (const lexicon::FeastForm& ff : lexicon::feastForms()) {
             const Feast* f = feasts::findById(ff.id);
@@ -240,12 +267,30 @@ const Lexicon& lexiconIndex() {
                 ff.note.starts_with("eve of") || ff.note.find(" Eve (") != std::string_view::npos;
             forms.emplace_back(f, ff.form, eve, false);
         }
+        // The saints' days of saints.tsv: the file's forms and those of the patterns.
+        static const std::vector<saint_forms::Form> saintForms = saint_forms::forms();
+        for (const saint_forms::Form& sf : saintForms) forms.emplace_back(sf.feast, sf.text, sf.eve, false);
+        std::map<std::string, std::set<const Feast*>> names;  // a name word and the feasts with it
         std::map<std::string, std::set<const Feast*>> cores;
         for (const auto& [feast, form, eve, table] : forms) {
             const std::vector<Token> tokens = tokensOf(form);
             if (tokens.empty()) continue;
-            const FeastEntry entry{feast, eve, table};
+            FeastEntry entry{feast, eve, table};
+            entry.ownName = table && ownNames.contains(keysOf(tokens)[0]);
             for (const std::string& key : keysOf(tokens)) addFeast(lex.feastFull, key, entry);
+            std::size_t nameWords = 0;
+            for (const Token& t : tokens) {
+                if (!std::all_of(t.plain.begin(), t.plain.end(), [](char c) { return c >= 'a' && c <= 'z'; }))
+                    continue;  // not a word of letters
+                if (!isHonouring(t) && t.plain != "et") ++nameWords;
+                if (!isHonouring(t) && t.plain.size() >= 4 && !lex.words.contains(t.folded))
+                    names[t.folded].insert(feast);
+            }
+            // A title tells a feast apart only in a form of the saint's name alone:
+            // "sancti Thome apostoli", not "translationis sancti Thome apostoli".
+            if (nameWords == 1)
+                for (const Token& t : tokens)
+                    if (isTitle(t)) lex.titles[feast].insert(t.folded);
             for (const std::string& key : strippedKeys(tokens)) addFeast(lex.feastStripped, key, entry);
             std::vector<std::string> all{keysOf(tokens)[0], keysOf(tokens)[1]};
             for (const std::string& k : strippedKeys(tokens)) all.push_back(k);
@@ -268,6 +313,36 @@ const Lexicon& lexiconIndex() {
                 }
             }
         }
+        // A main feast's own name with a day or eve ending ("Sint-Maartendag") is
+        // found by its ending; a saint's form the fold makes equal to it ("sinte
+        // Marthen daghe") may not hide it: the key names both, the main feast first.
+        // Every feast's own name, letter for letter, names that feast alone.
+        for (const Feast& f : feasts::table()) {
+            for (std::string_view name : {f.name, f.aliases[0], f.aliases[1]}) {
+                if (name.empty()) continue;
+                for (const auto& [ending, eve] : {std::pair{"", false},
+                                                  {"dag", false},
+                                                  {"sdag", false},
+                                                  {"dach", false},
+                                                  {"daghe", false},
+                                                  {"avond", true},
+                                                  {"avont", true}}) {
+                    const std::vector<Token> tokens = tokensOf(std::string{name} + ending);
+                    if (tokens.empty()) continue;
+                    std::string letters;
+                    for (const Token& t : tokens) letters += t.plain;
+                    lex.ownNames.try_emplace(letters, FeastEntry{&f, eve, true, {&f}, true});
+                    if (!f.main) continue;
+                    for (const std::string& key : keysOf(tokens)) {
+                        const auto there = lex.feastFull.find(key);
+                        if (there == lex.feastFull.end() || there->second.feast->main) continue;
+                        std::vector<const Feast*> both{&f};
+                        both.insert(both.end(), there->second.feasts.begin(), there->second.feasts.end());
+                        there->second = FeastEntry{&f, eve, true, std::move(both), true};
+                    }
+                }
+            }
+        }
         // A core names a feast only where no other feast of the older table shares it.
         const std::size_t older = static_cast<std::size_t>(
             std::find_if(feasts::table().begin(), feasts::table().end(),
@@ -280,8 +355,16 @@ const Lexicon& lexiconIndex() {
             const Feast* chosen = olderOnes.size() == 1                       ? olderOnes.front()
                                   : olderOnes.empty() && feastSet.size() == 1 ? *feastSet.begin()
                                                                               : nullptr;
-            if (chosen != nullptr) lex.feastStripped.try_emplace(core, FeastEntry{chosen, false, false});
+            if (chosen != nullptr)
+                lex.feastStripped.try_emplace(core, FeastEntry{chosen, false, false, {chosen}});
         }
+        for (const auto& [name, feastSet] : names)
+            if (feastSet.size() > 1 &&
+                std::any_of(feastSet.begin(), feastSet.end(), [](const Feast* f) { return !f->main; })) {
+                std::vector<const Feast*> list(feastSet.begin(), feastSet.end());
+                std::sort(list.begin(), list.end());  // table order
+                lex.sharedNames.emplace(name, std::move(list));
+            }
         return lex;
     }();
     return index;
@@ -367,14 +450,54 @@ std::optional<FeastEntry> feastOfKey(const std::string& key) {
     return std::nullopt;
 }
 
+// A bare saint's name that several feasts share ("beati Johannis", "sancti
+// Stephani") names each of them, never one settled silently; the titles written
+// with it keep only the feasts that have them ("beati Thome apostoli").
+FeastEntry widened(FeastEntry entry, std::span<const Token> span, const std::vector<Token>& kept) {
+    if (entry.ownName || kept.size() != 1) return entry;
+    const Lexicon& lex = lexiconIndex();
+    const auto shared = lex.sharedNames.find(kept.front().folded);
+    if (shared == lex.sharedNames.end()) return entry;
+    std::set<std::string> written;
+    for (const Token& t : span)
+        if (isTitle(t)) written.insert(t.folded);
+    std::vector<const Feast*> all = entry.feasts;
+    for (const Feast* f : shared->second)
+        if (std::find(all.begin(), all.end(), f) == all.end()) all.push_back(f);
+    std::vector<const Feast*> titled;
+    for (const Feast* f : all) {
+        const auto titles = lex.titles.find(f);
+        if (written.empty() ||
+            (titles != lex.titles.end() &&
+             std::includes(titles->second.begin(), titles->second.end(), written.begin(), written.end())))
+            titled.push_back(f);
+    }
+    if (titled.empty()) return entry;
+    entry.feast = titled.front();
+    entry.feasts = std::move(titled);
+    return entry;
+}
+
+std::optional<FeastEntry> feastOfSpanAsFound(std::span<const Token> span, const std::vector<Token>& kept);
+
 std::optional<FeastEntry> feastOfSpan(std::span<const Token> span) {
     if (isHonouring(span.front()) && span.size() == 1) return std::nullopt;
-    std::vector<std::string> keys;
-    for (const std::string& k : keysOf(span)) keys.push_back(k);
     std::vector<Token> kept;
     for (const Token& t : span)
         if (!isHonouring(t)) kept.push_back(t);
     if (kept.empty()) return std::nullopt;
+    std::string letters;
+    for (const Token& t : span) letters += t.plain;
+    if (const auto own = lexiconIndex().ownNames.find(letters); own != lexiconIndex().ownNames.end())
+        return own->second;
+    std::optional<FeastEntry> found = feastOfSpanAsFound(span, kept);
+    if (found) return widened(std::move(*found), span, kept);
+    return found;
+}
+
+std::optional<FeastEntry> feastOfSpanAsFound(std::span<const Token> span, const std::vector<Token>& kept) {
+    std::vector<std::string> keys;
+    for (const std::string& k : keysOf(span)) keys.push_back(k);
     for (const std::string& k : keysOf(kept)) keys.push_back(k);
     for (const std::string& k : keys)
         if (const auto f = feastOfKey(k)) return f;

@@ -63,6 +63,10 @@ struct FeastEntry {
     const Feast* feast;
     bool eve;
     bool fromTable;  // the form is a name of the table, not of the forms file
+    // Every feast the form names, `feast` first: more than one where feasts share
+    // it ("sinte Donaes dach": Donatus and Donatian; a bare "Johannis").
+    std::vector<const Feast*> feasts = {};
+    bool ownName = false;  // the form is the table's Dutch name or alias, which names one feast
 };
 
 struct Lexicon {
@@ -71,6 +75,15 @@ struct Lexicon {
     std::unordered_map<std::string, FeastEntry> feastStripped;  // without the honouring words
     std::unordered_map<std::string, FeastEntry> feastStems;     // without a day ending, or "-en"
     std::set<std::string> numberPieces;                         // single-word numbers, for joined words
+    // A saint's name (folded) and every feast a form of which has it, where a
+    // saint's day of saints.tsv is among them: "petri", "johannis", "stephani".
+    std::unordered_map<std::string, std::vector<const Feast*>> sharedNames;
+    // The titles in a feast's forms ("apostoli", "pape"), which tell apart the
+    // feasts sharing a name.
+    std::unordered_map<const Feast*, std::set<std::string>> titles;
+    // A main feast's modern Dutch name as typed, letter for letter, with or without
+    // a day or eve ending ("sintmaartendag"): it names that feast alone.
+    std::unordered_map<std::string, FeastEntry> ownNames;
 };
 
 const Lexicon& lexiconIndex();
