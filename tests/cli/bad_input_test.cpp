@@ -75,7 +75,7 @@ const std::vector<BadCase> kBadInput{
      "unknown region 'Holland'; known regions: zuidelijke-nederlanden, staten-generaal, holland, luik"},
     {{"regions", "--region", "holland"}, "--region"},
     // feasts: the year and its options.
-    {{"feasts"}, "YEAR is required; usage: tarvinde feasts YEAR [--format text|tsv|csv|json] [--region ID]"},
+    {{"feasts"}, "YEAR is required; usage: tarvinde feasts YEAR [--alle] [--format text|tsv|csv|json] [--region ID]"},
     {{"feasts", "99"}, "YEAR must be a whole number from 100 to 2100, not '99'"},
     {{"feasts", "1450", "1451"}, "not expected: 1451"},
     {{"feasts", "1450", "--format", "CSV"}, "unknown format 'CSV'; formats: text|tsv|csv|json"},
