@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstddef>
+#include <map>
 #include <optional>
 #include <set>
 #include <span>
@@ -63,8 +64,8 @@ struct FeastEntry {
     const Feast* feast;
     bool eve;
     bool fromTable;  // the form is a name of the table, not of the forms file
-    // Every feast the form names, `feast` first: more than one where feasts share
-    // it ("sinte Donaes dach": Donatus and Donatian; a bare "Johannis").
+    // Every feast the form names, `feast` first, where feasts share it ("sinte
+    // Donaes dach": Donatus and Donatian; a bare "Johannis"); empty: `feast` alone.
     std::vector<const Feast*> feasts = {};
     bool ownName = false;  // the form is the table's Dutch name or alias, which names one feast
 };
@@ -75,18 +76,28 @@ struct Lexicon {
     std::unordered_map<std::string, FeastEntry> feastStripped;  // without the honouring words
     std::unordered_map<std::string, FeastEntry> feastStems;     // without a day ending, or "-en"
     std::set<std::string> numberPieces;                         // single-word numbers, for joined words
-    // A saint's name (folded) and every feast a form of which has it, where a
-    // saint's day of saints.tsv is among them: "petri", "johannis", "stephani".
+    // The cores of the files' forms (one name after honouring words) and their feasts.
+    std::map<std::string, std::set<const Feast*>> cores;
+    // A name word (folded) of the forms and the feasts whose forms have it.
+    std::map<std::string, std::set<const Feast*>> names;
+    // Of those, each that a saint's day of saints.tsv shares with another feast:
+    // "petri", "johannis", "stephani" (in the saints' index).
     std::unordered_map<std::string, std::vector<const Feast*>> sharedNames;
     // The titles in a feast's forms ("apostoli", "pape"), which tell apart the
     // feasts sharing a name.
     std::unordered_map<const Feast*, std::set<std::string>> titles;
-    // A main feast's modern Dutch name as typed, letter for letter, with or without
-    // a day or eve ending ("sintmaartendag"): it names that feast alone.
+    // A feast's modern Dutch name as typed, letter for letter ("sintmaarten"): with
+    // or without a day or eve ending, it names that feast alone.
     std::unordered_map<std::string, FeastEntry> ownNames;
+    // The first name words of the saints' forms, folded: a name that starts with
+    // none of them is not looked up in the saints' index.
+    std::unordered_set<std::string> saintGate;
 };
 
+// The main feasts' names and forms, the clause's other words.
 const Lexicon& lexiconIndex();
+// The saints' days of saints.tsv, built the first time a clause may name one.
+const Lexicon& saintIndex();
 
 // Keys of a sequence of tokens: their folded words run together, the last one
 // declined and as written.

@@ -232,6 +232,13 @@ std::vector<const lexicon::SaintDay*> daysOf(const Feast& feast) {
     return days;
 }
 
+// The places and days of a saint's note, without its count of sources: the part
+// before " | " ("Munster, Utrecht | bevestigd door 1 bron(nen)").
+std::string_view placesOf(std::string_view note) {
+    const std::size_t bar = note.find(" | ");
+    return bar == std::string_view::npos ? std::string_view{} : note.substr(0, bar);
+}
+
 bool isOwnDay(const Feast& feast, const lexicon::SaintDay& d) {
     return d.day == feast.day && d.month == feast.month;
 }
@@ -351,7 +358,10 @@ std::vector<Occurrence> occurrences(const Feast& feast, int year, const regions:
 std::string listNote(const Feast& feast) {
     std::string note = feast.provisional ? "dag onzeker" : "";
     const auto add = [&](const std::string& part) { note += (note.empty() ? "" : "; ") + part; };
-    for (const lexicon::SaintDay* d : daysOf(feast)) {
+    const std::vector<const lexicon::SaintDay*> days = daysOf(feast);
+    // Where the file's note names no other day, its places as it gives them.
+    if (days.empty() && !placesOf(feast.note).empty()) add(std::string{placesOf(feast.note)});
+    for (const lexicon::SaintDay* d : days) {
         if (isOwnDay(feast, *d)) {
             add(std::string{d->where});
             continue;
@@ -428,7 +438,7 @@ bool matchesFilter(const Feast& feast, std::string_view typed) {
         return true;
     // The places of its note and of its days' labels, but not the note's count of
     // sources: only the part before " | ".
-    if (contains(feast.note.substr(0, feast.note.find(" | ")))) return true;
+    if (contains(placesOf(feast.note))) return true;
     const std::vector<const lexicon::SaintDay*> days = daysOf(feast);
     return std::any_of(days.begin(), days.end(),
                        [&](const lexicon::SaintDay* d) { return contains(d->where); });

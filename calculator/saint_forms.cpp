@@ -65,10 +65,11 @@ std::string filled(std::string_view pattern, std::string_view title, std::string
 
 // The Middle Dutch forms: the file's form, and where it is "sinte NAME dach REST",
 // each pattern of the language with that name and rest.
-void addDutch(const feasts::Feast* feast, std::string_view dutch, std::vector<Form>& out) {
+void addDutch(const feasts::Feast* feast, std::string_view dutch, std::vector<Form>& out, bool patterns) {
     const std::string form = withoutRemarks(dutch);
     if (form.empty()) return;
     out.push_back({feast, form, false});
+    if (!patterns) return;
     std::string_view rest = form;
     if (!rest.starts_with("sinte ") && !rest.starts_with("sente ")) return;
     rest.remove_prefix(6);
@@ -82,10 +83,11 @@ void addDutch(const feasts::Feast* feast, std::string_view dutch, std::vector<Fo
 
 // The Old French forms: the file's form, and where it is "la saint(e) NAME", each
 // pattern of the language with that title and name.
-void addFrench(const feasts::Feast* feast, std::string_view french, std::vector<Form>& out) {
+void addFrench(const feasts::Feast* feast, std::string_view french, std::vector<Form>& out, bool patterns) {
     const std::string form = withoutRemarks(french);
     if (form.empty()) return;
     out.push_back({feast, form, false});
+    if (!patterns) return;
     std::string_view rest = form;
     std::string_view title;
     for (std::string_view t : {"sainte", "saint"}) {
@@ -106,14 +108,21 @@ void addFrench(const feasts::Feast* feast, std::string_view french, std::vector<
 
 }  // namespace
 
-std::vector<Form> forms() {
+std::vector<Form> forms(bool patterns) {
     std::vector<Form> out;
     for (const lexicon::Saint& s : lexicon::saints()) {
         const feasts::Feast* feast = feasts::findById(s.id);
         if (feast == nullptr) continue;
+        const std::size_t first = out.size();
         addLatin(feast, s.latin, out);
-        addDutch(feast, s.dutch, out);
-        addFrench(feast, s.french, out);
+        addDutch(feast, s.dutch, out, patterns);
+        addFrench(feast, s.french, out, patterns);
+        // A pattern may give the file's own form again ("la saint Gille").
+        for (std::size_t i = out.size(); i-- > first + 1;)
+            if (std::any_of(out.begin() + static_cast<std::ptrdiff_t>(first),
+                            out.begin() + static_cast<std::ptrdiff_t>(i),
+                            [&](const Form& f) { return f.text == out[i].text && f.eve == out[i].eve; }))
+                out.erase(out.begin() + static_cast<std::ptrdiff_t>(i));
     }
     return out;
 }

@@ -19,7 +19,8 @@ struct Form {
     bool eve;          // the form names the feast's eve ("sinte Gillis avont")
 };
 
-// Every form of every saint's day of saints.tsv, in the file's order.
-std::vector<Form> forms();
+// Every form of every saint's day of saints.tsv, in the file's order; without
+// `patterns`, only the forms the file gives.
+std::vector<Form> forms(bool patterns = true);
 
 }  // namespace saint_forms

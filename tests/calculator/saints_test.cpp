@@ -256,7 +256,10 @@ TEST(Saints, ListsAndFilter) {
     EXPECT_EQ(all.size(), 287U);
     EXPECT_EQ(feasts::listNote(*feasts::findById("sint-margaretha")),
               "Romeinse kalender, martyrologium; ook 13/7 (Utrecht)");
-    EXPECT_EQ(feasts::listNote(*feasts::findById("sint-julianus")), "dag onzeker");
+    EXPECT_EQ(feasts::listNote(*feasts::findById("sint-julianus")),
+              "dag onzeker; 27/1 Le Mans en Noord-Frankrijk; niet in het Romeins martyrologium (DO-tekst) "
+              "gevonden");
+    EXPECT_EQ(feasts::listNote(*feasts::findById("sint-ludgerus")), "Munster, Utrecht");
     EXPECT_EQ(feasts::listNote(*feasts::findById("sint-barnabas")), "");
     const auto kept = [](const char* typed) {
         std::vector<std::string> ids;
@@ -266,6 +269,7 @@ TEST(Saints, ListsAndFilter) {
     };
     EXPECT_EQ(kept("Doornik"), (std::vector<std::string>{"sint-eleutherius", "sint-godelieve", "sint-piatus",
                                                          "sint-donatianus"}));
+    EXPECT_TRUE(kept("bevestigd door").empty());  // not the count of sources
     for (const char* id : {"sint-pontianus", "sint-margaretha", "sint-fredericus", "sint-ludgerus"}) {
         const auto utrecht = kept("utrecht");
         EXPECT_NE(std::find(utrecht.begin(), utrecht.end(), id), utrecht.end()) << id;

@@ -261,13 +261,13 @@ TEST(FeastsCommand, AllFeasts) {
                                         "maandag 20 juli 1450", "1450-07-29",
                                         "Romeinse kalender, martyrologium; ook 13/7 (Utrecht)"}));
     EXPECT_EQ(row("sint-hilarius").at(3), "dinsdag 13 januari 1450");
-    EXPECT_EQ(row("sint-julianus").at(5), "dag onzeker");
+    EXPECT_TRUE(row("sint-julianus").at(5).starts_with("dag onzeker; 27/1 Le Mans"));
     EXPECT_EQ(row("sint-maarten").at(5), "");
     // The default stays the main feasts, without the column.
     EXPECT_EQ(tsvRows(runCli({"feasts", "1450"}).out).front().size(), 5U);
     const std::string text = runCli({"feasts", "1450", "--alle", "--format", "text"}).out;
     EXPECT_NE(text.find("Sint-Juliaan (van Le Mans)"), std::string::npos);
-    EXPECT_NE(text.find("dag onzeker\n"), std::string::npos);
+    EXPECT_NE(text.find("dag onzeker; 27/1 Le Mans"), std::string::npos);
 }
 
 // `on --alle`: 13 July 1400, a Tuesday, is Margaret's day in Utrecht; the nearest first.
