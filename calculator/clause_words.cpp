@@ -408,10 +408,7 @@ const Lexicon& lexiconIndex() {
                 if (!word.empty() && !named && word != "nom" &&
                     std::find(kHonouring.begin(), kHonouring.end(), word) == kHonouring.end()) {
                     named = true;
-                    if (seen.insert(word).second) {
-                        lex.saintGate.insert(spelling::fold(word));
-                        lex.saintGate.insert(spelling::fold(word, false));
-                    }
+                    if (seen.insert(word).second) lex.saintGate.insert(spelling::fold(word));
                 }
                 word.clear();
             };
