@@ -6,7 +6,7 @@
 
 #include "calendar.h"
 #include "id_table.h"
-#include "lexicon.h"
+#include "saints.h"
 
 namespace feasts {
 
@@ -101,6 +101,10 @@ constexpr auto kFeasts = std::to_array<Feast>({
     {"reminiscere", "Reminiscere", "Reminiscere", {}, Easter, 0, 0, -35, 0},
     {"oculi", "Oculi", "Oculi", {}, Easter, 0, 0, -28, 0},
     {"halfvasten", "Halfvasten", "Laetare", {}, Easter, 0, 0, -21, 0},
+    // The mi-carême of French datings: the Thursday of the third week of Lent, not
+    // Laetare (A. Giry, Manuel de diplomatique, 1894, s.v. Mi-carême; Cartulaires
+    // d'Île-de-France, Corbeil: "le samedi apres la mi Karesme" 1309 is 8 March).
+    {"halfvasten-donderdag", "Halfvastendonderdag", "", {"Mi-carême"}, Easter, 0, 0, -24, 0},
     {"judica", "Passiezondag", "Judica", {}, Easter, 0, 0, -14, 0},
     {"palmzondag", "Palmzondag", "Palmarum", {}, Easter, 0, 0, -7, 0},
     {"witte-donderdag", "Witte Donderdag", "Cena Domini", {}, Easter, 0, 0, -3, 0},
@@ -224,10 +228,10 @@ bool unconfirmed(std::string_view note) {
 }
 
 // The other days of a saint's day (saint-days.tsv), in the file's order.
-std::vector<const lexicon::SaintDay*> daysOf(const Feast& feast) {
-    std::vector<const lexicon::SaintDay*> days;
+std::vector<const saints::Day*> daysOf(const Feast& feast) {
+    std::vector<const saints::Day*> days;
     if (feast.main) return days;
-    for (const lexicon::SaintDay& d : lexicon::saintDays())
+    for (const saints::Day& d : saints::days())
         if (d.id == feast.id) days.push_back(&d);
     return days;
 }
@@ -239,11 +243,11 @@ std::string_view placesOf(std::string_view note) {
     return bar == std::string_view::npos ? std::string_view{} : note.substr(0, bar);
 }
 
-bool isOwnDay(const Feast& feast, const lexicon::SaintDay& d) {
+bool isOwnDay(const Feast& feast, const saints::Day& d) {
     return d.day == feast.day && d.month == feast.month;
 }
 
-bool appliesIn(const lexicon::SaintDay& d, int year) {
+bool appliesIn(const saints::Day& d, int year) {
     return (d.from == 0 || year >= d.from) && (d.until == 0 || year <= d.until);
 }
 
@@ -257,7 +261,7 @@ std::span<const Feast> table() {
     // The main feasts, then the saints' days of saints.tsv in the file's order.
     static const std::vector<Feast> all = [] {
         std::vector<Feast> out(kFeasts.begin(), kFeasts.end());
-        for (const lexicon::Saint& s : lexicon::saints()) {
+        for (const saints::Saint& s : saints::all()) {
             // A name with a comma would not read as one name: then the nominative.
             std::string_view latin = firstLatin(s.latin);
             if (latin.find(',') != std::string_view::npos) {
@@ -302,7 +306,7 @@ std::optional<Occurrence> occurrence(const Feast& feast, int year, const regions
                              regions::fixedDateText(region, year, feast.month, day, feast.rule == YearEnd),
                              regions::isoDate(reading->day)};
             found.provisional = feast.provisional;
-            for (const lexicon::SaintDay* d : daysOf(feast))
+            for (const saints::Day* d : daysOf(feast))
                 if (isOwnDay(feast, *d)) found.label = d->where;
             return found;
         }
@@ -329,17 +333,16 @@ std::optional<Occurrence> occurrence(const Feast& feast, int year, const regions
 
 std::vector<Occurrence> occurrences(const Feast& feast, int year, const regions::Region& region) {
     std::vector<Occurrence> list;
-    const std::vector<const lexicon::SaintDay*> days = daysOf(feast);
+    const std::vector<const saints::Day*> days = daysOf(feast);
     if (days.empty()) {
         if (std::optional<Occurrence> o = occurrence(feast, year, region)) list.push_back(std::move(*o));
         return list;
     }
     if (year < kFirstYear || year > kLastYear || year < feast.firstYear) return list;
     // The file's own day, also where the list of days names only the others.
-    if (std::none_of(days.begin(), days.end(),
-                     [&](const lexicon::SaintDay* d) { return isOwnDay(feast, *d); }))
+    if (std::none_of(days.begin(), days.end(), [&](const saints::Day* d) { return isOwnDay(feast, *d); }))
         if (std::optional<Occurrence> o = occurrence(feast, year, region)) list.push_back(std::move(*o));
-    for (const lexicon::SaintDay* d : days) {
+    for (const saints::Day* d : days) {
         if (!appliesIn(*d, year)) continue;
         const std::optional<regions::Reading> reading = regions::readDate(region, year, d->month, d->day);
         if (!reading) continue;
@@ -358,10 +361,10 @@ std::vector<Occurrence> occurrences(const Feast& feast, int year, const regions:
 std::string listNote(const Feast& feast) {
     std::string note = feast.provisional ? "dag onzeker" : "";
     const auto add = [&](const std::string& part) { note += (note.empty() ? "" : "; ") + part; };
-    const std::vector<const lexicon::SaintDay*> days = daysOf(feast);
+    const std::vector<const saints::Day*> days = daysOf(feast);
     // Where the file's note names no other day, its places as it gives them.
     if (days.empty() && !placesOf(feast.note).empty()) add(std::string{placesOf(feast.note)});
-    for (const lexicon::SaintDay* d : days) {
+    for (const saints::Day* d : days) {
         if (isOwnDay(feast, *d)) {
             add(std::string{d->where});
             continue;
@@ -439,9 +442,8 @@ bool matchesFilter(const Feast& feast, std::string_view typed) {
     // The places of its note and of its days' labels, but not the note's count of
     // sources: only the part before " | ".
     if (contains(placesOf(feast.note))) return true;
-    const std::vector<const lexicon::SaintDay*> days = daysOf(feast);
-    return std::any_of(days.begin(), days.end(),
-                       [&](const lexicon::SaintDay* d) { return contains(d->where); });
+    const std::vector<const saints::Day*> days = daysOf(feast);
+    return std::any_of(days.begin(), days.end(), [&](const saints::Day* d) { return contains(d->where); });
 }
 
 }  // namespace feasts

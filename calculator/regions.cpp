@@ -188,12 +188,27 @@ std::string fixedDateText(const Region& region, std::int64_t year, int month, in
     return text + " (? " + numericDate(noted) + ')';
 }
 
-std::string isoDate(std::int64_t day) {
-    const Date date = calendar::gregorianFromDays(day);
+namespace {
+
+std::string yearMonthDay(const Date& date) {
     std::array<char, 32> buffer{};
     std::snprintf(buffer.data(), buffer.size(), "%04lld-%02d-%02d", static_cast<long long>(date.year),
                   date.month, date.day);
     return buffer.data();
+}
+
+}  // namespace
+
+std::string isoDate(std::int64_t day) {
+    return yearMonthDay(calendar::gregorianFromDays(day));
+}
+
+std::string dateInForce(const Region& region, std::int64_t day) {
+    return yearMonthDay(dateOf(region, day));
+}
+
+std::string_view calendarOf(const Region& region, std::int64_t day) {
+    return isJulian(region, day) ? "Juliaans" : "Gregoriaans";
 }
 
 }  // namespace regions

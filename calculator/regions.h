@@ -108,5 +108,11 @@ std::string fixedDateText(const Region& region, std::int64_t year, int month, in
                           bool noteLastJulianDay = false);
 // "0475-04-14": the day in the proleptic Gregorian calendar.
 std::string isoDate(std::int64_t day);
+// The day as YYYY-MM-DD in the calendar in force in the region on that day: the
+// date an edition gives (Julian before the region's switch), where isoDate is
+// proleptic Gregorian.
+std::string dateInForce(const Region& region, std::int64_t day);
+// That calendar: "Juliaans" or "Gregoriaans", as the year view spells it.
+std::string_view calendarOf(const Region& region, std::int64_t day);
 
 }  // namespace regions

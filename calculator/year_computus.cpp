@@ -79,12 +79,6 @@ constexpr std::array<NumberName, 5> kNumberNames{{
     {Number::GuldenGetal, "gulden getal"},
 }};
 
-std::string_view nameOf(Number number) {
-    for (const NumberName& n : kNumberNames)
-        if (n.number == number) return n.name;
-    return {};
-}
-
 int valueOf(const YearComputus& c, Number number) {
     switch (number) {
         case Number::Indictie:
@@ -165,6 +159,12 @@ std::array<Cell, kColumnCount> cells(const YearComputus& c) {
             number(c.paastafel),
             text(regions::dayText(*c.region, c.paasgrens)),
             text(regions::dayText(*c.region, c.pasen))};
+}
+
+std::string_view nameOf(Number number) {
+    for (const NumberName& n : kNumberNames)
+        if (n.number == number) return n.name;
+    return {};
 }
 
 bool fits(std::int64_t day, const regions::Region& region, Number number, int stated) {

@@ -77,6 +77,9 @@ std::array<Cell, kColumnCount> cells(const YearComputus& computus);
 // "concurrente III", "cyclo solari III", "aureo numero VII").
 enum class Number { Indictie, Epacta, Concurrent, Zonnecirkel, GuldenGetal };
 
+// Its Dutch name: "indictie", "gulden getal".
+std::string_view nameOf(Number number);
+
 // Whether a stated number fits a day (a serial day number) in a region: the year
 // is the day's year in the calendar in force. The indiction from 1 January to
 // 31 August must be the year's; from 1 September on it may also be the next one,

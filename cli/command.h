@@ -11,6 +11,7 @@
 #include <string_view>
 #include <vector>
 
+#include "answers.h"
 #include "regions.h"
 #include "table.h"
 
@@ -20,12 +21,6 @@ class Option;
 }  // namespace CLI
 
 namespace cli {
-
-// Bad input: run() prints "tarvinde: <what>" on one line and exits with status 2.
-class BadInput : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
 
 // A declared command: its CLI11 subcommand, the usage line its errors repeat, and
 // what it does once the whole command line has been parsed. The action checks
@@ -51,9 +46,6 @@ Command declareOn(CLI::App& parent);
 Command declareStyle(CLI::App& parent);
 Command declareComputus(CLI::App& parent);
 
-// Strings the options are read into; an option given twice leaves two entries.
-using OptionValues = std::vector<std::string>;
-
 // --format NAME, once at most, among the formats a command allows.
 struct Formats {
     std::span<const Format> allowed;
@@ -62,13 +54,9 @@ struct Formats {
 Format formatIn(const OptionValues& values, const Formats& formats);
 std::string formatChoices(const Formats& formats);  // "text|tsv|json"
 
-// An option with one value, once at most: its value, or nullptr when absent.
+// An option with one value, once at most (singleValue reads it).
 CLI::Option* addSingleOption(CLI::App& command, const std::string& name, OptionValues& values,
                              const std::string& typeName, const std::string& description);
-const std::string* singleValue(const OptionValues& values, std::string_view option);
-
-// --region ID, once at most; the default region when absent.
-const regions::Region& regionIn(const OptionValues& values);
 
 // The options the commands share: --format, and --region for a command that takes one.
 struct SharedOptions {

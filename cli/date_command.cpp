@@ -1,21 +1,18 @@
 // `date`: the days a date clause names, each with its reading in the modern
 // grammar and the words that were not used; one clause from the command line, or
-// with --batch a clause a line from standard input.
+// with --batch a clause a line from standard input (its options are declared in
+// commands.cpp).
 
-#include <array>
+#include <algorithm>
+#include <ios>
 #include <istream>
-#include <memory>
-#include <ostream>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include <CLI/CLI.hpp>
-
+#include "answers.h"
 #include "clause.h"
 #include "clause_as_typed.h"
-#include "cli.h"
-#include "command.h"
 #include "failure.h"
 #include "numbers.h"
 #include "output.h"
@@ -27,15 +24,17 @@ namespace cli {
 
 namespace {
 
-constexpr std::array kClauseFormats{Format::Text, Format::Tsv, Format::Csv, Format::Json};
-constexpr std::array kBatchFormats{Format::Tsv, Format::Csv, Format::Json};
-constexpr std::array kEveryFormat{Format::Text, Format::Tsv, Format::Csv, Format::Json};
-
-// A clause's readings, one row each: the JSON keys; TSV has the last four, no header.
-const std::vector<std::string> kClauseColumns{"uitdrukking", "tekst", "iso", "lezing", "overgeslagen"};
-// The batch: a row per reading, or one for a line that could not be read.
-const std::vector<std::string> kBatchColumns{"regel",  "uitdrukking",  "tekst", "iso",
-                                             "lezing", "overgeslagen", "fout"};
+// A clause's readings, one row each: the JSON keys; TSV has all but the first, no
+// header. `iso` is proleptic Gregorian; `datum` is the day in the calendar then in
+// force (`kalender`), the one to compare with an edition.
+const std::vector<std::string> kClauseColumns{"uitdrukking",  "tekst", "iso",     "lezing",
+                                              "overgeslagen", "datum", "kalender"};
+// The batch: a row per reading, or one for a line that could not be read, with the
+// kind of refusal in `oorzaak`. `klopt` says whether the date a register gives for
+// the line (after a tab) is among its readings.
+const std::vector<std::string> kBatchColumns{"regel",    "uitdrukking",  "tekst",  "iso",
+                                             "lezing",   "overgeslagen", "fout",   "datum",
+                                             "kalender", "klopt",        "oorzaak"};
 
 // A line longer than this many bytes is kept only to here: more than the 1,000
 // characters the reader takes (of four bytes at most), and no more memory than
@@ -43,20 +42,11 @@ const std::vector<std::string> kBatchColumns{"regel",  "uitdrukking",  "tekst", 
 constexpr std::size_t kLongestClause = spelling::kLongestClause;  // characters
 constexpr std::size_t kLineKept = 4 * kLongestClause + 100;
 
-struct Arguments {
-    std::vector<std::string> words;
-    bool batch = false;
-    SharedOptions options;
-    OptionValues century, style;
-};
-
 constexpr std::string_view kArgumentBlanks = " \t\r\n\v\f";
 constexpr std::string_view kLineBlanks = " \t";  // other control characters are the reader's to refuse
 
-// The words of every argument joined by single blanks, so that one quoted argument
-// and the same words given apart are one clause.
-std::string expressionOf(const std::vector<std::string>& arguments,
-                         std::string_view kBlanks = kArgumentBlanks) {
+// The words of every argument, split at kBlanks, joined by single blanks.
+std::string expressionOf(const std::vector<std::string>& arguments, std::string_view kBlanks) {
     std::string expression;
     for (const std::string_view argument : arguments) {
         std::size_t at = argument.find_first_not_of(kBlanks);
@@ -90,25 +80,36 @@ year_style::Style styleIn(const OptionValues& values) {
     return style->style;
 }
 
-clause::Options optionsIn(const Arguments& args) {
-    clause::Options options;
-    options.region = &regionIn(args.options.region);
-    if (const int century = centuryIn(args.century); century != 0) options.century = century;
-    options.style = styleIn(args.style);
-    return options;
+// YYYY-MM-DD, as a register gives a date: the form only; a date that does not
+// exist matches no reading.
+bool isDate(std::string_view text) {
+    if (text.size() != 10 || text[4] != '-' || text[7] != '-') return false;
+    for (std::size_t i = 0; i < text.size(); ++i)
+        if (i != 4 && i != 7 && (text[i] < '0' || text[i] > '9')) return false;
+    return true;
 }
 
 // One line of standard input without its LF, and without the CR of a CR LF; false
 // at the end. Past kLineKept bytes the rest of the line is read and dropped, the
 // kept part ending on a whole character, and cut is set.
+// A standard input that cannot be read (closed, a directory) is bad input, said in
+// one line, not an abort.
+int nextByte(std::streambuf& buffer) {
+    try {
+        return buffer.sbumpc();
+    } catch (const std::ios_base::failure& failure) {
+        throw BadInput("standard input cannot be read: " + output::oneLine(failure.code().message()));
+    }
+}
+
 bool nextLine(std::istream& in, std::string& line, bool& cut) {
     line.clear();
     cut = false;
     std::streambuf* buffer = in.rdbuf();
     if (buffer == nullptr) return false;
-    int c = buffer->sbumpc();
+    int c = nextByte(*buffer);
     if (c == std::char_traits<char>::eof()) return false;
-    for (; c != std::char_traits<char>::eof() && c != '\n'; c = buffer->sbumpc()) {
+    for (; c != std::char_traits<char>::eof() && c != '\n'; c = nextByte(*buffer)) {
         if (line.size() < kLineKept)
             line += static_cast<char>(c);
         else
@@ -126,26 +127,39 @@ bool nextLine(std::istream& in, std::string& line, bool& cut) {
 // The rows of one line of the batch: a row per reading, or one row with the message.
 void addBatchRows(std::vector<Row>& rows, std::size_t number, const std::string& line, bool cut,
                   const clause::Options& options, bool& refused) {
-    const std::string clause = expressionOf({line}, kLineBlanks);
-    if (clause.empty() && !cut) return;
+    // A register's date for the clause may follow it after a tab.
+    const std::size_t tab = line.find('\t');
+    const std::string clause = expressionOf({line.substr(0, tab)}, kLineBlanks);
+    const std::string given =
+        tab == std::string::npos ? std::string{} : expressionOf({line.substr(tab + 1)}, kLineBlanks);
+    if (clause.empty() && given.empty() && !cut) return;
     const std::string regel = std::to_string(number);
     const std::string uitdrukking = output::oneLine(clause);
+    const auto refusal = [&](const std::string& message, std::string_view cause) {
+        rows.push_back({regel, uitdrukking, "", "", "", "", output::oneLine(message), "", "",
+                        given.empty() ? "" : "nee", std::string{cause}});
+        refused = true;
+    };
     try {
         if (cut)  // blanks too: what was dropped was no empty line
             throw InputError("de regel is langer dan " + std::to_string(kLongestClause) + " tekens");
-        if (!output::validUtf8(clause)) throw InputError("geen geldige UTF-8");
+        if (!output::validUtf8(line)) throw InputError("geen geldige UTF-8");
+        if (!given.empty() && !isDate(given))
+            throw InputError("\"" + output::oneLine(given) + "\" na de tab is geen datum JJJJ-MM-DD");
         const clause::Answer answer = clause::read(clause, options);
+        std::string klopt;
+        if (!given.empty())
+            klopt = std::any_of(answer.readings.begin(), answer.readings.end(),
+                                [&](const clause::Reading& r) { return r.date == given; })
+                        ? "ja"
+                        : "nee";
         for (const clause::Reading& r : answer.readings)
             rows.push_back({regel, uitdrukking, output::oneLine(r.text), r.iso, output::oneLine(r.reading),
-                            output::oneLine(answer.skipped), ""});
+                            output::oneLine(answer.skipped), "", r.date, std::string{r.calendar}, klopt, ""});
     } catch (const InputError& error) {
-        rows.push_back({regel, uitdrukking, "", "", "", "", output::oneLine(error.what())});
-        refused = true;
+        refusal(error.what(), causeKey(error.cause()));
     } catch (const Failure& failure) {  // the calculator's own, as the command line says it elsewhere
-        rows.push_back(
-            {regel, uitdrukking, "", "", "", "",
-             output::oneLine("Error " + std::to_string(failure.number()) + ": " + failure.description())});
-        refused = true;
+        refusal("Error " + std::to_string(failure.number()) + ": " + failure.description(), "vorm");
     }
 }
 
@@ -168,8 +182,10 @@ Answer clauseAnswer(const std::string& clause, const clause::Answer& answer) {
     for (const std::string& key : kClauseColumns) out.data.columns.push_back({key});
     out.delimited->columns.assign(out.data.columns.begin() + 1, out.data.columns.end());
     for (const clause::Reading& r : answer.readings) {
-        out.data.rows.push_back({clause, r.text, r.iso, r.reading, answer.skipped});
-        out.delimited->rows.push_back({r.text, r.iso, r.reading, answer.skipped});
+        out.data.rows.push_back(
+            {clause, r.text, r.iso, r.reading, answer.skipped, r.date, std::string{r.calendar}});
+        out.delimited->rows.push_back(
+            {r.text, r.iso, r.reading, answer.skipped, r.date, std::string{r.calendar}});
         out.text->rows.push_back({r.text});
         if (!clause::readsAsTyped(clause, r.reading))
             out.text->rows.push_back({"  gelezen als: " + r.reading});
@@ -180,58 +196,32 @@ Answer clauseAnswer(const std::string& clause, const clause::Answer& answer) {
 
 }  // namespace
 
-Command declareDate(CLI::App& parent) {
-    const Formats clauseFormats{kClauseFormats, Format::Text};
-    const Formats batchFormats{kBatchFormats, Format::Tsv};
-    auto args = std::make_shared<Arguments>();
-    CLI::App* command = parent.add_subcommand("date", "the days a date clause names, as records write it");
-    command->add_option("CLAUSE", args->words, "the words of the clause, apart or as one argument")
-        ->type_name("");
-    command->add_flag("--batch", args->batch, "clauses from standard input, one a line");
-    addSingleOption(*command, "--century", args->century, "C",
-                    "completes a year below 100: 1300 makes XXXIXo 1339 (100 to 2000)");
-    addSingleOption(*command, "--style", args->style, "STYLE",
-                    "the year style of the clause (default nieuwjaar): " + year_style::knownIds());
-    addSharedOptions(*command, args->options, Formats{kEveryFormat, Format::Text});
-    command->get_option("--format")
-        ->description("output format: " + formatChoices(clauseFormats) + " for a clause (default text), " +
-                      formatChoices(batchFormats) + " with --batch (default tsv)");
-    command->footer(
-        "A clause names a day (a feast with its relation, or a date) and a year; the year is the year of\n"
-        "the day named. Exit status 3 when a line of the batch could not be read.\n"
-        "Example: tarvinde date dinsdag na Sint-Maarten 1450   (dinsdag 17 november 1450)\n"
-        "         tarvinde date --batch --format csv < clauses.txt");
+std::string clauseOf(const std::vector<std::string>& arguments) {
+    return expressionOf(arguments, kArgumentBlanks);
+}
 
-    const std::string options = " [--century C] [--style STYLE] [--region ID]";
-    const std::string usage = "tarvinde date CLAUSE... [--format " + formatChoices(clauseFormats) + "]" +
-                              options + ", or tarvinde date --batch [--format " +
-                              formatChoices(batchFormats) + "]" + options;
-    Command declared{command, usage, nullptr};
-    declared.inputAction = [args, clauseFormats, batchFormats, usage](std::istream& in, std::ostream& out) {
-        if (args->batch) {
-            if (!args->words.empty())
-                throw BadInput("with --batch the clauses come from standard input, not " +
-                               output::quoted(expressionOf(args->words)) + "; usage: " + usage);
-            const Format format = formatIn(args->options.format, batchFormats);
-            const clause::Options options = optionsIn(*args);
-            std::vector<Row> rows;
-            bool refused = false;
-            std::string line;
-            bool cut = false;
-            for (std::size_t number = 1; nextLine(in, line, cut); ++number)
-                addBatchRows(rows, number, line, cut, options, refused);
-            write(out, format, batchAnswer(std::move(rows)));
-            return refused ? kPartlyRead : kOk;
-        }
-        if (args->words.empty()) throw BadInput("CLAUSE is required; usage: " + usage);
-        const std::string clause = expressionOf(args->words);
-        const Format format = formatIn(args->options.format, clauseFormats);
-        const clause::Options options = optionsIn(*args);
-        if (!output::validUtf8(clause)) throw BadInput("geen geldige UTF-8: " + output::oneLine(clause));
-        write(out, format, clauseAnswer(clause, clause::read(clause, options)));
-        return kOk;
-    };
-    return declared;
+clause::Options clauseOptions(const OptionValues& region, const OptionValues& century,
+                              const OptionValues& style) {
+    clause::Options options;
+    options.region = &regionIn(region);
+    if (const int c = centuryIn(century); c != 0) options.century = c;
+    options.style = styleIn(style);
+    return options;
+}
+
+Answer clauseAnswer(const std::string& clause, const clause::Options& options) {
+    if (!output::validUtf8(clause)) throw BadInput("geen geldige UTF-8: " + output::oneLine(clause));
+    return clauseAnswer(clause, clause::read(clause, options));
+}
+
+Answer batchAnswer(std::istream& in, const clause::Options& options, bool& refused) {
+    std::vector<Row> rows;
+    refused = false;
+    std::string line;
+    bool cut = false;
+    for (std::size_t number = 1; nextLine(in, line, cut); ++number)
+        addBatchRows(rows, number, line, cut, options, refused);
+    return batchAnswer(std::move(rows));
 }
 
 }  // namespace cli

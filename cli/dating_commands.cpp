@@ -12,6 +12,7 @@
 
 #include "command.h"
 #include "dating.h"
+#include "expressions.h"
 #include "numbers.h"
 
 namespace cli {
@@ -23,15 +24,17 @@ constexpr std::array kOnFormats{Format::Text, Format::Tsv, Format::Csv, Format::
 // `on`: JSON the date with its feasts nested; TSV and CSV the feasts; text the
 // date, then the feasts' expressions.
 // With all feasts, a column "noot": which of a feast's days it is, "dag onzeker".
-Answer onAnswer(const dating::Around& around, bool all) {
+Answer onAnswer(const dating::Around& around, const regions::Region& region, bool all) {
     auto nearby = std::make_shared<Table>(Table{.columns = {{"relatie"}, {"id"}, {"uitdrukking"}}});
     if (all) nearby->columns.push_back({"noot"});
-    Answer answer{.data = {.columns = {{"tekst"}, {"iso"}},
-                           .rows = {{around.date.text, around.date.iso}},
-                           .jsonObject = true,
-                           .nestedKey = "feesten",
-                           .nested = nearby},
-                  .text = Table{.columns = {{"tekst"}}, .rows = {{around.date.text}}, .header = false}};
+    Answer answer{
+        .data = {.columns = {{"tekst"}, {"iso"}, {"datum"}, {"kalender"}},
+                 .rows = {{around.date.text, around.date.iso, regions::dateInForce(region, around.date.day),
+                           std::string{regions::calendarOf(region, around.date.day)}}},
+                 .jsonObject = true,
+                 .nestedKey = "feesten",
+                 .nested = nearby},
+        .text = Table{.columns = {{"tekst"}}, .rows = {{around.date.text}}, .header = false}};
     for (const dating::Nearby& n : around.feasts) {
         nearby->rows.push_back({std::string{n.relation}, std::string{n.feast->id}, n.expression});
         if (all) nearby->rows.back().push_back(n.note);
@@ -69,7 +72,7 @@ Command declareOn(CLI::App& parent) {
                 write(out, format,
                       onAnswer(dating::around(day, month, year, region,
                                               args->all ? feasts::Set::All : feasts::Set::Main),
-                               args->all));
+                               region, args->all));
             }};
 }
 

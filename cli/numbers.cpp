@@ -1,10 +1,11 @@
 #include "numbers.h"
 
 #include <charconv>
+#include <limits>
 #include <string>
 #include <system_error>
 
-#include "command.h"
+#include "answers.h"
 #include "output.h"
 #include "year_view.h"
 
@@ -28,6 +29,11 @@ std::int64_t numberArgument(std::string_view name, std::string_view text, std::i
         throw BadInput(std::string{name} + " must be a whole number from " + std::to_string(min) + " to " +
                        std::to_string(max) + ", not " + output::quoted(text));
     return *value;
+}
+
+std::int16_t int16Argument(std::string_view name, std::string_view text) {
+    return static_cast<std::int16_t>(numberArgument(name, text, std::numeric_limits<std::int16_t>::min(),
+                                                    std::numeric_limits<std::int16_t>::max()));
 }
 
 int yearArgument(std::string_view name, std::string_view text) {

@@ -19,6 +19,9 @@ std::optional<std::int64_t> wholeNumber(std::string_view text);
 // naming the argument, what it held and what is allowed.
 std::int64_t numberArgument(std::string_view name, std::string_view text, std::int64_t min, std::int64_t max);
 
+// DAY or MONTH of the weekday finder: any 16-bit value, which the finder carries.
+std::int16_t int16Argument(std::string_view name, std::string_view text);
+
 // A year argument: from 100 to 2100, the years the window accepts.
 int yearArgument(std::string_view name, std::string_view text);
 

@@ -23,14 +23,6 @@ std::string_view nameOf(Format format) {
 
 }  // namespace
 
-// The one value of an option, or none; given twice is bad input.
-const std::string* singleValue(const OptionValues& values, std::string_view option) {
-    if (values.size() > 1)
-        throw BadInput(std::string{option} + " is given " + std::to_string(values.size()) +
-                       " times; give it once");
-    return values.empty() ? nullptr : &values.front();
-}
-
 // Collects every occurrence, one value each, so that a repeated option is seen.
 // A vector option would also take the words after its value ("--format tsv 2001"
 // as two formats); without extra arguments they stay positional arguments.
@@ -73,15 +65,6 @@ void addSharedOptions(CLI::App& command, SharedOptions& options, const Formats& 
 std::string sharedUsage(const Formats& formats, RegionOption region) {
     return " [--format " + formatChoices(formats) + "]" +
            (region == RegionOption::Taken ? " [--region ID]" : "");
-}
-
-const regions::Region& regionIn(const OptionValues& values) {
-    const std::string* id = singleValue(values, "--region");
-    if (id == nullptr) return regions::defaultRegion();
-    const regions::Region* region = regions::find(*id);
-    if (region == nullptr)
-        throw BadInput("unknown region " + output::quoted(*id) + "; known regions: " + regions::knownIds());
-    return *region;
 }
 
 void addNumberArgument(CLI::App& command, std::string& text, const std::string& name,

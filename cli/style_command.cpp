@@ -57,10 +57,11 @@ Command declareStyle(CLI::App& parent) {
             const Format format = formatIn(args->options.format, formats);
             const regions::Region& region = regionIn(args->options.region);
             // One line a date, text and ISO date; text without the ISO date.
-            Answer answer{.data = {.columns = {{"tekst"}, {"iso"}}, .header = false},
+            Answer answer{.data = {.columns = {{"tekst"}, {"iso"}, {"datum"}, {"kalender"}}, .header = false},
                           .text = Table{.columns = {{"tekst"}}, .header = false}};
             for (const year_style::Modern& m : year_style::toModern(style.style, day, month, year, region)) {
-                answer.data.rows.push_back({m.text, m.iso});
+                answer.data.rows.push_back({m.text, m.iso, regions::dateInForce(region, m.day),
+                                            std::string{regions::calendarOf(region, m.day)}});
                 answer.text->rows.push_back({m.text});
             }
             write(out, format, answer);

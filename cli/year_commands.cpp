@@ -1,15 +1,11 @@
-// `year` and `years`: the year view of one year, or of every year of a range.
+// `year` and `years`: the year view of one year, or of every year of a range
+// (their options are read in commands.cpp).
 
 #include <array>
-#include <memory>
-#include <ostream>
 #include <string>
 #include <vector>
 
-#include <CLI/CLI.hpp>
-
-#include "command.h"
-#include "numbers.h"
+#include "answers.h"
 #include "year_view.h"
 
 namespace cli {
@@ -70,43 +66,17 @@ Answer yearAnswer(const YearView& view) {
     return answer;
 }
 
-constexpr std::array kYearFormats{Format::Text, Format::Tsv, Format::Csv, Format::Json};
-constexpr std::array kYearsFormats{Format::Tsv, Format::Csv, Format::Json};
-
 }  // namespace
 
-Command declareYear(CLI::App& parent) {
-    return declareYearCommand(
-        parent,
-        {"year", "the year view of YEAR: calendar, leap year, feasts",
-         "Example: tarvinde year 2000 --format tsv", Formats{kYearFormats, Format::Text},
-         [](int year, const regions::Region& region) { return yearAnswer(year_view::build(year, region)); }});
+Answer yearAnswer(int year, const regions::Region& region) {
+    return yearAnswer(year_view::build(year, region));
 }
 
-Command declareYears(CLI::App& parent) {
-    const Formats formats{kYearsFormats, Format::Tsv};
-    struct Arguments {
-        std::string first, last;
-        SharedOptions options;
-    };
-    auto args = std::make_shared<Arguments>();
-    CLI::App* command = parent.add_subcommand("years", "the year view of every year from FIRST to LAST");
-    addNumberArgument(*command, args->first, "FIRST", "the first year, from 100 to 2100");
-    addNumberArgument(*command, args->last, "LAST", "the last year, from FIRST to 2100");
-    addSharedOptions(*command, args->options, formats);
-    command->footer("Example: tarvinde years 1580 1590 --format csv");
-
-    return {command, "tarvinde years FIRST LAST" + sharedUsage(formats), [args, formats](std::ostream& out) {
-                const int first = yearArgument("FIRST", args->first);
-                const int last = lastYearArgument(first, args->last);
-                const Format format = formatIn(args->options.format, formats);
-                const regions::Region& region = regionIn(args->options.region);
-                Table table{.columns = columns()};
-                table.rows.reserve(static_cast<std::size_t>(last - first) + 1);
-                for (int year = first; year <= last; ++year)
-                    table.rows.push_back(cells(year_view::build(year, region)));
-                write(out, format, Answer{.data = std::move(table)});
-            }};
+Table yearsTable(int first, int last, const regions::Region& region) {
+    Table table{.columns = columns()};
+    table.rows.reserve(static_cast<std::size_t>(last - first) + 1);
+    for (int year = first; year <= last; ++year) table.rows.push_back(cells(year_view::build(year, region)));
+    return table;
 }
 
 }  // namespace cli

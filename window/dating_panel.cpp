@@ -12,6 +12,7 @@
 
 #include "clause_as_typed.h"
 #include "dating.h"
+#include "expressions.h"
 #include "failure.h"
 #include "feast_cells.h"
 #include "input_error.h"

@@ -13,6 +13,7 @@
 
 #include "clause.h"
 #include "dating.h"
+#include "expressions.h"
 #include "regions.h"
 
 namespace {

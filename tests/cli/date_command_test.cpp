@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <nlohmann/json.hpp>
 #include <sstream>
 #include <string>
@@ -22,9 +23,11 @@ namespace {
 using nlohmann::ordered_json;
 using Rows = std::vector<std::vector<std::string>>;
 
-const std::vector<std::string> kClauseKeys{"uitdrukking", "tekst", "iso", "lezing", "overgeslagen"};
-const std::vector<std::string> kBatchKeys{"regel",  "uitdrukking",  "tekst", "iso",
-                                          "lezing", "overgeslagen", "fout"};
+const std::vector<std::string> kClauseKeys{"uitdrukking",  "tekst", "iso",     "lezing",
+                                           "overgeslagen", "datum", "kalender"};
+const std::vector<std::string> kBatchKeys{"regel",    "uitdrukking",  "tekst",  "iso",
+                                          "lezing",   "overgeslagen", "fout",   "datum",
+                                          "kalender", "klopt",        "oorzaak"};
 
 std::vector<std::string> call(std::vector<std::string> args, const std::string& format) {
     args.insert(args.end(), {"--format", format});
@@ -109,10 +112,12 @@ TEST(DateCommand, EveryFormatAndTheWordsInOneArgument) {
         const Rows rows = rowsOf(tsv.out);
         ASSERT_EQ(rows.size(), 1U);
         const std::vector<std::string>& row = rows.front();
-        ASSERT_EQ(row.size(), 4U);
+        ASSERT_EQ(row.size(), 6U);
         EXPECT_EQ(row[0], c.text);
         EXPECT_EQ(row[1], c.iso);
         EXPECT_EQ(row[3], "") << "today's grammar leaves no word unused";
+        EXPECT_EQ(row[4], inForce(c.text));
+        EXPECT_EQ(row[5], calendarOf(row[4], c.iso));
         // CSV: the same cells, none of which needs quotes.
         std::string csvLine;
         for (const std::string& cell : row) csvLine += (csvLine.empty() ? "" : ",") + cell;
@@ -143,8 +148,9 @@ TEST(DateCommand, EachReadingItsOwnLineAndWhatItWasReadAs) {
     // Christmas 1446 was a Sunday, so its Sunday after is 1 January 1447; Christmas
     // 1447 a Monday, its Sunday after 31 December 1447: two days in 1447.
     const std::vector<std::string> twice{"date", "zondag na Kerstmis 1447"};
-    const Rows expected{{"zondag 1 januari 1447", "1447-01-10", "zondag na Kerstmis 1447", ""},
-                        {"zondag 31 december 1447", "1448-01-09", "zondag na Kerstmis 1447", ""}};
+    const Rows expected{
+        {"zondag 1 januari 1447", "1447-01-10", "zondag na Kerstmis 1447", "", "1447-01-01", "Juliaans"},
+        {"zondag 31 december 1447", "1448-01-09", "zondag na Kerstmis 1447", "", "1447-12-31", "Juliaans"}};
     EXPECT_EQ(rowsOf(runCli(call(twice, "tsv")).out), expected);
     EXPECT_EQ(runCli(twice).out, "zondag 1 januari 1447\nzondag 31 december 1447\n");
     Rows json = jsonRows(runCli(call(twice, "json")).out, kClauseKeys);
@@ -158,7 +164,8 @@ TEST(DateCommand, EachReadingItsOwnLineAndWhatItWasReadAs) {
     // read in the year of that day.
     const std::vector<std::string> kerst{"date", "Sint-Stefanus", "1450", "--style", "kerst"};
     EXPECT_EQ(runCli(kerst).out, "vrijdag 26 december 1449\n  gelezen als: Sint-Stefanus 1449\n");
-    EXPECT_EQ(runCli(call(kerst, "tsv")).out, "vrijdag 26 december 1449\t1450-01-04\tSint-Stefanus 1449\t\n");
+    EXPECT_EQ(runCli(call(kerst, "tsv")).out,
+              "vrijdag 26 december 1449\t1450-01-04\tSint-Stefanus 1449\t\t1449-12-26\tJuliaans\n");
 }
 
 // A number of the year the scribe wrote beside the date checks each reading
@@ -188,16 +195,17 @@ TEST(DateCommand, TheScribesNumbersCheckTheReadings) {
     // Of the two readings of the Easter-style year, the indiction keeps one.
     const Outcome kept = runCli({"date", "10 april 1491 indictie X", "--style", "pasen", "--format", "tsv"});
     EXPECT_EQ(kept.status, 0) << kept.err;
-    EXPECT_EQ(kept.out, "dinsdag 10 april 1492\t1492-04-19\t10 april 1492\t\n");
+    EXPECT_EQ(kept.out, "dinsdag 10 april 1492\t1492-04-19\t10 april 1492\t\t1492-04-10\tJuliaans\n");
     // In the batch the refused line gets its row with the message.
     const Outcome rows =
         runCli({"date", "--batch"}, "Sint-Maarten 1450 indictie XIV\nSint-Maarten 1450 indictie XII\n");
     EXPECT_EQ(rows.status, cli::kPartlyRead);
-    EXPECT_EQ(rowsOf(rows.out), (Rows{kBatchKeys,
-                                      {"1", "Sint-Maarten 1450 indictie XIV", "woensdag 11 november 1450",
-                                       "1450-11-20", "Sint-Maarten 1450", "", ""},
-                                      {"2", "Sint-Maarten 1450 indictie XII", "", "", "", "",
-                                       "indictie XII past niet bij 1450: 13, vanaf september 14"}}));
+    EXPECT_EQ(rowsOf(rows.out),
+              (Rows{kBatchKeys,
+                    {"1", "Sint-Maarten 1450 indictie XIV", "woensdag 11 november 1450", "1450-11-20",
+                     "Sint-Maarten 1450", "", "", "1450-11-11", "Juliaans", "", ""},
+                    {"2", "Sint-Maarten 1450 indictie XII", "", "", "", "",
+                     "indictie XII past niet bij 1450: 13, vanaf september 14", "", "", "", "controle"}}));
 }
 
 // The batch: standard input in, status and output out.
@@ -207,14 +215,14 @@ Outcome batch(const std::string& input, std::vector<std::string> options = {}) {
 }
 
 TEST(DateBatch, ARowPerReadingNumberedByInputLine) {
-    // CR LF, an empty line and one of blanks only (counted, no row), a tab for a
-    // blank, a line that cannot be read, two readings, a last line without LF.
+    // CR LF, an empty line and one of blanks only (counted, no row), a line that
+    // cannot be read, two readings, a last line without LF.
     const std::string input =
         "dinsdag na Sint-Maarten 1450\r\n"
         "\n"
         " \t \r\n"
         "Sint-Maarten\n"
-        "zondag na\tKerstmis   1447\n"
+        "zondag na Kerstmis   1447\n"
         "octaaf van Kerstmis 1450";
     const Outcome tsv = batch(input);
     EXPECT_EQ(tsv.status, cli::kPartlyRead);
@@ -223,20 +231,25 @@ TEST(DateBatch, ARowPerReadingNumberedByInputLine) {
     Rows rows = rowsOf(tsv.out);
     ASSERT_EQ(rows.size(), 6U) << tsv.out;
     EXPECT_EQ(rows[0], kBatchKeys);
-    EXPECT_EQ(rows[1],
-              (std::vector<std::string>{"1", "dinsdag na Sint-Maarten 1450", "dinsdag 17 november 1450",
-                                        "1450-11-26", "dinsdag na Sint-Maarten 1450", "", ""}));
-    // The refused line: its message, the result columns empty.
-    ASSERT_EQ(rows[2].size(), 7U);
-    EXPECT_EQ(std::vector<std::string>(rows[2].begin(), rows[2].end() - 1),
+    EXPECT_EQ(rows[1], (std::vector<std::string>{
+                           "1", "dinsdag na Sint-Maarten 1450", "dinsdag 17 november 1450", "1450-11-26",
+                           "dinsdag na Sint-Maarten 1450", "", "", "1450-11-17", "Juliaans", "", ""}));
+    // The refused line: its message and the kind of refusal, the result columns empty.
+    ASSERT_EQ(rows[2].size(), 11U);
+    EXPECT_EQ(std::vector<std::string>(rows[2].begin(), rows[2].begin() + 6),
               (std::vector<std::string>{"4", "Sint-Maarten", "", "", "", ""}));
     EXPECT_NE(rows[2][6], "");
+    EXPECT_EQ(std::vector<std::string>(rows[2].begin() + 7, rows[2].end()),
+              (std::vector<std::string>{"", "", "", "vorm"}));
     EXPECT_EQ(rows[3], (std::vector<std::string>{"5", "zondag na Kerstmis 1447", "zondag 1 januari 1447",
-                                                 "1447-01-10", "zondag na Kerstmis 1447", "", ""}));
+                                                 "1447-01-10", "zondag na Kerstmis 1447", "", "",
+                                                 "1447-01-01", "Juliaans", "", ""}));
     EXPECT_EQ(rows[4], (std::vector<std::string>{"5", "zondag na Kerstmis 1447", "zondag 31 december 1447",
-                                                 "1448-01-09", "zondag na Kerstmis 1447", "", ""}));
+                                                 "1448-01-09", "zondag na Kerstmis 1447", "", "",
+                                                 "1447-12-31", "Juliaans", "", ""}));
     EXPECT_EQ(rows[5], (std::vector<std::string>{"6", "octaaf van Kerstmis 1450", "donderdag 1 januari 1450",
-                                                 "1450-01-10", "octaaf van Kerstmis 1450", "", ""}));
+                                                 "1450-01-10", "octaaf van Kerstmis 1450", "", "",
+                                                 "1450-01-01", "Juliaans", "", ""}));
 
     // CSV: the same rows under the same header; JSON: the same, `regel` a number.
     const Outcome csv = batch(input, {"--format=csv"});
@@ -269,8 +282,11 @@ TEST(DateBatch, StatusZeroWhenEveryLineIsRead) {
     EXPECT_EQ(o.status, cli::kOk);
     EXPECT_EQ(rowsOf(o.out).size(), 3U);
     // No input: the header alone, an empty array.
-    EXPECT_EQ(batch("").out, "regel\tuitdrukking\ttekst\tiso\tlezing\tovergeslagen\tfout\n");
-    EXPECT_EQ(batch("", {"--format", "csv"}).out, "regel,uitdrukking,tekst,iso,lezing,overgeslagen,fout\n");
+    EXPECT_EQ(
+        batch("").out,
+        "regel\tuitdrukking\ttekst\tiso\tlezing\tovergeslagen\tfout\tdatum\tkalender\tklopt\toorzaak\n");
+    EXPECT_EQ(batch("", {"--format", "csv"}).out,
+              "regel,uitdrukking,tekst,iso,lezing,overgeslagen,fout,datum,kalender,klopt,oorzaak\n");
     EXPECT_EQ(batch("\n\n", {"--format", "json"}).out, "[]\n");
     EXPECT_EQ(batch("").status, cli::kOk);
     // The options reach every line: style, century, region.
@@ -278,6 +294,42 @@ TEST(DateBatch, StatusZeroWhenEveryLineIsRead) {
     EXPECT_EQ(rowsOf(batch("Pasen 50\n", {"--century=1400"}).out).at(1).at(3), "1450-04-14");
     EXPECT_EQ(rowsOf(batch("zondag na Driekoningen 1583\n", {"--region", "holland"}).out).at(1).at(3),
               "1583-01-23");
+}
+
+// A register's date after a tab: `klopt` says whether it is among the line's
+// readings, compared in the calendar in force (Sint-Maarten 1450 was Wednesday
+// 11 November Julian, 20 November proleptic Gregorian); `oorzaak` the kind of a
+// refusal. Worked out by hand: Sint-Maarten 2150 lies beyond the years; 1450's
+// indiction is 13, from September 14.
+TEST(DateBatch, ARegistersDateAndTheKindOfRefusal) {
+    struct Case {
+        std::string line;
+        std::vector<std::string> klopt;  // a row per reading
+        const char* oorzaak;
+    };
+    const std::vector<Case> cases{
+        {"Sint-Maarten 1450\t1450-11-11", {"ja"}, ""},
+        {"Sint-Maarten 1450\t1450-11-20", {"nee"}, ""},
+        {"zondag na Kerstmis 1447\t1447-12-31", {"ja", "ja"}, ""},
+        {"Sint-Maarten 1450", {""}, ""},
+        {"Sint-Maarten 1450\t11/11/1450", {"nee"}, "vorm"},
+        {"Sint-Maarten\t1450-11-11", {"nee"}, "vorm"},
+        {"Sint-Maarten 1450 indictie XII", {""}, "controle"},
+        {"Sint-Maarten 2150", {""}, "buiten-bereik"},
+        {"Sint-Maarten duysent 1450", {""}, "onbekend-woord"},
+        {"Sint-Maarten 1450 Pasen 1450", {""}, "dubbelzinnig"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.line);
+        const Rows rows = rowsOf(batch(c.line + "\n").out);
+        ASSERT_EQ(rows.size(), c.klopt.size() + 1);
+        for (std::size_t i = 1; i < rows.size(); ++i) {
+            ASSERT_EQ(rows[i].size(), kBatchKeys.size());
+            EXPECT_EQ(rows[i][9], c.klopt[i - 1]);
+            EXPECT_EQ(rows[i][10], c.oorzaak);
+            EXPECT_EQ(rows[i][6].empty(), *c.oorzaak == '\0') << "a message with every refusal, none without";
+        }
+    }
 }
 
 TEST(DateBatch, ACsvCellQuotedWhereItMustBe) {
@@ -315,7 +367,7 @@ TEST(DateBatch, ABadByteShownAsHexAndTheLineRefusedInItsOwnRow) {
         const Rows rows = rowsOf(o.out);
         ASSERT_EQ(rows.size(), 4U) << o.out;
         EXPECT_EQ(rows[1][3], "1450-04-14");
-        ASSERT_EQ(rows[2].size(), 7U);
+        ASSERT_EQ(rows[2].size(), 11U);
         EXPECT_EQ(rows[2][0], "2");
         EXPECT_EQ(rows[2][1], c.shown);
         EXPECT_EQ(rows[2][3], "");

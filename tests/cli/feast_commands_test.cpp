@@ -52,14 +52,14 @@ Rows jsonRows(const ordered_json& array, const std::vector<std::string>& keys) {
 
 struct FeastsCase {
     std::vector<std::string> args;
-    std::size_t count;  // of the table's 130 feasts: 88 (57 fixed, 27 movable, 4 in Advent) and 42 added for
+    std::size_t count;  // of the table's 131 feasts: 89 (57 fixed, 28 movable, 4 in Advent) and 42 added for
                         // the clause reader
     Rows rows;          // consecutive rows, id naam latijn tekst iso
 };
 
 // clang-format off
 const std::vector<FeastsCase> kFeasts{
-    {{"feasts", "1450"}, 88 + 42,  // Julian; ties in table order
+    {{"feasts", "1450"}, 89 + 42,  // Julian; ties in table order
      {{"sint-matteus", "Sint-Matteüs", "Matthaei", "maandag 21 september 1450", "1450-09-30"},
       {"sint-michiel", "Sint-Michiel", "Michaelis", "dinsdag 29 september 1450", "1450-10-08"},
       {"sint-bavo", "Sint-Bavo", "Bavonis", "donderdag 1 oktober 1450", "1450-10-10"},
@@ -67,7 +67,7 @@ const std::vector<FeastsCase> kFeasts{
     // Luik went from 10/2 Julian to 21/2 Gregorian: Easter Gregorian, Vastenavondzondag on
     // the last Julian day, 14 February skipped and placed on its Julian reading; the Latin
     // name empty where there is none.
-    {{"feasts", "1583", "--region=luik"}, 88 + 42,
+    {{"feasts", "1583", "--region=luik"}, 89 + 42,
      {{"quinquagesima", "Vastenavondzondag", "Esto mihi", "zondag 10 februari 1583", "1583-02-20"},
       {"sint-pieters-stoel", "Sint-Pieters Stoel", "Cathedra Petri", "dinsdag 22 februari 1583", "1583-02-22"},
       {"vastenavond", "Vastenavond", "", "dinsdag 22 februari 1583", "1583-02-22"},
@@ -77,7 +77,7 @@ const std::vector<FeastsCase> kFeasts{
     // The fourth Sunday of Advent 1582 fell on 2 January 1583 and is left out, as is
     // the December Ember Saturday (22 December, skipped); the skipped Christmas lies
     // after the last Julian day. The Ember Wednesday and Friday after Lucia (a Thursday).
-    {{"feasts", "1582"}, 87 + 41,
+    {{"feasts", "1582"}, 88 + 41,
      {{"derde-advent", "Derde zondag van de Advent", "", "zondag 16 december 1582", "1582-12-26"},
       {"quatertemper-december-woensdag", "Quatertemperwoensdag in december", "Feria IV Quatuor temporum Adventus",
        "woensdag 19 december 1582", "1582-12-29"},
@@ -92,7 +92,7 @@ const std::vector<FeastsCase> kFeasts{
 // clang-format on
 
 TEST(FeastsCommand, EveryFormat) {
-    const std::vector<std::string> keys{"id", "naam", "latijn", "tekst", "iso"};
+    const std::vector<std::string> keys{"id", "naam", "latijn", "tekst", "iso", "datum", "kalender"};
     for (const FeastsCase& c : kFeasts) {
         SCOPED_TRACE(c.args.back());
         const Outcome tsv = runCli(c.args);
@@ -104,7 +104,12 @@ TEST(FeastsCommand, EveryFormat) {
         rows.erase(rows.begin());
         EXPECT_TRUE(
             std::is_sorted(rows.begin(), rows.end(), [](auto& a, auto& b) { return a.at(4) < b.at(4); }));
-        EXPECT_NE(std::search(rows.begin(), rows.end(), c.rows.begin(), c.rows.end()), rows.end());
+        Rows expected = c.rows;
+        for (auto& row : expected) {
+            row.push_back(inForce(row[3]));
+            row.push_back(calendarOf(row.back(), row[4]));
+        }
+        EXPECT_NE(std::search(rows.begin(), rows.end(), expected.begin(), expected.end()), rows.end());
 
         EXPECT_EQ(jsonRows(json(c.args), keys), rows);
         // Text: the name, blanks to the widest name ("Quatertemperzaterdag na Pinksteren",
@@ -187,10 +192,12 @@ TEST(OnCommand, EveryFormat) {
         EXPECT_EQ(tsvRows(tsv.out), rows);
 
         const ordered_json object = json(c.args);
-        EXPECT_EQ(object.size(), 3U);
+        EXPECT_EQ(object.size(), 5U);
         EXPECT_EQ(object.begin().key(), "tekst");
         EXPECT_EQ(object["tekst"], c.text);
         EXPECT_EQ(object["iso"], c.iso);
+        EXPECT_EQ(object["datum"], inForce(c.text));
+        EXPECT_EQ(object["kalender"], calendarOf(inForce(c.text), c.iso));
         EXPECT_EQ(jsonRows(object["feesten"], keys), c.feasts);
 
         std::string text = std::string{c.text} + '\n';
@@ -237,8 +244,13 @@ TEST(StyleCommand, EveryFormat) {
         for (const auto& m : c.modern) lines += m[0] + '\n';
         EXPECT_EQ(text.out, lines);
         EXPECT_EQ(runCli(call(c.args, "text")).out, lines);
-        EXPECT_EQ(tsvRows(runCli(call(c.args, "tsv")).out), c.modern);
-        EXPECT_EQ(jsonRows(json(c.args), {"tekst", "iso"}), c.modern);
+        Rows modern = c.modern;
+        for (auto& row : modern) {
+            row.push_back(inForce(row[0]));
+            row.push_back(calendarOf(row.back(), row[1]));
+        }
+        EXPECT_EQ(tsvRows(runCli(call(c.args, "tsv")).out), modern);
+        EXPECT_EQ(jsonRows(json(c.args), {"tekst", "iso", "datum", "kalender"}), modern);
     }
 }
 
@@ -250,21 +262,22 @@ TEST(FeastsCommand, AllFeasts) {
     const Outcome all = runCli({"feasts", "1450", "--alle"});
     EXPECT_EQ(all.status, 0) << all.err;
     Rows rows = tsvRows(all.out);
-    ASSERT_EQ(rows.size(), 287U + 1);  // 130 main and 157 of the 160 saints (Joseph, Roch and the
+    ASSERT_EQ(rows.size(), 288U + 1);  // 131 main and 157 of the 160 saints (Joseph, Roch and the
                                        // Transfiguration later)
-    EXPECT_EQ(rows.front(), (std::vector<std::string>{"id", "naam", "latijn", "tekst", "iso", "noot"}));
+    EXPECT_EQ(rows.front(), (std::vector<std::string>{"id", "naam", "latijn", "tekst", "iso", "datum",
+                                                      "kalender", "noot"}));
     const auto row = [&](const std::string& id) {
         return *std::find_if(rows.begin(), rows.end(), [&](const auto& r) { return r.at(0) == id; });
     };
     EXPECT_EQ(row("sint-margaretha"),
               (std::vector<std::string>{"sint-margaretha", "Sint-Margriet", "sancte Margarete virginis",
-                                        "maandag 20 juli 1450", "1450-07-29",
+                                        "maandag 20 juli 1450", "1450-07-29", "1450-07-20", "Juliaans",
                                         "Romeinse kalender, martyrologium; ook 13/7 (Utrecht)"}));
     EXPECT_EQ(row("sint-hilarius").at(3), "dinsdag 13 januari 1450");
-    EXPECT_TRUE(row("sint-julianus").at(5).starts_with("dag onzeker; 27/1 Le Mans"));
-    EXPECT_EQ(row("sint-maarten").at(5), "");
+    EXPECT_TRUE(row("sint-julianus").at(7).starts_with("dag onzeker; 27/1 Le Mans"));
+    EXPECT_EQ(row("sint-maarten").at(7), "");
     // The default stays the main feasts, without the column.
-    EXPECT_EQ(tsvRows(runCli({"feasts", "1450"}).out).front().size(), 5U);
+    EXPECT_EQ(tsvRows(runCli({"feasts", "1450"}).out).front().size(), 7U);
     const std::string text = runCli({"feasts", "1450", "--alle", "--format", "text"}).out;
     EXPECT_NE(text.find("Sint-Juliaan (van Le Mans)"), std::string::npos);
     EXPECT_NE(text.find("dag onzeker; 27/1 Le Mans"), std::string::npos);

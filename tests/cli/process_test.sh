@@ -37,7 +37,7 @@ for format in text tsv json; do
   quoted=$("$tarvinde" date "dinsdag na Sint-Maarten 1450" --format=$format 2>&1) || fail "date, quoted: $quoted"
   [ "$apart" = "$quoted" ] || fail "date --format $format: '$apart' apart, '$quoted' quoted"
 done
-[ "$apart" = '[{"uitdrukking":"dinsdag na Sint-Maarten 1450","tekst":"dinsdag 17 november 1450","iso":"1450-11-26","lezing":"dinsdag na Sint-Maarten 1450","overgeslagen":""}]' ] ||
+[ "$apart" = '[{"uitdrukking":"dinsdag na Sint-Maarten 1450","tekst":"dinsdag 17 november 1450","iso":"1450-11-26","lezing":"dinsdag na Sint-Maarten 1450","overgeslagen":"","datum":"1450-11-17","kalender":"Juliaans"}]' ] ||
   fail "date json: $apart"
 # The batch reads standard input: CR LF lines, a refused line (status 3, every line
 # still written), and a full output (status 1).
@@ -49,7 +49,14 @@ status=$?
 "$tarvinde" date --batch < "$work/clauses" > /dev/full 2> "$work/err"
 status=$?
 [ "$status" = 1 ] || fail "date --batch into a full output: status $status"
-"$tarvinde" date "Sint-Martinus 1450" > "$work/out" 2> "$work/err"
+# A closed or unreadable standard input is bad input: one line, status 2.
+for input in closed directory; do
+  if [ $input = closed ]; then "$tarvinde" date --batch <&- > "$work/out" 2> "$work/err"; else "$tarvinde" date --batch < "$work" > "$work/out" 2> "$work/err"; fi
+  status=$?
+  [ "$status" = 2 ] && [ ! -s "$work/out" ] && [ "$(wc -l < "$work/err")" = 1 ] && grep -q '^tarvinde: standard input cannot be read' "$work/err" ||
+    fail "date --batch from a $input standard input: status $status, $(cat "$work/err")"
+done
+"$tarvinde" date "Sint-Martiniaan 1450" > "$work/out" 2> "$work/err"
 status=$?
 [ "$status" = 2 ] && [ ! -s "$work/out" ] && [ "$(wc -l < "$work/err")" = 1 ] && grep -q '^tarvinde: onbekend feest' "$work/err" ||
   fail "date, unknown feast: status $status, $(cat "$work/err")"

@@ -2,6 +2,8 @@
 
 // Runs the command line in-process, as `tarvinde ARGS...` would from a shell.
 
+#include <algorithm>
+#include <cstdio>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -56,4 +58,31 @@ inline std::vector<std::string> split(const std::string& text, char separator) {
             parts.back() += c;
     }
     return parts;
+}
+
+// The date in force as the text of a day writes it: "dinsdag 17 november 1450" is
+// 1450-11-17; a date skipped at the switch names the kept day in its note
+// ("(? 4/1/1583)").
+inline std::string inForce(const std::string& text) {
+    static const std::vector<std::string> kMonths{"januari",   "februari", "maart",    "april",
+                                                  "mei",       "juni",     "juli",     "augustus",
+                                                  "september", "oktober",  "november", "december"};
+    int day = 0, month = 0, year = 0;
+    if (const std::size_t note = text.find("(? "); note != std::string::npos) {
+        std::sscanf(text.c_str() + note + 3, "%d/%d/%d", &day, &month, &year);
+    } else {
+        std::istringstream words(text);
+        std::string weekday, monthName;
+        words >> weekday >> day >> monthName >> year;
+        month = static_cast<int>(std::find(kMonths.begin(), kMonths.end(), monthName) - kMonths.begin()) + 1;
+    }
+    char buffer[16];
+    std::snprintf(buffer, sizeof buffer, "%04d-%02d-%02d", year, month, day);
+    return buffer;
+}
+
+// The calendar of a day of these years: where it differs from the proleptic
+// Gregorian date, Julian.
+inline std::string calendarOf(const std::string& datum, const std::string& iso) {
+    return datum == iso ? "Gregoriaans" : "Juliaans";
 }

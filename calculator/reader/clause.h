@@ -36,6 +36,8 @@ struct Reading {
     std::string text;     // "donderdag 16 maart 1088": weekday and date in the calendar in force
     std::string iso;      // proleptic Gregorian, "1088-03-23"
     std::string reading;  // the day in the modern grammar: "dinsdag na Sint-Maarten 1450", "16 maart 1088"
+    std::string date;     // in the calendar in force, as an edition gives it: "1088-03-16"
+    std::string_view calendar;  // that calendar: "Juliaans" or "Gregoriaans"
 };
 
 struct Answer {

@@ -185,7 +185,14 @@ std::optional<Number> numberAt(std::span<const Token> tokens, std::size_t i, boo
         // The longest number word of the lexicon here ("dix sept", "quatre vins").
         // "en" is "and" between numbers, else "een" (one), as the fold has them alike.
         std::optional<WordEntry> word;
+        std::size_t wordLength = 0;  // tokens matched: a form of two words may be written as one
         for (std::size_t len = std::min(kLongestForm, tokens.size() - at); len > 0 && !word; --len) {
+            // A number never runs on over a comma.
+            if (std::any_of(tokens.begin() + static_cast<std::ptrdiff_t>(at) + 1,
+                            tokens.begin() + static_cast<std::ptrdiff_t>(at + len),
+                            [](const Token& t) { return t.breakBefore; }))
+                continue;
+            wordLength = len;
             for (const std::string& key : keysOf(tokens.subspan(at, len))) {
                 const auto found = lex.words.find(key);
                 if (found == lex.words.end()) continue;
@@ -201,14 +208,14 @@ std::optional<Number> numberAt(std::span<const Token> tokens, std::size_t i, boo
             if (word->kind == Kind::Joiner) {
                 // A joiner only between numbers.
                 if (parts == 0) break;
-                const std::optional<Number> next = numberAt(tokens, at + word->length, true);
-                if (!next) break;
-                at += word->length;
+                const std::optional<Number> next = numberAt(tokens, at + wordLength, true);
+                if (!next || tokens[at + wordLength].breakBefore) break;
+                at += wordLength;
                 continue;
             }
             pieces.push_back({word->value, word->multiplier, word->kind == Kind::Ordinal, false, false});
             ordinal = ordinal || word->kind == Kind::Ordinal;
-            at += word->length;
+            at += wordLength;
             ++parts;
             if (single) break;
             continue;

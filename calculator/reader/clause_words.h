@@ -40,6 +40,7 @@ enum class Kind {
     YearIntro,
     Regnal,
     Check,
+    Qualifier,  // "translatio", "estivalis": a second feast of a saint, read only within its name
     Filler
 };
 enum class Mark { Kalends, Nones, Ides };
@@ -63,7 +64,8 @@ struct WordEntry {
 struct FeastEntry {
     const Feast* feast;
     bool eve;
-    bool fromTable;  // the form is a name of the table, not of the forms file
+    bool fromTable;         // the form is a name of the table, not of the forms file
+    bool declined = false;  // matched by its Latin stems only: a number of the same length goes first
     // Every feast the form names, `feast` first, where feasts share it ("sinte
     // Donaes dach": Donatus and Donatian; a bare "Johannis"); empty: `feast` alone.
     std::vector<const Feast*> feasts = {};
@@ -76,6 +78,11 @@ struct Lexicon {
     std::unordered_map<std::string, FeastEntry> feastStripped;  // without the honouring words
     std::unordered_map<std::string, FeastEntry> feastStems;     // without a day ending, or "-en"
     std::set<std::string> numberPieces;                         // single-word numbers, for joined words
+    // The Latin forms by the stems of their words (latin.h), for a name or word a
+    // clause declines otherwise than the lexicon writes it. A stem two feasts or
+    // two words share names neither.
+    std::unordered_map<std::string, FeastEntry> feastDeclined;
+    std::unordered_map<std::string, WordEntry> wordDeclined;
     // The cores of the files' forms (one name after honouring words) and their feasts.
     std::map<std::string, std::set<const Feast*>> cores;
     // A name word (folded) of the forms and the feasts whose forms have it.
@@ -94,6 +101,10 @@ struct Lexicon {
     std::unordered_set<std::string> saintGate;
 };
 
+// The key of tokens by their Latin stems, or empty where a stem is too short to
+// tell a name by.
+std::string declinedKey(std::span<const Token> tokens);
+
 // The main feasts' names and forms, the clause's other words.
 const Lexicon& lexiconIndex();
 // The saints' days of saints.tsv, built the first time a clause may name one.
@@ -109,6 +120,17 @@ bool isHonouring(const Token& t);
 bool isSaintly(const std::string& folded);
 // A word between a counted day and its month ("die mensis", "daghe in").
 bool isDayConnector(const std::string& folded);
+
+// Whether an unknown word looks like a word of a date: Roman numeral letters
+// ("IIIIc"), or within a spelling slip (one letter in a word of up to five, two in
+// a longer one) of a weekday, month, relation or number word. Such a word is never
+// passed over, wherever it stands.
+bool looksLikeDateWord(const Token& t);
+// The known words nearest an unknown one, as the lexicon writes them: at most three.
+std::vector<std::string> nearestWords(const Token& t);
+
+// Levenshtein distance of two folded words.
+std::size_t editDistance(std::string_view a, std::string_view b);
 
 // The longest word of the lexicon at token i (not a number word), its length in tokens.
 std::optional<WordEntry> wordAt(std::span<const Token> tokens, std::size_t i, std::size_t& length);

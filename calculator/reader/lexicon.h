@@ -26,30 +26,6 @@ struct Word {
     std::string_view source;
 };
 
-// A saint's day of saints.tsv, as the file gives it.
-struct Saint {
-    std::string_view id;
-    std::string_view name;  // Dutch
-    int day, month;
-    std::string_view note;    // dioceses, differing days, how many sources confirm the day
-    int firstYear;            // "~512" is read as 512
-    std::string_view latin;   // "beati Barnabe apostoli (gezien: ...); nom. Barnabas"
-    std::string_view dutch;   // Middle Dutch: "(usual form, not seen) sinte Gillis dach"
-    std::string_view french;  // Old French
-    std::string_view source;
-};
-
-// A day a church kept a saint's feast on, read from the notes of saints.tsv
-// (saint-days.tsv): the file's own day with where it was kept, and the others.
-struct SaintDay {
-    std::string_view id;
-    int day, month;
-    std::string_view where;  // "Utrecht", "Romeins missaal 1570"
-    int from, until;         // the years it applies in; 0: no limit
-    bool certain;            // false: a day no source confirms
-    std::string_view source;
-};
-
 // A pattern of a vernacular form of a saint's day (saint-patterns.tsv):
 // "sinte {naam} dach", "la {titel} {naam}".
 struct SaintPattern {
@@ -61,8 +37,6 @@ struct SaintPattern {
 
 std::span<const FeastForm> feastForms();
 std::span<const Word> clauseWords();
-std::span<const Saint> saints();
-std::span<const SaintDay> saintDays();
 std::span<const SaintPattern> saintPatterns();
 
 // What a meaning says, read from its words.

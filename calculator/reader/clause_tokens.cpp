@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "latin.h"
 #include "spelling.h"
 
 namespace clause {
@@ -40,8 +41,10 @@ std::vector<Token> tokenize(std::string_view cleaned) {
     for (std::size_t w = 0; w < words.size(); ++w) {
         std::string_view word = words[w];
         const auto add = [&](std::string_view typed) {
+            std::string whole = spelling::fold(typed, false);
+            std::string stem = latin::stem(whole);
             tokens.push_back({std::string{typed}, spelling::plain(typed), spelling::fold(typed),
-                              spelling::fold(typed, false), w, false, pendingBreak});
+                              std::move(whole), std::move(stem), w, false, pendingBreak});
             pendingBreak = false;
         };
         // Trailing commas of a date with slashes: "16/3/1088,".

@@ -6,6 +6,7 @@
 
 #include "clause.h"
 #include "dating.h"
+#include "expressions.h"
 #include "feasts.h"
 #include "reference.h"
 #include "regions.h"
@@ -177,8 +178,9 @@ TEST(Dating, Errors) {
     const std::vector<Case> cases{
         // The nearest names by edit distance of the folded forms, worked out by hand.
         // Sint-Bertinus, added for the clause reader, is two letters away.
-        {"Sint-Martinus 1450",
-         "onbekend feest \"Sint-Martinus\"; het dichtst bij: Sint-Martha, Sint-Bertinus, Sint-Mattias"},
+        {"Sint-Martiniaan 1450",
+         "onbekend feest \"Sint-Martiniaan\"; het dichtst bij: Sint-Martha, Sint-Maarten, "
+         "Sint-Maarten in de zomer"},
         {"Pasn 2000", "onbekend feest \"Pasn\"; het dichtst bij: Pasen, Blasii, Bamis"},
         {"Kristmis 1500", "onbekend feest \"Kristmis\"; het dichtst bij: Kerstmis, Lichtmis, Bamis"},
         {"dinsdag na Sint-Lucasx 1500",

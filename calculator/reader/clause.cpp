@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cctype>
 #include <map>
 #include <set>
 #include <span>
@@ -17,6 +18,7 @@
 #include "feasts.h"
 #include "input_error.h"
 #include "lexicon.h"
+#include "saints.h"
 #include "spelling.h"
 #include "year_computus.h"
 #include "year_range.h"
@@ -49,6 +51,8 @@ enum class ItemKind {
     RomanDay,
     CountedDay,
     PlainDate,
+    Month,      // a month beside a feast: a check of the reading's month ("mense martii")
+    Qualifier,  // a word that names a saint's second feast, outside any feast's name
     Regnal,
     Check,
     Honouring,
@@ -236,7 +240,10 @@ std::vector<Item> itemsOf(std::span<const Token> tokens) {
         const std::optional<WordEntry> word = wordAt(tokens, i, wordLength);
         const std::optional<Number> number = numberAt(tokens, i);
         const std::size_t numberLength = number && !number->singleLetter ? number->end - i : 0;
-        if (feastLength > 0 && feastLength >= wordLength && feastLength >= numberLength) {
+        // "septuagesimo" after "anno" is seventy, not Septuagesima declined.
+        if (feastLength > 0 && feastLength >= wordLength && feastLength >= numberLength &&
+            !(feast.declined && feastLength == numberLength) &&
+            !(word && word->kind == Kind::Weekday && wordLength == feastLength)) {
             Item item = makeItem(ItemKind::Feast, i, i + feastLength);
             item.feast = feast.feast;
             item.feasts = feast.feasts.empty() ? std::vector<const Feast*>{feast.feast} : feast.feasts;
@@ -259,6 +266,13 @@ std::vector<Item> itemsOf(std::span<const Token> tokens) {
                     break;
                 case Kind::YearIntro:
                     item.kind = ItemKind::YearIntro;
+                    break;
+                case Kind::Month:
+                    item.kind = ItemKind::Month;
+                    item.month = word->value;
+                    break;
+                case Kind::Qualifier:
+                    item.kind = ItemKind::Qualifier;
                     break;
                 case Kind::Regnal:
                     item.kind = ItemKind::Regnal;
@@ -315,21 +329,6 @@ std::string_view cut(std::string_view text) {
 
 std::string quoted(std::string_view text) {
     return '"' + std::string{cut(text)} + (cut(text).size() < text.size() ? "…\"" : "\"");
-}
-
-std::size_t editDistance(std::string_view a, std::string_view b) {
-    std::vector<std::size_t> row(b.size() + 1);
-    for (std::size_t j = 0; j <= b.size(); ++j) row[j] = j;
-    for (std::size_t i = 1; i <= a.size(); ++i) {
-        std::size_t diagonal = row[0];
-        row[0] = i;
-        for (std::size_t j = 1; j <= b.size(); ++j) {
-            const std::size_t above = row[j];
-            row[j] = std::min({row[j] + 1, row[j - 1] + 1, diagonal + (a[i - 1] == b[j - 1] ? 0 : 1)});
-            diagonal = above;
-        }
-    }
-    return row[b.size()];
 }
 
 std::vector<std::string_view> formsOf(const Feast& feast) {
@@ -400,7 +399,8 @@ bool shareAWord(const std::vector<std::string>& typed, std::string_view form) {
     std::string names;
     for (std::size_t i = 0; i < 3 && i < nearest.size(); ++i)
         names += std::string{i == 0 ? "" : ", "} + std::string{nearest[i].form};
-    throw InputError("onbekend feest " + quoted(written) + "; het dichtst bij: " + names);
+    throw InputError("onbekend feest " + quoted(written) + "; het dichtst bij: " + names,
+                     InputError::Cause::UnknownWord);
 }
 
 std::string ordinalWord(int n) {
@@ -429,7 +429,13 @@ std::string monthText(int month) {
 
 struct Clause {
     const Item* anchor = nullptr;  // the feast or the day
+    // Where a feast kept on several days was kept, as a reading writes it in
+    // brackets ("Sint-Margriet (Utrecht) 1400"): only that day is meant.
+    std::string label;
     Relation relation = Relation::On;
+    // The octave or fortnight the relation counts from: "post octabas Trinitatis",
+    // "in crastino octavarum Epiphanie".
+    std::optional<Relation> inner;
     bool related = false;  // a relation word was read
     int weekday = 0;       // After, Before, WithinOctave
     int count = 1;
@@ -439,6 +445,7 @@ struct Clause {
         int stated;
     };
     std::vector<NumberCheck> numbers;  // the year's numbers as the scribe wrote them
+    std::vector<int> months;           // months the day must lie in ("mense martii")
     int year = 0;
     std::optional<int> indiction;
 };
@@ -480,6 +487,12 @@ void setAsideOtherYears(std::vector<Item>& items, Clause& clause) {
             // Far beyond any of the numbers: kept large, refused as not fitting.
             constexpr long long kLargest = 1'000'000;
             const int stated = static_cast<int>(std::min(number->number.value, kLargest));
+            for (const Clause::NumberCheck& other : clause.numbers)
+                if (other.number == items[i].check && other.stated != stated)
+                    throw InputError("twee waarden voor " + std::string{year_computus::nameOf(other.number)} +
+                                         " spreken elkaar tegen: " + std::to_string(other.stated) + " en " +
+                                         std::to_string(stated),
+                                     InputError::Cause::Check);
             clause.numbers.push_back({items[i].check, stated});
             if (items[i].check == year_computus::Number::Indictie && !clause.indiction)
                 clause.indiction = stated;
@@ -495,6 +508,13 @@ void setAsideOtherYears(std::vector<Item>& items, Clause& clause) {
     }
 }
 
+// A feast that always falls on a Sunday: Easter's and Advent's Sundays.
+bool isSunday(const Item& anchor) {
+    if (anchor.kind != ItemKind::Feast) return false;
+    const Feast& f = *anchor.feast;
+    return (f.rule == feasts::Rule::Easter || f.rule == feasts::Rule::Advent) && f.offset % 7 == 0;
+}
+
 // The relation words before the day: [ORDINAL] WEEKDAY [ORDINAL] (post | ante | na | …),
 // (vigilia | crastino | octava | …), or a weekday alone (a check).
 void readRelation(std::vector<Item>& items, std::size_t anchorAt, std::span<const Token> tokens,
@@ -507,17 +527,44 @@ void readRelation(std::vector<Item>& items, std::size_t anchorAt, std::span<cons
         before = previous(items, static_cast<std::size_t>(before - items.data()));
         if (before == nullptr) return;
     }
+    // "dominica qua cantatur Oculi", "post dominicam Letare": the Sunday the anchor
+    // names, so part of it; a relation before it relates to that Sunday.
     if (before->kind == ItemKind::Relation && before->relationWord == RelationWord::Chant) {
-        before->used = true;  // the Sunday on which the chant that follows is sung
-        return;
+        before->used = true;
+        before = previous(items, static_cast<std::size_t>(before - items.data()));
+        if (before == nullptr) return;
+    }
+    if (before->kind == ItemKind::Weekday && before->weekday == 0 && isSunday(items[anchorAt])) {
+        before->used = true;
+        before = previous(items, static_cast<std::size_t>(before - items.data()));
+        if (before == nullptr) return;
     }
     if (before->kind == ItemKind::Weekday) {
         before->used = true;
+        // "feria tertia Pentecostes": a weekday of the week a Sunday begins.
+        if (before->weekday != 0 && before->last == items[anchorAt].first && isSunday(items[anchorAt]) &&
+            !items[anchorAt].eve) {
+            clause.relation = Relation::WithinOctave;
+            clause.related = true;
+            clause.weekday = before->weekday;
+            return;
+        }
         clause.checks.push_back(before->weekday);
         return;
     }
     if (before->kind != ItemKind::Relation) return;
     before->used = true;
+    // The octave or fortnight of the feast, and a relation before it: the day after,
+    // or a weekday after or before, counted from there.
+    if (before->relation == Relation::Octave || before->relation == Relation::Quindena) {
+        Item* outer = previous(items, static_cast<std::size_t>(before - items.data()));
+        if (outer != nullptr && outer->kind == ItemKind::Relation &&
+            outer->relationWord == RelationWord::Rel && outer->relation != Relation::On) {
+            clause.inner = before->relation;
+            before = outer;
+            before->used = true;
+        }
+    }
     clause.related = true;
     clause.relation = before->relation;
     // "in die Pinxter daghe": within the feast's days, so a weekday names one of them.
@@ -597,7 +644,8 @@ void readYear(std::vector<Item>& items, std::span<const Token> tokens,
     if (clause.anchor != nullptr && clause.anchor->kind == ItemKind::PlainDate) {
         if (!years.empty())
             throw InputError("twee jaartallen: " + typedOf(tokens, *clause.anchor) + " en " +
-                             typedOf(tokens, *years.front()));
+                                 typedOf(tokens, *years.front()),
+                             InputError::Cause::Ambiguous);
         clause.year = clause.anchor->year;
     } else if (years.empty()) {
         // A year written after a check word was taken for the check's value.
@@ -609,14 +657,16 @@ void readYear(std::vector<Item>& items, std::span<const Token> tokens,
                                  " telt als controle van het jaar, niet als jaartal");
         throw InputError("het jaartal ontbreekt aan het eind: " + quoted(words.back()) + " is geen jaartal");
     } else if (years.size() > 1) {
-        throw InputError("twee jaartallen: " + typedOf(tokens, *years[0]) + " en " +
-                         typedOf(tokens, *years[1]));
+        throw InputError(
+            "twee jaartallen: " + typedOf(tokens, *years[0]) + " en " + typedOf(tokens, *years[1]),
+            InputError::Cause::Ambiguous);
     } else {
         if (!years.front()->number.error.empty()) throw InputError(years.front()->number.error);
         const long long y = years.front()->number.value;
         if (y < 0 || y > kLastYear)
             throw InputError("jaartal " + std::string{cut(typedOf(tokens, *years.front()))} +
-                             " ligt buiten " + std::string{year_range::kText});
+                                 " ligt buiten " + std::string{year_range::kText},
+                             InputError::Cause::OutOfRange);
         clause.year = static_cast<int>(y);
     }
     if (clause.year < 100) {
@@ -630,8 +680,9 @@ void readYear(std::vector<Item>& items, std::span<const Token> tokens,
         clause.year += *options.century;
     }
     if (clause.year < kFirstYear || clause.year > kLastYear)
-        throw InputError("jaartal " + std::to_string(clause.year) + " ligt buiten " +
-                         std::string{year_range::kText});
+        throw InputError(
+            "jaartal " + std::to_string(clause.year) + " ligt buiten " + std::string{year_range::kText},
+            InputError::Cause::OutOfRange);
 }
 
 // The day of a Roman date in a year: nullopt-free, throws for a count out of range.
@@ -648,8 +699,9 @@ std::pair<int, int> romanDate(const RomanDay& r, int year, bool leap, const std:
     (void)year;
     if (r.bissextus) {
         if (!leap)
-            throw InputError(quoted(written) + ": het jaar " + std::to_string(year) +
-                             " was geen schrikkeljaar");
+            throw InputError(
+                quoted(written) + ": het jaar " + std::to_string(year) + " was geen schrikkeljaar",
+                InputError::Cause::Check);
         return {24, 2};
     }
     if (r.count < 1) throw outOfRange(1);
@@ -704,6 +756,7 @@ struct Found {
 // The modern Dutch words for the feast and its relation, or empty where the
 // modern grammar has none (the reading is then the plain date).
 std::string relationText(const Clause& c, std::string name) {
+    if (c.inner) return "";  // the modern grammar has no relation of an octave: the plain date
     if (c.anchor->eve) return c.relation == Relation::On ? "vooravond van " + name : "";
     switch (c.relation) {
         case Relation::On:
@@ -735,7 +788,8 @@ Found feastCandidate(const Clause& c, const feasts::Occurrence& o, int fy, const
                      bool labelled) {
     const Item& a = *c.anchor;
     const Feast& f = *o.feast;
-    const std::int64_t base = o.day - (a.eve ? 1 : 0);
+    std::int64_t base = o.day - (a.eve ? 1 : 0);
+    if (c.inner) base = dating::relate(base, *c.inner);
     const std::int64_t day = dating::relate(base, c.relation, c.weekday, c.count);
     const bool writtenDate =
         !a.eve && c.relation == Relation::On &&
@@ -774,9 +828,13 @@ std::vector<Found> candidates(const Clause& c, int fy, const Options& options, c
         std::vector<feasts::Occurrence> days;
         for (const Feast* f : a.feasts)
             for (feasts::Occurrence& o : feasts::occurrences(*f, fy, region)) days.push_back(std::move(o));
+        const bool labelled = days.size() > 1;
+        // A label written with the name keeps the days it names, where it names any.
+        if (!c.label.empty() && std::any_of(days.begin(), days.end(),
+                                            [&](const feasts::Occurrence& o) { return o.label == c.label; }))
+            std::erase_if(days, [&](const feasts::Occurrence& o) { return o.label != c.label; });
         std::vector<Found> found;
-        for (const feasts::Occurrence& o : days)
-            found.push_back(feastCandidate(c, o, fy, region, days.size() > 1));
+        for (const feasts::Occurrence& o : days) found.push_back(feastCandidate(c, o, fy, region, labelled));
         return found;
     }
     int day = a.day;
@@ -832,18 +890,22 @@ std::vector<Reading> readingsOf(const Clause& c, const Options& options, std::sp
             if (!feasts::occurrence(f, c.year, region)) {
                 if (c.year < f.firstYear)
                     throw InputError(std::string{f.name} + " werd in " + std::to_string(c.year) +
-                                     " nog niet gevierd (pas vanaf " + std::to_string(f.firstYear) + ")");
+                                         " nog niet gevierd (pas vanaf " + std::to_string(f.firstYear) + ")",
+                                     InputError::Cause::OutOfRange);
                 throw InputError(std::string{f.name} + " van " + std::to_string(c.year) + " valt in " +
-                                 std::string{region.menuName} +
-                                 " na de kalenderwijziging buiten het jaar en ontbreekt");
+                                     std::string{region.menuName} +
+                                     " na de kalenderwijziging buiten het jaar en ontbreekt",
+                                 InputError::Cause::OutOfRange);
             }
         } else if (!anyCandidate) {
-            throw InputError(quoted(written) + " bestaat niet in " + std::string{region.menuName});
+            throw InputError(quoted(written) + " bestaat niet in " + std::string{region.menuName},
+                             InputError::Cause::OutOfRange);
         }
         std::string days;
         for (const std::string& d : elsewhere) days += (days.empty() ? "" : ", ") + d;
         throw InputError(written.substr(0, written.rfind(' ')) + " valt niet in " + std::to_string(c.year) +
-                         " (wel op " + days + ")");
+                             " (wel op " + days + ")",
+                         InputError::Cause::OutOfRange);
     }
     std::sort(found.begin(), found.end(), [](const Found& a, const Found& b) { return a.day < b.day; });
 
@@ -859,7 +921,8 @@ std::vector<Reading> readingsOf(const Clause& c, const Options& options, std::sp
             const int named =
                 *std::find_if(c.checks.begin(), c.checks.end(), [&](int w) { return w != actual; });
             if (found.size() == 1)
-                throw InputError(written + " is een " + weekdayText(actual) + ", geen " + weekdayText(named));
+                throw InputError(written + " is een " + weekdayText(actual) + ", geen " + weekdayText(named),
+                                 InputError::Cause::Check);
             // In a year style a clause may name two days: the reader sees both weekdays.
             std::string days;
             for (std::size_t i = 0; i < found.size(); ++i)
@@ -868,7 +931,7 @@ std::vector<Reading> readingsOf(const Clause& c, const Options& options, std::sp
                                                  : ", ") +
                         found[i].reading + (i == 0 ? " is een " : " een ") +
                         weekdayText(calendar::weekdayOfDays(found[i].day));
-            throw InputError(days + ", geen " + weekdayText(named));
+            throw InputError(days + ", geen " + weekdayText(named), InputError::Cause::Check);
         }
         found = std::move(kept);
     }
@@ -890,8 +953,20 @@ std::vector<Reading> readingsOf(const Clause& c, const Options& options, std::sp
         if (kept.empty()) {
             std::string message;
             for (const std::string& m : misfits) message += (message.empty() ? "" : "; ") + m;
-            throw InputError(message);
+            throw InputError(message, InputError::Cause::Check);
         }
+        found = std::move(kept);
+    }
+    // The months the clause names beside its day.
+    for (const int month : c.months) {
+        std::vector<Found> kept;
+        for (Found& f : found)
+            if (regions::dateOf(region, f.day).month == month) kept.push_back(std::move(f));
+        if (kept.empty())
+            throw InputError(written + " valt in " +
+                                 monthText(regions::dateOf(region, found.front().day).month) + ", niet in " +
+                                 monthText(month),
+                             InputError::Cause::Check);
         found = std::move(kept);
     }
     std::vector<Reading> readings;
@@ -899,7 +974,8 @@ std::vector<Reading> readingsOf(const Clause& c, const Options& options, std::sp
         std::string reading = std::move(f.reading);
         if (!c.checks.empty() && c.anchor->kind != ItemKind::Feast)
             reading.insert(0, weekdayText(c.checks.front()) + ' ');
-        readings.push_back({f.day, std::move(f.text), regions::isoDate(f.day), std::move(reading)});
+        readings.push_back({f.day, std::move(f.text), regions::isoDate(f.day), std::move(reading),
+                            regions::dateInForce(region, f.day), regions::calendarOf(region, f.day)});
     }
     return readings;
 }
@@ -946,6 +1022,102 @@ std::vector<Reading> readingsOf(const Clause& c, const Options& options, std::sp
     throw InputError("geen feest of dag gevonden" + (what.empty() ? std::string{} : " in: " + what));
 }
 
+// A date word of the clause that no part of the reading used: a weekday, a
+// relation that moves the day, a number, a month, a second day. (A check word
+// without its value checks nothing and is passed over.)
+bool isUnplaced(const Item& item, const Clause& clause) {
+    if (item.used || &item == clause.anchor) return false;
+    switch (item.kind) {
+        case ItemKind::Weekday:
+        case ItemKind::Number:
+        case ItemKind::Month:
+        case ItemKind::Qualifier:
+        case ItemKind::Feast:
+        case ItemKind::RomanDay:
+        case ItemKind::CountedDay:
+        case ItemKind::PlainDate:
+            return true;
+        case ItemKind::Relation:
+            return item.relationWord == RelationWord::Chant ||
+                   (item.relationWord == RelationWord::Rel && item.relation != Relation::On);
+        default:
+            return false;
+    }
+}
+
+std::string nearText(const Token& t) {
+    const std::vector<std::string> near = nearestWords(t);
+    if (near.empty()) return "";
+    std::string text = " (lijkt op: ";
+    for (std::size_t i = 0; i < near.size(); ++i) text += (i == 0 ? "" : ", ") + near[i];
+    return text + ")";
+}
+
+// Whether a month follows at token `at`, after at most three words that join a
+// day to its month ("jour de", "die mensis", "dach in").
+bool beforeMonth(std::span<const Token> tokens, std::size_t at) {
+    for (std::size_t skipped = 0; at < tokens.size() && skipped <= 3; ++skipped) {
+        if (tokens[at].breakBefore) return false;
+        std::size_t len = 0;
+        const auto w = wordAt(tokens, at, len);
+        if (w && w->kind == Kind::Month) return true;
+        if (!isDayConnector(tokens[at].folded) && tokens[at].folded != "iour" &&
+            !(w && w->kind == Kind::Filler))
+            return false;
+        at += w && w->kind == Kind::Filler ? len : 1;
+    }
+    return false;
+}
+
+// The reader answers only what it understood. The stretch of the date runs from
+// the first to the last word the reading used; every word in it must be used or
+// a known filler, and no date word may be left unplaced anywhere. Words outside
+// the stretch (a place, "Datum", witnesses) are passed over and shown, unless they
+// look like a number, weekday, month or relation the reader does not know.
+void requireUnderstood(const std::vector<Item>& items, std::span<const Token> tokens, const Clause& clause) {
+    std::size_t first = tokens.size();
+    std::size_t last = 0;
+    for (const Item& item : items)
+        if (item.used || &item == clause.anchor) {
+            first = std::min(first, item.first);
+            last = std::max(last, item.last);
+        }
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        const Item& item = items[i];
+        if (item.kind == ItemKind::Unknown) {
+            const Token& t = tokens[item.first];
+            if (item.first >= first && item.last <= last)
+                throw InputError(quoted(t.typed) + " niet begrepen, midden in de datering" + nearText(t),
+                                 InputError::Cause::UnknownWord);
+            // A word the reader does not know within a number ("mil trois cent
+            // quatrevingt"), or as the day before a month ("le vingtième jour de may").
+            const bool inNumber = (i > 0 && items[i - 1].kind == ItemKind::Number && !t.breakBefore) ||
+                                  (i + 1 < items.size() && items[i + 1].kind == ItemKind::Number &&
+                                   !tokens[items[i + 1].first].breakBefore);
+            if (inNumber || beforeMonth(tokens, item.last))
+                throw InputError(
+                    quoted(t.typed) + " niet begrepen, in een getal of dag van de datering" + nearText(t),
+                    InputError::Cause::UnknownWord);
+            if (looksLikeDateWord(t))
+                throw InputError(quoted(t.typed) +
+                                     " niet begrepen: het lijkt op een getal, weekdag, maand of relatie" +
+                                     nearText(t),
+                                 InputError::Cause::UnknownWord);
+            continue;
+        }
+        // Never the saint's main feast in place of the one the word names.
+        if (item.kind == ItemKind::Qualifier)
+            throw InputError(
+                quoted(typedOf(tokens, item)) +
+                    " noemt een tweede feest van de heilige (translatie, zomer, vinding …) dat de lezer "
+                    "niet kent",
+                InputError::Cause::UnknownWord);
+        if (isUnplaced(item, clause))
+            throw InputError(quoted(typedOf(tokens, item)) + " past nergens in de datering",
+                             InputError::Cause::Form);
+    }
+}
+
 // The words no part of the reading used, as typed.
 std::string skippedWords(const std::vector<Item>& items, std::span<const Token> tokens,
                          const std::vector<std::string_view>& words) {
@@ -987,16 +1159,61 @@ std::string skippedWords(const std::vector<Item>& items, std::span<const Token> 
 
 }  // namespace
 
+// A label in brackets as a reading writes it ("(Utrecht)", "(dag onzeker)",
+// "(Tridentijns missaal, dag onzeker)"), taken out of the clause: the place, or
+// empty for "dag onzeker" alone. Other brackets stay ("Sint-Juliaan (van Le Mans)").
+std::string takeLabels(std::string& text) {
+    static const std::set<std::string_view> places = [] {
+        std::set<std::string_view> out;
+        for (const saints::Day& d : saints::days()) out.insert(d.where);
+        return out;
+    }();
+    std::string label;
+    std::size_t from = 0;
+    while ((from = text.find('(', from)) != std::string::npos) {
+        const std::size_t to = text.find(')', from);
+        if (to == std::string::npos) break;
+        std::string inner = text.substr(from + 1, to - from - 1);
+        if (inner.ends_with("dag onzeker")) {
+            inner.erase(inner.size() - 11);
+            while (!inner.empty() && (inner.back() == ' ' || inner.back() == ',')) inner.pop_back();
+        } else if (!places.contains(inner)) {
+            from = to;
+            continue;
+        }
+        if (!inner.empty() && !places.contains(inner)) {
+            from = to;
+            continue;
+        }
+        if (!inner.empty()) label = inner;
+        text.replace(from, to - from + 1, " ");
+    }
+    return label;
+}
+
 Answer read(std::string_view text, const Options& options) {
-    const std::string cleaned = spelling::cleaned(text);
+    std::string cleaned = spelling::cleaned(text);
+    const std::string label = takeLabels(cleaned);
     const std::vector<Token> tokens = tokenize(cleaned);
     const std::vector<std::string_view> words = wordsOf(cleaned);
     if (tokens.empty())
         throw InputError(
             "lege uitdrukking; verwacht [relatie] feest jaar, zoals \"dinsdag na Sint-Maarten 1450\"");
+    // "1.450", "1,450": a number a typist or an edition wrote with a point is no
+    // year of this reader; never read as 1 and 450.
+    for (const std::string_view word : words) {
+        const std::size_t mark = word.find_first_of(".,");
+        if (mark != std::string_view::npos && mark > 0 && mark + 1 < word.size() &&
+            std::isdigit(static_cast<unsigned char>(word[mark - 1])) != 0 &&
+            std::isdigit(static_cast<unsigned char>(word[mark + 1])) != 0)
+            throw InputError(
+                quoted(word) + ": cijfers met een punt of komma ertussen zijn geen getal van een datering",
+                InputError::Cause::Form);
+    }
     std::vector<Item> items = itemsOf(tokens);
 
     Clause clause;
+    clause.label = label;
     setAsideOtherYears(items, clause);
 
     // An unknown name after a saint's title is an unknown feast.
@@ -1014,7 +1231,8 @@ Answer read(std::string_view text, const Options& options) {
     if (anchors.size() > 1)
         throw InputError(
             "twee dagen die geen relatie verbindt: " + quoted(typedOf(tokens, items[anchors[0]])) + " en " +
-            quoted(typedOf(tokens, items[anchors[1]])));
+                quoted(typedOf(tokens, items[anchors[1]])),
+            InputError::Cause::Ambiguous);
     clause.anchor = &items[anchors.front()];
     readRelation(items, anchors.front(), tokens, clause);
     // A weekday elsewhere in the clause checks the day too.
@@ -1024,6 +1242,13 @@ Answer read(std::string_view text, const Options& options) {
             clause.checks.push_back(item.weekday);
         }
     readYear(items, tokens, words, options, clause);
+    // A month elsewhere in the clause checks the day's month.
+    for (Item& item : items)
+        if (item.kind == ItemKind::Month && !item.used) {
+            item.used = true;
+            clause.months.push_back(item.month);
+        }
+    requireUnderstood(items, tokens, clause);
 
     Answer answer;
     answer.readings = readingsOf(clause, options, tokens);

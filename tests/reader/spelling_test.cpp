@@ -36,6 +36,18 @@ TEST(Spelling, FoldsWhatScribesVaried) {
         {"Paesschen", "Paeschen", "a doubled letter"},
         {"Mertens", "Merten", "a final -s after a consonant"},
         {"sinte", "sint", "a final -e after a consonant"},
+        {"tercio", "tertio", "c and t before i and a vowel"},
+        {"Purificacionem", "Purificationem", "c and t before i and a vowel"},
+        {"Vincencii", "Vincentii", "c and t before i and a vowel"},
+        {"Epiphanie", "Epifanie", "ph and f"},
+        {"Michaelis", "Micaelis", "ch and c"},
+        {"ebdomada", "hebdomada", "a dropped h"},
+        {"Jhesu", "Iesu", "an added h, and j and i"},
+        {"octabas", "octavas", "the b of octabas"},
+        {"Cœna", "Cena", "the ligature oe"},
+        {"Cæna", "Cena", "the ligature ae"},
+        {"ſancti", "sancti", "the long s"},
+        {"Mertĳns", "Mertijns", "the ligature ij"},
     };
     for (const Pair& p : same)
         EXPECT_EQ(spelling::fold(p.a), spelling::fold(p.b)) << p.a << " / " << p.b << ": " << p.why;
@@ -45,6 +57,10 @@ TEST(Spelling, FoldsWhatScribesVaried) {
         {"nonas", "nona", "a final -s after a vowel stays"},
         {"des", "de", "three letters stay"},
         {"Marcus", "Marcii", "other words"},
+        {"martis", "martii", "Tuesday is not March"},
+        {"Lamberti", "Lamberci", "c before i alone, no vowel after, stays c"},
+        {"Jacobavond", "Jacovavond", "a b between vowels elsewhere stays b"},
+        {"Barnabe", "Barnave", "a b between vowels elsewhere stays b"},
     };
     for (const Pair& p : different)
         EXPECT_NE(spelling::fold(p.a), spelling::fold(p.b)) << p.a << " / " << p.b << ": " << p.why;
@@ -70,6 +86,12 @@ TEST(Spelling, PastedTextReadsAsTyped) {
     EXPECT_EQ(spelling::cleaned("M\xc2\xb0"
                                 "CCC\xc2\xba"),
               "M CCC ");
+    // Raised marks of numerals part words too; a raised e is the ordinal's e.
+    EXPECT_EQ(spelling::cleaned("M\xe1\xb5\x92"
+                                "CC\xe2\x81\xb0"
+                                "L^o"),
+              "M CC L ");
+    EXPECT_EQ(spelling::cleaned("XII\xe1\xb5\x89"), "XIIe");
     EXPECT_EQ(spelling::cleaned(std::string(1000, 'x')), std::string(1000, 'x'));
     EXPECT_EQ(spelling::cleaned(std::string(500, 'x') + "\xc3\xa9"), std::string(500, 'x') + "\xc3\xa9");
 

@@ -5,8 +5,10 @@
 #include <set>
 #include <tuple>
 
+#include "latin.h"
 #include "lexicon.h"
 #include "saint_forms.h"
+#include "saints.h"
 #include "spelling.h"
 
 namespace clause::detail {
@@ -63,10 +65,30 @@ const std::unordered_set<std::string>& saintly() {
 }
 const std::set<std::string>& dayConnectors() {
     static const std::set<std::string> set = [] {
-        std::set<std::string> s(kDayConnectors.begin(), kDayConnectors.end());
+        std::set<std::string> s;
+        for (std::string_view w : kDayConnectors) s.insert(spelling::fold(w));
         return s;
     }();
     return set;
+}
+
+// Day and eve endings in the fold's own spelling.
+template <std::size_t N>
+std::vector<std::string> foldedEndings(const std::array<std::string_view, N>& endings) {
+    std::vector<std::string> out;
+    for (std::string_view e : endings) {
+        const std::string f = spelling::fold(e, false);
+        if (std::find(out.begin(), out.end(), f) == out.end()) out.push_back(f);
+    }
+    return out;
+}
+const std::vector<std::string>& dayEndings() {
+    static const std::vector<std::string> endings = foldedEndings(kDayEndings);
+    return endings;
+}
+const std::vector<std::string>& eveEndings() {
+    static const std::vector<std::string> endings = foldedEndings(kEveEndings);
+    return endings;
 }
 
 const std::set<std::string>& articles() {
@@ -87,6 +109,28 @@ std::array<std::string, 2> keysOf(std::span<const Token> tokens) {
     std::string stem;
     for (std::size_t i = 0; i + 1 < tokens.size(); ++i) stem += tokens[i].folded;
     return {stem + tokens.back().folded, stem + tokens.back().whole};
+}
+
+std::string declinedKey(std::span<const Token> tokens) {
+    constexpr std::size_t kShortestKey = 4;  // "luk" would be Luke and Lucy alike
+    std::string key;
+    for (const Token& t : tokens) {
+        if (t.stem.size() < 3) return {};
+        key += t.stem;
+    }
+    return key.size() >= kShortestKey ? key : std::string{};
+}
+
+// Adds a key, or drops it for good where it names something else already.
+template <typename Entry, typename Same>
+void addDeclined(std::unordered_map<std::string, Entry>& map, std::set<std::string>& shared,
+                 const std::string& key, const Entry& entry, Same same) {
+    if (key.empty() || shared.contains(key)) return;
+    const auto [at, added] = map.try_emplace(key, entry);
+    if (!added && !same(at->second, entry)) {
+        map.erase(at);
+        shared.insert(key);
+    }
 }
 
 std::vector<Token> tokensOf(std::string_view form) {
@@ -177,6 +221,8 @@ std::optional<WordEntry> entryOf(const lexicon::Word& w, std::size_t length) {
         e.kind = Kind::Check;
         e.check = *c;
         e.stated = w.meaning.find("zero") != std::string_view::npos;
+    } else if (k == "qualifier") {
+        e.kind = Kind::Qualifier;
     } else if (k == "filler") {
         const std::string_view m = w.meaning;
         e.kind = m.find("regnal") != std::string_view::npos || m.find("pontifical") != std::string_view::npos
@@ -313,7 +359,7 @@ std::map<std::string, std::set<const Feast*>> indexForms(Lexicon& lex, const Lex
         std::vector<std::string> all{full[0], full[1]};
         all.insert(all.end(), stripped.begin(), stripped.end());
         for (const std::string& key : all) {
-            for (std::string_view ending : kDayEndings)
+            for (const std::string& ending : dayEndings())
                 if (key.size() > ending.size() + 1 && key.ends_with(ending))
                     addFeast(lex.feastStems, key.substr(0, key.size() - ending.size()), entry);
             if (key.size() > 4 && key.ends_with("en"))
@@ -355,6 +401,7 @@ const Lexicon& lexiconIndex() {
     // Never destroyed: a command that read one clause need not take the index apart at exit.
     static const Lexicon& index = *new Lexicon([] {
         Lexicon lex;
+        std::set<std::string> sharedWords, sharedFeasts;
         for (const lexicon::Word& w : lexicon::clauseWords()) {
             if (w.form.find("...") != std::string_view::npos || w.form.starts_with('-')) continue;
             const std::vector<Token> tokens = tokensOf(w.form);
@@ -370,7 +417,31 @@ const Lexicon& lexiconIndex() {
             if (tokens.size() == 1 &&
                 (e->kind == Kind::Number || e->kind == Kind::Ordinal || e->kind == Kind::Joiner))
                 lex.numberPieces.insert(tokens.front().whole);
+            if (w.lang == "la" && e->kind != Kind::Number && e->kind != Kind::Ordinal &&
+                e->kind != Kind::Joiner)
+                addDeclined(lex.wordDeclined, sharedWords, declinedKey(tokens), *e,
+                            [](const WordEntry& a, const WordEntry& b) {
+                                return a.kind == b.kind && a.value == b.value && a.relation == b.relation &&
+                                       a.mark == b.mark;
+                            });
         }
+
+        // Latin names by their stems, without the words that only honour them.
+        const auto addLatin = [&](const Feast* feast, std::string_view form, bool eve) {
+            std::vector<Token> kept;
+            for (const Token& t : tokensOf(form))
+                if (!isHonouring(t)) kept.push_back(t);
+            addDeclined(lex.feastDeclined, sharedFeasts, declinedKey(kept), FeastEntry{feast, eve, false},
+                        [](const FeastEntry& a, const FeastEntry& b) {
+                            return a.feast == b.feast && a.eve == b.eve;
+                        });
+        };
+        for (const Feast& f : feasts::table())
+            if (f.main && !f.latin.empty()) addLatin(&f, f.latin, false);
+        for (const lexicon::FeastForm& ff : lexicon::feastForms())
+            if (const Feast* f = feasts::findById(ff.id); f != nullptr && ff.lang == "la")
+                addLatin(f, ff.form,
+                         ff.note.starts_with("eve of") || ff.note.find(" Eve (") != std::string_view::npos);
 
         lex.cores = indexForms(lex, lex, mainForms());
         const auto& cores = lex.cores;
@@ -393,7 +464,7 @@ const Lexicon& lexiconIndex() {
         for (const Feast& f : feasts::table())
             for (std::string_view name : {f.name, f.aliases[0], f.aliases[1]}) {
                 if (name.empty()) continue;
-                lex.ownNames.try_emplace(lettersOf(name), FeastEntry{&f, false, true, {}, true});
+                lex.ownNames.try_emplace(lettersOf(name), FeastEntry{&f, false, true, false, {}, true});
             }
         // The first name words of the saints' forms, folded: only a name that starts
         // with one needs the saints' index (saintIndex), built the first time one does.
@@ -431,7 +502,7 @@ const Lexicon& lexiconIndex() {
         };
         for (const Feast& f : feasts::table())
             if (!f.main) addGate(f.name);
-        for (const lexicon::Saint& saint : lexicon::saints())
+        for (const saints::Saint& saint : saints::all())
             for (std::string_view field : {saint.latin, saint.dutch, saint.french}) addGate(field);
         return lex;
     }());
@@ -462,10 +533,8 @@ const Lexicon& saintIndex() {
         // main feast first: it may not hide the main feast.
         for (auto& [key, entry] : lex.feastFull) {
             if (entry.feasts.empty()) entry.feasts = {entry.feast};
-            for (const auto& [endings, eve] :
-                 {std::pair{std::span<const std::string_view>{kDayEndings}, false},
-                  {std::span<const std::string_view>{kEveEndings}, true}})
-                for (std::string_view ending : endings) {
+            for (const auto& [endings, eve] : {std::pair{&dayEndings(), false}, {&eveEndings(), true}})
+                for (const std::string& ending : *endings) {
                     if (key.size() <= ending.size() + 1 || !key.ends_with(ending)) continue;
                     const auto found = main.feastFull.find(key.substr(0, key.size() - ending.size()));
                     if (found == main.feastFull.end() || found->second.eve) continue;
@@ -555,6 +624,10 @@ std::optional<WordEntry> longestWord(std::span<const Token> tokens, std::size_t 
                 if (!best || static_cast<int>(e.kind) < static_cast<int>(best->kind)) best = e;
             }
         }
+        if (!best)
+            if (const auto found = lex.wordDeclined.find(declinedKey(tokens.subspan(i, len)));
+                found != lex.wordDeclined.end())
+                best = found->second;
         if (best) {
             length = len;
             return best;
@@ -601,9 +674,8 @@ bool mayNameSaint(const std::vector<Token>& kept) {
     const std::unordered_set<std::string>& gate = lexiconIndex().saintGate;
     for (const std::string& w : {kept.front().folded, kept.front().whole}) {
         if (gate.contains(w)) return true;
-        for (const auto& endings :
-             {std::span<const std::string_view>{kDayEndings}, std::span<const std::string_view>{kEveEndings}})
-            for (std::string_view ending : endings)
+        for (const auto& endings : {&dayEndings(), &eveEndings()})
+            for (const std::string& ending : *endings)
                 if (w.size() > ending.size() + 1 && w.ends_with(ending) &&
                     gate.contains(w.substr(0, w.size() - ending.size())))
                     return true;
@@ -680,11 +752,17 @@ std::optional<FeastEntry> feastOfSpanAsFound(std::span<const Token> span, const 
         return feastOfKey(k, saints, true);
     };
     for (const std::string& k : keys)
-        for (std::string_view ending : kDayEndings)
+        for (const std::string& ending : dayEndings())
             if (k.size() > ending.size() + 1 && k.ends_with(ending))
                 if (auto f = stem(k.substr(0, k.size() - ending.size()))) return f;
+    const Lexicon& lex = lexiconIndex();
+    if (const auto f = lex.feastDeclined.find(declinedKey(kept)); f != lex.feastDeclined.end()) {
+        FeastEntry entry = f->second;
+        entry.declined = true;
+        return entry;
+    }
     for (const std::string& k : keys)
-        for (std::string_view ending : kEveEndings)
+        for (const std::string& ending : eveEndings())
             if (k.size() > ending.size() + 1 && k.ends_with(ending))
                 if (auto f = stem(k.substr(0, k.size() - ending.size())); f && !f->eve) {
                     f->eve = true;
@@ -715,6 +793,87 @@ std::size_t longestFeast(std::span<const Token> tokens, std::size_t i, FeastEntr
 
 std::optional<WordEntry> wordAt(std::span<const Token> tokens, std::size_t i, std::size_t& length) {
     return longestWord(tokens, i, length);
+}
+
+std::size_t editDistance(std::string_view a, std::string_view b) {
+    std::vector<std::size_t> row(b.size() + 1);
+    for (std::size_t j = 0; j <= b.size(); ++j) row[j] = j;
+    for (std::size_t i = 1; i <= a.size(); ++i) {
+        std::size_t diagonal = row[0];
+        row[0] = i;
+        for (std::size_t j = 1; j <= b.size(); ++j) {
+            const std::size_t above = row[j];
+            row[j] = std::min({row[j] + 1, row[j - 1] + 1, diagonal + (a[i - 1] == b[j - 1] ? 0 : 1)});
+            diagonal = above;
+        }
+    }
+    return row[b.size()];
+}
+
+namespace {
+
+struct KnownWord {
+    std::string folded;
+    std::string_view form;
+    bool dateWord;  // a weekday, month, relation or number: what an unknown word must not resemble
+};
+
+// The single words of the lexicon, folded, with their forms as written.
+const std::vector<KnownWord>& knownWords() {
+    static const std::vector<KnownWord> words = [] {
+        std::vector<KnownWord> out;
+        std::set<std::string> seen;
+        for (const lexicon::Word& w : lexicon::clauseWords()) {
+            if (w.form.find_first_of(" .'-") != std::string_view::npos) continue;
+            const std::string folded = spelling::fold(w.form, false);
+            if (folded.size() < 3 || !seen.insert(folded).second) continue;
+            const bool date = w.kind == "weekday" || w.kind == "month" || w.kind == "relation" ||
+                              w.kind == "number" || w.kind == "ordinal";
+            out.push_back({folded, w.form, date});
+        }
+        return out;
+    }();
+    return words;
+}
+
+bool romanLetters(const std::string& plain) {
+    return plain.size() >= 2 && plain.find_first_not_of("ivxlcdmj") == std::string::npos;
+}
+
+std::size_t allowedSlips(std::size_t letters) {
+    return letters <= 5 ? 1 : 2;
+}
+
+}  // namespace
+
+bool looksLikeDateWord(const Token& t) {
+    if (romanLetters(t.plain)) return true;
+    const std::string& w = t.whole;
+    if (w.size() < 3) return false;
+    const std::size_t slips = allowedSlips(w.size());
+    return std::any_of(knownWords().begin(), knownWords().end(), [&](const KnownWord& k) {
+        if (!k.dateWord) return false;
+        const std::size_t length = std::max(k.folded.size(), w.size());
+        if (length - std::min(k.folded.size(), w.size()) > slips) return false;
+        return editDistance(w, k.folded) <= slips;
+    });
+}
+
+std::vector<std::string> nearestWords(const Token& t) {
+    const std::string& w = t.whole;
+    std::vector<std::pair<std::size_t, std::string_view>> near;
+    for (const KnownWord& k : knownWords())
+        if (const std::size_t d = editDistance(w, k.folded); d <= allowedSlips(w.size()) + 1)
+            near.emplace_back(d, k.form);
+    std::stable_sort(near.begin(), near.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::vector<std::string> out;
+    for (const auto& [distance, form] : near) {
+        std::string lower = spelling::plain(form);
+        if (std::find(out.begin(), out.end(), lower) == out.end()) out.push_back(std::move(lower));
+        if (out.size() == 3) break;
+    }
+    return out;
 }
 
 bool isSaintly(const std::string& folded) {

@@ -15,6 +15,7 @@ struct Token {
     std::string plain;   // lower case, no diacritics: "niclaeys"
     std::string folded;  // spelling::fold: "nikleis"
     std::string whole;   // folded without dropping a declined ending
+    std::string stem;    // latin::stem of whole: "purifikat" for "Purificationem"
     std::size_t word;    // which blank-separated word of the clause it belongs to
     bool dotted;         // a point followed it ("kal.")
     bool breakBefore;    // a comma or semicolon preceded it

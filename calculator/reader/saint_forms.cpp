@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "lexicon.h"
+#include "saints.h"
 
 namespace saint_forms {
 
@@ -110,7 +111,7 @@ void addFrench(const feasts::Feast* feast, std::string_view french, std::vector<
 
 std::vector<Form> forms(bool patterns) {
     std::vector<Form> out;
-    for (const lexicon::Saint& s : lexicon::saints()) {
+    for (const saints::Saint& s : saints::all()) {
         const feasts::Feast* feast = feasts::findById(s.id);
         if (feast == nullptr) continue;
         const std::size_t first = out.size();

@@ -10,8 +10,6 @@ namespace lexicon {
 namespace data {
 extern const std::string_view kFeastForms;
 extern const std::string_view kClauseWords;
-extern const std::string_view kSaints;
-extern const std::string_view kSaintDays;
 extern const std::string_view kSaintPatterns;
 }  // namespace data
 
@@ -78,14 +76,6 @@ constexpr std::array<std::string_view, 10> kTenOrdinals{"",          "",        
                                                         "fortieth",  "fiftieth", "sixtieth",  "seventieth",
                                                         "eightieth", "ninetieth"};
 
-// A year or day as the files write them: digits, "~" before an estimate; 0 when empty.
-int numberOf(std::string_view text) {
-    int value = 0;
-    for (const char c : text)
-        if (c >= '0' && c <= '9') value = value * 10 + (c - '0');
-    return value;
-}
-
 std::optional<int> wordValue(std::string_view w) {
     for (std::size_t i = 0; i < kUnits.size(); ++i)
         if (w == kUnits.at(i) || w == kUnitOrdinals.at(i)) return static_cast<int>(i);
@@ -112,28 +102,6 @@ std::span<const Word> clauseWords() {
         return out;
     }();
     return words;
-}
-
-std::span<const Saint> saints() {
-    static const std::vector<Saint> rows = [] {
-        std::vector<Saint> out;
-        for (const auto& c : rowsOf(data::kSaints, 10))
-            out.push_back(
-                {c[0], c[1], numberOf(c[2]), numberOf(c[3]), c[4], numberOf(c[5]), c[6], c[7], c[8], c[9]});
-        return out;
-    }();
-    return rows;
-}
-
-std::span<const SaintDay> saintDays() {
-    static const std::vector<SaintDay> rows = [] {
-        std::vector<SaintDay> out;
-        for (const auto& c : rowsOf(data::kSaintDays, 8))
-            out.push_back({c[0], numberOf(c[1]), numberOf(c[2]), c[3], numberOf(c[4]), numberOf(c[5]),
-                           c[6] == "ja", c[7]});
-        return out;
-    }();
-    return rows;
 }
 
 std::span<const SaintPattern> saintPatterns() {

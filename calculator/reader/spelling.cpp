@@ -48,9 +48,15 @@ std::string cleaned(std::string_view utf8) {
             throw InputError("te lang: een clausule telt hoogstens " + std::to_string(kLongestClause) +
                              " tekens");
         const char32_t c = d.code;
-        // The degree and ordinal marks of "M°CCC°" part words as a blank does.
-        if (isSpace(c) || c == 0xB0 || c == 0xBA) {
+        // The degree and ordinal marks of "M°CCC°", "Mᵒ", "M⁰" part words as a blank
+        // does; so does a raised "o" typed as "^o".
+        if (isSpace(c) || c == 0xB0 || c == 0xBA || c == 0x1D52 || c == 0x2070) {
             out += ' ';
+        } else if (c == '^' && at < utf8.size() && (utf8[at] == 'o' || utf8[at] == 'O')) {
+            out += ' ';
+            ++at;
+        } else if (c == 0x1D49) {  // a raised e of an ordinal: "XIIᵉ"
+            out += 'e';
         } else if (c < 0x20 || (c >= 0x7F && c < 0xA0)) {
             throw InputError("de tekst bevat een stuurteken (teken " +
                              std::to_string(static_cast<unsigned>(c)) + ")");
@@ -82,6 +88,12 @@ std::string plain(std::string_view utf8) {
         const char32_t c = d.code;
         if (c < 0x80) {
             out += static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+        } else if (c == 0x017F) {  // the long s
+            out += 's';
+        } else if (c == 0x0132 || c == 0x0133) {  // the ligature ij
+            out += "ij";
+        } else if (c == 0x0152 || c == 0x0153) {  // the ligature oe
+            out += "oe";
         } else if (c >= 0xC0 && c <= 0xFF && !kLatin1Letters.at(c - 0xC0).empty()) {
             out += kLatin1Letters.at(c - 0xC0);
         } else if (!isCombining(c)) {
@@ -101,11 +113,26 @@ std::string fold(std::string_view word, bool declined) {
     for (std::size_t i = 0; i < p.size(); ++i) {
         const char c = p[i];
         const char next = i + 1 < p.size() ? p[i + 1] : '\0';
+        const char after = i + 2 < p.size() ? p[i + 2] : '\0';
         if (!((c >= 'a' && c <= 'z') || (c >= '0' && c <= '9'))) continue;
-        if ((c == 'c' && next == 'k') || (c == 'g' && next == 'h') || (c == 't' && next == 'h') ||
-            (c == 'a' && next == 'e')) {
-            spelled += c == 'c' ? 'k' : c == 'a' ? 'e' : c;
+        // ck, ch as k; gh, th as g, t; ph as f; ae and oe as e.
+        if ((c == 'c' && (next == 'k' || next == 'h')) || (c == 'g' && next == 'h') ||
+            (c == 't' && next == 'h') || (c == 'p' && next == 'h') || (c == 'a' && next == 'e') ||
+            (c == 'o' && next == 'e')) {
+            spelled += c == 'c' ? 'k' : c == 'p' ? 'f' : (c == 'a' || c == 'o') ? 'e' : c;
             ++i;
+            continue;
+        }
+        // A dropped or added h ("ebdomada", "Jhesu"); c before i and a vowel as t
+        // ("tercio", "tertio"; not the other way: "Lambertiavond" keeps its t); the b of "octabas" as v (only
+        // after "ta": a b between vowels elsewhere is a b, "Jacobavond").
+        if (c == 'h') continue;
+        if (c == 'c' && next == 'i' && isVowel(after)) {
+            spelled += 't';
+            continue;
+        }
+        if (c == 'b' && spelled.ends_with("ta") && isVowel(next)) {
+            spelled += 'u';
             continue;
         }
         switch (c) {
