@@ -121,7 +121,8 @@ void FeastPanel::fill(int year, const regions::Region& region) {
     for (int column = 0; column + 1 < rows_->columnCount(); ++column)
         width +=
             std::max(view->sizeHintForColumn(column), table_->horizontalHeader()->sectionSizeHint(column));
-    width += table_->horizontalHeader()->sectionSizeHint(rows_->columnCount() - 1);
+    width += std::max(table_->horizontalHeader()->sectionSizeHint(rows_->columnCount() - 1),
+                      table_->horizontalHeader()->defaultSectionSize());
     table_->setMinimumWidth(width);
 }
 
