@@ -53,6 +53,8 @@ enum class ItemKind {
     PlainDate,
     Month,      // a month beside a feast: a check of the reading's month ("mense martii")
     Qualifier,  // a word that names a saint's second feast, outside any feast's name
+    Place,      // a place: its marker ("apud") and the saint's name after it
+    YearNote,   // how the year is counted: "stilo gallicano", "ante Pascha" after the year, "stilo veteri"
     Regnal,
     Check,
     Honouring,
@@ -164,6 +166,38 @@ std::optional<Item> countedDayAt(std::span<const Token> tokens, std::size_t i) {
     return std::nullopt;
 }
 
+std::optional<Item> monthThenDayAt(std::span<const Token> tokens, std::size_t i) {
+    std::size_t len = 0;
+    const auto w = wordAt(tokens, i, len);
+    if (!w || w->kind != Kind::Month || i + len >= tokens.size() || tokens[i + len].breakBefore)
+        return std::nullopt;
+    const std::optional<Number> n = numberAt(tokens, i + len);
+    if (!n || !n->error.empty() || n->value < 1 || n->value > 31) return std::nullopt;
+    Item item = makeItem(ItemKind::CountedDay, i, n->end);
+    item.day = static_cast<int>(n->value);
+    item.month = w->value;
+    return item;
+}
+
+std::optional<Item> doubleYearAt(std::span<const Token> tokens, std::size_t i) {
+    const std::string& p = tokens[i].plain;
+    const std::size_t slash = p.find('/');
+    if (slash == std::string::npos || slash < 3 || slash > 4 || p.size() - slash - 1 < 1 ||
+        p.size() - slash - 1 > 2 || p.find('/', slash + 1) != std::string::npos)
+        return std::nullopt;
+    const int first = std::stoi(p.substr(0, slash));
+    const std::string second = p.substr(slash + 1);
+    // The later year's last figures: "1449/50", "1499/1500" is not written so, "1449/0" is.
+    const std::string next = std::to_string(first + 1);
+    if (!next.ends_with(second)) return std::nullopt;
+    Item item = makeItem(ItemKind::Number, i, i + 1);
+    item.number.value = first + 1;
+    item.number.end = i + 1;
+    item.number.parts = 1;
+    item.year = first;  // as written, for the reading
+    return item;
+}
+
 std::optional<Item> plainDateAt(std::span<const Token> tokens, std::size_t i) {
     const std::string& p = tokens[i].plain;
     if (p.find('/') == std::string::npos) return std::nullopt;
@@ -222,6 +256,29 @@ std::vector<Item> itemsOf(std::span<const Token> tokens) {
             items.push_back(*d);
             continue;
         }
+        // "VI feria": the weekday by its number before the word.
+        if (i + 1 < tokens.size() && tokens[i + 1].folded == "feria" && !tokens[i + 1].breakBefore) {
+            if (const auto n = numberAt(tokens, i, true);
+                n && n->end == i + 1 && n->error.empty() && n->value >= 1 && n->value <= 7) {
+                Item item = makeItem(ItemKind::Weekday, i, i + 2);
+                item.weekday = static_cast<int>((n->value - 1) % 7);
+                items.push_back(item);
+                i += 2;
+                continue;
+            }
+        }
+        // A month and then its day: "in sporkele xj", "die novembris septimo".
+        if (auto c = monthThenDayAt(tokens, i)) {
+            i = c->last;
+            items.push_back(*c);
+            continue;
+        }
+        // "1449/50": the year as the scribe counted it and as we count it; the later.
+        if (auto d = doubleYearAt(tokens, i)) {
+            i = d->last;
+            items.push_back(*d);
+            continue;
+        }
         FeastEntry feast{};
         const std::size_t feastLength = longestFeast(tokens, i, feast);
         // "feria II", "feria 2a", "feria V.": the weekday by its number, unless a
@@ -273,6 +330,13 @@ std::vector<Item> itemsOf(std::span<const Token> tokens) {
                     break;
                 case Kind::Qualifier:
                     item.kind = ItemKind::Qualifier;
+                    break;
+                case Kind::Place:
+                    item.kind = ItemKind::Place;
+                    break;
+                case Kind::YearNote:
+                    item.kind = ItemKind::YearNote;
+                    item.number.value = word->value;
                     break;
                 case Kind::Regnal:
                     item.kind = ItemKind::Regnal;
@@ -444,8 +508,10 @@ struct Clause {
         year_computus::Number number;
         int stated;
     };
-    std::vector<NumberCheck> numbers;  // the year's numbers as the scribe wrote them
-    std::vector<int> months;           // months the day must lie in ("mense martii")
+    std::vector<NumberCheck> numbers;        // the year's numbers as the scribe wrote them
+    std::vector<int> months;                 // months the day must lie in ("mense martii")
+    std::vector<const Item*> dates;          // dates the day must be ("videlicet xii kl. martii")
+    std::optional<std::string> writtenYear;  // a double year as written: "1449/50"
     int year = 0;
     std::optional<int> indiction;
 };
@@ -466,6 +532,28 @@ Item* previous(std::vector<Item>& items, std::size_t at) {
 
 std::string typedOf(std::span<const Token> tokens, const Item& item) {
     return typedText(tokens.subspan(item.first, item.last - item.first));
+}
+
+// A saint's name after a place's word ("apud Sanctum Quintinum", "in domo episcopi
+// Sancti Victoris", "à Saint-Omer") is a place: passed over and reported as skipped,
+// up to a comma or a word that is no part of a name.
+void setAsidePlaces(std::vector<Item>& items, std::span<const Token> tokens) {
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        if (items[i].kind != ItemKind::Place) continue;
+        bool named = false;
+        for (std::size_t j = i + 1; j < items.size() && j <= i + 4; ++j) {
+            Item& item = items[j];
+            if (tokens[item.first].breakBefore) break;
+            const bool saintly = item.kind == ItemKind::Honouring && isSaintly(tokens[item.first].folded);
+            const bool name = item.kind == ItemKind::Feast || item.kind == ItemKind::Unknown;
+            if (!(saintly || name || item.kind == ItemKind::Honouring)) break;
+            if (named && saintly) break;
+            if (name && !named && j > i + 1 && !isSaintly(tokens[items[j - 1].first].folded)) break;
+            item.kind = ItemKind::Place;
+            named = named || name;
+            if (name) break;
+        }
+    }
 }
 
 // Regnal and pontifical years: never the year; passed over and reported as skipped.
@@ -513,6 +601,32 @@ bool isSunday(const Item& anchor) {
     if (anchor.kind != ItemKind::Feast) return false;
     const Feast& f = *anchor.feast;
     return (f.rule == feasts::Rule::Easter || f.rule == feasts::Rule::Advent) && f.offset % 7 == 0;
+}
+
+// How the clause counts its year: "stilo gallicano" and "ante Pascha" or "avant
+// Pasques" right after the year count it from Easter; "stilo veteri" and "oude
+// stijl" write a Julian date where the Gregorian calendar was in force.
+void readYearNotes(std::vector<Item>& items, Options& options) {
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        Item& item = items[i];
+        if (item.kind == ItemKind::YearNote) {
+            item.used = true;
+            if (item.number.value == 1)
+                options.style = year_style::Style::Pasen;
+            else
+                options.region = regions::find("juliaans");
+            continue;
+        }
+        // The year, then "before Easter": the year has not yet turned at Easter.
+        if (item.kind == ItemKind::Number && i + 2 < items.size() &&
+            items[i + 1].kind == ItemKind::Relation && items[i + 1].relation == Relation::Before &&
+            items[i + 2].kind == ItemKind::Feast && items[i + 2].feast->id == "pasen" &&
+            items[i + 1].first == item.last && items[i + 2].first == items[i + 1].last) {
+            items[i + 1].kind = items[i + 2].kind = ItemKind::YearNote;
+            items[i + 1].used = items[i + 2].used = true;
+            options.style = year_style::Style::Pasen;
+        }
+    }
 }
 
 // The relation words before the day: [ORDINAL] WEEKDAY [ORDINAL] (post | ante | na | …),
@@ -668,6 +782,7 @@ void readYear(std::vector<Item>& items, std::span<const Token> tokens,
                                  " ligt buiten " + std::string{year_range::kText},
                              InputError::Cause::OutOfRange);
         clause.year = static_cast<int>(y);
+        if (years.front()->year != 0) clause.writtenYear = typedOf(tokens, *years.front());
     }
     if (clause.year < 100) {
         if (!options.century)
@@ -969,11 +1084,30 @@ std::vector<Reading> readingsOf(const Clause& c, const Options& options, std::sp
                              InputError::Cause::Check);
         found = std::move(kept);
     }
+    // The dates the clause names beside its feast.
+    for (const Item* date : c.dates) {
+        std::vector<Found> kept;
+        for (Found& f : found) {
+            const calendar::Date d = regions::dateOf(region, f.day);
+            int day = date->day;
+            int month = date->month;
+            if (date->kind == ItemKind::RomanDay)
+                std::tie(day, month) = romanDate(date->roman, static_cast<int>(d.year),
+                                                 regions::isLeapYear(region, d.year), written);
+            if (d.day == day && d.month == month) kept.push_back(std::move(f));
+        }
+        if (kept.empty())
+            throw InputError(
+                written + " is " + found.front().text + ", niet " + quoted(typedOf(tokens, *date)),
+                InputError::Cause::Check);
+        found = std::move(kept);
+    }
     std::vector<Reading> readings;
     for (Found& f : found) {
         std::string reading = std::move(f.reading);
         if (!c.checks.empty() && c.anchor->kind != ItemKind::Feast)
             reading.insert(0, weekdayText(c.checks.front()) + ' ');
+        if (c.writtenYear) reading += " (geschreven " + *c.writtenYear + ")";
         readings.push_back({f.day, std::move(f.text), regions::isoDate(f.day), std::move(reading),
                             regions::dateInForce(region, f.day), regions::calendarOf(region, f.day)});
     }
@@ -1211,6 +1345,8 @@ Answer read(std::string_view text, const Options& options) {
                 InputError::Cause::Form);
     }
     std::vector<Item> items = itemsOf(tokens);
+    setAsidePlaces(items, tokens);
+    Options effective = options;
 
     Clause clause;
     clause.label = label;
@@ -1222,12 +1358,28 @@ Answer read(std::string_view text, const Options& options) {
             items[i + 1].kind == ItemKind::Unknown)
             noDay(items, tokens, words);
 
+    readYearNotes(items, effective);
     std::vector<std::size_t> anchors;
     for (std::size_t i = 0; i < items.size(); ++i)
         if (items[i].kind == ItemKind::Feast || items[i].kind == ItemKind::RomanDay ||
             items[i].kind == ItemKind::CountedDay || items[i].kind == ItemKind::PlainDate)
             anchors.push_back(i);
     if (anchors.empty()) noDay(items, tokens, words);
+    // A feast and a date beside it ("die mercurii cinerum, videlicet xii kl. martii",
+    // "le samedi avant la Tiphaine, trois jourz en janvier"): the date checks the day.
+    if (anchors.size() == 2) {
+        const bool firstFeast = items[anchors[0]].kind == ItemKind::Feast;
+        const bool secondFeast = items[anchors[1]].kind == ItemKind::Feast;
+        const auto isDate = [&](std::size_t at) {
+            return items[at].kind == ItemKind::RomanDay || items[at].kind == ItemKind::CountedDay;
+        };
+        if (firstFeast != secondFeast && isDate(firstFeast ? anchors[1] : anchors[0])) {
+            Item& date = items[firstFeast ? anchors[1] : anchors[0]];
+            date.used = true;
+            clause.dates.push_back(&date);
+            anchors.erase(firstFeast ? anchors.begin() + 1 : anchors.begin());
+        }
+    }
     if (anchors.size() > 1)
         throw InputError(
             "twee dagen die geen relatie verbindt: " + quoted(typedOf(tokens, items[anchors[0]])) + " en " +
@@ -1241,7 +1393,7 @@ Answer read(std::string_view text, const Options& options) {
             item.used = true;
             clause.checks.push_back(item.weekday);
         }
-    readYear(items, tokens, words, options, clause);
+    readYear(items, tokens, words, effective, clause);
     // A month elsewhere in the clause checks the day's month.
     for (Item& item : items)
         if (item.kind == ItemKind::Month && !item.used) {
@@ -1251,7 +1403,7 @@ Answer read(std::string_view text, const Options& options) {
     requireUnderstood(items, tokens, clause);
 
     Answer answer;
-    answer.readings = readingsOf(clause, options, tokens);
+    answer.readings = readingsOf(clause, effective, tokens);
     answer.skipped = skippedWords(items, tokens, words);
     answer.indiction = clause.indiction;
     return answer;

@@ -16,7 +16,7 @@ namespace clause::detail {
 // ---------------------------------------------------------------------------
 // The words around a saint's name that only honour it or name the day: part of
 // the feast's name, never needed, never reported as skipped.
-constexpr std::array<std::string_view, 53> kHonouring{
+constexpr std::array<std::string_view, 63> kHonouring{
     "festum",      "feste",       "festo",        "natale",   "sancti",      "sancte",   "sanctae",
     "sancta",      "sancto",      "sanctorum",    "beati",    "beate",       "beatae",   "beato",
     "sinte",       "sente",       "sunte",        "sent",     "sint",        "st",       "s",
@@ -24,12 +24,14 @@ constexpr std::array<std::string_view, 53> kHonouring{
     "l",           "de",          "des",          "der",      "episcopi",    "apostoli", "apostle",
     "evangeliste", "ewangeliste", "ewangheliste", "virginis", "confessoris", "martyris", "martiris",
     "dach",        "daghe",       "dag",          "misse",    "messe",       "mis",      "du",
-    "pape",        "abbatis",     "daghes",       "den"};
+    "pape",        "abbatis",     "daghes",       "den",      "sanctum",     "sanctam",  "beatum",
+    "beatam",      "festi",       "seint",        "lou",      "d",           "gloriose", "gloriosissime"};
 // Of those, the ones after which a name is expected: an unknown word after them is
 // an unknown feast, not a skipped word.
-constexpr std::array<std::string_view, 20> kSaintly{
-    "festum", "feste", "sancti", "sancte", "sanctae", "sancta", "beati",   "beate",  "sinte", "sente",
-    "sunte",  "sent",  "sint",   "st",     "saint",   "sainte", "saincte", "sainct", "s",     "sancto"};
+constexpr std::array<std::string_view, 25> kSaintly{
+    "festum",  "feste",  "sancti", "sancte", "sanctae", "sancta",  "beati",  "beate",
+    "sinte",   "sente",  "sunte",  "sent",   "sint",    "st",      "saint",  "sainte",
+    "saincte", "sainct", "s",      "sancto", "sanctum", "sanctam", "beatum", "beatam"};
 
 // Endings of a feast's name (folded): the day ("Sint-Maartensdag", "Kerstdach",
 // "Sint-Jansmis") and the eve ("Paasavond", "Sint-Jansavond", "Kerssavont").
@@ -41,8 +43,8 @@ constexpr std::array<std::string_view, 9> kEveEndings{"sauond", "auond", "sauont
                                                       "auent",  "uond",  "uont",   "uent"};
 
 // Words between a counted day and its month: "die mensis", "daghe in", "jours en", "ou mois de".
-constexpr std::array<std::string_view, 22> kDayConnectors{
-    "die", "dies", "mensis", "mense", "dakh", "dag",  "dage", "dages", "iour", "iours", "in",
+constexpr std::array<std::string_view, 23> kDayConnectors{
+    "die", "dies", "mensis", "mense", "dakh", "dag",  "dage", "dages", "iour", "iours", "iourz", "in",
     "en",  "de",   "d",      "uan",   "ou",   "mois", "moi",  "des",   "den",  "der",   "el"};
 
 template <std::size_t N>
@@ -111,14 +113,14 @@ std::array<std::string, 2> keysOf(std::span<const Token> tokens) {
     return {stem + tokens.back().folded, stem + tokens.back().whole};
 }
 
-std::string declinedKey(std::span<const Token> tokens) {
-    constexpr std::size_t kShortestKey = 4;  // "luk" would be Luke and Lucy alike
+std::string declinedKey(std::span<const Token> tokens, std::size_t shortest) {
     std::string key;
     for (const Token& t : tokens) {
+        if (t.whole == "et") continue;  // "Symonis et Judei": the saints, not the and
         if (t.stem.size() < 3) return {};
         key += t.stem;
     }
-    return key.size() >= kShortestKey ? key : std::string{};
+    return key.size() >= shortest ? key : std::string{};
 }
 
 // Adds a key, or drops it for good where it names something else already.
@@ -145,8 +147,9 @@ std::optional<std::pair<Relation, RelationWord>> relationIn(std::string_view mea
     if (has("within the octave") || has("within the feast"))
         return std::pair{Relation::WithinOctave, RelationWord::Rel};
     if (has("day after") || has("next day")) return std::pair{Relation::DayAfter, RelationWord::Rel};
-    if (has("eve")) return std::pair{Relation::Eve, RelationWord::Rel};
+    // The octave first: "huitieves" holds "eve".
     if (has("octave")) return std::pair{Relation::Octave, RelationWord::Rel};
+    if (has("eve")) return std::pair{Relation::Eve, RelationWord::Rel};
     if (has("fortnight")) return std::pair{Relation::Quindena, RelationWord::Rel};
     if (has("before")) return std::pair{Relation::Before, RelationWord::Rel};
     if (has("after") || has("next")) return std::pair{Relation::After, RelationWord::Rel};
@@ -190,6 +193,7 @@ std::optional<WordEntry> entryOf(const lexicon::Word& w, std::size_t length) {
             e.kind = k == "ordinal" ? Kind::Ordinal : Kind::Number;
             e.value = *n;
             e.multiplier = k == "number" && (*n == 100 || *n == 1000);
+            e.score = k == "number" && *n == 20 && w.lang == "fro";
         }
     } else if (k == "month") {
         const auto m = lexicon::monthIn(w.meaning);
@@ -223,6 +227,11 @@ std::optional<WordEntry> entryOf(const lexicon::Word& w, std::size_t length) {
         e.stated = w.meaning.find("zero") != std::string_view::npos;
     } else if (k == "qualifier") {
         e.kind = Kind::Qualifier;
+    } else if (k == "place") {
+        e.kind = Kind::Place;
+    } else if (k == "year-note") {
+        e.kind = Kind::YearNote;
+        e.value = w.meaning.find("Easter") != std::string_view::npos ? 1 : 2;
     } else if (k == "filler") {
         const std::string_view m = w.meaning;
         e.kind = m.find("regnal") != std::string_view::npos || m.find("pontifical") != std::string_view::npos
@@ -254,7 +263,9 @@ bool isTitle(const Token& t) {
     return titles.contains(t.folded);
 }
 
-void addFeast(std::unordered_map<std::string, FeastEntry>& map, const std::string& key, FeastEntry entry) {
+// In the saints' index (saintIndex), unlike the main one:
+void addSaintFeast(std::unordered_map<std::string, FeastEntry>& map, const std::string& key,
+                   FeastEntry entry) {
     if (key.empty()) return;
     const auto [at, added] = map.try_emplace(key, entry);
     if (added) return;
@@ -273,13 +284,50 @@ void addFeast(std::unordered_map<std::string, FeastEntry>& map, const std::strin
     if (!there.fromTable && entry.fromTable) there = entry;
 }
 
+// A Dutch name of the table goes before any other form ("Sint-Jan" is the
+// Baptist); two other forms of different feasts that fold alike name neither
+// ("Luce" is Luke's genitive and Lucy's French name): the key is dropped for good.
+void addFeast(std::unordered_map<std::string, FeastEntry>& map, std::set<std::string>& shared,
+              const std::string& key, FeastEntry entry) {
+    if (key.empty() || shared.contains(key)) return;
+    const auto [at, added] = map.try_emplace(key, entry);
+    if (added || at->second.fromTable || at->second.feast == entry.feast) return;
+    if (entry.fromTable) {
+        at->second = entry;
+        return;
+    }
+    map.erase(at);
+    shared.insert(key);
+}
+
 // Keys of a feast form without its honouring words, and its core: the one word
 // that follows leading honouring words ("sinte Pieters dach in den lenten": "pieters").
-std::vector<std::string> strippedKeys(const std::vector<Token>& tokens) {
+bool isFiller(const std::unordered_map<std::string, std::vector<WordEntry>>& words, const Token& t) {
+    const auto found = words.find(t.folded);
+    return found != words.end() && std::any_of(found->second.begin(), found->second.end(),
+                                               [](const WordEntry& e) { return e.kind == Kind::Filler; });
+}
+
+// The words of a name that tell the feast by their stems: not the words that only
+// honour it, but "Virginis" (Mary's feasts, not the Lord's), and none at all where
+// only fillers are left ("Natale Domini" without "Natale").
+std::vector<Token> namingTokens(std::span<const Token> tokens,
+                                const std::unordered_map<std::string, std::vector<WordEntry>>& words) {
+    static const std::string virgin = spelling::fold("virginis");
+    std::vector<Token> kept;
+    for (const Token& t : tokens)
+        if (!isHonouring(t) || t.folded == virgin) kept.push_back(t);
+    if (std::all_of(kept.begin(), kept.end(), [&](const Token& t) { return isFiller(words, t); })) return {};
+    return kept;
+}
+
+std::vector<std::string> strippedKeys(const std::vector<Token>& tokens,
+                                      const std::unordered_map<std::string, std::vector<WordEntry>>& words) {
     std::vector<Token> kept;
     for (const Token& t : tokens)
         if (!isHonouring(t)) kept.push_back(t);
-    if (kept.empty()) return {};
+    // Nothing but words that fill a clause anywhere ("Natale Domini": "Domini") is no name.
+    if (std::all_of(kept.begin(), kept.end(), [&](const Token& t) { return isFiller(words, t); })) return {};
     const auto keys = keysOf(kept);
     return {keys[0], keys[1]};
 }
@@ -353,17 +401,17 @@ std::map<std::string, std::set<const Feast*>> indexForms(Lexicon& lex, const Lex
         FeastEntry entry{feast, eve, table};
         entry.ownName = table && form != feast->latin;
         const std::array<std::string, 2> full = keysOf(tokens);
-        const std::vector<std::string> stripped = strippedKeys(tokens);
-        for (const std::string& key : full) addFeast(lex.feastFull, key, entry);
-        for (const std::string& key : stripped) addFeast(lex.feastStripped, key, entry);
+        const std::vector<std::string> stripped = strippedKeys(tokens, grammar.words);
+        for (const std::string& key : full) addSaintFeast(lex.feastFull, key, entry);
+        for (const std::string& key : stripped) addSaintFeast(lex.feastStripped, key, entry);
         std::vector<std::string> all{full[0], full[1]};
         all.insert(all.end(), stripped.begin(), stripped.end());
         for (const std::string& key : all) {
             for (const std::string& ending : dayEndings())
                 if (key.size() > ending.size() + 1 && key.ends_with(ending))
-                    addFeast(lex.feastStems, key.substr(0, key.size() - ending.size()), entry);
+                    addSaintFeast(lex.feastStems, key.substr(0, key.size() - ending.size()), entry);
             if (key.size() > 4 && key.ends_with("en"))
-                addFeast(lex.feastStems, key.substr(0, key.size() - 2), entry);
+                addSaintFeast(lex.feastStems, key.substr(0, key.size() - 2), entry);
         }
         // The core of a form of the file: one name after honouring words.
         if (!table && tokens.size() >= 2 && isHonouring(tokens[0])) {
@@ -401,7 +449,7 @@ const Lexicon& lexiconIndex() {
     // Never destroyed: a command that read one clause need not take the index apart at exit.
     static const Lexicon& index = *new Lexicon([] {
         Lexicon lex;
-        std::set<std::string> sharedWords, sharedFeasts;
+        std::set<std::string> sharedWords, sharedFeasts, sharedFull, sharedStripped, sharedStems;
         for (const lexicon::Word& w : lexicon::clauseWords()) {
             if (w.form.find("...") != std::string_view::npos || w.form.starts_with('-')) continue;
             const std::vector<Token> tokens = tokensOf(w.form);
@@ -417,9 +465,11 @@ const Lexicon& lexiconIndex() {
             if (tokens.size() == 1 &&
                 (e->kind == Kind::Number || e->kind == Kind::Ordinal || e->kind == Kind::Joiner))
                 lex.numberPieces.insert(tokens.front().whole);
+            // Not the weekdays: their Latin forms are few and fixed, and "martis" (Tuesday)
+            // would share its stem with "Martii" (March).
             if (w.lang == "la" && e->kind != Kind::Number && e->kind != Kind::Ordinal &&
-                e->kind != Kind::Joiner)
-                addDeclined(lex.wordDeclined, sharedWords, declinedKey(tokens), *e,
+                e->kind != Kind::Joiner && e->kind != Kind::Weekday)
+                addDeclined(lex.wordDeclined, sharedWords, declinedKey(tokens, kShortestWordKey), *e,
                             [](const WordEntry& a, const WordEntry& b) {
                                 return a.kind == b.kind && a.value == b.value && a.relation == b.relation &&
                                        a.mark == b.mark;
@@ -428,11 +478,10 @@ const Lexicon& lexiconIndex() {
 
         // Latin names by their stems, without the words that only honour them.
         const auto addLatin = [&](const Feast* feast, std::string_view form, bool eve) {
-            std::vector<Token> kept;
-            for (const Token& t : tokensOf(form))
-                if (!isHonouring(t)) kept.push_back(t);
-            addDeclined(lex.feastDeclined, sharedFeasts, declinedKey(kept), FeastEntry{feast, eve, false},
-                        [](const FeastEntry& a, const FeastEntry& b) {
+            const std::vector<Token> tokens = tokensOf(form);
+            addDeclined(lex.feastDeclined, sharedFeasts,
+                        declinedKey(namingTokens(tokens, lex.words), kShortestNameKey),
+                        FeastEntry{feast, eve, false}, [](const FeastEntry& a, const FeastEntry& b) {
                             return a.feast == b.feast && a.eve == b.eve;
                         });
         };
@@ -443,8 +492,52 @@ const Lexicon& lexiconIndex() {
                 addLatin(f, ff.form,
                          ff.note.starts_with("eve of") || ff.note.find(" Eve (") != std::string_view::npos);
 
-        lex.cores = indexForms(lex, lex, mainForms());
-        const auto& cores = lex.cores;
+        // The names of the table first, then the forms of the file.
+        std::vector<std::tuple<const Feast*, std::string_view, bool, bool>> forms;  // feast, form, eve, table
+        for (const Feast& f : feasts::table())
+            if (f.main)
+                for (std::string_view form : {f.name, f.latin, f.aliases[0], f.aliases[1]})
+                    if (!form.empty()) forms.emplace_back(&f, form, false, form != f.latin);
+        std::vector<std::tuple<const Feast*, std::string_view, bool, bool>> fileForms;
+        for (const lexicon::FeastForm& ff : lexicon::feastForms()) {
+            const Feast* f = feasts::findById(ff.id);
+            if (f == nullptr) continue;
+            // A form the file names as the feast's eve ("dertien avont", "Kerssavont").
+            const bool eve =
+                ff.note.starts_with("eve of") || ff.note.find(" Eve (") != std::string_view::npos;
+            forms.emplace_back(f, ff.form, eve, false);
+        }
+        std::map<std::string, std::set<const Feast*>> cores;
+        for (const auto& [feast, form, eve, table] : forms) {
+            const std::vector<Token> tokens = tokensOf(form);
+            if (tokens.empty()) continue;
+            const FeastEntry entry{feast, eve, table};
+            for (const std::string& key : keysOf(tokens)) addFeast(lex.feastFull, sharedFull, key, entry);
+            for (const std::string& key : strippedKeys(tokens, lex.words))
+                addFeast(lex.feastStripped, sharedStripped, key, entry);
+            std::vector<std::string> all{keysOf(tokens)[0], keysOf(tokens)[1]};
+            for (const std::string& k : strippedKeys(tokens, lex.words)) all.push_back(k);
+            for (const std::string& key : all) {
+                for (const std::string& ending : dayEndings())
+                    if (key.size() > ending.size() + 1 && key.ends_with(ending))
+                        addFeast(lex.feastStems, sharedStems, key.substr(0, key.size() - ending.size()),
+                                 entry);
+                if (key.size() > 4 && key.ends_with("en"))
+                    addFeast(lex.feastStems, sharedStems, key.substr(0, key.size() - 2), entry);
+            }
+            // The core of a form of the file: one name after honouring words.
+            if (!table && tokens.size() >= 2 && isHonouring(tokens[0])) {
+                std::size_t i = 0;
+                while (i < tokens.size() && isHonouring(tokens[i])) ++i;
+                // Not a word of the clause's grammar ("la veille de Pasques": "veille").
+                if (i < tokens.size() && (i + 1 == tokens.size() || isHonouring(tokens[i + 1])) &&
+                    !lex.words.contains(tokens[i].folded)) {
+                    cores[tokens[i].folded].insert(feast);
+                    cores[tokens[i].whole].insert(feast);
+                }
+            }
+        }
+        lex.cores = cores;
         // A core names a feast only where no other feast of the older table shares it.
         const std::size_t older = static_cast<std::size_t>(
             std::find_if(feasts::table().begin(), feasts::table().end(),
@@ -457,7 +550,8 @@ const Lexicon& lexiconIndex() {
             const Feast* chosen = olderOnes.size() == 1                       ? olderOnes.front()
                                   : olderOnes.empty() && feastSet.size() == 1 ? *feastSet.begin()
                                                                               : nullptr;
-            if (chosen != nullptr) lex.feastStripped.try_emplace(core, FeastEntry{chosen, false, false});
+            if (chosen != nullptr && !sharedStripped.contains(core))
+                lex.feastStripped.try_emplace(core, FeastEntry{chosen, false, false});
         }
         // Every feast's own name, letter for letter, with or without a day or eve
         // ending, names that feast alone.
@@ -625,7 +719,8 @@ std::optional<WordEntry> longestWord(std::span<const Token> tokens, std::size_t 
             }
         }
         if (!best)
-            if (const auto found = lex.wordDeclined.find(declinedKey(tokens.subspan(i, len)));
+            if (const auto found =
+                    lex.wordDeclined.find(declinedKey(tokens.subspan(i, len), kShortestWordKey));
                 found != lex.wordDeclined.end())
                 best = found->second;
         if (best) {
@@ -744,9 +839,20 @@ std::optional<FeastEntry> feastOfSpanAsFound(std::span<const Token> span, const 
                                              bool saints) {
     std::vector<std::string> keys;
     for (const std::string& k : keysOf(span)) keys.push_back(k);
-    for (const std::string& k : keysOf(kept)) keys.push_back(k);
+    const Lexicon& lex = lexiconIndex();
     for (const std::string& k : keys)
         if (const auto f = feastOfKey(k, saints)) return f;
+    // Without its honouring words a name is compared with names so stripped only:
+    // "feste Sainte Luce" is no Latin "Lucae".
+    for (const std::string& k : keysOf(kept)) {
+        keys.push_back(k);
+        const auto main = lex.feastStripped.find(k);
+        const FeastEntry* saintEntry = nullptr;
+        if (saints)
+            if (const auto f = saintIndex().feastStripped.find(k); f != saintIndex().feastStripped.end())
+                saintEntry = &f->second;
+        if (auto f = merged(main == lex.feastStripped.end() ? nullptr : &main->second, saintEntry)) return f;
+    }
     const auto stem = [&](const std::string& k) -> std::optional<FeastEntry> {
         if (const auto f = feastOfKey(k, saints)) return f;
         return feastOfKey(k, saints, true);
@@ -755,8 +861,8 @@ std::optional<FeastEntry> feastOfSpanAsFound(std::span<const Token> span, const 
         for (const std::string& ending : dayEndings())
             if (k.size() > ending.size() + 1 && k.ends_with(ending))
                 if (auto f = stem(k.substr(0, k.size() - ending.size()))) return f;
-    const Lexicon& lex = lexiconIndex();
-    if (const auto f = lex.feastDeclined.find(declinedKey(kept)); f != lex.feastDeclined.end()) {
+    if (const auto f = lex.feastDeclined.find(declinedKey(namingTokens(span, lex.words), kShortestNameKey));
+        f != lex.feastDeclined.end()) {
         FeastEntry entry = f->second;
         entry.declined = true;
         return entry;

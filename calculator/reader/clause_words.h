@@ -41,6 +41,8 @@ enum class Kind {
     Regnal,
     Check,
     Qualifier,  // "translatio", "estivalis": a second feast of a saint, read only within its name
+    Place,      // "apud", "in ecclesia": the saint's name after it is a place, not a day
+    YearNote,   // "stilo gallicano" (value 1: the year from Easter), "stilo veteri" (2: a Julian date)
     Filler
 };
 enum class Mark { Kalends, Nones, Ides };
@@ -51,6 +53,7 @@ struct WordEntry {
     std::size_t length;  // tokens
     int value = 0;       // weekday, month, number
     bool multiplier = false;
+    bool score = false;  // French "vint": after a unit it counts twenties ("quatre vins", 80)
     Relation relation = Relation::On;
     RelationWord relationWord = RelationWord::Rel;
     Mark mark = Mark::Kalends;
@@ -101,9 +104,12 @@ struct Lexicon {
     std::unordered_set<std::string> saintGate;
 };
 
-// The key of tokens by their Latin stems, or empty where a stem is too short to
-// tell a name by.
-std::string declinedKey(std::span<const Token> tokens);
+// The key of tokens by their Latin stems, or empty where it is shorter than the
+// shortest key: a name needs four letters ("luk" would be Luke and Lucy alike), a
+// month or relation word three ("iul" for Julius, Julio, Julii).
+inline constexpr std::size_t kShortestNameKey = 4;
+inline constexpr std::size_t kShortestWordKey = 3;
+std::string declinedKey(std::span<const Token> tokens, std::size_t shortest);
 
 // The main feasts' names and forms, the clause's other words.
 const Lexicon& lexiconIndex();

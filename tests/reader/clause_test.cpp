@@ -643,6 +643,14 @@ TEST(Clause, EveryWordOfTheFile) {
                 text = "Sint-Maarten 1450 " + form + ' ' + value;
                 day = martin;
             }
+        } else if (w.kind == "place") {
+            // The saint's name after a place's word is the place, passed over.
+            text = "Pasen 1450 " + form + " Sint-Omaars";
+            day = easter1450;
+        } else if (w.kind == "year-note") {
+            // Easter 1450 opens the style year 1450, and 1450 was Julian here anyway.
+            text = "Pasen 1450 " + form;
+            day = easter1450;
         } else if (w.kind == "qualifier") {
             // Beside a feast whose name it is not part of, a second feast's word is
             // never passed over: Easter has no translation.
