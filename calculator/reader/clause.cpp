@@ -974,8 +974,8 @@ std::vector<Found> candidates(const Clause& c, int fy, const Options& options, c
         if (c.inner) base = dating::relate(base, *c.inner);
         const std::int64_t related = dating::relate(base, c.relation, c.weekday, c.count);
         const calendar::Date d = regions::dateOf(region, related);
-        return {Found{related, regions::dayText(region, related), plainDate(d.day, d.month, d.year), fy, d.month,
-                      d.day, false}};
+        return {Found{related, regions::dayText(region, related), plainDate(d.day, d.month, d.year), fy,
+                      d.month, d.day, false}};
     }
     return {Found{r->day, regions::fixedDateText(region, fy, month, day), plainDate(day, month, fy), fy,
                   month, day, true}};

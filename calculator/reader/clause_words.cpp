@@ -340,21 +340,6 @@ const std::vector<saint_forms::Form>& saintForms() {
     return forms;
 }
 
-// A form's words in lower case without diacritics, split where the tokens split
-// ("l'invention" is "l" and "invention"), letters only.
-std::vector<std::string> plainWords(std::string_view form) {
-    std::vector<std::string> words(1);
-    for (const char c : spelling::plain(form)) {
-        if (c >= 'a' && c <= 'z') {
-            words.back() += c;
-        } else if (!words.back().empty()) {
-            words.emplace_back();
-        }
-    }
-    if (words.back().empty()) words.pop_back();
-    return words;
-}
-
 // Indexes the forms in `lex`: their full, stripped and stem keys, their name
 // words and titles; gives the cores (one name after honouring words) of the
 // forms of the files. `grammar` holds the clause's other words.
