@@ -54,6 +54,7 @@ enum class ItemKind {
     Month,      // a month beside a feast: a check of the reading's month ("mense martii")
     Qualifier,  // a word that names a saint's second feast, outside any feast's name
     Place,      // a place: its marker ("apud") and the saint's name after it
+    Vague,      // "circa festum": around a day, so no day
     YearNote,   // how the year is counted: "stilo gallicano", "ante Pascha" after the year, "stilo veteri"
     Regnal,
     Check,
@@ -334,6 +335,9 @@ std::vector<Item> itemsOf(std::span<const Token> tokens) {
                 case Kind::Place:
                     item.kind = ItemKind::Place;
                     break;
+                case Kind::Vague:
+                    item.kind = ItemKind::Vague;
+                    break;
                 case Kind::YearNote:
                     item.kind = ItemKind::YearNote;
                     item.number.value = word->value;
@@ -534,6 +538,15 @@ std::string typedOf(std::span<const Token> tokens, const Item& item) {
     return typedText(tokens.subspan(item.first, item.last - item.first));
 }
 
+bool isPlaceSaint(const std::string& folded) {
+    static const std::set<std::string> ablatives = [] {
+        std::set<std::string> out;
+        for (std::string_view w : {"sancto", "sancta", "beato", "beata"}) out.insert(spelling::fold(w));
+        return out;
+    }();
+    return ablatives.contains(folded);
+}
+
 bool isArticleOne(const Token& t) {
     static const std::set<std::string> articles = [] {
         std::set<std::string> out;
@@ -548,6 +561,15 @@ bool isArticleOne(const Token& t) {
 // up to a comma or a word that is no part of a name.
 void setAsidePlaces(std::vector<Item>& items, std::span<const Token> tokens) {
     for (std::size_t i = 0; i < items.size(); ++i) {
+        // "abbas de Sancto Quintino": Latin "de" before a saint in the ablative names a place.
+        if (tokens[items[i].first].folded == "de" && items[i].first + 1 < tokens.size() &&
+            isPlaceSaint(tokens[items[i].first + 1].folded)) {
+            if (items[i].kind == ItemKind::Feast) {  // the name read with its "de": all of it the place
+                items[i].kind = ItemKind::Place;
+                continue;
+            }
+            items[i].kind = ItemKind::Place;
+        }
         if (items[i].kind != ItemKind::Place) continue;
         bool named = false;
         for (std::size_t j = i + 1; j < items.size() && j <= i + 4; ++j) {
@@ -697,6 +719,10 @@ void readRelation(std::vector<Item>& items, std::size_t anchorAt, std::span<cons
         clause.relation = Relation::WithinOctave;
     const std::string word = typedOf(tokens, *before);
     Item* weekday = previous(items, static_cast<std::size_t>(before - items.data()));
+    // "le mardi prochain apres": the word of the day of writing between them.
+    while (weekday != nullptr && weekday->kind == ItemKind::Relation &&
+           weekday->relationWord == RelationWord::Skip)
+        weekday = previous(items, static_cast<std::size_t>(weekday - items.data()));
     // "dominica secunda post": the ordinal after the weekday.
     Item* ordinal = nullptr;
     if (weekday != nullptr && weekday->kind == ItemKind::Number && weekday->number.ordinal) {
@@ -1261,6 +1287,17 @@ void requireUnderstood(const std::vector<Item>& items, std::span<const Token> to
                 throw InputError(
                     quoted(t.typed) + " niet begrepen, in een getal of dag van de datering" + nearText(t),
                     InputError::Cause::UnknownWord);
+            // A word joined to the feast's name by "de", "of" or a saint's title may
+            // change the day it names ("la quinzaine de Pasques"): not passed over.
+            std::size_t next = i + 1;
+            while (next < items.size() && items[next].kind == ItemKind::Honouring &&
+                   !tokens[items[next].first].breakBefore)
+                ++next;
+            if (next > i + 1 && next < items.size() && &items[next] == clause.anchor &&
+                clause.anchor->kind == ItemKind::Feast && !tokens[items[next].first].breakBefore)
+                throw InputError(
+                    quoted(t.typed) + " niet begrepen, vlak voor de naam van het feest" + nearText(t),
+                    InputError::Cause::UnknownWord);
             if (looksLikeDateWord(t))
                 throw InputError(quoted(t.typed) +
                                      " niet begrepen: het lijkt op een getal, weekdag, maand of relatie" +
@@ -1268,6 +1305,9 @@ void requireUnderstood(const std::vector<Item>& items, std::span<const Token> to
                                  InputError::Cause::UnknownWord);
             continue;
         }
+        if (item.kind == ItemKind::Vague)
+            throw InputError(quoted(typedOf(tokens, item)) + " noemt geen dag, maar een tijd eromheen",
+                             InputError::Cause::Form);
         // Never the saint's main feast in place of the one the word names.
         if (item.kind == ItemKind::Qualifier)
             throw InputError(

@@ -229,6 +229,8 @@ std::optional<WordEntry> entryOf(const lexicon::Word& w, std::size_t length) {
         e.kind = Kind::Qualifier;
     } else if (k == "place") {
         e.kind = Kind::Place;
+    } else if (k == "approximate") {
+        e.kind = Kind::Vague;
     } else if (k == "year-note") {
         e.kind = Kind::YearNote;
         e.value = w.meaning.find("Easter") != std::string_view::npos ? 1 : 2;

@@ -42,6 +42,7 @@ enum class Kind {
     Check,
     Qualifier,  // "translatio", "estivalis": a second feast of a saint, read only within its name
     Place,      // "apud", "in ecclesia": the saint's name after it is a place, not a day
+    Vague,      // "circa", "environ": around a day, so no day at all
     YearNote,   // "stilo gallicano" (value 1: the year from Easter), "stilo veteri" (2: a Julian date)
     Filler
 };

@@ -381,15 +381,19 @@ private slots:
         QTest::addColumn<QString>("expression");
         QTest::addColumn<QString>("answer");
         const QString zn = "zuidelijke-nederlanden";
-        QTest::newRow("weekday after") << zn << "dinsdag na Sint-Maarten 1450" << "dinsdag 17 november 1450";
-        QTest::newRow("alias") << zn << "Bamis 1450" << "donderdag 1 oktober 1450\n  gelezen als: Sint-Bavo 1450";
-        QTest::newRow("Sunday after Easter") << zn << "zondag na Pasen 2000" << "zondag 30 april 2000";
+        // Each day with the calendar it is written in: Julian here to 21 December
+        // 1582, Rome Gregorian from 15 October 1582, Holland from 1 January 1583.
+        const QString julian = "\n  kalender: Juliaans";
+        const QString gregorian = "\n  kalender: Gregoriaans";
+        QTest::newRow("weekday after") << zn << "dinsdag na Sint-Maarten 1450" << "dinsdag 17 november 1450" + julian;
+        QTest::newRow("alias") << zn << "Bamis 1450" << "donderdag 1 oktober 1450" + julian + "\n  gelezen als: Sint-Bavo 1450";
+        QTest::newRow("Sunday after Easter") << zn << "zondag na Pasen 2000" << "zondag 30 april 2000" + gregorian;
         // The year is the year of the day named: the octave of Sint-Stefanus 1499 fell in 1500.
-        QTest::newRow("octave across New Year") << zn << "octaaf van Sint-Stefanus 1500" << "donderdag 2 januari 1500";
-        QTest::newRow("Advent by its name") << zn << "Eerste zondag van de Advent 2000" << "zondag 3 december 2000";
-        QTest::newRow("Rome: Gregorian in 1582") << "rome" << "Sint-Lucas 1582" << "maandag 18 oktober 1582";
+        QTest::newRow("octave across New Year") << zn << "octaaf van Sint-Stefanus 1500" << "donderdag 2 januari 1500" + julian;
+        QTest::newRow("Advent by its name") << zn << "Eerste zondag van de Advent 2000" << "zondag 3 december 2000" + gregorian;
+        QTest::newRow("Rome: Gregorian in 1582") << "rome" << "Sint-Lucas 1582" << "maandag 18 oktober 1582" + gregorian;
         // The note is shown whole on one line, and copied as the calculator gives it.
-        QTest::newRow("Holland: skipped") << "holland" << "Driekoningen 1583" << "zondag 6 januari 1583 (?\u00a016/1/1583)";
+        QTest::newRow("Holland: skipped") << "holland" << "Driekoningen 1583" << "zondag 6 januari 1583 (?\u00a016/1/1583)" + gregorian;
     }
     // clang-format on
     void datingAnswersAsOneTypes() {
@@ -409,6 +413,7 @@ private slots:
         // The copy: the clause and its day, then what it was read as, tab-separated.
         QString copy = expression + '\t' + QString(answer).replace(QChar::Nbsp, ' ') + '\n';
         copy.replace(QStringLiteral("\n  gelezen als: "), QStringLiteral("\ngelezen als\t"));
+        copy.replace(QStringLiteral("\n  kalender: "), QStringLiteral("\nkalender\t"));
         QCOMPARE(copied(box), copy);
         ::type(box, "");
         QCOMPARE(shown->text(), QString());
@@ -536,6 +541,8 @@ private slots:
         QFETCH(QString, clause);
         QFETCH(QStringList, answer);
         QFETCH(QString, copy);
+        answer = julianLines(answer);
+        copy = julianCopy(copy);
         auto* box = find<QComboBox>("UitdrukkingStijl");
         const auto styles = year_style::styles();
         QCOMPARE(box->count(), static_cast<int>(styles.size()));
@@ -591,6 +598,27 @@ private slots:
     // none; 1 January 1390 was a Saturday, so Sint-Bavo (1 October, day 274)
     // too; 11 August 1450 is day 223 of a
     // year that began on a Thursday; Sint-Maarten 1450 was a Wednesday.
+    // Every day of these tables lies before the region's switch (21 December
+    // 1582): each is named Julian, under its line and after it in the copy.
+    static QStringList julianLines(const QStringList& answer) {
+        QStringList lines;
+        for (const QString& line : answer) {
+            lines << line;
+            if (!line.startsWith(QStringLiteral("  "))) lines << QStringLiteral("  kalender: Juliaans");
+        }
+        return lines;
+    }
+    static QString julianCopy(const QString& copy) {
+        QString lines;
+        for (const QString& line : copy.split('\n', Qt::SkipEmptyParts)) {
+            lines += line + '\n';
+            if (!line.startsWith(QStringLiteral("gelezen als\t")) &&
+                !line.startsWith(QStringLiteral("overgeslagen\t")))
+                lines += QStringLiteral("kalender\tJuliaans\n");
+        }
+        return lines;
+    }
+
     // clang-format off
     void clauseReadingLines_data() {
         QTest::addColumn<QString>("style");
@@ -629,6 +657,8 @@ private slots:
             QCOMPARE(shown->palette().color(QPalette::WindowText), appearance::refusedTextColour());
             return;
         }
+        answer = julianLines(answer);
+        copy = julianCopy(copy);
         QCOMPARE(shown->text(), answer.join('\n'));
         QCOMPARE(copied(find("Uitdrukking")), copy);
     }
