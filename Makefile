@@ -126,6 +126,7 @@ screenshot: deps
 	QT_SCALE_FACTOR=2 $(call SHOT,1600x1200) 2000 docs/screenshot-2x.png
 	$(call SHOT,640x480) 2000 docs/screenshot-small.png
 	$(call SHOT,1600x1200) feestkalender docs/screenshot-feestkalender.png
+	$(call SHOT,1600x1200) feestkalender-alle docs/screenshot-feestkalender-alle.png
 	$(MAKE) screenshot-web
 
 # Installs what `make build` built, stripped, and nothing else: no packages, no

@@ -38,8 +38,9 @@ Answer yearAnswer(int year, const regions::Region& region);
 // the writer takes them (as `computus`).
 Table yearsTable(int first, int last, const regions::Region& region);
 
-// `feasts`: every feast of a year used in dating.
-Answer feastsAnswer(int year, const regions::Region& region);
+// `feasts`: every main feast of a year used in dating; with `all`, the saints'
+// days of saints.tsv too, with a column noot.
+Answer feastsAnswer(int year, const regions::Region& region, bool all = false);
 
 // `weekday`: the finder's text; BadInput when the date reached lies outside the years.
 Answer weekdayAnswer(std::int16_t day, std::int16_t month, std::int16_t year, const regions::Region& region);

@@ -512,7 +512,10 @@ TEST(Clause, EveryFeastFormOfTheFile) {
         const std::string text = std::string{f.form} + " 1450";
         try {
             const clause::Answer a = readIt(text);
-            EXPECT_EQ(a.readings.front().day, day) << text << " read as " << a.readings.front().reading;
+            // A name other feasts share ("sinte Michiels dach", "saint Estienne") gives each of them.
+            EXPECT_TRUE(std::any_of(a.readings.begin(), a.readings.end(),
+                                    [&](const clause::Reading& x) { return x.day == day; }))
+                << text << " read as " << a.readings.front().reading;
             EXPECT_EQ(a.skipped, "") << text;
         } catch (const InputError& e) {
             ADD_FAILURE() << text << ": " << e.what();
