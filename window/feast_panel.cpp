@@ -68,14 +68,17 @@ FeastPanel::FeastPanel(QWidget* parent) : QWidget(parent) {
     table_->horizontalHeader()->setSortIndicatorClearable(true);
     table_->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
 
-    rows_ = new QStandardItemModel(0, 4, this);
-    rows_->setHorizontalHeaderLabels(
-        {QStringLiteral("Naam"), QStringLiteral("Latijn"), QStringLiteral("Datum"), QStringLiteral("Noot")});
+    // The calendar of each day beside it: an edition gives the Julian date before
+    // the region's switch.
+    rows_ = new QStandardItemModel(0, 5, this);
+    rows_->setHorizontalHeaderLabels({QStringLiteral("Naam"), QStringLiteral("Latijn"),
+                                      QStringLiteral("Datum"), QStringLiteral("Kalender"),
+                                      QStringLiteral("Noot")});
     shown_ = new Filter(this);
     shown_->setSourceModel(rows_);
     shown_->setSortRole(Filter::kSortRole);
     table_->setModel(shown_);
-    table_->horizontalHeader()->setSectionResizeMode(3, QHeaderView::Stretch);
+    table_->horizontalHeader()->setSectionResizeMode(4, QHeaderView::Stretch);
     table_->setSortingEnabled(true);
 
     connect(filter_, &QLineEdit::textChanged, this, [this] { shown_->setTyped(filter_->text()); });
@@ -104,6 +107,8 @@ void FeastPanel::fill(int year, const regions::Region& region) {
         auto* date = new QStandardItem(text(o.text));
         date->setData(static_cast<qulonglong>(i), Filter::kSortRole);  // calendar order
         date->setToolTip(text(o.iso));
+        auto* calendar = new QStandardItem(text(regions::calendarOf(region, o.day)));
+        calendar->setData(static_cast<qulonglong>(i), Filter::kSortRole);
         const std::string note = feasts::listNote(f);
         auto* noteItem = new QStandardItem(text(note));
         noteItem->setData(text(feasts::foldName(note)), Filter::kSortRole);
@@ -111,7 +116,7 @@ void FeastPanel::fill(int year, const regions::Region& region) {
         if (!f.source.empty())
             noteItem->setToolTip(
                 text(note.empty() ? std::string{f.source} : note + "\n\n" + std::string{f.source}));
-        rows_->appendRow({name, latin, date, noteItem});
+        rows_->appendRow({name, latin, date, calendar, noteItem});
     }
     // Wide enough for every column in full, so that no date is cut short: the
     // window grows with the table (a small screen scrolls it instead).
@@ -129,7 +134,7 @@ void FeastPanel::fill(int year, const regions::Region& region) {
 QList<QPair<QString, QString>> FeastPanel::shownRows() const {
     QList<QPair<QString, QString>> rows;
     for (int row = 0; row < shown_->rowCount(); ++row) {
-        const QString note = shown_->index(row, 3).data().toString();
+        const QString note = shown_->index(row, 4).data().toString();
         rows.append(
             {shown_->index(row, 0).data().toString(),
              shown_->index(row, 2).data().toString() + (note.isEmpty() ? QString{} : " (" + note + ')')});

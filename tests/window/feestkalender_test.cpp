@@ -116,6 +116,21 @@ private slots:
     void init() { window_ = std::make_unique<Feestkalender>(1450, regions::defaultRegion()); }
     void cleanup() { window_.reset(); }
 
+    // Each day with its calendar. The Southern Netherlands went from 21 December
+    // 1582 (Julian) to 1 January 1583 (Gregorian): Sint-Maarten and the last
+    // Julian day (Oudjaarsavond's) Julian, Christmas, skipped, on its Julian
+    // reading 4 January 1583 Gregorian; in Rome Gregorian from 15 October 1582.
+    void calendarOfEachDay() {
+        type("Jaar", "1582");
+        const QStringList calendars = lines(rows(), 3);
+        QVERIFY2(calendars.contains("Sint-Maarten\tJuliaans"), qPrintable(calendars.join('\n')));
+        QVERIFY(calendars.contains("Oudjaarsavond\tJuliaans"));
+        QVERIFY(calendars.contains("Kerstmis\tGregoriaans"));
+        setRegion("rome");
+        QVERIFY(lines(rows(), 3).contains("Sint-Maarten\tGregoriaans"));
+        QVERIFY(lines(rows(), 3).contains("Lichtmis\tJuliaans"));
+    }
+
     // The box beside the filter: all feasts, the saints' days of saints.tsv too
     // (in 1450 all but Joseph, Roch and the Transfiguration, kept later), each
     // with its note; the filter finds the places of the notes. Days by hand
@@ -123,10 +138,11 @@ private slots:
     void allFeastsAndPlaces() {
         find<QComboBox>("Keuze")->setCurrentIndex(1);
         QCOMPARE(rows()->rowCount(), 288);
-        QCOMPARE(rows()->headerData(3, Qt::Horizontal).toString(), QStringLiteral("Noot"));
+        QCOMPARE(rows()->headerData(3, Qt::Horizontal).toString(), QStringLiteral("Kalender"));
+        QCOMPARE(rows()->headerData(4, Qt::Horizontal).toString(), QStringLiteral("Noot"));
         type("Filter", "utrecht");
         const QStringList shown = shownRows();
-        const QStringList notes = lines(rows(), 3);
+        const QStringList notes = lines(rows(), 4);
         QVERIFY2(shown.contains("Sint-Pontiaan\twoensdag 14 januari 1450"), qPrintable(shown.join('\n')));
         QVERIFY(notes.contains("Sint-Pontiaan\tUtrecht; ook 19/1 (Romeins martyrologium)"));
         QVERIFY(shown.contains("Sint-Margriet\tmaandag 20 juli 1450"));
