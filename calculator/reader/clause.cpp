@@ -10,6 +10,7 @@
 #include <unordered_set>
 
 #include "calendar.h"
+#include "clause_memo.h"
 #include "clause_numbers.h"
 #include "clause_tokens.h"
 #include "clause_words.h"
@@ -1267,6 +1268,7 @@ std::string skippedWords(const std::vector<Item>& items, std::span<const Token> 
 Answer read(std::string_view text, const Options& options) {
     const std::string cleaned = spelling::cleaned(text);
     const std::vector<Token> tokens = tokenize(cleaned);
+    LookupMemo memo{tokens};  // the lookups of these tokens, while they are read
     const std::vector<std::string_view> words = wordsOf(cleaned);
     if (tokens.empty())
         throw InputError(

@@ -6,6 +6,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "clause_memo.h"
 #include "clause_words.h"
 #include "input_error.h"
 #include "spelling.h"
@@ -371,7 +372,7 @@ bool isUnknown(std::span<const Token> tokens, std::size_t at) {
 }
 
 // The number that starts at token i, or nullopt.
-std::optional<Number> numberAt(std::span<const Token> tokens, std::size_t i, bool single) {
+std::optional<Number> readNumberAt(std::span<const Token> tokens, std::size_t i, bool single) {
     const Lexicon& lex = lexiconIndex();
     std::vector<Piece> pieces;
     std::size_t at = i;
@@ -490,6 +491,14 @@ std::optional<Number> numberAt(std::span<const Token> tokens, std::size_t i, boo
     n.singleLetter = singleLetter;
     n.parts = parts;
     return n;
+}
+
+std::optional<Number> numberAt(std::span<const Token> tokens, std::size_t i, bool single) {
+    LookupMemo* memo = LookupMemo::of(tokens);
+    if (memo == nullptr || i >= tokens.size()) return readNumberAt(tokens, i, single);
+    std::optional<std::optional<Number>>& known = memo->numbers[single ? 1 : 0][i];
+    if (!known) known = readNumberAt(tokens, i, single);
+    return *known;
 }
 
 }  // namespace clause::detail

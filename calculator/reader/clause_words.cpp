@@ -5,6 +5,7 @@
 #include <set>
 #include <tuple>
 
+#include "clause_memo.h"
 #include "latin.h"
 #include "lexicon.h"
 #include "spelling.h"
@@ -527,7 +528,7 @@ std::optional<FeastEntry> feastOfSpan(std::span<const Token> span) {
 }
 
 // The longest feast name at token i: its length in tokens, or 0.
-std::size_t longestFeast(std::span<const Token> tokens, std::size_t i, FeastEntry& found) {
+std::size_t findLongestFeast(std::span<const Token> tokens, std::size_t i, FeastEntry& found) {
     for (std::size_t len = std::min(kLongestForm, tokens.size() - i); len > 0; --len) {
         const auto span = tokens.subspan(i, len);
         // A name never takes in figures, nor a word after a comma.
@@ -546,8 +547,29 @@ std::size_t longestFeast(std::span<const Token> tokens, std::size_t i, FeastEntr
     return 0;
 }
 
+std::size_t longestFeast(std::span<const Token> tokens, std::size_t i, FeastEntry& found) {
+    LookupMemo* memo = LookupMemo::of(tokens);
+    if (memo == nullptr || i >= tokens.size()) return findLongestFeast(tokens, i, found);
+    std::optional<LookupMemo::FeastAt>& known = memo->feasts[i];
+    if (!known) {
+        known.emplace();
+        known->length = findLongestFeast(tokens, i, known->entry);
+    }
+    if (known->length > 0) found = known->entry;
+    return known->length;
+}
+
 std::optional<WordEntry> wordAt(std::span<const Token> tokens, std::size_t i, std::size_t& length) {
-    return longestWord(tokens, i, length);
+    LookupMemo* memo = LookupMemo::of(tokens);
+    if (memo == nullptr || i >= tokens.size()) return longestWord(tokens, i, length);
+    std::optional<LookupMemo::Word>& known = memo->words[i];
+    if (!known) {
+        known.emplace();
+        known->entry = longestWord(tokens, i, known->length);
+    }
+    // As longestWord: the length only where a word was found.
+    if (known->entry) length = known->length;
+    return known->entry;
 }
 
 std::size_t editDistance(std::string_view a, std::string_view b) {
