@@ -442,13 +442,26 @@ bool shareAWord(const std::vector<std::string>& typed, std::string_view form) {
         std::size_t distance;
         std::string_view form;
     };
+    // The table's forms folded once: each unknown name is compared with all of them.
+    static const std::vector<std::vector<std::string>> foldedForms = [] {
+        std::vector<std::vector<std::string>> out;
+        for (const Feast& f : feasts::table()) {
+            std::vector<std::string> folded;
+            for (std::string_view form : formsOf(f)) folded.push_back(feasts::foldName(form));
+            out.push_back(std::move(folded));
+        }
+        return out;
+    }();
     std::vector<Near> nearest;
-    for (const Feast& f : feasts::table()) {
+    for (std::size_t at = 0; at < feasts::table().size(); ++at) {
+        const Feast& f = feasts::table()[at];
         Near best{false, std::string::npos, f.name};
-        for (std::string_view form : formsOf(f)) {
+        const std::vector<std::string_view> forms = formsOf(f);
+        for (std::size_t n = 0; n < forms.size(); ++n) {
+            const std::string_view form = forms[n];
             best.shares = best.shares || shareAWord(words, form);
             for (const std::string& c : candidates)
-                if (const std::size_t d = editDistance(c, feasts::foldName(form)); d < best.distance) {
+                if (const std::size_t d = editDistance(c, foldedForms[at][n]); d < best.distance) {
                     best.distance = d;
                     best.form = form;
                 }

@@ -1,6 +1,7 @@
 #include "clause_words.h"
 
 #include <algorithm>
+#include <functional>
 #include <map>
 #include <set>
 #include <tuple>
@@ -106,13 +107,30 @@ bool isHonouring(const Token& t) {
 // together, so that "Sint Maarten", "Sint-Maarten" and "SINTMAARTEN" are one key.
 
 // Keys of a sequence of folded words: declined and as written in the last word.
-std::array<std::string, 2> keysOf(std::span<const Token> tokens) {
-    std::string stem;
-    for (std::size_t i = 0; i + 1 < tokens.size(); ++i) stem += tokens[i].folded;
-    return {stem + tokens.back().folded, stem + tokens.back().whole};
+// Tokens by reference: the words of a span a key is made of, not copies of them.
+using TokenRefs = std::vector<std::reference_wrapper<const Token>>;
+
+template <typename Tokens>
+std::array<std::string, 2> keysOfTokens(const Tokens& tokens) {
+    const Token& last = tokens.back();
+    std::size_t size = 0;
+    for (const Token& t : tokens) size += t.folded.size();
+    std::array<std::string, 2> keys;
+    keys[0].reserve(size);
+    for (const Token& t : tokens) keys[0] += t.folded;
+    const std::size_t stem = size - last.folded.size();
+    keys[1].reserve(stem + last.whole.size());
+    keys[1].assign(keys[0], 0, stem);
+    keys[1] += last.whole;
+    return keys;
 }
 
-std::string declinedKey(std::span<const Token> tokens, std::size_t shortest) {
+std::array<std::string, 2> keysOf(std::span<const Token> tokens) {
+    return keysOfTokens(tokens);
+}
+
+template <typename Tokens>
+std::string declinedKeyOf(const Tokens& tokens, std::size_t shortest) {
     std::string key;
     for (const Token& t : tokens) {
         if (t.whole == "et") continue;  // "Symonis et Judei": the saints, not the and
@@ -120,6 +138,14 @@ std::string declinedKey(std::span<const Token> tokens, std::size_t shortest) {
         key += t.stem;
     }
     return key.size() >= shortest ? key : std::string{};
+}
+
+std::string declinedKey(std::span<const Token> tokens, std::size_t shortest) {
+    return declinedKeyOf(tokens, shortest);
+}
+
+std::string declinedKey(const TokenRefs& tokens, std::size_t shortest) {
+    return declinedKeyOf(tokens, shortest);
 }
 
 // Adds a key, or drops it for good where it names something else already.
@@ -269,10 +295,10 @@ bool isFiller(const std::unordered_map<std::string, std::vector<WordEntry>>& wor
 // The words of a name that tell the feast by their stems: not the words that only
 // honour it, but "Virginis" (Mary's feasts, not the Lord's), and none at all where
 // only fillers are left ("Natale Domini" without "Natale").
-std::vector<Token> namingTokens(std::span<const Token> tokens,
-                                const std::unordered_map<std::string, std::vector<WordEntry>>& words) {
+TokenRefs namingTokens(std::span<const Token> tokens,
+                       const std::unordered_map<std::string, std::vector<WordEntry>>& words) {
     static const std::string virgin = spelling::fold("virginis");
-    std::vector<Token> kept;
+    TokenRefs kept;
     for (const Token& t : tokens)
         if (!isHonouring(t) || t.folded == virgin) kept.push_back(t);
     if (std::all_of(kept.begin(), kept.end(), [&](const Token& t) { return isFiller(words, t); })) return {};
@@ -488,18 +514,20 @@ std::optional<FeastEntry> feastOfKey(const std::string& key) {
 std::optional<FeastEntry> feastOfSpan(std::span<const Token> span) {
     if (isHonouring(span.front()) && span.size() == 1) return std::nullopt;
     std::vector<std::string> keys;
-    for (const std::string& k : keysOf(span)) keys.push_back(k);
-    std::vector<Token> kept;
+    keys.reserve(4);
+    for (std::string& k : keysOf(span)) keys.push_back(std::move(k));
+    TokenRefs kept;
     for (const Token& t : span)
-        if (!isHonouring(t)) kept.push_back(t);
+        if (!isHonouring(t)) kept.emplace_back(t);
     if (kept.empty()) return std::nullopt;
     const Lexicon& lex = lexiconIndex();
     for (const std::string& k : keys)
         if (const auto f = feastOfKey(k)) return f;
     // Without its honouring words a name is compared with names so stripped only:
     // "feste Sainte Luce" is no Latin "Lucae".
-    for (const std::string& k : keysOf(kept)) {
-        keys.push_back(k);
+    for (std::string& key : keysOfTokens(kept)) {
+        keys.push_back(std::move(key));
+        const std::string& k = keys.back();
         if (const auto f = lex.feastStripped.find(k); f != lex.feastStripped.end()) return f->second;
     }
     const auto stem = [&](const std::string& k) -> std::optional<FeastEntry> {
@@ -573,7 +601,8 @@ std::optional<WordEntry> wordAt(std::span<const Token> tokens, std::size_t i, st
 }
 
 std::size_t editDistance(std::string_view a, std::string_view b) {
-    std::vector<std::size_t> row(b.size() + 1);
+    thread_local std::vector<std::size_t> row;  // one row kept: an unknown word is compared with hundreds
+    row.resize(b.size() + 1);
     for (std::size_t j = 0; j <= b.size(); ++j) row[j] = j;
     for (std::size_t i = 1; i <= a.size(); ++i) {
         std::size_t diagonal = row[0];
@@ -639,9 +668,11 @@ bool looksLikeDateWord(const Token& t) {
 std::vector<std::string> nearestWords(const Token& t) {
     const std::string& w = t.whole;
     std::vector<std::pair<std::size_t, std::string_view>> near;
+    const std::size_t most = allowedSlips(w.size()) + 1;
     for (const KnownWord& k : knownWords())
-        if (const std::size_t d = editDistance(w, k.folded); d <= allowedSlips(w.size()) + 1)
-            near.emplace_back(d, k.form);
+        // Words that differ more in length differ more in letters too.
+        if (std::max(k.folded.size(), w.size()) - std::min(k.folded.size(), w.size()) <= most)
+            if (const std::size_t d = editDistance(w, k.folded); d <= most) near.emplace_back(d, k.form);
     std::stable_sort(near.begin(), near.end(),
                      [](const auto& a, const auto& b) { return a.first < b.first; });
     std::vector<std::string> out;
