@@ -389,7 +389,7 @@ std::optional<Number> readNumberAt(std::span<const Token> tokens, std::size_t i,
         // "en" is "and" between numbers, else "een" (one), as the fold has them alike.
         std::optional<WordEntry> word;
         std::size_t wordLength = 0;  // tokens matched: a form of two words may be written as one
-        for (std::size_t len = std::min(kLongestForm, tokens.size() - at); len > 0 && !word; --len) {
+        for (std::size_t len = longestWordSpan(tokens, at); len > 0 && !word; --len) {
             // A number never runs on over a comma.
             if (std::any_of(tokens.begin() + static_cast<std::ptrdiff_t>(at) + 1,
                             tokens.begin() + static_cast<std::ptrdiff_t>(at + len),

@@ -468,10 +468,51 @@ std::optional<int> weekdayByStem(const Token& t) {
     return std::nullopt;
 }
 
+// ---------------------------------------------------------------------------
+// How many tokens at i can make a key at all. The longest-match loops try every
+// span up to kLongestForm tokens; but each key of a span begins with its tokens'
+// folded words run together (the last one's `whole` goes on from its `folded`),
+// so once these no longer begin any key, no longer span matches either.
+
+// Every beginning of every key of the maps, the empty one too.
+template <typename... Maps>
+std::unordered_set<std::string> beginningsOf(const Maps&... maps) {
+    std::unordered_set<std::string> out{""};
+    const auto add = [&](const auto& map) {
+        for (const auto& entry : map)
+            for (std::size_t n = 1; n <= entry.first.size(); ++n) out.insert(entry.first.substr(0, n));
+    };
+    (add(maps), ...);
+    return out;
+}
+
+std::size_t longestWordSpan(std::span<const Token> tokens, std::size_t i) {
+    const Lexicon& lex = lexiconIndex();
+    static const std::unordered_set<std::string> written = beginningsOf(lex.words);
+    static const std::unordered_set<std::string> declined = beginningsOf(lex.wordDeclined);
+    const std::size_t most = i < tokens.size() ? std::min(kLongestForm, tokens.size() - i) : 0;
+    std::string folded;  // keysOf
+    std::string stems;   // declinedKey: a stem too short, and no span from here has a key
+    bool byStems = true;
+    std::size_t longest = 0;
+    for (std::size_t len = 1; len <= most; ++len) {
+        const Token& t = tokens[i + len - 1];
+        folded += t.folded;
+        if (byStems && t.whole != "et") {
+            byStems = t.stem.size() >= 3;
+            stems += t.stem;
+            byStems = byStems && declined.contains(stems);
+        }
+        if (!written.contains(folded) && !byStems) break;
+        longest = len;
+    }
+    return longest;
+}
+
 std::optional<WordEntry> longestWord(std::span<const Token> tokens, std::size_t i, std::size_t& length) {
     if (i >= tokens.size()) return std::nullopt;  // a clause that ends in "bis"
     const Lexicon& lex = lexiconIndex();
-    for (std::size_t len = std::min(kLongestForm, tokens.size() - i); len > 0; --len) {
+    for (std::size_t len = longestWordSpan(tokens, i); len > 0; --len) {
         std::optional<WordEntry> best;
         for (const std::string& key : keysOf(tokens.subspan(i, len))) {
             const auto found = lex.words.find(key);
@@ -511,6 +552,8 @@ std::optional<FeastEntry> feastOfKey(const std::string& key) {
     return std::nullopt;
 }
 
+// The keys tried here are bounded by longestFeastSpan: a new way of matching a
+// name goes there too.
 std::optional<FeastEntry> feastOfSpan(std::span<const Token> span) {
     if (isHonouring(span.front()) && span.size() == 1) return std::nullopt;
     std::vector<std::string> keys;
@@ -555,9 +598,50 @@ std::optional<FeastEntry> feastOfSpan(std::span<const Token> span) {
     return std::nullopt;
 }
 
+// The most tokens at i that feastOfSpan may find a name in: their folded words run
+// together, all of them or without the honouring ones, begin a key of a name at
+// least up to a day or eve ending; or the stems of the words that tell the feast
+// begin a key of a declined name.
+std::size_t longestFeastSpan(std::span<const Token> tokens, std::size_t i) {
+    const Lexicon& lex = lexiconIndex();
+    static const std::unordered_set<std::string> names =
+        beginningsOf(lex.feastFull, lex.feastStripped, lex.feastStems);
+    static const std::unordered_set<std::string> declined = beginningsOf(lex.feastDeclined);
+    static const std::size_t longestEnding = [] {
+        std::size_t n = 0;
+        for (const auto* endings : {&dayEndings(), &eveEndings()})
+            for (const std::string& e : *endings) n = std::max(n, e.size());
+        return n;
+    }();
+    static const std::string virgin = spelling::fold("virginis");  // as namingTokens
+    const auto mayBegin = [&](const std::string& key) {
+        return names.contains(key.substr(0, key.size() - std::min(key.size(), longestEnding)));
+    };
+    const std::size_t most = i < tokens.size() ? std::min(kLongestForm, tokens.size() - i) : 0;
+    std::string all;   // keysOf the span
+    std::string kept;  // keysOf its words without the honouring ones
+    std::string stems;
+    bool byStems = true;
+    std::size_t longest = 0;
+    for (std::size_t len = 1; len <= most; ++len) {
+        const Token& t = tokens[i + len - 1];
+        const bool honouring = isHonouring(t);
+        all += t.folded;
+        if (!honouring) kept += t.folded;
+        if (byStems && (!honouring || t.folded == virgin) && t.whole != "et") {
+            byStems = t.stem.size() >= 3;
+            stems += t.stem;
+            byStems = byStems && declined.contains(stems);
+        }
+        if (!mayBegin(all) && !mayBegin(kept) && !byStems) break;
+        longest = len;
+    }
+    return longest;
+}
+
 // The longest feast name at token i: its length in tokens, or 0.
 std::size_t findLongestFeast(std::span<const Token> tokens, std::size_t i, FeastEntry& found) {
-    for (std::size_t len = std::min(kLongestForm, tokens.size() - i); len > 0; --len) {
+    for (std::size_t len = longestFeastSpan(tokens, i); len > 0; --len) {
         const auto span = tokens.subspan(i, len);
         // A name never takes in figures, nor a word after a comma.
         if (std::any_of(span.begin() + 1, span.end(), [](const Token& t) { return t.breakBefore; })) continue;
