@@ -460,11 +460,16 @@ bool shareAWord(const std::vector<std::string>& typed, std::string_view form) {
         for (std::size_t n = 0; n < forms.size(); ++n) {
             const std::string_view form = forms[n];
             best.shares = best.shares || shareAWord(words, form);
-            for (const std::string& c : candidates)
-                if (const std::size_t d = editDistance(c, foldedForms[at][n]); d < best.distance) {
+            for (const std::string& c : candidates) {
+                // The distance is at least the difference in length: no nearer than the best.
+                const std::string& folded = foldedForms[at][n];
+                if (std::max(c.size(), folded.size()) - std::min(c.size(), folded.size()) >= best.distance)
+                    continue;
+                if (const std::size_t d = editDistance(c, folded); d < best.distance) {
                     best.distance = d;
                     best.form = form;
                 }
+            }
         }
         nearest.push_back(best);
     }

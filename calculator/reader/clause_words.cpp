@@ -702,6 +702,28 @@ std::size_t editDistance(std::string_view a, std::string_view b) {
 
 namespace {
 
+// Whether the Levenshtein distance of two words is `most` or less: a row's
+// smallest distance never shrinks in the rows below it, so the first row beyond
+// `most` decides.
+bool withinDistance(std::string_view a, std::string_view b, std::size_t most) {
+    thread_local std::vector<std::size_t> row;
+    row.resize(b.size() + 1);
+    for (std::size_t j = 0; j <= b.size(); ++j) row[j] = j;
+    for (std::size_t i = 1; i <= a.size(); ++i) {
+        std::size_t diagonal = row[0];
+        row[0] = i;
+        std::size_t least = row[0];
+        for (std::size_t j = 1; j <= b.size(); ++j) {
+            const std::size_t above = row[j];
+            row[j] = std::min({row[j] + 1, row[j - 1] + 1, diagonal + (a[i - 1] == b[j - 1] ? 0 : 1)});
+            diagonal = above;
+            least = std::min(least, row[j]);
+        }
+        if (least > most) return false;
+    }
+    return row[b.size()] <= most;
+}
+
 struct KnownWord {
     std::string folded;
     std::string_view form;
@@ -745,7 +767,7 @@ bool looksLikeDateWord(const Token& t) {
         if (!k.dateWord) return false;
         const std::size_t length = std::max(k.folded.size(), w.size());
         if (length - std::min(k.folded.size(), w.size()) > slips) return false;
-        return editDistance(w, k.folded) <= slips;
+        return withinDistance(w, k.folded, slips);
     });
 }
 
