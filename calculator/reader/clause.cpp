@@ -465,7 +465,7 @@ bool shareAWord(const std::vector<std::string>& typed, std::string_view form) {
                 const std::string& folded = foldedForms[at][n];
                 if (std::max(c.size(), folded.size()) - std::min(c.size(), folded.size()) >= best.distance)
                     continue;
-                if (const std::size_t d = editDistance(c, folded); d < best.distance) {
+                if (const std::size_t d = editDistance(c, folded, best.distance - 1); d < best.distance) {
                     best.distance = d;
                     best.form = form;
                 }

@@ -474,10 +474,17 @@ std::optional<int> weekdayByStem(const Token& t) {
 // folded words run together (the last one's `whole` goes on from its `folded`),
 // so once these no longer begin any key, no longer span matches either.
 
-// Every beginning of every key of the maps, the empty one too.
+// Every beginning of every key of the maps, the empty one too; looked up by
+// string_view, without a copy.
+struct ViewHash {
+    using is_transparent = void;
+    std::size_t operator()(std::string_view s) const { return std::hash<std::string_view>{}(s); }
+};
+using Beginnings = std::unordered_set<std::string, ViewHash, std::equal_to<>>;
+
 template <typename... Maps>
-std::unordered_set<std::string> beginningsOf(const Maps&... maps) {
-    std::unordered_set<std::string> out{""};
+Beginnings beginningsOf(const Maps&... maps) {
+    Beginnings out{""};
     const auto add = [&](const auto& map) {
         for (const auto& entry : map)
             for (std::size_t n = 1; n <= entry.first.size(); ++n) out.insert(entry.first.substr(0, n));
@@ -488,8 +495,8 @@ std::unordered_set<std::string> beginningsOf(const Maps&... maps) {
 
 std::size_t longestWordSpan(std::span<const Token> tokens, std::size_t i) {
     const Lexicon& lex = lexiconIndex();
-    static const std::unordered_set<std::string> written = beginningsOf(lex.words);
-    static const std::unordered_set<std::string> declined = beginningsOf(lex.wordDeclined);
+    static const Beginnings written = beginningsOf(lex.words);
+    static const Beginnings declined = beginningsOf(lex.wordDeclined);
     const std::size_t most = i < tokens.size() ? std::min(kLongestForm, tokens.size() - i) : 0;
     std::string folded;  // keysOf
     std::string stems;   // declinedKey: a stem too short, and no span from here has a key
@@ -604,9 +611,8 @@ std::optional<FeastEntry> feastOfSpan(std::span<const Token> span) {
 // begin a key of a declined name.
 std::size_t longestFeastSpan(std::span<const Token> tokens, std::size_t i) {
     const Lexicon& lex = lexiconIndex();
-    static const std::unordered_set<std::string> names =
-        beginningsOf(lex.feastFull, lex.feastStripped, lex.feastStems);
-    static const std::unordered_set<std::string> declined = beginningsOf(lex.feastDeclined);
+    static const Beginnings names = beginningsOf(lex.feastFull, lex.feastStripped, lex.feastStems);
+    static const Beginnings declined = beginningsOf(lex.feastDeclined);
     static const std::size_t longestEnding = [] {
         std::size_t n = 0;
         for (const auto* endings : {&dayEndings(), &eveEndings()})
@@ -614,7 +620,7 @@ std::size_t longestFeastSpan(std::span<const Token> tokens, std::size_t i) {
         return n;
     }();
     static const std::string virgin = spelling::fold("virginis");  // as namingTokens
-    const auto mayBegin = [&](const std::string& key) {
+    const auto mayBegin = [&](std::string_view key) {
         return names.contains(key.substr(0, key.size() - std::min(key.size(), longestEnding)));
     };
     const std::size_t most = i < tokens.size() ? std::min(kLongestForm, tokens.size() - i) : 0;
@@ -684,29 +690,8 @@ std::optional<WordEntry> wordAt(std::span<const Token> tokens, std::size_t i, st
     return known->entry;
 }
 
-std::size_t editDistance(std::string_view a, std::string_view b) {
+std::size_t editDistance(std::string_view a, std::string_view b, std::size_t most) {
     thread_local std::vector<std::size_t> row;  // one row kept: an unknown word is compared with hundreds
-    row.resize(b.size() + 1);
-    for (std::size_t j = 0; j <= b.size(); ++j) row[j] = j;
-    for (std::size_t i = 1; i <= a.size(); ++i) {
-        std::size_t diagonal = row[0];
-        row[0] = i;
-        for (std::size_t j = 1; j <= b.size(); ++j) {
-            const std::size_t above = row[j];
-            row[j] = std::min({row[j] + 1, row[j - 1] + 1, diagonal + (a[i - 1] == b[j - 1] ? 0 : 1)});
-            diagonal = above;
-        }
-    }
-    return row[b.size()];
-}
-
-namespace {
-
-// Whether the Levenshtein distance of two words is `most` or less: a row's
-// smallest distance never shrinks in the rows below it, so the first row beyond
-// `most` decides.
-bool withinDistance(std::string_view a, std::string_view b, std::size_t most) {
-    thread_local std::vector<std::size_t> row;
     row.resize(b.size() + 1);
     for (std::size_t j = 0; j <= b.size(); ++j) row[j] = j;
     for (std::size_t i = 1; i <= a.size(); ++i) {
@@ -719,10 +704,13 @@ bool withinDistance(std::string_view a, std::string_view b, std::size_t most) {
             diagonal = above;
             least = std::min(least, row[j]);
         }
-        if (least > most) return false;
+        // A row's least distance never shrinks in the rows below it.
+        if (least > most) return most + 1;
     }
-    return row[b.size()] <= most;
+    return row[b.size()];
 }
+
+namespace {
 
 struct KnownWord {
     std::string folded;
@@ -767,7 +755,7 @@ bool looksLikeDateWord(const Token& t) {
         if (!k.dateWord) return false;
         const std::size_t length = std::max(k.folded.size(), w.size());
         if (length - std::min(k.folded.size(), w.size()) > slips) return false;
-        return withinDistance(w, k.folded, slips);
+        return editDistance(w, k.folded, slips) <= slips;
     });
 }
 

@@ -111,8 +111,10 @@ bool looksLikeDateWord(const Token& t);
 // The known words nearest an unknown one, as the lexicon writes them: at most three.
 std::vector<std::string> nearestWords(const Token& t);
 
-// Levenshtein distance of two folded words.
-std::size_t editDistance(std::string_view a, std::string_view b);
+// Levenshtein distance of two folded words; where it is more than `most`, some
+// number above `most`.
+std::size_t editDistance(std::string_view a, std::string_view b,
+                         std::size_t most = std::string_view::npos - 1);
 
 // The most tokens at i whose keys may be a word of the lexicon (as written or by
 // its Latin stems): no longer span needs to be looked up.
