@@ -99,14 +99,15 @@ void DatingPanel::expressionChanged() {
     }
 }
 
-// Each day on a line of its own; under it, indented as on the command line,
-// what it was read as when that is not the clause as typed, and the words
-// skipped.
+// Each day on a line of its own; under it, indented as on the command line, the
+// calendar it is written in (an edition's date before the reform is Julian), what
+// it was read as when that is not the clause as typed, and the words skipped.
 QStringList DatingPanel::answerLines(const QString& typed) const {
     QStringList lines;
     const std::string clause = typed.toStdString();
     for (const clause::Reading& r : reading_->readings) {
         lines << text(r.text);
+        lines << QStringLiteral("  kalender: ") + text(r.calendar);
         if (!clause::readsAsTyped(clause, r.reading))
             lines << QStringLiteral("  gelezen als: ") + text(r.reading);
         if (!reading_->skipped.empty()) lines << QStringLiteral("  overgeslagen: ") + text(reading_->skipped);
@@ -153,6 +154,7 @@ QString DatingPanel::copyText(const QWidget* focus) const {
         const std::string clause = expression_->text().trimmed().toStdString();
         for (const clause::Reading& r : reading_->readings) {
             copy += tabbed(clauseCaption(), text(r.text));
+            copy += tabbed(QStringLiteral("kalender"), text(r.calendar));
             if (!clause::readsAsTyped(clause, r.reading))
                 copy += tabbed(QStringLiteral("gelezen als"), text(r.reading));
             if (!reading_->skipped.empty())

@@ -547,6 +547,15 @@ std::string typedOf(std::span<const Token> tokens, const Item& item) {
     return typedText(tokens.subspan(item.first, item.last - item.first));
 }
 
+bool isArticleOne(const Token& t) {
+    static const std::set<std::string> articles = [] {
+        std::set<std::string> out;
+        for (std::string_view w : {"een", "ene", "en", "un", "une", "ung"}) out.insert(spelling::fold(w));
+        return out;
+    }();
+    return articles.contains(t.folded);
+}
+
 // A saint's name after a place's word ("apud Sanctum Quintinum", "in domo episcopi
 // Sancti Victoris", "à Saint-Omer") is a place: passed over and reported as skipped,
 // up to a comma or a word that is no part of a name.
@@ -950,6 +959,17 @@ std::optional<Found> candidate(const Clause& c, int fy, const Options& options, 
         std::tie(day, month) = romanDate(a.roman, fy, regions::isLeapYear(region, fy), written);
     const std::optional<regions::Reading> r = regions::readDate(region, fy, month, day);
     if (!r) return std::nullopt;
+    // A relation to a date ("feria V. post XVII. kal. aprilis"): the day it names,
+    // written as a plain date, for the modern grammar has no relation to a date.
+    if (c.related || c.inner) {
+        std::int64_t base = r->day;
+        if (c.inner) base = dating::relate(base, *c.inner);
+        const std::int64_t related = dating::relate(base, c.relation, c.weekday, c.count);
+        const calendar::Date d = regions::dateOf(region, related);
+        return Found{
+            related, regions::dayText(region, related), plainDate(d.day, d.month, d.year), fy, d.month, d.day,
+            false};
+    }
     return Found{
         r->day, regions::fixedDateText(region, fy, month, day), plainDate(day, month, fy), fy, month, day,
         true};
@@ -1169,12 +1189,17 @@ bool isUnplaced(const Item& item, const Clause& clause) {
     }
 }
 
+// The known words nearest an unknown one, and where the help text lists what the
+// reader reads.
 std::string nearText(const Token& t) {
     const std::vector<std::string> near = nearestWords(t);
-    if (near.empty()) return "";
-    std::string text = " (lijkt op: ";
-    for (std::size_t i = 0; i < near.size(); ++i) text += (i == 0 ? "" : ", ") + near[i];
-    return text + ")";
+    std::string text;
+    if (!near.empty()) {
+        text = " (lijkt op: ";
+        for (std::size_t i = 0; i < near.size(); ++i) text += (i == 0 ? "" : ", ") + near[i];
+        text += ")";
+    }
+    return text + "; zie \"Wat de lezer leest\" in de hulp";
 }
 
 // Whether a month follows at token `at`, after at most three words that join a
@@ -1215,9 +1240,14 @@ void requireUnderstood(const std::vector<Item>& items, std::span<const Token> to
                                  InputError::Cause::UnknownWord);
             // A word the reader does not know within a number ("mil trois cent
             // quatrevingt"), or as the day before a month ("le vingtième jour de may").
-            const bool inNumber = (i > 0 && items[i - 1].kind == ItemKind::Number && !t.breakBefore) ||
-                                  (i + 1 < items.size() && items[i + 1].kind == ItemKind::Number &&
-                                   !tokens[items[i + 1].first].breakBefore);
+            // Figures stand alone: a place after "1450" is no part of the number.
+            const auto wordNumber = [&](const Item& n) {
+                return n.kind == ItemKind::Number &&
+                       std::isdigit(static_cast<unsigned char>(tokens[n.first].plain.front())) == 0;
+            };
+            const bool inNumber =
+                (i > 0 && wordNumber(items[i - 1]) && !t.breakBefore) ||
+                (i + 1 < items.size() && wordNumber(items[i + 1]) && !tokens[items[i + 1].first].breakBefore);
             if (inNumber || beforeMonth(tokens, item.last))
                 throw InputError(
                     quoted(t.typed) + " niet begrepen, in een getal of dag van de datering" + nearText(t),
@@ -1304,6 +1334,12 @@ Answer read(std::string_view text, const Options& options) {
     }
     std::vector<Item> items = itemsOf(tokens);
     setAsidePlaces(items, tokens);
+    // "op een woensdach", "un mardi": the article, not the number one.
+    for (std::size_t i = 0; i + 1 < items.size(); ++i)
+        if (items[i].kind == ItemKind::Number && items[i].number.value == 1 &&
+            items[i].last == items[i].first + 1 && items[i + 1].kind == ItemKind::Weekday &&
+            isArticleOne(tokens[items[i].first]))
+            items[i].kind = ItemKind::Filler;
     Options effective = options;
 
     Clause clause;

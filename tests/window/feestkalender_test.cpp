@@ -536,6 +536,28 @@ private slots:
         }
     }
 
+    // The Jaarstijl panel answers in the region chosen, also when the region changes
+    // after the date is typed. By hand: 1/1/1583 was kept in the Southern Netherlands
+    // as the Gregorian day, a Saturday (Julian day 2299239); in Holland it was still
+    // Julian, the last Julian day there, a Tuesday (Julian day 2299249).
+    void yearStyleFollowsTheRegion() {
+        auto* box = find<QComboBox>("Stijl");
+        const auto styles = year_style::styles();
+        for (std::size_t i = 0; i < styles.size(); ++i)
+            if (styles[i].id == "nieuwjaar") box->setCurrentIndex(static_cast<int>(i));
+        type("StijlDag", "1");
+        type("StijlMaand", "1");
+        type("StijlJaar", "1583");
+        auto* shown = find<QLabel>("Modern");
+        QCOMPARE(shown->text(), QStringLiteral("zaterdag 1 januari 1583"));
+        for (const auto& [region, text] : {std::pair{"holland", "dinsdag 1 januari 1583"},
+                                           std::pair{"zuidelijke-nederlanden", "zaterdag 1 januari 1583"},
+                                           std::pair{"holland", "dinsdag 1 januari 1583"}}) {
+            setRegion(QString::fromLatin1(region));
+            QCOMPARE(shown->text(), QString::fromLatin1(text));
+        }
+    }
+
     // Lines that only the clause reader gives: plain dates, a reading in the
     // modern grammar and the words it skipped. Dates by hand: Easter 1491 fell
     // on 3 April, 1492 on 22 April, so the Easter year 1491 holds 10 April twice
