@@ -88,8 +88,8 @@ std::optional<std::string> realLines(const char* path) {
     return text;
 }
 
-// The median of kRuns runs of the command over the lines, in milliseconds; false
-// when a run failed.
+// Runs the command over the lines kRuns times and prints the median against the
+// goal; false when a run failed.
 bool bench(const char* title, const std::string& lines, const std::vector<const char*>& argv) {
     std::vector<double> ms;
     std::size_t written = 0;

@@ -106,10 +106,10 @@ bool isHonouring(const Token& t) {
 // The lexicon as the reader looks words up: by the folded words of a form run
 // together, so that "Sint Maarten", "Sint-Maarten" and "SINTMAARTEN" are one key.
 
-// Keys of a sequence of folded words: declined and as written in the last word.
 // Tokens by reference: the words of a span a key is made of, not copies of them.
 using TokenRefs = std::vector<std::reference_wrapper<const Token>>;
 
+// Keys of a sequence of folded words: declined and as written in the last word.
 template <typename Tokens>
 std::array<std::string, 2> keysOfTokens(const Tokens& tokens) {
     const Token& last = tokens.back();
