@@ -452,14 +452,25 @@ bool shareAWord(const std::vector<std::string>& typed, std::string_view form) {
         }
         return out;
     }();
+    // The three nearest, sharing a word first, then by distance, the table's order
+    // among equals. A feast's distance is only worked out as far as it could still
+    // take a place among them.
+    const auto before = [](const Near& a, const Near& b) {
+        return a.shares != b.shares ? a.shares : a.distance < b.distance;
+    };
     std::vector<Near> nearest;
     for (std::size_t at = 0; at < feasts::table().size(); ++at) {
         const Feast& f = feasts::table()[at];
-        Near best{false, std::string::npos, f.name};
         const std::vector<std::string_view> forms = formsOf(f);
+        Near best{false, std::string::npos, f.name};
+        for (const std::string_view form : forms) best.shares = best.shares || shareAWord(words, form);
+        if (nearest.size() == 3 && nearest.back().shares != best.shares) {
+            if (nearest.back().shares) continue;  // behind all three, however near
+        } else if (nearest.size() == 3) {
+            best.distance = nearest.back().distance;  // only nearer than the third counts
+        }
+        bool found = false;
         for (std::size_t n = 0; n < forms.size(); ++n) {
-            const std::string_view form = forms[n];
-            best.shares = best.shares || shareAWord(words, form);
             for (const std::string& c : candidates) {
                 // The distance is at least the difference in length: no nearer than the best.
                 const std::string& folded = foldedForms[at][n];
@@ -467,15 +478,15 @@ bool shareAWord(const std::vector<std::string>& typed, std::string_view form) {
                     continue;
                 if (const std::size_t d = editDistance(c, folded, best.distance - 1); d < best.distance) {
                     best.distance = d;
-                    best.form = form;
+                    best.form = forms[n];
+                    found = true;
                 }
             }
         }
-        nearest.push_back(best);
+        if (!found) continue;
+        nearest.insert(std::upper_bound(nearest.begin(), nearest.end(), best, before), best);
+        if (nearest.size() > 3) nearest.pop_back();
     }
-    std::stable_sort(nearest.begin(), nearest.end(), [](const Near& a, const Near& b) {
-        return a.shares != b.shares ? a.shares : a.distance < b.distance;
-    });
     std::string names;
     for (std::size_t i = 0; i < 3 && i < nearest.size(); ++i)
         names += std::string{i == 0 ? "" : ", "} + std::string{nearest[i].form};

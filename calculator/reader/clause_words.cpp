@@ -498,19 +498,24 @@ std::size_t longestWordSpan(std::span<const Token> tokens, std::size_t i) {
     static const Beginnings written = beginningsOf(lex.words);
     static const Beginnings declined = beginningsOf(lex.wordDeclined);
     const std::size_t most = i < tokens.size() ? std::min(kLongestForm, tokens.size() - i) : 0;
+    // Each way, once no key begins so, none does for a longer span.
     std::string folded;  // keysOf
     std::string stems;   // declinedKey: a stem too short, and no span from here has a key
+    bool asWritten = true;
     bool byStems = true;
     std::size_t longest = 0;
     for (std::size_t len = 1; len <= most; ++len) {
         const Token& t = tokens[i + len - 1];
-        folded += t.folded;
+        if (asWritten) {
+            folded += t.folded;
+            asWritten = written.contains(folded);
+        }
         if (byStems && t.whole != "et") {
             byStems = t.stem.size() >= 3;
             stems += t.stem;
             byStems = byStems && declined.contains(stems);
         }
-        if (!written.contains(folded) && !byStems) break;
+        if (!asWritten && !byStems) break;
         longest = len;
     }
     return longest;
@@ -624,22 +629,31 @@ std::size_t longestFeastSpan(std::span<const Token> tokens, std::size_t i) {
         return names.contains(key.substr(0, key.size() - std::min(key.size(), longestEnding)));
     };
     const std::size_t most = i < tokens.size() ? std::min(kLongestForm, tokens.size() - i) : 0;
+    // Each way, once no key begins so, none does for a longer span.
     std::string all;   // keysOf the span
     std::string kept;  // keysOf its words without the honouring ones
     std::string stems;
+    bool byAll = true;
+    bool byKept = true;
     bool byStems = true;
     std::size_t longest = 0;
     for (std::size_t len = 1; len <= most; ++len) {
         const Token& t = tokens[i + len - 1];
         const bool honouring = isHonouring(t);
-        all += t.folded;
-        if (!honouring) kept += t.folded;
+        if (byAll) {
+            all += t.folded;
+            byAll = mayBegin(all);
+        }
+        if (byKept && !honouring) {
+            kept += t.folded;
+            byKept = mayBegin(kept);
+        }
         if (byStems && (!honouring || t.folded == virgin) && t.whole != "et") {
             byStems = t.stem.size() >= 3;
             stems += t.stem;
             byStems = byStems && declined.contains(stems);
         }
-        if (!mayBegin(all) && !mayBegin(kept) && !byStems) break;
+        if (!byAll && !byKept && !byStems) break;
         longest = len;
     }
     return longest;
