@@ -426,6 +426,27 @@ bool shareAWord(const std::vector<std::string>& typed, std::string_view form) {
 
 // An unknown feast: the three nearest names of the table, those sharing a word
 // with what was typed first, then by edit distance of the folded forms.
+// A word's letters counted, for a lower bound of its edit distance to another:
+// no alignment of the two matches more letters than they have in common.
+using LetterCount = std::vector<std::pair<char, std::size_t>>;
+LetterCount lettersOf(std::string_view word) {
+    LetterCount out;
+    for (const char c : word) {
+        const auto at = std::find_if(out.begin(), out.end(), [&](const auto& l) { return l.first == c; });
+        if (at == out.end())
+            out.emplace_back(c, 1);
+        else
+            ++at->second;
+    }
+    return out;
+}
+std::size_t leastDistance(std::string_view a, const std::array<std::size_t, 256>& aLetters,
+                          std::string_view b, const LetterCount& bLetters) {
+    std::size_t common = 0;
+    for (const auto& [c, n] : bLetters) common += std::min(n, aLetters.at(static_cast<unsigned char>(c)));
+    return std::max(a.size(), b.size()) - common;
+}
+
 [[noreturn]] void unknownName(std::string_view written) {
     constexpr std::array<std::string_view, 4> kOldDayEndings{"sdag", "dag", "smis", "mis"};
     constexpr std::array<std::string_view, 2> kOldEveEndings{"savond", "avond"};
@@ -443,15 +464,22 @@ bool shareAWord(const std::vector<std::string>& typed, std::string_view form) {
         std::string_view form;
     };
     // The table's forms folded once: each unknown name is compared with all of them.
-    static const std::vector<std::vector<std::string>> foldedForms = [] {
-        std::vector<std::vector<std::string>> out;
+    static const std::vector<std::vector<std::pair<std::string, LetterCount>>> foldedForms = [] {
+        std::vector<std::vector<std::pair<std::string, LetterCount>>> out;
         for (const Feast& f : feasts::table()) {
-            std::vector<std::string> folded;
-            for (std::string_view form : formsOf(f)) folded.push_back(feasts::foldName(form));
+            std::vector<std::pair<std::string, LetterCount>> folded;
+            for (std::string_view form : formsOf(f)) {
+                std::string name = feasts::foldName(form);
+                LetterCount letters = lettersOf(name);
+                folded.emplace_back(std::move(name), std::move(letters));
+            }
             out.push_back(std::move(folded));
         }
         return out;
     }();
+    std::vector<std::array<std::size_t, 256>> candidateLetters(candidates.size());
+    for (std::size_t n = 0; n < candidates.size(); ++n)
+        for (const char c : candidates[n]) ++candidateLetters[n].at(static_cast<unsigned char>(c));
     // The three nearest, sharing a word first, then by distance, the table's order
     // among equals. A feast's distance is only worked out as far as it could still
     // take a place among them.
@@ -471,11 +499,10 @@ bool shareAWord(const std::vector<std::string>& typed, std::string_view form) {
         }
         bool found = false;
         for (std::size_t n = 0; n < forms.size(); ++n) {
-            for (const std::string& c : candidates) {
-                // The distance is at least the difference in length: no nearer than the best.
-                const std::string& folded = foldedForms[at][n];
-                if (std::max(c.size(), folded.size()) - std::min(c.size(), folded.size()) >= best.distance)
-                    continue;
+            for (std::size_t k = 0; k < candidates.size(); ++k) {
+                const std::string& c = candidates[k];
+                const auto& [folded, letters] = foldedForms[at][n];
+                if (leastDistance(c, candidateLetters[k], folded, letters) >= best.distance) continue;
                 if (const std::size_t d = editDistance(c, folded, best.distance - 1); d < best.distance) {
                     best.distance = d;
                     best.form = forms[n];
