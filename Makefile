@@ -40,10 +40,14 @@ build-all: build
 	cmake --build $(BUILD) -j $(JOBS)
 
 # The suite runs twice: as built, then under AddressSanitizer and UBSan, where any
-# report stops the test program and so fails its test.
+# report stops the test program and so fails its test. The sanitizer tree is
+# optimized with -O1 and keeps line tables only (-g1), as the sanitizers advise:
+# its reports still name file and line, and it builds in far less time.
+ASAN_FLAGS := -O1 -g1 -DNDEBUG
 test: build-all web-test
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
-	cmake -S . -B $(ASAN) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTARVINDE_SANITIZE=ON
+	cmake -S . -B $(ASAN) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTARVINDE_SANITIZE=ON \
+	  "-DCMAKE_CXX_FLAGS_RELWITHDEBINFO=$(ASAN_FLAGS)"
 	cmake --build $(ASAN) -j $(JOBS)
 	cd $(ASAN) && UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure -j $(JOBS)
 
@@ -122,6 +126,7 @@ screenshot: deps
 	QT_SCALE_FACTOR=2 $(call SHOT,1600x1200) 2000 docs/screenshot-2x.png
 	$(call SHOT,640x480) 2000 docs/screenshot-small.png
 	$(call SHOT,1600x1200) feestkalender docs/screenshot-feestkalender.png
+	$(call SHOT,1600x1200) feestkalender-alle docs/screenshot-feestkalender-alle.png
 	$(MAKE) screenshot-web
 
 # Installs what `make build` built, stripped, and nothing else: no packages, no

@@ -6,6 +6,7 @@
 
 #include "calendar.h"
 #include "id_table.h"
+#include "saints.h"
 
 namespace feasts {
 
@@ -212,10 +213,72 @@ bool isContinuation(unsigned char byte) {
     return (byte & 0xC0U) == 0x80U;
 }
 
+// The Latin name a saint's day is listed by: the file's first form, without the
+// records it was seen in ("beati Barnabe apostoli (gezien: ...); nom. Barnabas").
+std::string_view firstLatin(std::string_view latin) {
+    latin = latin.substr(0, std::min({latin.find(';'), latin.find(" ("), latin.find(" / ")}));
+    while (latin.ends_with(' ')) latin.remove_suffix(1);
+    return latin;
+}
+
+// A day no source confirms, as the file's note says it.
+bool unconfirmed(std::string_view note) {
+    return note.find("bevestigd door 0 bron") != std::string_view::npos ||
+           note.find("dag niet met een bron bevestigd") != std::string_view::npos;
+}
+
+// The other days of a saint's day (saint-days.tsv), in the file's order.
+std::vector<const saints::Day*> daysOf(const Feast& feast) {
+    std::vector<const saints::Day*> days;
+    if (feast.main) return days;
+    for (const saints::Day& d : saints::days())
+        if (d.id == feast.id) days.push_back(&d);
+    return days;
+}
+
+// The places and days of a saint's note, without its count of sources: the part
+// before " | " ("Munster, Utrecht | bevestigd door 1 bron(nen)").
+std::string_view placesOf(std::string_view note) {
+    const std::size_t bar = note.find(" | ");
+    return bar == std::string_view::npos ? std::string_view{} : note.substr(0, bar);
+}
+
+bool isOwnDay(const Feast& feast, const saints::Day& d) {
+    return d.day == feast.day && d.month == feast.month;
+}
+
+bool appliesIn(const saints::Day& d, int year) {
+    return (d.from == 0 || year >= d.from) && (d.until == 0 || year <= d.until);
+}
+
+std::string dayMonth(int day, int month) {
+    return std::to_string(day) + '/' + std::to_string(month);
+}
+
 }  // namespace
 
 std::span<const Feast> table() {
-    return kFeasts;
+    // The main feasts, then the saints' days of saints.tsv in the file's order.
+    static const std::vector<Feast> all = [] {
+        std::vector<Feast> out(kFeasts.begin(), kFeasts.end());
+        for (const saints::Saint& s : saints::all()) {
+            // A name with a comma would not read as one name: then the nominative.
+            std::string_view latin = firstLatin(s.latin);
+            if (latin.find(',') != std::string_view::npos) {
+                const std::size_t nominative = s.latin.find("nom. ");
+                latin = nominative == std::string_view::npos ? std::string_view{}
+                                                             : s.latin.substr(nominative + 5);
+            }
+            Feast f{s.id, s.name, latin, {}, Fixed, s.day, s.month, 0, s.firstYear};
+            f.source = s.source;
+            f.note = s.note;
+            f.provisional = unconfirmed(s.note);
+            f.main = false;
+            out.push_back(f);
+        }
+        return out;
+    }();
+    return all;
 }
 
 const Feast* findById(std::string_view id) {
@@ -239,9 +302,13 @@ std::optional<Occurrence> occurrence(const Feast& feast, int year, const regions
                 return Occurrence{&feast, eve, regions::fixedDateText(region, year, feast.month, day, true),
                                   regions::isoDate(eve)};
             }
-            return Occurrence{&feast, reading->day,
-                              regions::fixedDateText(region, year, feast.month, day, feast.rule == YearEnd),
-                              regions::isoDate(reading->day)};
+            Occurrence found{&feast, reading->day,
+                             regions::fixedDateText(region, year, feast.month, day, feast.rule == YearEnd),
+                             regions::isoDate(reading->day)};
+            found.provisional = feast.provisional;
+            for (const saints::Day* d : daysOf(feast))
+                if (isOwnDay(feast, *d)) found.label = d->where;
+            return found;
         }
         case Easter:
         case Advent: {
@@ -264,9 +331,63 @@ std::optional<Occurrence> occurrence(const Feast& feast, int year, const regions
     return std::nullopt;
 }
 
-std::vector<Occurrence> ofYear(int year, const regions::Region& region) {
+std::vector<Occurrence> occurrences(const Feast& feast, int year, const regions::Region& region) {
     std::vector<Occurrence> list;
-    for (const Feast& feast : kFeasts) {
+    const std::vector<const saints::Day*> days = daysOf(feast);
+    if (days.empty()) {
+        if (std::optional<Occurrence> o = occurrence(feast, year, region)) list.push_back(std::move(*o));
+        return list;
+    }
+    if (year < kFirstYear || year > kLastYear || year < feast.firstYear) return list;
+    // The file's own day, also where the list of days names only the others.
+    if (std::none_of(days.begin(), days.end(), [&](const saints::Day* d) { return isOwnDay(feast, *d); }))
+        if (std::optional<Occurrence> o = occurrence(feast, year, region)) list.push_back(std::move(*o));
+    for (const saints::Day* d : days) {
+        if (!appliesIn(*d, year)) continue;
+        const std::optional<regions::Reading> reading = regions::readDate(region, year, d->month, d->day);
+        if (!reading) continue;
+        Occurrence o{&feast, reading->day, regions::fixedDateText(region, year, d->month, d->day),
+                     regions::isoDate(reading->day)};
+        o.label = d->where;
+        // The file's own day is as sure as its row; another day as its note says.
+        o.provisional = isOwnDay(feast, *d) ? feast.provisional || !d->certain : !d->certain;
+        list.push_back(std::move(o));
+    }
+    std::stable_sort(list.begin(), list.end(),
+                     [](const Occurrence& a, const Occurrence& b) { return a.day < b.day; });
+    return list;
+}
+
+std::string listNote(const Feast& feast) {
+    std::string note = feast.provisional ? "dag onzeker" : "";
+    const auto add = [&](const std::string& part) { note += (note.empty() ? "" : "; ") + part; };
+    const std::vector<const saints::Day*> days = daysOf(feast);
+    // Where the file's note names no other day, its places as it gives them.
+    if (days.empty() && !placesOf(feast.note).empty()) add(std::string{placesOf(feast.note)});
+    for (const saints::Day* d : days) {
+        if (isOwnDay(feast, *d)) {
+            add(std::string{d->where});
+            continue;
+        }
+        std::string part = "ook " + dayMonth(d->day, d->month) + " (" + std::string{d->where};
+        if (d->from != 0) part += ", vanaf " + std::to_string(d->from);
+        if (d->until != 0) part += ", tot " + std::to_string(d->until);
+        if (!d->certain) part += ", dag onzeker";
+        add(part + ")");
+    }
+    return note;
+}
+
+std::string labelText(const Occurrence& occurrence) {
+    std::string text{occurrence.label};
+    if (occurrence.provisional) text += text.empty() ? "dag onzeker" : ", dag onzeker";
+    return text.empty() ? text : " (" + text + ")";
+}
+
+std::vector<Occurrence> ofYear(int year, const regions::Region& region, Set set) {
+    std::vector<Occurrence> list;
+    for (const Feast& feast : table()) {
+        if (set == Set::Main && !feast.main) continue;
         if (std::optional<Occurrence> found = occurrence(feast, year, region))
             list.push_back(std::move(*found));
     }
@@ -315,8 +436,14 @@ bool matchesFilter(const Feast& feast, std::string_view typed) {
     const auto contains = [&](std::string_view name) {
         return !name.empty() && foldName(name).find(wanted) != std::string::npos;
     };
-    return wanted.empty() || contains(feast.name) || contains(feast.latin) ||
-           std::any_of(feast.aliases.begin(), feast.aliases.end(), contains);
+    if (wanted.empty() || contains(feast.name) || contains(feast.latin) ||
+        std::any_of(feast.aliases.begin(), feast.aliases.end(), contains))
+        return true;
+    // The places of its note and of its days' labels, but not the note's count of
+    // sources: only the part before " | ".
+    if (contains(placesOf(feast.note))) return true;
+    const std::vector<const saints::Day*> days = daysOf(feast);
+    return std::any_of(days.begin(), days.end(), [&](const saints::Day* d) { return contains(d->where); });
 }
 
 }  // namespace feasts

@@ -33,7 +33,15 @@ struct Feast {
     int day, month;  // Fixed, Mattias, YearEnd, Ember
     int offset;      // Easter, Advent, Ember: days
     int firstYear;   // the first year it was kept; 0: in every year
+    // The saints' days of saints.tsv carry their row's sources and notes.
+    std::string_view source{};  // empty for the main feasts, whose source is a comment in the table
+    std::string_view note{};    // where it was kept, how many sources confirm the day, where they differ
+    bool provisional = false;   // a day no source confirms: every use of it says "dag onzeker"
+    bool main = true;           // the whole Church's and the region's own feasts, listed by default
 };
+
+// Which feasts a list holds: the main ones, or the saints' days of saints.tsv too.
+enum class Set { Main, All };
 
 // Every feast, in the order the feast list shows them (the order that breaks ties).
 std::span<const Feast> table();
@@ -47,6 +55,10 @@ struct Occurrence {
     std::int64_t day;
     std::string text;  // weekday and date as the window writes them, with the note " (? d/m/yyyy)"
     std::string iso;   // the day in the proleptic Gregorian calendar, "0475-04-14"
+    // Where this day was kept, for a feast the churches kept on more than one day
+    // ("Utrecht", "Romeins missaal 1570"); empty for a feast with one day.
+    std::string_view label{};
+    bool provisional = false;  // no source confirms this day: "dag onzeker"
 };
 
 // The feast's day in a year and region; nullopt when it is absent: before its
@@ -54,15 +66,31 @@ struct Occurrence {
 // of Advent after a skipped Christmas), and for a year outside 1 to 9999.
 std::optional<Occurrence> occurrence(const Feast& feast, int year, const regions::Region& region);
 
-// Every feast present in the year, ordered by day, ties in table order.
-std::vector<Occurrence> ofYear(int year, const regions::Region& region);
+// Every day the feast was kept on in a year and region, by date, each labelled with
+// where it was kept when there is more than one (Sint-Margriet: 20 July in the Roman
+// calendar, 13 July in Utrecht); a day of the 1570 missal from 1570 on. Empty where
+// occurrence() is nullopt and no other day applies.
+std::vector<Occurrence> occurrences(const Feast& feast, int year, const regions::Region& region);
+
+// The note of a feast in the feast list: "dag onzeker" for a provisional day, where
+// its own day was kept and its other days ("ook 13/7 (Utrecht)"); empty for most.
+std::string listNote(const Feast& feast);
+
+// The reading's words for an occurrence's day: " (Utrecht)", " (dag onzeker)",
+// " (Utrecht, dag onzeker)"; empty for a certain day of a feast with one day.
+std::string labelText(const Occurrence& occurrence);
+
+// Every feast of the set present in the year on its own day (the other days of a
+// feast are in its note), ordered by day, ties in table order.
+std::vector<Occurrence> ofYear(int year, const regions::Region& region, Set set = Set::Main);
 
 // The form in which names are compared: lower case, without hyphens, blanks or
 // diacritics ("Sint-Matteüs" and "sint matteus" both give "sintmatteus").
 std::string foldName(std::string_view utf8);
 
-// Whether the feast's name, an alias or its Latin name contains the typed text,
-// compared in their folded forms. Empty text matches every feast.
+// Whether the feast's name, an alias, its Latin name or the places of its note and
+// labels ("Utrecht", "Doornik") contain the typed text, compared in their folded
+// forms. Empty text matches every feast.
 bool matchesFilter(const Feast& feast, std::string_view typed);
 
 }  // namespace feasts

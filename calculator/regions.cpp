@@ -191,6 +191,17 @@ std::string fixedDateText(const Region& region, std::int64_t year, int month, in
 namespace {
 
 std::string yearMonthDay(const Date& date) {
+    // Digit by digit in the years the program covers: snprintf took a third of `years 100 2100`.
+    if (date.year >= 0 && date.year <= 9999) {
+        std::string text = "0000-00-00";
+        const auto put = [&text](std::size_t end, std::int64_t value) {
+            for (std::size_t i = end; value > 0; value /= 10) text[--i] = static_cast<char>('0' + value % 10);
+        };
+        put(4, date.year);
+        put(7, date.month);
+        put(10, date.day);
+        return text;
+    }
     std::array<char, 32> buffer{};
     std::snprintf(buffer.data(), buffer.size(), "%04lld-%02d-%02d", static_cast<long long>(date.year),
                   date.month, date.day);

@@ -34,11 +34,13 @@ const regions::Region& regionIn(const OptionValues& values);
 
 // `year`: the year view of one year.
 Answer yearAnswer(int year, const regions::Region& region);
-// `years`: the year view of every year from first to last, a row each.
+// `years`: the year view of every year from first to last, a row each, made as
+// the writer takes them (as `computus`).
 Table yearsTable(int first, int last, const regions::Region& region);
 
-// `feasts`: every feast of a year used in dating.
-Answer feastsAnswer(int year, const regions::Region& region);
+// `feasts`: every main feast of a year used in dating; with `all`, the saints'
+// days of saints.tsv too, with a column noot.
+Answer feastsAnswer(int year, const regions::Region& region, bool all = false);
 
 // `weekday`: the finder's text; BadInput when the date reached lies outside the years.
 Answer weekdayAnswer(std::int16_t day, std::int16_t month, std::int16_t year, const regions::Region& region);
@@ -53,6 +55,8 @@ clause::Options clauseOptions(const OptionValues& region, const OptionValues& ce
 // no UTF-8, InputError for a clause the reader refuses.
 Answer clauseAnswer(const std::string& clause, const clause::Options& options);
 // `date --batch`: a clause a line from in; refused is set when a line could not be read.
+// The lines are read as the writer takes the rows: in, options and refused must
+// outlive the writing, and refused holds its value once the answer is written.
 Answer batchAnswer(std::istream& in, const clause::Options& options, bool& refused);
 
 // `computus`: a row for each year from first to last.

@@ -74,10 +74,28 @@ Command declareYears(CLI::App& parent) {
 }
 
 Command declareFeasts(CLI::App& parent) {
-    return declareYearCommand(
-        parent, {"feasts", "every feast of YEAR used in dating, with its day",
-                 "Example: tarvinde feasts 1450 --format text", Formats{kFeastsFormats, Format::Tsv},
-                 [](int year, const regions::Region& region) { return feastsAnswer(year, region); }});
+    const Formats formats{kFeastsFormats, Format::Tsv};
+    struct Arguments {
+        std::string year;
+        SharedOptions options;
+        bool all = false;
+    };
+    auto args = std::make_shared<Arguments>();
+    CLI::App* command = parent.add_subcommand(
+        "feasts", "every main feast of YEAR used in dating, with its day; --alle: the saints' days too");
+    addNumberArgument(*command, args->year, "YEAR", "a year from 100 to 2100");
+    addSharedOptions(*command, args->options, formats);
+    command->add_flag(
+        "--alle", args->all,
+        "all feasts: also the saints' days of the dioceses, with a column noot (dag onzeker, other days)");
+    command->footer("Example: tarvinde feasts 1450 --format text");
+
+    return {command, "tarvinde feasts YEAR [--alle]" + sharedUsage(formats),
+            [args, formats](std::ostream& out) {
+                const int year = yearArgument("YEAR", args->year);
+                const Format format = formatIn(args->options.format, formats);
+                write(out, format, feastsAnswer(year, regionIn(args->options.region), args->all));
+            }};
 }
 
 Command declareDate(CLI::App& parent) {

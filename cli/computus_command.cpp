@@ -17,12 +17,16 @@ Table computusTable(int first, int last, const regions::Region& region) {
     for (const year_computus::Column& column : year_computus::kColumns)
         table.columns.push_back(
             {std::string{column.key}, column.number ? JsonType::Number : JsonType::String});
-    table.rows.reserve(static_cast<std::size_t>(last - first) + 1);
-    for (int year = first; year <= last; ++year) {
-        Row& row = table.rows.emplace_back();
-        for (year_computus::Cell& cell : year_computus::cells(year_computus::of(year, region)))
-            row.push_back(std::move(cell.text));
-    }
+    // Year by year as the writer takes them; text walks them twice, for its widths first.
+    table.more = [first, last, &region](const TakeRow& take) {
+        Row row;
+        for (int year = first; year <= last; ++year) {
+            row.clear();
+            for (year_computus::Cell& cell : year_computus::cells(year_computus::of(year, region)))
+                row.push_back(std::move(cell.text));
+            if (!take(row)) return;
+        }
+    };
     return table;
 }
 

@@ -94,12 +94,17 @@ bool isDate(std::string_view text) {
 // kept part ending on a whole character, and cut is set.
 // A standard input that cannot be read (closed, a directory) is bad input, said in
 // one line, not an abort.
-int nextByte(std::streambuf& buffer) {
+template <typename Read>
+int readInput(Read read) {
     try {
-        return buffer.sbumpc();
+        return read();
     } catch (const std::ios_base::failure& failure) {
         throw BadInput("standard input cannot be read: " + output::oneLine(failure.code().message()));
     }
+}
+
+int nextByte(std::streambuf& buffer) {
+    return readInput([&buffer] { return buffer.sbumpc(); });
 }
 
 bool nextLine(std::istream& in, std::string& line, bool& cut) {
@@ -165,8 +170,8 @@ void addBatchRows(std::vector<Row>& rows, std::size_t number, const std::string&
 
 // The batch: TSV and CSV under a header line, JSON an array of objects in which
 // `regel` is a number.
-Answer batchAnswer(std::vector<Row> rows) {
-    Table table{.rows = std::move(rows)};
+Answer batchAnswer(RowSource rows) {
+    Table table{.more = std::move(rows)};
     for (const std::string& key : kBatchColumns)
         table.columns.push_back({key, key == "regel" ? JsonType::Number : JsonType::String});
     return {.data = std::move(table)};
@@ -215,13 +220,23 @@ Answer clauseAnswer(const std::string& clause, const clause::Options& options) {
 }
 
 Answer batchAnswer(std::istream& in, const clause::Options& options, bool& refused) {
-    std::vector<Row> rows;
     refused = false;
-    std::string line;
-    bool cut = false;
-    for (std::size_t number = 1; nextLine(in, line, cut); ++number)
-        addBatchRows(rows, number, line, cut, options, refused);
-    return batchAnswer(std::move(rows));
+    // An input that cannot be read at all is refused before the header is written.
+    if (std::streambuf* buffer = in.rdbuf(); buffer != nullptr)
+        readInput([buffer] { return buffer->sgetc(); });
+    // Line by line as the writer takes the rows: the input is read once, and a
+    // closed output stops the reading.
+    return batchAnswer([&in, &options, &refused](const TakeRow& take) {
+        std::vector<Row> rows;
+        std::string line;
+        bool cut = false;
+        for (std::size_t number = 1; nextLine(in, line, cut); ++number) {
+            rows.clear();
+            addBatchRows(rows, number, line, cut, options, refused);
+            for (const Row& row : rows)
+                if (!take(row)) return;
+        }
+    });
 }
 
 }  // namespace cli

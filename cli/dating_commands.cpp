@@ -23,8 +23,10 @@ constexpr std::array kOnFormats{Format::Text, Format::Tsv, Format::Csv, Format::
 
 // `on`: JSON the date with its feasts nested; TSV and CSV the feasts; text the
 // date, then the feasts' expressions.
-Answer onAnswer(const dating::Around& around, const regions::Region& region) {
+// With all feasts, a column "noot": which of a feast's days it is, "dag onzeker".
+Answer onAnswer(const dating::Around& around, const regions::Region& region, bool all) {
     auto nearby = std::make_shared<Table>(Table{.columns = {{"relatie"}, {"id"}, {"uitdrukking"}}});
+    if (all) nearby->columns.push_back({"noot"});
     Answer answer{
         .data = {.columns = {{"tekst"}, {"iso"}, {"datum"}, {"kalender"}},
                  .rows = {{around.date.text, around.date.iso, regions::dateInForce(region, around.date.day),
@@ -35,7 +37,8 @@ Answer onAnswer(const dating::Around& around, const regions::Region& region) {
         .text = Table{.columns = {{"tekst"}}, .rows = {{around.date.text}}, .header = false}};
     for (const dating::Nearby& n : around.feasts) {
         nearby->rows.push_back({std::string{n.relation}, std::string{n.feast->id}, n.expression});
-        answer.text->rows.push_back({n.expression});
+        if (all) nearby->rows.back().push_back(n.note);
+        answer.text->rows.push_back({n.note.empty() ? n.expression : n.expression + " (" + n.note + ")"});
     }
     answer.delimited = *nearby;
     return answer;
@@ -45,20 +48,31 @@ Answer onAnswer(const dating::Around& around, const regions::Region& region) {
 
 Command declareOn(CLI::App& parent) {
     const Formats formats{kOnFormats, Format::Tsv};
-    auto args = std::make_shared<DateCommandArguments>();
-    CLI::App* command = parent.add_subcommand("on", "the feasts within seven days of a date, as expressions");
+    struct Arguments {
+        DateCommandArguments dated;
+        bool all = false;
+    };
+    auto args = std::make_shared<Arguments>();
+    CLI::App* command =
+        parent.add_subcommand("on", "the feasts within seven days of a date, nearest first, as expressions");
     addDateArguments(
-        *command, args->date,
+        *command, args->dated.date,
         {"a day from 1 to 31 that the month has", "a month from 1 to 12", "a year from 100 to 2100"});
-    addSharedOptions(*command, args->options, formats);
+    addSharedOptions(*command, args->dated.options, formats);
+    command->add_flag("--alle", args->all,
+                      "all feasts: also the saints' days of the dioceses, on each of their days");
     command->footer("Example: tarvinde on 2 1 1500 --format text");
 
-    return {command, "tarvinde on DAY MONTH YEAR" + sharedUsage(formats), [args, formats](std::ostream& out) {
-                const auto [day, month, year] =
-                    dateArguments(args->date.day, args->date.month, args->date.year);
-                const Format format = formatIn(args->options.format, formats);
-                const regions::Region& region = regionIn(args->options.region);
-                write(out, format, onAnswer(dating::around(day, month, year, region), region));
+    return {command, "tarvinde on DAY MONTH YEAR [--alle]" + sharedUsage(formats),
+            [args, formats](std::ostream& out) {
+                const DateTexts& date = args->dated.date;
+                const auto [day, month, year] = dateArguments(date.day, date.month, date.year);
+                const Format format = formatIn(args->dated.options.format, formats);
+                const regions::Region& region = regionIn(args->dated.options.region);
+                write(out, format,
+                      onAnswer(dating::around(day, month, year, region,
+                                              args->all ? feasts::Set::All : feasts::Set::Main),
+                               region, args->all));
             }};
 }
 

@@ -2,6 +2,9 @@
 
 #include <algorithm>
 #include <ostream>
+#include <stdexcept>
+#include <string>
+#include <vector>
 
 #include <nlohmann/json.hpp>
 
@@ -13,24 +16,15 @@ namespace {
 
 using Json = nlohmann::ordered_json;
 
-Json value(const Column& column, const std::string& cell) {
-    const bool nullable = column.json == JsonType::StringOrNull || column.json == JsonType::NumberOrNull;
-    if (nullable && cell.empty()) return nullptr;
-    if (column.json == JsonType::Number || column.json == JsonType::NumberOrNull) return std::stoll(cell);
-    return cell;
-}
-
-Json object(const Table& table, const Row& row) {
-    Json o = Json::object();
-    for (std::size_t i = 0; i < table.columns.size(); ++i)
-        o[table.columns.at(i).key] = value(table.columns.at(i), row.at(i));
-    return o;
-}
-
-Json array(const Table& table) {
-    Json list = Json::array();
-    for (const Row& row : table.rows) list.push_back(object(table, row));
-    return list;
+// Every row of the table in order, those at hand and then those of its source,
+// until there are no more or `take` returns false. Returns false when stopped.
+bool eachRow(const Table& table, const TakeRow& take) {
+    for (const Row& row : table.rows)
+        if (!take(row)) return false;
+    if (!table.more) return true;
+    bool going = true;
+    table.more([&](const Row& row) { return going = take(row); });
+    return going;
 }
 
 Row keys(const Table& table) {
@@ -39,60 +33,134 @@ Row keys(const Table& table) {
     return header;
 }
 
+// A cell as nlohmann-json's dump() writes its value: null, an integer, or a string
+// in quotes. Plain printable ASCII needs no escapes and is written as it is.
+void writeValue(std::ostream& out, const Column& column, const std::string& cell) {
+    const bool nullable = column.json == JsonType::StringOrNull || column.json == JsonType::NumberOrNull;
+    if (nullable && cell.empty()) {
+        out << "null";
+    } else if (column.json == JsonType::Number || column.json == JsonType::NumberOrNull) {
+        out << std::to_string(std::stoll(cell));  // as dump() writes it, whatever the stream's locale
+    } else if (std::all_of(cell.begin(), cell.end(),
+                           [](char c) { return c >= 0x20 && c < 0x7F && c != '"' && c != '\\'; })) {
+        out << '"' << cell << '"';
+    } else {
+        out << Json(cell).dump();
+    }
+}
+
+// The opening of each member of a row's object: `{"key":` for the first, `,"key":` after.
+std::vector<std::string> memberOpenings(const Table& table) {
+    std::vector<std::string> openings;
+    for (const Column& column : table.columns) {
+        std::string& opening = openings.emplace_back(openings.empty() ? "{" : ",");
+        opening += Json(column.key).dump();
+        opening += ':';
+    }
+    return openings;
+}
+
+// One row as the object of its keys, without the closing brace.
+void writeMembers(std::ostream& out, const Table& table, const std::vector<std::string>& openings,
+                  const Row& row) {
+    for (std::size_t i = 0; i < openings.size(); ++i) {
+        out << openings[i];
+        writeValue(out, table.columns[i], row.at(i));
+    }
+    if (openings.empty()) out << '{';
+}
+
+// An array of objects, object by object while the output takes them.
+void writeArray(std::ostream& out, const Table& table) {
+    const std::vector<std::string> openings = memberOpenings(table);
+    out << '[';
+    bool first = true;
+    eachRow(table, [&](const Row& row) {
+        if (!first) out << ',';
+        first = false;
+        writeMembers(out, table, openings, row);
+        out << '}';
+        return static_cast<bool>(out);
+    });
+    out << ']';
+}
+
 void writeJson(std::ostream& out, const Table& table) {
     if (!table.jsonObject) {
-        // Object by object, as array(table).dump() would write them, while the output takes them.
-        out << '[';
-        for (std::size_t r = 0; r < table.rows.size() && out; ++r)
-            out << (r > 0 ? "," : "") << object(table, table.rows[r]).dump();
-        out << "]\n";
+        writeArray(out, table);
+        out << '\n';
         return;
     }
-    Json o = object(table, table.rows.at(0));
-    if (table.nested) o[table.nestedKey] = array(*table.nested);
-    out << o.dump() << '\n';
+    // The first row as one object, and the nested table's array as its last member.
+    const std::vector<std::string> openings = memberOpenings(table);
+    bool any = false;
+    eachRow(table, [&](const Row& row) {
+        writeMembers(out, table, openings, row);
+        any = true;
+        return false;
+    });
+    if (!any) throw std::out_of_range("cli::write: a JSON object needs a row");
+    if (table.nested) {
+        out << (openings.empty() ? "" : ",") << Json(table.nestedKey).dump() << ':';
+        writeArray(out, *table.nested);
+    }
+    out << "}\n";
 }
 
 // Cells joined by `separator`, row after row while the output takes them.
 void writeDelimited(std::ostream& out, const Table& table, char separator) {
-    const auto line = [&](const Row& cells) {
+    std::string line;
+    const auto write = [&](const Row& cells) {
+        line.clear();
         for (std::size_t i = 0; i < cells.size(); ++i) {
-            if (i > 0) out << separator;
-            out << (separator == ',' ? output::csvCell(cells[i]) : cells[i]);
+            if (i > 0) line += separator;
+            if (separator == ',')
+                line += output::csvCell(cells[i]);
+            else
+                line += cells[i];
         }
-        out << '\n';
+        line += '\n';
+        out << line;
+        return static_cast<bool>(out);
     };
-    if (table.header) line(keys(table));
-    for (std::size_t r = 0; r < table.rows.size() && out; ++r) line(table.rows[r]);
+    if (table.header && !write(keys(table))) return;
+    eachRow(table, write);
 }
 
 // Every column but the last padded with blanks to its widest cell plus two; a
-// cell that runs over gets the two blanks only. Blanks at the end of a line are left out.
+// cell that runs over gets the two blanks only. Blanks at the end of a line are
+// left out. The widths come from a first walk over the rows, the lines from a second.
 void writeText(std::ostream& out, const Table& table) {
-    std::vector<const Row*> rows;
-    const Row header = keys(table);
-    if (table.header) rows.push_back(&header);
-    for (const Row& row : table.rows) rows.push_back(&row);
-    const std::size_t first = table.header ? 1 : 0;  // the index of the first table row
-
     std::vector<std::size_t> widths(table.columns.size());
-    for (std::size_t r = 0; r < rows.size(); ++r) {
-        const bool runsOver = r >= first && table.runOver.contains(r - first);
-        for (std::size_t i = runsOver ? 1 : 0; i < rows[r]->size(); ++i)
-            widths[i] = std::max(widths[i], output::width((*rows[r])[i]));
-    }
+    const auto widen = [&widths](const Row& row, std::size_t from) {
+        for (std::size_t i = from; i < row.size(); ++i)
+            widths[i] = std::max(widths[i], output::width(row[i]));
+    };
+    const Row header = keys(table);
+    if (table.header) widen(header, 0);
+    std::size_t index = 0;  // of the table row, the header not counted
+    eachRow(table, [&](const Row& row) {
+        widen(row, table.runOver.contains(index++) ? 1 : 0);
+        return true;
+    });
+
     std::string line;
-    for (const Row* row : rows) {
+    const auto write = [&](const Row& row) {
         line.clear();
-        for (std::size_t i = 0; i < row->size(); ++i) {
-            line += (*row)[i];
-            if (i + 1 < row->size())
-                line.append(std::max(widths[i], output::width((*row)[i])) + 2 - output::width((*row)[i]),
-                            ' ');
+        for (std::size_t i = 0; i < row.size(); ++i) {
+            line += row[i];
+            if (i + 1 < row.size()) {
+                const std::size_t width = output::width(row[i]);
+                line.append(std::max(widths[i], width) + 2 - width, ' ');
+            }
         }
         line.erase(line.find_last_not_of(' ') + 1);
-        out << line << '\n';
-    }
+        line += '\n';
+        out << line;
+        return static_cast<bool>(out);
+    };
+    if (table.header && !write(header)) return;
+    eachRow(table, write);
 }
 
 }  // namespace

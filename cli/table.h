@@ -2,9 +2,12 @@
 
 // The one writer of the command line: a command yields its answer as tables of
 // columns and rows, and write() puts them out as aligned text, TSV, CSV or JSON.
-// Every line ends in LF; text is UTF-8.
+// Every line ends in LF; text is UTF-8. Rows are written as they come: a long
+// table (every year from 100 to 2100, a batch of clauses) is never whole in
+// memory, and a closed output stops the work at once.
 
 #include <cstddef>
+#include <functional>
 #include <iosfwd>
 #include <memory>
 #include <optional>
@@ -30,9 +33,19 @@ struct Column {
 };
 using Row = std::vector<std::string>;
 
+// Rows made one at a time as the writer takes them. The source calls `take` with
+// each row in turn, and stops as soon as take returns false (the output has
+// closed). Text walks the source twice, first for the widths of its columns, so
+// a source of a table written as text must give the same rows every time; one
+// that can be walked once only (standard input) belongs to a table without text.
+using TakeRow = std::function<bool(const Row& row)>;
+using RowSource = std::function<void(const TakeRow& take)>;
+
 struct Table {
     std::vector<Column> columns{};
+    // The rows at hand, written first; then those of `more`, if it is set.
     std::vector<Row> rows{};
+    RowSource more{};
     // TSV, CSV and text begin with a line of the keys.
     bool header = true;
     // JSON: the first row as one object rather than an array of objects.

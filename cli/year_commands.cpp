@@ -3,6 +3,7 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "answers.h"
@@ -34,18 +35,24 @@ std::vector<Column> columns() {
     return list;
 }
 
-// The values of a year as texts, without leading or trailing blanks.
+// The values of a year as texts, without leading or trailing blanks, in `values`,
+// whose strings are reused from year to year.
+void fillCells(Row& values, const YearView& view) {
+    values.resize(kKeyCount);
+    std::size_t i = 0;
+    const auto put = [&values, &i](std::string_view text) { values[i++].assign(year_view::trimmed(text)); };
+    put(std::to_string(view.year));
+    put(view.kalender);
+    put(view.leapYear ? "1" : "0");
+    put(view.regel);
+    for (const std::string& feast : view.feasts) put(feast);
+    put(view.gallieTitel);
+    put(view.gallie);
+}
+
 Row cells(const YearView& view) {
-    const auto trim = [](const std::string& text) { return std::string{year_view::trimmed(text)}; };
     Row values;
-    values.reserve(kKeyCount);
-    values.push_back(std::to_string(view.year));
-    values.push_back(trim(view.kalender));
-    values.emplace_back(view.leapYear ? "1" : "0");
-    values.push_back(trim(view.regel));
-    for (const std::string& feast : view.feasts) values.push_back(trim(feast));
-    values.push_back(trim(view.gallieTitel));
-    values.push_back(trim(view.gallie));
+    fillCells(values, view);
     return values;
 }
 
@@ -73,10 +80,14 @@ Answer yearAnswer(int year, const regions::Region& region) {
 }
 
 Table yearsTable(int first, int last, const regions::Region& region) {
-    Table table{.columns = columns()};
-    table.rows.reserve(static_cast<std::size_t>(last - first) + 1);
-    for (int year = first; year <= last; ++year) table.rows.push_back(cells(year_view::build(year, region)));
-    return table;
+    // Year by year as the writer takes them, so that a closed output stops the work at once.
+    return {.columns = columns(), .more = [first, last, &region](const TakeRow& take) {
+                Row row;
+                for (int year = first; year <= last; ++year) {
+                    fillCells(row, year_view::build(year, region));
+                    if (!take(row)) return;
+                }
+            }};
 }
 
 }  // namespace cli

@@ -32,11 +32,17 @@
 
 namespace {
 
-int feastWindow(const QString& out) {
+// With `all`: every feast, narrowed to Utrecht's days, and a clause naming a
+// feast kept on two days.
+int feastWindow(const QString& out, bool all) {
     Feestkalender window(1450, regions::defaultRegion());
     const auto type = [&](const char* box, const char* text) {
         window.findChild<QLineEdit*>(QString::fromLatin1(box))->setText(QString::fromUtf8(text));
     };
+    if (all) {
+        window.findChild<QComboBox*>(QStringLiteral("Keuze"))->setCurrentIndex(1);
+        type("Filter", "Utrecht");
+    }
     // Easter 1450 fell on 5 April, Easter 1451 on 25 April: in the Easter style
     // Sint-Joris (23 April) 1450 and 10 April 1450 are days of both modern years.
     // The clause as a Ghent charter would write it: the place is skipped.
@@ -45,7 +51,8 @@ int feastWindow(const QString& out) {
         if (styles[i].style == year_style::Style::Pasen)
             for (const char* box : {"UitdrukkingStijl", "Stijl"})
                 window.findChild<QComboBox*>(QString::fromLatin1(box))->setCurrentIndex(static_cast<int>(i));
-    type("Uitdrukking", "Datum Gandavi in festo beati Georgii anno Domini M CCCC L");
+    type("Uitdrukking",
+         all ? "in die beate Margarete 1450" : "Datum Gandavi in festo beati Georgii anno Domini M CCCC L");
     type("StijlDag", "10");
     type("StijlMaand", "4");
     type("StijlJaar", "1450");
@@ -91,7 +98,10 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     const QString out = args.takeLast();
-    if (open.isEmpty() && args == QStringList{QStringLiteral("feestkalender")}) return feastWindow(out);
+    if (open.isEmpty() && args == QStringList{QStringLiteral("feestkalender")})
+        return feastWindow(out, false);
+    if (open.isEmpty() && args == QStringList{QStringLiteral("feestkalender-alle")})
+        return feastWindow(out, true);
     Tarvindr window;
     window.chooseRegion(*region);
     for (const QString& year : args) window.findChild<QLineEdit*>(QStringLiteral("WelkJaar"))->setText(year);

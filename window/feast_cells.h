@@ -45,7 +45,8 @@ inline constexpr auto kCells = std::to_array<Cell>({
     {"lblRegio", R::Label, "&Regio", A::Feesten, 0, 4, 1, nullptr},
     {"Regio", R::Combo, "", A::Feesten, 0, 5, 1, "Regio"},
     {"lblFilter", R::Label, "&Filter", A::Feesten, 1, 0, 1, nullptr},
-    {"Filter", R::Edit, "naam, andere naam of Latijnse naam", A::Feesten, 1, 1, 5, "Filter"},
+    {"Filter", R::Edit, "naam, Latijnse naam of plaats", A::Feesten, 1, 1, 4, "Filter"},
+    {"Keuze", R::Combo, "", A::Feesten, 1, 5, 1, "Welke feesten"},
     {"Feesten", R::Table, "", A::Feesten, 2, 0, 6, "Feesten van het jaar"},
     // The year's reckoning: each value beside its caption, which the panel takes
     // from year_computus::kColumns; the indiction from January and from

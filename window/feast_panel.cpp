@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include <QComboBox>
 #include <QGridLayout>
 #include <QHeaderView>
 #include <QLineEdit>
@@ -49,6 +50,11 @@ FeastPanel::FeastPanel(QWidget* parent) : QWidget(parent) {
     grid->setColumnStretch(5, 1);
     grid->setRowStretch(2, 1);
     filter_ = window_parts::control<QLineEdit>(this, "Filter");
+    set_ = window_parts::control<QComboBox>(this, "Keuze");
+    set_->addItems({QStringLiteral("Hoofdfeesten"), QStringLiteral("Alle feesten")});
+    set_->setToolTip(QStringLiteral(
+        "Hoofdfeesten: die van de hele Kerk en van de streek. Alle feesten: ook de "
+        "heiligen van de bisdommen, met hun andere dagen en \u201cdag onzeker\u201d in de noot."));
     table_ = window_parts::control<QTableView>(this, "Feesten");
 
     feast_cells::compactRows(table_, 8);
@@ -57,26 +63,34 @@ FeastPanel::FeastPanel(QWidget* parent) : QWidget(parent) {
     table_->verticalHeader()->hide();
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     table_->horizontalHeader()->setStretchLastSection(true);
+    table_->setTextElideMode(Qt::ElideRight);
     // A third click on a header gives back the calendar order.
     table_->horizontalHeader()->setSortIndicatorClearable(true);
     table_->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
 
-    rows_ = new QStandardItemModel(0, 3, this);
+    rows_ = new QStandardItemModel(0, 4, this);
     rows_->setHorizontalHeaderLabels(
-        {QStringLiteral("Naam"), QStringLiteral("Latijn"), QStringLiteral("Datum")});
+        {QStringLiteral("Naam"), QStringLiteral("Latijn"), QStringLiteral("Datum"), QStringLiteral("Noot")});
     shown_ = new Filter(this);
     shown_->setSourceModel(rows_);
     shown_->setSortRole(Filter::kSortRole);
     table_->setModel(shown_);
+    table_->horizontalHeader()->setSectionResizeMode(3, QHeaderView::Stretch);
     table_->setSortingEnabled(true);
 
     connect(filter_, &QLineEdit::textChanged, this, [this] { shown_->setTyped(filter_->text()); });
+    connect(set_, &QComboBox::currentIndexChanged, this, [this] {
+        if (region_ != nullptr) fill(year_, *region_);
+    });
 }
 
 FeastPanel::~FeastPanel() = default;
 
 void FeastPanel::fill(int year, const regions::Region& region) {
-    const std::vector<feasts::Occurrence> occurrences = feasts::ofYear(year, region);
+    year_ = year;
+    region_ = &region;
+    const std::vector<feasts::Occurrence> occurrences =
+        feasts::ofYear(year, region, set_->currentIndex() == 1 ? feasts::Set::All : feasts::Set::Main);
     const auto table = feasts::table();
     rows_->setRowCount(0);
     for (std::size_t i = 0; i < occurrences.size(); ++i) {
@@ -90,21 +104,35 @@ void FeastPanel::fill(int year, const regions::Region& region) {
         auto* date = new QStandardItem(text(o.text));
         date->setData(static_cast<qulonglong>(i), Filter::kSortRole);  // calendar order
         date->setToolTip(text(o.iso));
-        rows_->appendRow({name, latin, date});
+        const std::string note = feasts::listNote(f);
+        auto* noteItem = new QStandardItem(text(note));
+        noteItem->setData(text(feasts::foldName(note)), Filter::kSortRole);
+        // The whole note and the sources in the tool tip: a long note is cut short in the column.
+        if (!f.source.empty())
+            noteItem->setToolTip(
+                text(note.empty() ? std::string{f.source} : note + "\n\n" + std::string{f.source}));
+        rows_->appendRow({name, latin, date, noteItem});
     }
     // Wide enough for every column in full, so that no date is cut short: the
     // window grows with the table (a small screen scrolls it instead).
     const QAbstractItemView* view = table_;  // sizeHintForColumn is public here
     int width = 2 * table_->frameWidth() + table_->verticalScrollBar()->sizeHint().width();
-    for (int column = 0; column < rows_->columnCount(); ++column)
+    // The note column, last, takes what width is left: its header at least.
+    for (int column = 0; column + 1 < rows_->columnCount(); ++column)
         width +=
             std::max(view->sizeHintForColumn(column), table_->horizontalHeader()->sectionSizeHint(column));
+    width += std::max(table_->horizontalHeader()->sectionSizeHint(rows_->columnCount() - 1),
+                      table_->horizontalHeader()->defaultSectionSize());
     table_->setMinimumWidth(width);
 }
 
 QList<QPair<QString, QString>> FeastPanel::shownRows() const {
     QList<QPair<QString, QString>> rows;
-    for (int row = 0; row < shown_->rowCount(); ++row)
-        rows.append({shown_->index(row, 0).data().toString(), shown_->index(row, 2).data().toString()});
+    for (int row = 0; row < shown_->rowCount(); ++row) {
+        const QString note = shown_->index(row, 3).data().toString();
+        rows.append(
+            {shown_->index(row, 0).data().toString(),
+             shown_->index(row, 2).data().toString() + (note.isEmpty() ? QString{} : " (" + note + ')')});
+    }
     return rows;
 }

@@ -19,6 +19,7 @@
 #include "feasts.h"
 #include "input_error.h"
 #include "lexicon.h"
+#include "saints.h"
 #include "spelling.h"
 #include "year_computus.h"
 #include "year_range.h"
@@ -54,6 +55,7 @@ enum class ItemKind {
     Month,      // a month beside a feast: a check of the reading's month ("mense martii")
     Qualifier,  // a word that names a saint's second feast, outside any feast's name
     Place,      // a place: its marker ("apud") and the saint's name after it
+    Vague,      // "circa festum": around a day, so no day
     YearNote,   // how the year is counted: "stilo gallicano", "ante Pascha" after the year, "stilo veteri"
     Regnal,
     Check,
@@ -74,6 +76,7 @@ struct Item {
     ItemKind kind;
     std::size_t first, last;  // tokens [first, last)
     const Feast* feast = nullptr;
+    std::vector<const Feast*> feasts;  // every feast the name may be, `feast` first
     bool eve = false;
     int weekday = 0;
     Relation relation = Relation::On;
@@ -302,6 +305,7 @@ std::vector<Item> itemsOf(std::span<const Token> tokens) {
             !(word && word->kind == Kind::Weekday && wordLength == feastLength)) {
             Item item = makeItem(ItemKind::Feast, i, i + feastLength);
             item.feast = feast.feast;
+            item.feasts = feast.feasts.empty() ? std::vector<const Feast*>{feast.feast} : feast.feasts;
             item.eve = feast.eve;
             items.push_back(item);
             i += feastLength;
@@ -331,6 +335,9 @@ std::vector<Item> itemsOf(std::span<const Token> tokens) {
                     break;
                 case Kind::Place:
                     item.kind = ItemKind::Place;
+                    break;
+                case Kind::Vague:
+                    item.kind = ItemKind::Vague;
                     break;
                 case Kind::YearNote:
                     item.kind = ItemKind::YearNote;
@@ -429,7 +436,7 @@ bool shareAWord(const std::vector<std::string>& typed, std::string_view form) {
 // A word's letters counted, for a lower bound of its edit distance to another:
 // no alignment of the two matches more letters than they have in common.
 using LetterCount = std::vector<std::pair<char, std::size_t>>;
-LetterCount lettersOf(std::string_view word) {
+LetterCount letterCount(std::string_view word) {
     LetterCount out;
     for (const char c : word) {
         const auto at = std::find_if(out.begin(), out.end(), [&](const auto& l) { return l.first == c; });
@@ -470,7 +477,7 @@ std::size_t leastDistance(std::string_view a, const std::array<std::size_t, 256>
             std::vector<std::pair<std::string, LetterCount>> folded;
             for (std::string_view form : formsOf(f)) {
                 std::string name = feasts::foldName(form);
-                LetterCount letters = lettersOf(name);
+                LetterCount letters = letterCount(name);
                 folded.emplace_back(std::move(name), std::move(letters));
             }
             out.push_back(std::move(folded));
@@ -547,6 +554,9 @@ std::string monthText(int month) {
 
 struct Clause {
     const Item* anchor = nullptr;  // the feast or the day
+    // Where a feast kept on several days was kept, as a reading writes it in
+    // brackets ("Sint-Margriet (Utrecht) 1400"): only that day is meant.
+    std::string label;
     Relation relation = Relation::On;
     // The octave or fortnight the relation counts from: "post octabas Trinitatis",
     // "in crastino octavarum Epiphanie".
@@ -585,6 +595,15 @@ std::string typedOf(std::span<const Token> tokens, const Item& item) {
     return typedText(tokens.subspan(item.first, item.last - item.first));
 }
 
+bool isPlaceSaint(const std::string& folded) {
+    static const std::set<std::string> ablatives = [] {
+        std::set<std::string> out;
+        for (std::string_view w : {"sancto", "sancta", "beato", "beata"}) out.insert(spelling::fold(w));
+        return out;
+    }();
+    return ablatives.contains(folded);
+}
+
 bool isArticleOne(const Token& t) {
     static const std::set<std::string> articles = [] {
         std::set<std::string> out;
@@ -599,6 +618,15 @@ bool isArticleOne(const Token& t) {
 // up to a comma or a word that is no part of a name.
 void setAsidePlaces(std::vector<Item>& items, std::span<const Token> tokens) {
     for (std::size_t i = 0; i < items.size(); ++i) {
+        // "abbas de Sancto Quintino": Latin "de" before a saint in the ablative names a place.
+        if (tokens[items[i].first].folded == "de" && items[i].first + 1 < tokens.size() &&
+            isPlaceSaint(tokens[items[i].first + 1].folded)) {
+            if (items[i].kind == ItemKind::Feast) {  // the name read with its "de": all of it the place
+                items[i].kind = ItemKind::Place;
+                continue;
+            }
+            items[i].kind = ItemKind::Place;
+        }
         if (items[i].kind != ItemKind::Place) continue;
         bool named = false;
         for (std::size_t j = i + 1; j < items.size() && j <= i + 4; ++j) {
@@ -748,6 +776,10 @@ void readRelation(std::vector<Item>& items, std::size_t anchorAt, std::span<cons
         clause.relation = Relation::WithinOctave;
     const std::string word = typedOf(tokens, *before);
     Item* weekday = previous(items, static_cast<std::size_t>(before - items.data()));
+    // "le mardi prochain apres": the word of the day of writing between them.
+    while (weekday != nullptr && weekday->kind == ItemKind::Relation &&
+           weekday->relationWord == RelationWord::Skip)
+        weekday = previous(items, static_cast<std::size_t>(weekday - items.data()));
     // "dominica secunda post": the ordinal after the weekday.
     Item* ordinal = nullptr;
     if (weekday != nullptr && weekday->kind == ItemKind::Number && weekday->number.ordinal) {
@@ -930,9 +962,7 @@ struct Found {
 
 // The modern Dutch words for the feast and its relation, or empty where the
 // modern grammar has none (the reading is then the plain date).
-std::string relationText(const Clause& c) {
-    const Feast& f = *c.anchor->feast;
-    std::string name{f.name};
+std::string relationText(const Clause& c, std::string name) {
     if (c.inner) return "";  // the modern grammar has no relation of an octave: the plain date
     if (c.anchor->eve) return c.relation == Relation::On ? "vooravond van " + name : "";
     switch (c.relation) {
@@ -958,37 +988,60 @@ std::string plainDate(int day, int month, long long year) {
     return std::to_string(day) + ' ' + monthText(month) + ' ' + std::to_string(year);
 }
 
-std::optional<Found> candidate(const Clause& c, int fy, const Options& options, const std::string& written) {
+// The day a feast's occurrence gives the clause, with its reading; a feast kept
+// on several days, or on a day no source confirms, says which in the reading
+// ("Sint-Margriet (Utrecht) 1400").
+Found feastCandidate(const Clause& c, const feasts::Occurrence& o, int fy, const regions::Region& region,
+                     bool labelled) {
+    const Item& a = *c.anchor;
+    const Feast& f = *o.feast;
+    std::int64_t base = o.day - (a.eve ? 1 : 0);
+    if (c.inner) base = dating::relate(base, *c.inner);
+    const std::int64_t day = dating::relate(base, c.relation, c.weekday, c.count);
+    const bool writtenDate =
+        !a.eve && c.relation == Relation::On &&
+        (f.rule == feasts::Rule::Fixed || f.rule == feasts::Rule::Mattias || f.rule == feasts::Rule::YearEnd);
+    const calendar::Date own = regions::dateOf(region, o.day);
+    const bool otherDay = f.rule == feasts::Rule::Fixed && (own.day != f.day || own.month != f.month);
+    Found found{day,
+                writtenDate ? o.text : regions::dayText(region, day),
+                "",
+                fy,
+                otherDay ? own.month : f.month,
+                otherDay                                                             ? own.day
+                : f.rule == feasts::Rule::Mattias && regions::isLeapYear(region, fy) ? f.day + 1
+                                                                                     : f.day,
+                writtenDate};
+    const int nieuwjaar = writtenDate ? fy : static_cast<int>(regions::dateOf(region, day).year);
+    const std::string label = labelled || o.provisional ? feasts::labelText(o) : std::string{};
+    const std::string words = relationText(c, std::string{f.name} + label);
+    if (!words.empty()) {
+        found.reading = words + ' ' + std::to_string(nieuwjaar);
+    } else {
+        // A weekday that names the day within the octave stays in front of it.
+        const calendar::Date d = regions::dateOf(region, day);
+        found.reading =
+            (c.relation == Relation::WithinOctave ? weekdayText(c.weekday) + ' ' : std::string{}) +
+            plainDate(d.day, d.month, d.year) + label;
+    }
+    return found;
+}
+
+std::vector<Found> candidates(const Clause& c, int fy, const Options& options, const std::string& written) {
     const regions::Region& region = *options.region;
     const Item& a = *c.anchor;
     if (a.kind == ItemKind::Feast) {
-        const std::optional<feasts::Occurrence> o = feasts::occurrence(*a.feast, fy, region);
-        if (!o) return std::nullopt;
-        std::int64_t base = o->day - (a.eve ? 1 : 0);
-        if (c.inner) base = dating::relate(base, *c.inner);
-        const std::int64_t day = dating::relate(base, c.relation, c.weekday, c.count);
-        const Feast& f = *a.feast;
-        const bool writtenDate = !a.eve && c.relation == Relation::On &&
-                                 (f.rule == feasts::Rule::Fixed || f.rule == feasts::Rule::Mattias ||
-                                  f.rule == feasts::Rule::YearEnd);
-        Found found{day,
-                    writtenDate ? o->text : regions::dayText(region, day),
-                    "",
-                    fy,
-                    f.month,
-                    f.rule == feasts::Rule::Mattias && regions::isLeapYear(region, fy) ? f.day + 1 : f.day,
-                    writtenDate};
-        const int nieuwjaar = writtenDate ? fy : static_cast<int>(regions::dateOf(region, day).year);
-        const std::string words = relationText(c);
-        if (!words.empty()) {
-            found.reading = words + ' ' + std::to_string(nieuwjaar);
-        } else {
-            // A weekday that names the day within the octave stays in front of it.
-            const calendar::Date d = regions::dateOf(region, day);
-            found.reading =
-                (c.relation == Relation::WithinOctave ? weekdayText(c.weekday) + ' ' : std::string{}) +
-                plainDate(d.day, d.month, d.year);
-        }
+        // Each day of each feast the name may be; labelled where there is more than one.
+        std::vector<feasts::Occurrence> days;
+        for (const Feast* f : a.feasts)
+            for (feasts::Occurrence& o : feasts::occurrences(*f, fy, region)) days.push_back(std::move(o));
+        const bool labelled = days.size() > 1;
+        // A label written with the name keeps the days it names, where it names any.
+        if (!c.label.empty() && std::any_of(days.begin(), days.end(),
+                                            [&](const feasts::Occurrence& o) { return o.label == c.label; }))
+            std::erase_if(days, [&](const feasts::Occurrence& o) { return o.label != c.label; });
+        std::vector<Found> found;
+        for (const feasts::Occurrence& o : days) found.push_back(feastCandidate(c, o, fy, region, labelled));
         return found;
     }
     int day = a.day;
@@ -996,7 +1049,7 @@ std::optional<Found> candidate(const Clause& c, int fy, const Options& options, 
     if (a.kind == ItemKind::RomanDay)
         std::tie(day, month) = romanDate(a.roman, fy, regions::isLeapYear(region, fy), written);
     const std::optional<regions::Reading> r = regions::readDate(region, fy, month, day);
-    if (!r) return std::nullopt;
+    if (!r) return {};
     // A relation to a date ("feria V. post XVII. kal. aprilis"): the day it names,
     // written as a plain date, for the modern grammar has no relation to a date.
     if (c.related || c.inner) {
@@ -1004,21 +1057,21 @@ std::optional<Found> candidate(const Clause& c, int fy, const Options& options, 
         if (c.inner) base = dating::relate(base, *c.inner);
         const std::int64_t related = dating::relate(base, c.relation, c.weekday, c.count);
         const calendar::Date d = regions::dateOf(region, related);
-        return Found{
-            related, regions::dayText(region, related), plainDate(d.day, d.month, d.year), fy, d.month, d.day,
-            false};
+        return {Found{related, regions::dayText(region, related), plainDate(d.day, d.month, d.year), fy,
+                      d.month, d.day, false}};
     }
-    return Found{
-        r->day, regions::fixedDateText(region, fy, month, day), plainDate(day, month, fy), fy, month, day,
-        true};
+    return {Found{r->day, regions::fixedDateText(region, fy, month, day), plainDate(day, month, fy), fy,
+                  month, day, true}};
 }
 
 std::string anchorWritten(const Clause& c, std::span<const Token> tokens) {
     const Item& a = *c.anchor;
     if (a.kind == ItemKind::RomanDay) return romanWritten(a.roman, c.year);
     if (a.kind == ItemKind::Feast)
-        return (relationText(c).empty() ? typedOf(tokens, a) : relationText(c)) + ' ' +
-               std::to_string(c.year);
+        return (relationText(c, std::string{a.feast->name}).empty()
+                    ? typedOf(tokens, a)
+                    : relationText(c, std::string{a.feast->name})) +
+               ' ' + std::to_string(c.year);
     return plainDate(a.day, a.month, c.year);
 }
 
@@ -1033,18 +1086,19 @@ std::vector<Reading> readingsOf(const Clause& c, const Options& options, std::sp
         if (c.anchor->kind != ItemKind::Feast && fy != c.year &&
             options.style == year_style::Style::Nieuwjaar)
             continue;
-        std::optional<Found> f = candidate(c, fy, options, written);
-        if (!f) continue;
-        anyCandidate = true;
-        elsewhere.push_back(f->text);
-        const int inYear =
-            f->written ? dating::styleYearOfDate(f->dateYear, f->dateMonth, f->dateDay, options.style, region)
-                       : dating::styleYear(f->day, options.style, region);
-        if (inYear != c.year) continue;
-        const long long shownYear = f->written ? f->dateYear : regions::dateOf(region, f->day).year;
-        if (shownYear < kFirstYear || shownYear > kLastYear) continue;
-        if (std::none_of(found.begin(), found.end(), [&](const Found& x) { return x.day == f->day; }))
-            found.push_back(std::move(*f));
+        for (Found& f : candidates(c, fy, options, written)) {
+            anyCandidate = true;
+            elsewhere.push_back(f.text);
+            const int inYear =
+                f.written ? dating::styleYearOfDate(f.dateYear, f.dateMonth, f.dateDay, options.style, region)
+                          : dating::styleYear(f.day, options.style, region);
+            if (inYear != c.year) continue;
+            const long long shownYear = f.written ? f.dateYear : regions::dateOf(region, f.day).year;
+            if (shownYear < kFirstYear || shownYear > kLastYear) continue;
+            if (std::none_of(found.begin(), found.end(),
+                             [&](const Found& x) { return x.day == f.day && x.reading == f.reading; }))
+                found.push_back(std::move(f));
+        }
     }
     if (found.empty()) {
         const Item& a = *c.anchor;
@@ -1290,6 +1344,17 @@ void requireUnderstood(const std::vector<Item>& items, std::span<const Token> to
                 throw InputError(
                     quoted(t.typed) + " niet begrepen, in een getal of dag van de datering" + nearText(t),
                     InputError::Cause::UnknownWord);
+            // A word joined to the feast's name by "de", "of" or a saint's title may
+            // change the day it names ("la quinzaine de Pasques"): not passed over.
+            std::size_t next = i + 1;
+            while (next < items.size() && items[next].kind == ItemKind::Honouring &&
+                   !tokens[items[next].first].breakBefore)
+                ++next;
+            if (next > i + 1 && next < items.size() && &items[next] == clause.anchor &&
+                clause.anchor->kind == ItemKind::Feast && !tokens[items[next].first].breakBefore)
+                throw InputError(
+                    quoted(t.typed) + " niet begrepen, vlak voor de naam van het feest" + nearText(t),
+                    InputError::Cause::UnknownWord);
             if (looksLikeDateWord(t))
                 throw InputError(quoted(t.typed) +
                                      " niet begrepen: het lijkt op een getal, weekdag, maand of relatie" +
@@ -1297,6 +1362,9 @@ void requireUnderstood(const std::vector<Item>& items, std::span<const Token> to
                                  InputError::Cause::UnknownWord);
             continue;
         }
+        if (item.kind == ItemKind::Vague)
+            throw InputError(quoted(typedOf(tokens, item)) + " noemt geen dag, maar een tijd eromheen",
+                             InputError::Cause::Form);
         // Never the saint's main feast in place of the one the word names.
         if (item.kind == ItemKind::Qualifier)
             throw InputError(
@@ -1351,8 +1419,41 @@ std::string skippedWords(const std::vector<Item>& items, std::span<const Token> 
 
 }  // namespace
 
+// A label in brackets as a reading writes it ("(Utrecht)", "(dag onzeker)",
+// "(Tridentijns missaal, dag onzeker)"), taken out of the clause: the place, or
+// empty for "dag onzeker" alone. Other brackets stay ("Sint-Juliaan (van Le Mans)").
+std::string takeLabels(std::string& text) {
+    static const std::set<std::string_view> places = [] {
+        std::set<std::string_view> out;
+        for (const saints::Day& d : saints::days()) out.insert(d.where);
+        return out;
+    }();
+    std::string label;
+    std::size_t from = 0;
+    while ((from = text.find('(', from)) != std::string::npos) {
+        const std::size_t to = text.find(')', from);
+        if (to == std::string::npos) break;
+        std::string inner = text.substr(from + 1, to - from - 1);
+        if (inner.ends_with("dag onzeker")) {
+            inner.erase(inner.size() - 11);
+            while (!inner.empty() && (inner.back() == ' ' || inner.back() == ',')) inner.pop_back();
+        } else if (!places.contains(inner)) {
+            from = to;
+            continue;
+        }
+        if (!inner.empty() && !places.contains(inner)) {
+            from = to;
+            continue;
+        }
+        if (!inner.empty()) label = inner;
+        text.replace(from, to - from + 1, " ");
+    }
+    return label;
+}
+
 Answer read(std::string_view text, const Options& options) {
-    const std::string cleaned = spelling::cleaned(text);
+    std::string cleaned = spelling::cleaned(text);
+    const std::string label = takeLabels(cleaned);
     const std::vector<Token> tokens = tokenize(cleaned);
     LookupMemo memo{tokens};  // the lookups of these tokens, while they are read
     const std::vector<std::string_view> words = wordsOf(cleaned);
@@ -1381,6 +1482,7 @@ Answer read(std::string_view text, const Options& options) {
     Options effective = options;
 
     Clause clause;
+    clause.label = label;
     setAsideOtherYears(items, clause);
 
     // An unknown name after a saint's title is an unknown feast.

@@ -9,6 +9,8 @@
 #include "clause_memo.h"
 #include "latin.h"
 #include "lexicon.h"
+#include "saint_forms.h"
+#include "saints.h"
 #include "spelling.h"
 
 namespace clause::detail {
@@ -254,6 +256,8 @@ std::optional<WordEntry> entryOf(const lexicon::Word& w, std::size_t length) {
         e.kind = Kind::Qualifier;
     } else if (k == "place") {
         e.kind = Kind::Place;
+    } else if (k == "approximate") {
+        e.kind = Kind::Vague;
     } else if (k == "year-note") {
         e.kind = Kind::YearNote;
         e.value = w.meaning.find("Easter") != std::string_view::npos ? 1 : 2;
@@ -266,6 +270,47 @@ std::optional<WordEntry> entryOf(const lexicon::Word& w, std::size_t length) {
         return std::nullopt;
     }
     return e;
+}
+
+// Titles of a saint that tell apart feasts sharing a name ("beati Thome apostoli"
+// is not Becket, "sancti Stephani pape" not the protomartyr).
+constexpr std::array<std::string_view, 12> kTitles{"apostoli",     "apostle",  "evangeliste", "ewangeliste",
+                                                   "ewangheliste", "virginis", "confessoris", "martyris",
+                                                   "martiris",     "pape",     "abbatis",     "episcopi"};
+
+// A name's letters and digits only, lower case and without diacritics: how the
+// own names are compared letter for letter.
+std::string lettersOf(std::string_view text) {
+    std::string letters;
+    for (const char c : spelling::plain(text))
+        if ((c >= 'a' && c <= 'z') || (c >= '0' && c <= '9')) letters += c;
+    return letters;
+}
+
+bool isTitle(const Token& t) {
+    static const std::unordered_set<std::string> titles = foldedSet(kTitles);
+    return titles.contains(t.folded);
+}
+
+// In the saints' index (saintIndex), unlike the main one:
+void addSaintFeast(std::unordered_map<std::string, FeastEntry>& map, const std::string& key,
+                   FeastEntry entry) {
+    if (key.empty()) return;
+    const auto [at, added] = map.try_emplace(key, entry);
+    if (added) return;
+    FeastEntry& there = at->second;
+    // A form two saints' days share ("sinte Donaes dach", "la saint Marcel"), or
+    // one the spelling fold makes equal to another feast's ("sinte Marthen" and
+    // "sinte Maertens"), names both: the reader gives each reading.
+    if (there.feasts.empty()) there.feasts = {there.feast};
+    if (there.eve == entry.eve && !entry.feast->main &&
+        std::find(there.feasts.begin(), there.feasts.end(), entry.feast) == there.feasts.end()) {
+        there.feasts.push_back(entry.feast);
+        return;
+    }
+    // A name of the table before a form of the file, a feast of the older table
+    // before a newer one ("sinte Mertijns …" is the winter Martin).
+    if (!there.fromTable && entry.fromTable) there = entry;
 }
 
 // A Dutch name of the table goes before any other form ("Sint-Jan" is the
@@ -316,8 +361,107 @@ std::vector<std::string> strippedKeys(const std::vector<Token>& tokens,
     return {keys[0], keys[1]};
 }
 
+using FormRow = std::tuple<const Feast*, std::string_view, bool, bool>;  // feast, form, eve, of the table
+
+const std::vector<saint_forms::Form>& saintForms() {
+    static const std::vector<saint_forms::Form>& forms =
+        *new std::vector<saint_forms::Form>(saint_forms::forms());
+    return forms;
+}
+
+// Indexes the forms in `lex`: their full, stripped and stem keys, their name
+// words and titles; gives the cores (one name after honouring words) of the
+// forms of the files. `grammar` holds the clause's other words.
+// With `namesOnly`, only the name words and titles.
+std::map<std::string, std::set<const Feast*>> indexForms(Lexicon& lex, const Lexicon& grammar,
+                                                         const std::vector<FormRow>& forms,
+                                                         bool namesOnly = false) {
+    // The forms share most of their words ("sinte", "dach", "la saint"): each
+    // word is split and folded once.
+    std::unordered_map<std::string, std::vector<Token>> wordTokens;
+    const auto tokensOfForm = [&](std::string_view form) {
+        std::vector<Token> tokens;
+        const std::string clean = spelling::cleaned(form);
+        std::string_view rest = clean;
+        while (!rest.empty()) {
+            const std::size_t blank = std::min(rest.find(' '), rest.size());
+            const std::string word{rest.substr(0, blank)};
+            rest.remove_prefix(std::min(blank + 1, rest.size()));
+            if (word.empty()) continue;
+            auto cached = wordTokens.find(word);
+            if (cached == wordTokens.end()) cached = wordTokens.emplace(word, tokenize(word)).first;
+            tokens.insert(tokens.end(), cached->second.begin(), cached->second.end());
+        }
+        return tokens;
+    };
+    std::map<std::string, std::set<const Feast*>> cores;
+    for (const auto& [feast, form, eve, table] : forms) {
+        const std::vector<Token> tokens = tokensOfForm(form);
+        if (tokens.empty()) continue;
+        std::size_t nameWords = 0;
+        for (const Token& t : tokens) {
+            if (!std::all_of(t.plain.begin(), t.plain.end(), [](char c) { return c >= 'a' && c <= 'z'; }))
+                continue;  // not a word of letters
+            if (!isHonouring(t) && t.plain != "et") ++nameWords;
+            if (!isHonouring(t) && t.plain.size() >= 4 && !grammar.words.contains(t.folded))
+                lex.names[t.folded].insert(feast);
+        }
+        // A title tells a feast apart only in a form of the saint's name alone:
+        // "sancti Thome apostoli", not "translationis sancti Thome apostoli".
+        if (nameWords == 1)
+            for (const Token& t : tokens)
+                if (isTitle(t)) lex.titles[feast].insert(t.folded);
+        if (namesOnly) continue;
+        FeastEntry entry{feast, eve, table};
+        entry.ownName = table && form != feast->latin;
+        const std::array<std::string, 2> full = keysOf(tokens);
+        const std::vector<std::string> stripped = strippedKeys(tokens, grammar.words);
+        for (const std::string& key : full) addSaintFeast(lex.feastFull, key, entry);
+        for (const std::string& key : stripped) addSaintFeast(lex.feastStripped, key, entry);
+        std::vector<std::string> all{full[0], full[1]};
+        all.insert(all.end(), stripped.begin(), stripped.end());
+        for (const std::string& key : all) {
+            for (const std::string& ending : dayEndings())
+                if (key.size() > ending.size() + 1 && key.ends_with(ending))
+                    addSaintFeast(lex.feastStems, key.substr(0, key.size() - ending.size()), entry);
+            if (key.size() > 4 && key.ends_with("en"))
+                addSaintFeast(lex.feastStems, key.substr(0, key.size() - 2), entry);
+        }
+        // The core of a form of the file: one name after honouring words.
+        if (!table && tokens.size() >= 2 && isHonouring(tokens[0])) {
+            std::size_t i = 0;
+            while (i < tokens.size() && isHonouring(tokens[i])) ++i;
+            // Not a word of the clause's grammar ("la veille de Pasques": "veille").
+            if (i < tokens.size() && (i + 1 == tokens.size() || isHonouring(tokens[i + 1])) &&
+                !grammar.words.contains(tokens[i].folded)) {
+                cores[tokens[i].folded].insert(feast);
+                cores[tokens[i].whole].insert(feast);
+            }
+        }
+    }
+    return cores;
+}
+
+// The main feasts' names of the table first, then the forms of the file.
+std::vector<FormRow> mainForms() {
+    std::vector<FormRow> forms;
+    for (const Feast& f : feasts::table())
+        if (f.main)
+            for (std::string_view form : {f.name, f.latin, f.aliases[0], f.aliases[1]})
+                if (!form.empty()) forms.emplace_back(&f, form, false, true);
+    for (const lexicon::FeastForm& ff : lexicon::feastForms()) {
+        const Feast* f = feasts::findById(ff.id);
+        if (f == nullptr) continue;
+        // A form the file names as the feast's eve ("dertien avont", "Kerssavont").
+        const bool eve = ff.note.starts_with("eve of") || ff.note.find(" Eve (") != std::string_view::npos;
+        forms.emplace_back(f, ff.form, eve, false);
+    }
+    return forms;
+}
+
 const Lexicon& lexiconIndex() {
-    static const Lexicon index = [] {
+    // Never destroyed: a command that read one clause need not take the index apart at exit.
+    static const Lexicon& index = *new Lexicon([] {
         Lexicon lex;
         std::set<std::string> sharedWords, sharedFeasts, sharedFull, sharedStripped, sharedStems;
         for (const lexicon::Word& w : lexicon::clauseWords()) {
@@ -356,7 +500,7 @@ const Lexicon& lexiconIndex() {
                         });
         };
         for (const Feast& f : feasts::table())
-            if (!f.latin.empty()) addLatin(&f, f.latin, false);
+            if (f.main && !f.latin.empty()) addLatin(&f, f.latin, false);
         for (const lexicon::FeastForm& ff : lexicon::feastForms())
             if (const Feast* f = feasts::findById(ff.id); f != nullptr && ff.lang == "la")
                 addLatin(f, ff.form,
@@ -365,8 +509,9 @@ const Lexicon& lexiconIndex() {
         // The names of the table first, then the forms of the file.
         std::vector<std::tuple<const Feast*, std::string_view, bool, bool>> forms;  // feast, form, eve, table
         for (const Feast& f : feasts::table())
-            for (std::string_view form : {f.name, f.latin, f.aliases[0], f.aliases[1]})
-                if (!form.empty()) forms.emplace_back(&f, form, false, form != f.latin);
+            if (f.main)
+                for (std::string_view form : {f.name, f.latin, f.aliases[0], f.aliases[1]})
+                    if (!form.empty()) forms.emplace_back(&f, form, false, form != f.latin);
         std::vector<std::tuple<const Feast*, std::string_view, bool, bool>> fileForms;
         for (const lexicon::FeastForm& ff : lexicon::feastForms()) {
             const Feast* f = feasts::findById(ff.id);
@@ -406,6 +551,7 @@ const Lexicon& lexiconIndex() {
                 }
             }
         }
+        lex.cores = cores;
         // A core names a feast only where no other feast of the older table shares it.
         const std::size_t older = static_cast<std::size_t>(
             std::find_if(feasts::table().begin(), feasts::table().end(),
@@ -421,8 +567,109 @@ const Lexicon& lexiconIndex() {
             if (chosen != nullptr && !sharedStripped.contains(core))
                 lex.feastStripped.try_emplace(core, FeastEntry{chosen, false, false});
         }
+        // Every feast's own name, letter for letter, with or without a day or eve
+        // ending, names that feast alone.
+        for (const Feast& f : feasts::table())
+            for (std::string_view name : {f.name, f.aliases[0], f.aliases[1]}) {
+                if (name.empty()) continue;
+                lex.ownNames.try_emplace(lettersOf(name), FeastEntry{&f, false, true, false, {}, true});
+            }
+        // The first name words of the saints' forms, folded: only a name that starts
+        // with one needs the saints' index (saintIndex), built the first time one does.
+        // Each form of the file's fields ("beati Hilarii (gezien: ...); nom.
+        // Hilarius"), its remarks in brackets left out; the patterns keep its name.
+        std::unordered_set<std::string> seen;
+        const auto addGate = [&](std::string_view text) {
+            int depth = 0;
+            bool named = false;  // the form's name word is in
+            std::string word;
+            const auto endWord = [&] {
+                if (!word.empty() && !named && word != "nom" &&
+                    std::find(kHonouring.begin(), kHonouring.end(), word) == kHonouring.end()) {
+                    named = true;
+                    if (seen.insert(word).second) lex.saintGate.insert(spelling::fold(word));
+                }
+                word.clear();
+            };
+            for (const char c : text) {
+                if (c == '(') ++depth;
+                if (c == ')' && depth > 0) --depth;
+                if (depth > 0 || c == ')') continue;
+                if (c == ';' || c == '/') {
+                    endWord();
+                    named = false;  // another form
+                } else if ((c >= 'a' && c <= 'z') || (c & 0x80) != 0) {
+                    word += c;
+                } else if (c >= 'A' && c <= 'Z') {
+                    word += static_cast<char>(c - 'A' + 'a');
+                } else {
+                    endWord();
+                }
+            }
+            endWord();
+        };
+        for (const Feast& f : feasts::table())
+            if (!f.main) addGate(f.name);
+        for (const saints::Saint& saint : saints::all())
+            for (std::string_view field : {saint.latin, saint.dutch, saint.french}) addGate(field);
         return lex;
-    }();
+    }());
+    return index;
+}
+
+// The saints' days of saints.tsv: their names in the table, the file's forms and
+// those of the patterns, indexed apart from the main feasts (lexiconIndex) and
+// only when a clause names one, so that a command that reads only main feasts
+// ("on", "date dinsdag na Sint-Maarten 1450") does not index them.
+const Lexicon& saintIndex() {
+    static const Lexicon& index = *new Lexicon([] {
+        const Lexicon& main = lexiconIndex();
+        Lexicon lex;
+        std::vector<FormRow> forms;
+        for (const Feast& f : feasts::table())
+            if (!f.main)
+                for (std::string_view form : {f.name, f.latin})
+                    if (!form.empty()) forms.emplace_back(&f, form, false, true);
+        for (const saint_forms::Form& sf : saintForms()) forms.emplace_back(sf.feast, sf.text, sf.eve, false);
+        const auto cores = indexForms(lex, main, forms);
+        for (const auto& [core, feastSet] : cores)
+            if (feastSet.size() == 1 && !main.cores.contains(core) && !main.feastFull.contains(core) &&
+                !main.feastStripped.contains(core))
+                lex.feastStripped.try_emplace(core, FeastEntry{*feastSet.begin(), false, false});
+        // A saint's form the fold makes equal to a main feast's name with a day or
+        // eve ending ("sinte Marthen daghe" and "Sint-Maartendag") names both, the
+        // main feast first: it may not hide the main feast.
+        for (auto& [key, entry] : lex.feastFull) {
+            if (entry.feasts.empty()) entry.feasts = {entry.feast};
+            for (const auto& [endings, eve] : {std::pair{&dayEndings(), false}, {&eveEndings(), true}})
+                for (const std::string& ending : *endings) {
+                    if (key.size() <= ending.size() + 1 || !key.ends_with(ending)) continue;
+                    const auto found = main.feastFull.find(key.substr(0, key.size() - ending.size()));
+                    if (found == main.feastFull.end() || found->second.eve) continue;
+                    const Feast* f = found->second.feast;
+                    if (std::find(entry.feasts.begin(), entry.feasts.end(), f) != entry.feasts.end())
+                        continue;
+                    entry.feasts.insert(entry.feasts.begin(), f);
+                    entry.feast = f;
+                    entry.eve = eve;
+                }
+        }
+        // A name word several feasts share, a saint's day among them; the main
+        // feasts' name words and titles are gathered only now, when a clause needs them.
+        Lexicon mainNames;
+        indexForms(mainNames, main, mainForms(), true);
+        std::map<std::string, std::set<const Feast*>> names = std::move(mainNames.names);
+        for (const auto& [name, feastSet] : lex.names) names[name].insert(feastSet.begin(), feastSet.end());
+        for (const auto& [name, feastSet] : names)
+            if (feastSet.size() > 1 &&
+                std::any_of(feastSet.begin(), feastSet.end(), [](const Feast* f) { return !f->main; })) {
+                std::vector<const Feast*> list(feastSet.begin(), feastSet.end());
+                std::sort(list.begin(), list.end());  // table order
+                lex.sharedNames.emplace(name, std::move(list));
+            }
+        lex.titles.insert(mainNames.titles.begin(), mainNames.titles.end());
+        return lex;
+    }());
     return index;
 }
 
@@ -557,38 +804,127 @@ std::optional<WordEntry> longestWord(std::span<const Token> tokens, std::size_t 
     return std::nullopt;
 }
 
-std::optional<FeastEntry> feastOfKey(const std::string& key) {
-    const Lexicon& lex = lexiconIndex();
-    if (const auto f = lex.feastFull.find(key); f != lex.feastFull.end()) return f->second;
-    if (const auto f = lex.feastStripped.find(key); f != lex.feastStripped.end()) return f->second;
-    return std::nullopt;
+// An index's entry at a key: of its full forms, else of its stripped ones, else
+// (with `stems`) of its stems.
+const FeastEntry* entryAt(const Lexicon& lex, const std::string& key, bool stems) {
+    if (const auto f = lex.feastFull.find(key); f != lex.feastFull.end()) return &f->second;
+    if (const auto f = lex.feastStripped.find(key); f != lex.feastStripped.end()) return &f->second;
+    if (stems)
+        if (const auto f = lex.feastStems.find(key); f != lex.feastStems.end()) return &f->second;
+    return nullptr;
 }
 
-// The keys tried here are bounded by longestFeastSpan: a new way of matching a
-// name goes there too.
+// The main feasts' entry, with the saints' days the saints' index adds after it.
+std::optional<FeastEntry> merged(const FeastEntry* main, const FeastEntry* saints) {
+    if (main == nullptr) return saints == nullptr ? std::nullopt : std::optional<FeastEntry>{*saints};
+    FeastEntry entry = *main;
+    if (saints == nullptr) return entry;
+    if (entry.feasts.empty()) entry.feasts = {entry.feast};
+    for (const Feast* f : saints->feasts.empty() ? std::vector<const Feast*>{saints->feast} : saints->feasts)
+        if (std::find(entry.feasts.begin(), entry.feasts.end(), f) == entry.feasts.end())
+            entry.feasts.push_back(f);
+    return entry;
+}
+
+std::optional<FeastEntry> feastOfKey(const std::string& key, bool saints, bool stems = false) {
+    return merged(entryAt(lexiconIndex(), key, stems), saints ? entryAt(saintIndex(), key, stems) : nullptr);
+}
+
+// Whether a name may be a saint's day of saints.tsv: its first word (without a
+// day or eve ending) starts a saint's form.
+bool mayNameSaint(const std::vector<Token>& kept) {
+    const std::unordered_set<std::string>& gate = lexiconIndex().saintGate;
+    for (const std::string& w : {kept.front().folded, kept.front().whole}) {
+        if (gate.contains(w)) return true;
+        for (const auto& endings : {&dayEndings(), &eveEndings()})
+            for (const std::string& ending : *endings)
+                if (w.size() > ending.size() + 1 && w.ends_with(ending) &&
+                    gate.contains(w.substr(0, w.size() - ending.size())))
+                    return true;
+    }
+    return false;
+}
+
+// A bare saint's name that several feasts share ("beati Johannis", "sancti
+// Stephani") names each of them, never one settled silently; the titles written
+// with it keep only the feasts that have them ("beati Thome apostoli").
+FeastEntry widened(FeastEntry entry, std::span<const Token> span, const std::vector<Token>& kept) {
+    if (entry.ownName || kept.size() != 1) return entry;
+    const Lexicon& lex = saintIndex();
+    const auto shared = lex.sharedNames.find(kept.front().folded);
+    if (shared == lex.sharedNames.end()) return entry;
+    std::set<std::string> written;
+    for (const Token& t : span)
+        if (isTitle(t)) written.insert(t.folded);
+    std::vector<const Feast*> all =
+        entry.feasts.empty() ? std::vector<const Feast*>{entry.feast} : entry.feasts;
+    for (const Feast* f : shared->second)
+        if (std::find(all.begin(), all.end(), f) == all.end()) all.push_back(f);
+    std::vector<const Feast*> titled;
+    for (const Feast* f : all) {
+        const auto titles = lex.titles.find(f);
+        if (written.empty() ||
+            (titles != lex.titles.end() &&
+             std::includes(titles->second.begin(), titles->second.end(), written.begin(), written.end())))
+            titled.push_back(f);
+    }
+    if (titled.empty()) return entry;
+    entry.feast = titled.front();
+    entry.feasts = std::move(titled);
+    return entry;
+}
+
+std::optional<FeastEntry> feastOfSpanAsFound(std::span<const Token> span, const std::vector<Token>& kept,
+                                             bool saints);
+
+// The keys tried here and in feastOfSpanAsFound are bounded by longestFeastSpan: a
+// new way of matching a name goes there too.
 std::optional<FeastEntry> feastOfSpan(std::span<const Token> span) {
     if (isHonouring(span.front()) && span.size() == 1) return std::nullopt;
-    std::vector<std::string> keys;
-    keys.reserve(4);
-    for (std::string& k : keysOf(span)) keys.push_back(std::move(k));
-    TokenRefs kept;
+    std::vector<Token> kept;
     for (const Token& t : span)
         if (!isHonouring(t)) kept.emplace_back(t);
     if (kept.empty()) return std::nullopt;
+    std::string letters;
+    for (const Token& t : span) letters += lettersOf(t.plain);
+    const auto& own = lexiconIndex().ownNames;
+    for (const auto& [ending, eve] :
+         {std::pair{"", false}, {"dag", false}, {"sdag", false}, {"avond", true}, {"savond", true}}) {
+        const std::string_view e{ending};
+        if (!letters.ends_with(e)) continue;
+        if (const auto found = own.find(letters.substr(0, letters.size() - e.size())); found != own.end()) {
+            FeastEntry entry = found->second;
+            entry.eve = eve;
+            return entry;
+        }
+    }
+    const bool saints = mayNameSaint(kept);
+    std::optional<FeastEntry> found = feastOfSpanAsFound(span, kept, saints);
+    if (found && saints) return widened(std::move(*found), span, kept);
+    return found;
+}
+
+std::optional<FeastEntry> feastOfSpanAsFound(std::span<const Token> span, const std::vector<Token>& kept,
+                                             bool saints) {
+    std::vector<std::string> keys;
+    for (const std::string& k : keysOf(span)) keys.push_back(k);
     const Lexicon& lex = lexiconIndex();
     for (const std::string& k : keys)
-        if (const auto f = feastOfKey(k)) return f;
+        if (const auto f = feastOfKey(k, saints)) return f;
     // Without its honouring words a name is compared with names so stripped only:
     // "feste Sainte Luce" is no Latin "Lucae".
-    for (std::string& key : keysOfTokens(kept)) {
-        keys.push_back(std::move(key));
-        const std::string& k = keys.back();
-        if (const auto f = lex.feastStripped.find(k); f != lex.feastStripped.end()) return f->second;
+    for (const std::string& k : keysOf(kept)) {
+        keys.push_back(k);
+        const auto main = lex.feastStripped.find(k);
+        const FeastEntry* saintEntry = nullptr;
+        if (saints)
+            if (const auto f = saintIndex().feastStripped.find(k); f != saintIndex().feastStripped.end())
+                saintEntry = &f->second;
+        if (auto f = merged(main == lex.feastStripped.end() ? nullptr : &main->second, saintEntry)) return f;
     }
     const auto stem = [&](const std::string& k) -> std::optional<FeastEntry> {
-        if (const auto f = feastOfKey(k)) return f;
-        if (const auto f = lex.feastStems.find(k); f != lex.feastStems.end()) return f->second;
-        return std::nullopt;
+        if (const auto f = feastOfKey(k, saints)) return f;
+        return feastOfKey(k, saints, true);
     };
     for (const std::string& k : keys)
         for (const std::string& ending : dayEndings())
@@ -613,11 +949,15 @@ std::optional<FeastEntry> feastOfSpan(std::span<const Token> span) {
 // The most tokens at i that feastOfSpan may find a name in: their folded words run
 // together, all of them or without the honouring ones, begin a key of a name at
 // least up to a day or eve ending; or the stems of the words that tell the feast
-// begin a key of a declined name.
+// begin a key of a declined name; or their letters begin a feast's own name up to
+// its ending. Where the first word after the honouring ones may start a saint's
+// form, the saints' index is asked too: every span is tried there.
 std::size_t longestFeastSpan(std::span<const Token> tokens, std::size_t i) {
     const Lexicon& lex = lexiconIndex();
     static const Beginnings names = beginningsOf(lex.feastFull, lex.feastStripped, lex.feastStems);
     static const Beginnings declined = beginningsOf(lex.feastDeclined);
+    static const Beginnings own = beginningsOf(lex.ownNames);
+    constexpr std::size_t kLongestOwnEnding = 6;  // "savond", of feastOfSpan's own names
     static const std::size_t longestEnding = [] {
         std::size_t n = 0;
         for (const auto* endings : {&dayEndings(), &eveEndings()})
@@ -633,13 +973,25 @@ std::size_t longestFeastSpan(std::span<const Token> tokens, std::size_t i) {
     std::string all;   // keysOf the span
     std::string kept;  // keysOf its words without the honouring ones
     std::string stems;
+    std::string letters;  // feastOfSpan's own names
     bool byAll = true;
     bool byKept = true;
     bool byStems = true;
+    bool byOwn = true;
+    bool named = false;  // a word after the honouring ones is in
     std::size_t longest = 0;
     for (std::size_t len = 1; len <= most; ++len) {
         const Token& t = tokens[i + len - 1];
         const bool honouring = isHonouring(t);
+        if (!honouring && !named) {
+            named = true;
+            if (mayNameSaint({t})) return most;
+        }
+        if (byOwn) {
+            letters += lettersOf(t.plain);
+            byOwn = own.contains(std::string_view{letters}.substr(
+                0, letters.size() - std::min(letters.size(), kLongestOwnEnding)));
+        }
         if (byAll) {
             all += t.folded;
             byAll = mayBegin(all);
@@ -653,7 +1005,7 @@ std::size_t longestFeastSpan(std::span<const Token> tokens, std::size_t i) {
             stems += t.stem;
             byStems = byStems && declined.contains(stems);
         }
-        if (!byAll && !byKept && !byStems) break;
+        if (!byAll && !byKept && !byStems && !byOwn) break;
         longest = len;
     }
     return longest;

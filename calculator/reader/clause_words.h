@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstddef>
+#include <map>
 #include <optional>
 #include <set>
 #include <span>
@@ -41,6 +42,7 @@ enum class Kind {
     Check,
     Qualifier,  // "translatio", "estivalis": a second feast of a saint, read only within its name
     Place,      // "apud", "in ecclesia": the saint's name after it is a place, not a day
+    Vague,      // "circa", "environ": around a day, so no day at all
     YearNote,   // "stilo gallicano" (value 1: the year from Easter), "stilo veteri" (2: a Julian date)
     Filler
 };
@@ -68,6 +70,10 @@ struct FeastEntry {
     bool eve;
     bool fromTable;         // the form is a name of the table, not of the forms file
     bool declined = false;  // matched by its Latin stems only: a number of the same length goes first
+    // Every feast the form names, `feast` first, where feasts share it ("sinte
+    // Donaes dach": Donatus and Donatian; a bare "Johannis"); empty: `feast` alone.
+    std::vector<const Feast*> feasts = {};
+    bool ownName = false;  // the form is the table's Dutch name or alias, which names one feast
 };
 
 struct Lexicon {
@@ -81,6 +87,22 @@ struct Lexicon {
     // two words share names neither.
     std::unordered_map<std::string, FeastEntry> feastDeclined;
     std::unordered_map<std::string, WordEntry> wordDeclined;
+    // The cores of the files' forms (one name after honouring words) and their feasts.
+    std::map<std::string, std::set<const Feast*>> cores;
+    // A name word (folded) of the forms and the feasts whose forms have it.
+    std::map<std::string, std::set<const Feast*>> names;
+    // Of those, each that a saint's day of saints.tsv shares with another feast:
+    // "petri", "johannis", "stephani" (in the saints' index).
+    std::unordered_map<std::string, std::vector<const Feast*>> sharedNames;
+    // The titles in a feast's forms ("apostoli", "pape"), which tell apart the
+    // feasts sharing a name.
+    std::unordered_map<const Feast*, std::set<std::string>> titles;
+    // A feast's modern Dutch name as typed, letter for letter ("sintmaarten"): with
+    // or without a day or eve ending, it names that feast alone.
+    std::unordered_map<std::string, FeastEntry> ownNames;
+    // The first name words of the saints' forms, folded: a name that starts with
+    // none of them is not looked up in the saints' index.
+    std::unordered_set<std::string> saintGate;
 };
 
 // The key of tokens by their Latin stems, or empty where it is shorter than the
@@ -90,7 +112,10 @@ inline constexpr std::size_t kShortestNameKey = 4;
 inline constexpr std::size_t kShortestWordKey = 3;
 std::string declinedKey(std::span<const Token> tokens, std::size_t shortest);
 
+// The main feasts' names and forms, the clause's other words.
 const Lexicon& lexiconIndex();
+// The saints' days of saints.tsv, built the first time a clause may name one.
+const Lexicon& saintIndex();
 
 // Keys of a sequence of tokens: their folded words run together, the last one
 // declined and as written.

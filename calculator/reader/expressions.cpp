@@ -40,7 +40,7 @@ Dated evaluate(std::string_view expression, const regions::Region& region) {
     return {first.day, first.text, first.iso};
 }
 
-Around around(int day, int month, int year, const regions::Region& region) {
+Around around(int day, int month, int year, const regions::Region& region, feasts::Set set) {
     const std::string written =
         std::to_string(day) + '/' + std::to_string(month) + '/' + std::to_string(year);
     if (year < kFirstYear || year > kLastYear)
@@ -64,7 +64,14 @@ Around around(int day, int month, int year, const regions::Region& region) {
     };
     std::vector<Entry> entries;
     for (int y = std::max(year - 1, kFirstYear); y <= std::min(year + 1, kLastYear); ++y) {
-        for (const feasts::Occurrence& o : feasts::ofYear(y, region)) {
+        std::vector<feasts::Occurrence> days;
+        if (set == feasts::Set::Main) {
+            days = feasts::ofYear(y, region);
+        } else {
+            for (const feasts::Feast& f : feasts::table())
+                for (feasts::Occurrence& o : feasts::occurrences(f, y, region)) days.push_back(std::move(o));
+        }
+        for (const feasts::Occurrence& o : days) {
             const std::int64_t offset = o.day - reading->day;  // > 0: the feast lies after the date
             if (offset < -kWithin || offset > kWithin) continue;
             // The relation, and the words before the feast's name in its expression.
@@ -91,7 +98,9 @@ Around around(int day, int month, int year, const regions::Region& region) {
                 withYear = expression + std::to_string(regions::dateOf(region, reading->day).year);
                 if (!readsAs(withYear, reading->day, region)) continue;
             }
-            Nearby nearby{relation, o.feast, std::move(withYear)};
+            std::string note = feasts::labelText(o);  // " (Utrecht, dag onzeker)"
+            if (!note.empty()) note = note.substr(2, note.size() - 3);
+            Nearby nearby{relation, o.feast, std::move(withYear), std::move(note)};
             entries.push_back({offset < 0 ? -offset : offset, rank, o.feast, std::move(nearby)});
         }
     }

@@ -31,6 +31,9 @@ struct Nearby {
     std::string_view relation;  // "op", "vooravond", "voor", "octaaf" or "na"
     const feasts::Feast* feast;
     std::string expression;  // an expression that evaluates to the date again
+    // Which of the feast's days it is where there are more ("Utrecht"), and "dag
+    // onzeker" for a day no source confirms; empty for most.
+    std::string note = {};
 };
 
 struct Around {
@@ -46,6 +49,9 @@ struct Around {
 // the weekday finder shows it; a date skipped at the switch counts as its Julian
 // reading, as a feast on it does. Throws InputError for a date that does not exist in
 // the region or lies outside the years 100 to 2100.
-Around around(int day, int month, int year, const regions::Region& region);
+// By default the main feasts on their own days; with Set::All the saints' days of
+// saints.tsv too, on each day a church kept them.
+Around around(int day, int month, int year, const regions::Region& region,
+              feasts::Set set = feasts::Set::Main);
 
 }  // namespace dating

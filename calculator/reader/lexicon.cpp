@@ -10,12 +10,13 @@ namespace lexicon {
 namespace data {
 extern const std::string_view kFeastForms;
 extern const std::string_view kClauseWords;
+extern const std::string_view kSaintPatterns;
 }  // namespace data
 
 namespace {
 
 // The rows of a TSV text after its header, split at tabs.
-std::vector<std::vector<std::string_view>> rowsOf(std::string_view text) {
+std::vector<std::vector<std::string_view>> rowsOf(std::string_view text, std::size_t columns = 5) {
     std::vector<std::vector<std::string_view>> rows;
     bool header = true;
     while (!text.empty()) {
@@ -35,7 +36,7 @@ std::vector<std::vector<std::string_view>> rowsOf(std::string_view text) {
             if (tab == std::string_view::npos) break;
             line.remove_prefix(tab + 1);
         }
-        cells.resize(5);
+        cells.resize(columns);
         rows.push_back(std::move(cells));
     }
     return rows;
@@ -101,6 +102,16 @@ std::span<const Word> clauseWords() {
         return out;
     }();
     return words;
+}
+
+std::span<const SaintPattern> saintPatterns() {
+    static const std::vector<SaintPattern> rows = [] {
+        std::vector<SaintPattern> out;
+        for (const auto& c : rowsOf(data::kSaintPatterns, 4))
+            out.push_back({c[0], c[1], c[2] == "eve", c[3]});
+        return out;
+    }();
+    return rows;
 }
 
 std::optional<int> weekdayIn(std::string_view meaning) {

@@ -26,8 +26,18 @@ struct Word {
     std::string_view source;
 };
 
+// A pattern of a vernacular form of a saint's day (saint-patterns.tsv):
+// "sinte {naam} dach", "la {titel} {naam}".
+struct SaintPattern {
+    std::string_view lang;
+    std::string_view pattern;
+    bool eve;
+    std::string_view source;
+};
+
 std::span<const FeastForm> feastForms();
 std::span<const Word> clauseWords();
+std::span<const SaintPattern> saintPatterns();
 
 // What a meaning says, read from its words.
 // 0 = Sunday .. 6 = Saturday.

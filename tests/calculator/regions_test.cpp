@@ -174,6 +174,22 @@ TEST(Regions, ReadingOfWrittenDates) {
 // window accepts. Both take their feasts' days from the feast table, each through
 // its own list of feast ids, so this holds the two lists together; Easter, the
 // leap year and Easter in Gaul the class works out by its own rules.
+// ISO dates with four-digit years padded with zeros, and the years beyond four
+// digits or before year 0 as printf's %04lld writes them.
+TEST(Regions, IsoDates) {
+    struct Case {
+        ref::i64 d, m, y;
+        const char* iso;
+    };
+    const Case cases[] = {
+        {1, 1, 100, "0100-01-01"},    {31, 12, 999, "0999-12-31"},  {15, 10, 1582, "1582-10-15"},
+        {29, 2, 2000, "2000-02-29"},  {31, 12, 2100, "2100-12-31"}, {1, 1, 1, "0001-01-01"},
+        {31, 12, 9999, "9999-12-31"}, {1, 1, 10000, "10000-01-01"}, {31, 12, -1, "-001-12-31"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(regions::isoDate(serial(ref::Cal::Gregorian, c.d, c.m, c.y)), c.iso) << c.iso;
+}
+
 TEST(YearView, DefaultRegionReproducesTheCalculator) {
     ref::RecordingBox box;
     const Tarvinde t(box);

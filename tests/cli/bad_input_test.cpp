@@ -75,7 +75,7 @@ const std::vector<BadCase> kBadInput{
      "unknown region 'Holland'; known regions: zuidelijke-nederlanden, staten-generaal, holland, luik"},
     {{"regions", "--region", "holland"}, "--region"},
     // feasts: the year and its options.
-    {{"feasts"}, "YEAR is required; usage: tarvinde feasts YEAR [--format text|tsv|csv|json] [--region ID]"},
+    {{"feasts"}, "YEAR is required; usage: tarvinde feasts YEAR [--alle] [--format text|tsv|csv|json] [--region ID]"},
     {{"feasts", "99"}, "YEAR must be a whole number from 100 to 2100, not '99'"},
     {{"feasts", "1450", "1451"}, "not expected: 1451"},
     {{"feasts", "1450", "--format", "CSV"}, "unknown format 'CSV'; formats: text|tsv|csv|json"},
@@ -83,7 +83,7 @@ const std::vector<BadCase> kBadInput{
     {{"date"}, "CLAUSE is required; usage: tarvinde date CLAUSE... [--format text|tsv|csv|json] [--century C]"},
     {{"date", ""}, "lege uitdrukking"},
     {{"date", "dinsdag", "na", "Sint-Martiniaan", "1450"},
-     "onbekend feest \"Sint-Martiniaan\"; het dichtst bij: Sint-Maarten, Sint-Maarten in de zomer, Sint-Mattias"},
+     "onbekend feest \"Sint-Martiniaan\"; het dichtst bij: Sint-Martha, Sint-Maarten, Sint-Maarten in de zomer"},
     {{"date", "dinsdag Sint-Maarten 1450"}, "Sint-Maarten 1450 is een woensdag, geen dinsdag"},
     {{"date", "Sint-Maarten"}, "het jaartal ontbreekt aan het eind"},
     {{"date", "Sacramentsdag", "1246"}, "Sacramentsdag werd in 1246 nog niet gevierd (pas vanaf 1247)"},

@@ -255,3 +255,41 @@ TEST(StyleCommand, EveryFormat) {
 }
 
 }  // namespace
+
+// --alle: the saints' days too, with a column noot. Days worked out by hand in the
+// Julian calendar: Margaret 20 July 1450 a Monday, Hilary 13 January 1450 a Tuesday.
+TEST(FeastsCommand, AllFeasts) {
+    const Outcome all = runCli({"feasts", "1450", "--alle"});
+    EXPECT_EQ(all.status, 0) << all.err;
+    Rows rows = tsvRows(all.out);
+    ASSERT_EQ(rows.size(), 288U + 1);  // 131 main and 157 of the 160 saints (Joseph, Roch and the
+                                       // Transfiguration later)
+    EXPECT_EQ(rows.front(), (std::vector<std::string>{"id", "naam", "latijn", "tekst", "iso", "datum",
+                                                      "kalender", "noot"}));
+    const auto row = [&](const std::string& id) {
+        return *std::find_if(rows.begin(), rows.end(), [&](const auto& r) { return r.at(0) == id; });
+    };
+    EXPECT_EQ(row("sint-margaretha"),
+              (std::vector<std::string>{"sint-margaretha", "Sint-Margriet", "sancte Margarete virginis",
+                                        "maandag 20 juli 1450", "1450-07-29", "1450-07-20", "Juliaans",
+                                        "Romeinse kalender, martyrologium; ook 13/7 (Utrecht)"}));
+    EXPECT_EQ(row("sint-hilarius").at(3), "dinsdag 13 januari 1450");
+    EXPECT_TRUE(row("sint-julianus").at(7).starts_with("dag onzeker; 27/1 Le Mans"));
+    EXPECT_EQ(row("sint-maarten").at(7), "");
+    // The default stays the main feasts, without the column.
+    EXPECT_EQ(tsvRows(runCli({"feasts", "1450"}).out).front().size(), 7U);
+    const std::string text = runCli({"feasts", "1450", "--alle", "--format", "text"}).out;
+    EXPECT_NE(text.find("Sint-Juliaan (van Le Mans)"), std::string::npos);
+    EXPECT_NE(text.find("dag onzeker; 27/1 Le Mans"), std::string::npos);
+}
+
+// `on --alle`: 13 July 1400, a Tuesday, is Margaret's day in Utrecht; the nearest first.
+TEST(OnCommand, AllFeasts) {
+    const Rows rows = tsvRows(runCli({"on", "13", "7", "1400", "--alle"}).out);
+    ASSERT_GT(rows.size(), 3U);
+    EXPECT_EQ(rows.front(), (std::vector<std::string>{"relatie", "id", "uitdrukking", "noot"}));
+    EXPECT_EQ(rows.at(1),
+              (std::vector<std::string>{"op", "sint-margaretha", "Sint-Margriet 1400", "Utrecht"}));
+    EXPECT_EQ(rows.at(2).at(0), "vooravond");
+    EXPECT_EQ(runCli({"on", "13", "7", "1400"}).out, "relatie\tid\tuitdrukking\n");
+}

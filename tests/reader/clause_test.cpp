@@ -512,7 +512,10 @@ TEST(Clause, EveryFeastFormOfTheFile) {
         const std::string text = std::string{f.form} + " 1450";
         try {
             const clause::Answer a = readIt(text);
-            EXPECT_EQ(a.readings.front().day, day) << text << " read as " << a.readings.front().reading;
+            // A name other feasts share ("sinte Michiels dach", "saint Estienne") gives each of them.
+            EXPECT_TRUE(std::any_of(a.readings.begin(), a.readings.end(),
+                                    [&](const clause::Reading& x) { return x.day == day; }))
+                << text << " read as " << a.readings.front().reading;
             EXPECT_EQ(a.skipped, "") << text;
         } catch (const InputError& e) {
             ADD_FAILURE() << text << ": " << e.what();
@@ -640,6 +643,11 @@ TEST(Clause, EveryWordOfTheFile) {
                 text = "Sint-Maarten 1450 " + form + ' ' + value;
                 day = martin;
             }
+        } else if (w.kind == "approximate") {
+            // Around a feast is no day.
+            EXPECT_THROW(readIt(form + " Pasen 1450", century), InputError) << form;
+            ++words;
+            continue;
         } else if (w.kind == "place") {
             // The saint's name after a place's word is the place, passed over.
             text = "Pasen 1450 " + form + " Sint-Omaars";

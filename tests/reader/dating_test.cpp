@@ -134,22 +134,38 @@ TEST(Dating, NameForms) {
     });
 }
 
-// Each feast by each of its names, with and without the endings, reads as itself.
+// Each feast by each of its names, with and without the endings, reads as itself:
+// among its readings where the name is shared ("Stephani") or the feast was kept
+// on more than one day (Sint-Margriet).
 TEST(Dating, EveryNameOfTheTable) {
     const regions::Region& r = regions::defaultRegion();
+    const auto days = [&](const std::string& expression) {
+        std::vector<std::int64_t> out;
+        for (const clause::Reading& reading :
+             clause::read(expression, {&r, std::nullopt, year_style::Style::Nieuwjaar}).readings)
+            out.push_back(reading.day);
+        return out;
+    };
+    const auto has = [](const std::vector<std::int64_t>& list, std::int64_t day) {
+        return std::find(list.begin(), list.end(), day) != list.end();
+    };
     for (const feasts::Feast& f : feasts::table()) {
         const auto found = feasts::occurrence(f, 1500, r);
         ASSERT_TRUE(found) << f.id;
         for (std::string_view form : {f.name, f.latin, f.aliases[0], f.aliases[1]}) {
             if (form.empty()) continue;
             const std::string name{form};
-            EXPECT_EQ(dating::evaluate(name + " 1500", r).day, found->day) << name;
-            EXPECT_EQ(dating::evaluate(name + "dag 1500", r).day, found->day) << name;
+            EXPECT_TRUE(has(days(name + " 1500"), found->day)) << name;
+            EXPECT_TRUE(has(days(name + "dag 1500"), found->day)) << name;
             // The eve in 1500: of the feast of 1501 where that of 1500 falls in 1499.
             const std::int64_t eve = regions::dateOf(r, found->day - 1).year == 1500
                                          ? found->day - 1
                                          : feasts::occurrence(f, 1501, r)->day - 1;
-            EXPECT_EQ(dating::evaluate(name + "avond 1500", r).day, eve) << name;
+            EXPECT_TRUE(has(days(name + "avond 1500"), eve)) << name;
+            // The main feasts' modern names name them alone.
+            if (f.main && form == f.name) {
+                EXPECT_EQ(dating::evaluate(name + " 1500", r).day, found->day) << name;
+            }
         }
     }
 }
@@ -163,12 +179,12 @@ TEST(Dating, Errors) {
         // The nearest names by edit distance of the folded forms, worked out by hand.
         // Sint-Bertinus, added for the clause reader, is two letters away.
         {"Sint-Martiniaan 1450",
-         "onbekend feest \"Sint-Martiniaan\"; het dichtst bij: Sint-Maarten, Sint-Maarten in de zomer, "
-         "Sint-Mattias"},
+         "onbekend feest \"Sint-Martiniaan\"; het dichtst bij: Sint-Martha, Sint-Maarten, "
+         "Sint-Maarten in de zomer"},
         {"Pasn 2000", "onbekend feest \"Pasn\"; het dichtst bij: Pasen, Blasii, Bamis"},
         {"Kristmis 1500", "onbekend feest \"Kristmis\"; het dichtst bij: Kerstmis, Lichtmis, Bamis"},
         {"dinsdag na Sint-Lucasx 1500",
-         "onbekend feest \"Sint-Lucasx\"; het dichtst bij: Sint-Lucas, Sint-Lucia, Sint-Agnes"},
+         "onbekend feest \"Sint-Lucasx\"; het dichtst bij: Sint-Lucas, Sint-Lucia, Sint-Ludger"},
         {"", "lege uitdrukking; verwacht [relatie] feest jaar, zoals \"dinsdag na Sint-Maarten 1450\""},
         {"Pasen", "het jaartal ontbreekt aan het eind: \"Pasen\" is geen jaartal"},
         {"Pasen 1500b", "het jaartal ontbreekt aan het eind: \"1500b\" is geen jaartal"},

@@ -116,6 +116,32 @@ private slots:
     void init() { window_ = std::make_unique<Feestkalender>(1450, regions::defaultRegion()); }
     void cleanup() { window_.reset(); }
 
+    // The box beside the filter: all feasts, the saints' days of saints.tsv too
+    // (in 1450 all but Joseph, Roch and the Transfiguration, kept later), each
+    // with its note; the filter finds the places of the notes. Days by hand
+    // (Julian): Pontian 14 January 1450 a Wednesday, Margaret 20 July a Monday.
+    void allFeastsAndPlaces() {
+        find<QComboBox>("Keuze")->setCurrentIndex(1);
+        QCOMPARE(rows()->rowCount(), 288);
+        QCOMPARE(rows()->headerData(3, Qt::Horizontal).toString(), QStringLiteral("Noot"));
+        type("Filter", "utrecht");
+        const QStringList shown = shownRows();
+        const QStringList notes = lines(rows(), 3);
+        QVERIFY2(shown.contains("Sint-Pontiaan\twoensdag 14 januari 1450"), qPrintable(shown.join('\n')));
+        QVERIFY(notes.contains("Sint-Pontiaan\tUtrecht; ook 19/1 (Romeins martyrologium)"));
+        QVERIFY(shown.contains("Sint-Margriet\tmaandag 20 juli 1450"));
+        QVERIFY(notes.contains("Sint-Margriet\tRomeinse kalender, martyrologium; ook 13/7 (Utrecht)"));
+        QVERIFY(std::any_of(notes.begin(), notes.end(),
+                            [](const QString& r) { return r.startsWith("Sint-Plechelmus\tdag onzeker"); }));
+        // The copy gives each row's note after its date.
+        QVERIFY(window_->copyText().contains("Sint-Pontiaan\twoensdag 14 januari 1450 (Utrecht; ook 19/1"));
+        // The year's refresh keeps the choice; back to the main feasts, none of Utrecht's.
+        type("Jaar", "1451");
+        QVERIFY(shownRows().size() >= 6);
+        find<QComboBox>("Keuze")->setCurrentIndex(0);
+        QCOMPARE(shownRows(), QStringList{});
+    }
+
     void opensForTheYearAndRegionGiven() {
         QCOMPARE(window_->windowTitle(), QStringLiteral("Feestkalender Z. Nederlanden"));
         QCOMPARE(find("Jaar")->text(), QStringLiteral("1450"));
@@ -124,8 +150,8 @@ private slots:
         QStringList headers;
         for (int c = 0; c < 3; ++c) headers << rows()->headerData(c, Qt::Horizontal).toString();
         QCOMPARE(headers, (QStringList{"Naam", "Latijn", "Datum"}));
-        QCOMPARE(static_cast<std::size_t>(rows()->rowCount()),
-                 feasts::table().size());  // 1450 keeps them all
+        QCOMPARE(rows()->rowCount(), 131);  // the main feasts: 1450 keeps them all
+        QCOMPARE(find<QComboBox>("Keuze")->currentText(), QStringLiteral("Hoofdfeesten"));
         Feestkalender rome(1600, regions::all()[static_cast<std::size_t>(regionIndex("rome"))]);
         QCOMPARE(::find<QComboBox>(&rome, "Regio")->currentIndex(), regionIndex("rome"));
         QCOMPARE(rome.windowTitle(), QStringLiteral("Feestkalender Rome"));
@@ -355,15 +381,19 @@ private slots:
         QTest::addColumn<QString>("expression");
         QTest::addColumn<QString>("answer");
         const QString zn = "zuidelijke-nederlanden";
-        QTest::newRow("weekday after") << zn << "dinsdag na Sint-Maarten 1450" << "dinsdag 17 november 1450";
-        QTest::newRow("alias") << zn << "Bamis 1450" << "donderdag 1 oktober 1450\n  gelezen als: Sint-Bavo 1450";
-        QTest::newRow("Sunday after Easter") << zn << "zondag na Pasen 2000" << "zondag 30 april 2000";
+        // Each day with the calendar it is written in: Julian here to 21 December
+        // 1582, Rome Gregorian from 15 October 1582, Holland from 1 January 1583.
+        const QString julian = "\n  kalender: Juliaans";
+        const QString gregorian = "\n  kalender: Gregoriaans";
+        QTest::newRow("weekday after") << zn << "dinsdag na Sint-Maarten 1450" << "dinsdag 17 november 1450" + julian;
+        QTest::newRow("alias") << zn << "Bamis 1450" << "donderdag 1 oktober 1450" + julian + "\n  gelezen als: Sint-Bavo 1450";
+        QTest::newRow("Sunday after Easter") << zn << "zondag na Pasen 2000" << "zondag 30 april 2000" + gregorian;
         // The year is the year of the day named: the octave of Sint-Stefanus 1499 fell in 1500.
-        QTest::newRow("octave across New Year") << zn << "octaaf van Sint-Stefanus 1500" << "donderdag 2 januari 1500";
-        QTest::newRow("Advent by its name") << zn << "Eerste zondag van de Advent 2000" << "zondag 3 december 2000";
-        QTest::newRow("Rome: Gregorian in 1582") << "rome" << "Sint-Lucas 1582" << "maandag 18 oktober 1582";
+        QTest::newRow("octave across New Year") << zn << "octaaf van Sint-Stefanus 1500" << "donderdag 2 januari 1500" + julian;
+        QTest::newRow("Advent by its name") << zn << "Eerste zondag van de Advent 2000" << "zondag 3 december 2000" + gregorian;
+        QTest::newRow("Rome: Gregorian in 1582") << "rome" << "Sint-Lucas 1582" << "maandag 18 oktober 1582" + gregorian;
         // The note is shown whole on one line, and copied as the calculator gives it.
-        QTest::newRow("Holland: skipped") << "holland" << "Driekoningen 1583" << "zondag 6 januari 1583 (?\u00a016/1/1583)";
+        QTest::newRow("Holland: skipped") << "holland" << "Driekoningen 1583" << "zondag 6 januari 1583 (?\u00a016/1/1583)" + gregorian;
     }
     // clang-format on
     void datingAnswersAsOneTypes() {
@@ -383,6 +413,7 @@ private slots:
         // The copy: the clause and its day, then what it was read as, tab-separated.
         QString copy = expression + '\t' + QString(answer).replace(QChar::Nbsp, ' ') + '\n';
         copy.replace(QStringLiteral("\n  gelezen als: "), QStringLiteral("\ngelezen als\t"));
+        copy.replace(QStringLiteral("\n  kalender: "), QStringLiteral("\nkalender\t"));
         QCOMPARE(copied(box), copy);
         ::type(box, "");
         QCOMPARE(shown->text(), QString());
@@ -510,6 +541,8 @@ private slots:
         QFETCH(QString, clause);
         QFETCH(QStringList, answer);
         QFETCH(QString, copy);
+        answer = julianLines(answer);
+        copy = julianCopy(copy);
         auto* box = find<QComboBox>("UitdrukkingStijl");
         const auto styles = year_style::styles();
         QCOMPARE(box->count(), static_cast<int>(styles.size()));
@@ -565,6 +598,27 @@ private slots:
     // none; 1 January 1390 was a Saturday, so Sint-Bavo (1 October, day 274)
     // too; 11 August 1450 is day 223 of a
     // year that began on a Thursday; Sint-Maarten 1450 was a Wednesday.
+    // Every day of these tables lies before the region's switch (21 December
+    // 1582): each is named Julian, under its line and after it in the copy.
+    static QStringList julianLines(const QStringList& answer) {
+        QStringList lines;
+        for (const QString& line : answer) {
+            lines << line;
+            if (!line.startsWith(QStringLiteral("  "))) lines << QStringLiteral("  kalender: Juliaans");
+        }
+        return lines;
+    }
+    static QString julianCopy(const QString& copy) {
+        QString lines;
+        for (const QString& line : copy.split('\n', Qt::SkipEmptyParts)) {
+            lines += line + '\n';
+            if (!line.startsWith(QStringLiteral("gelezen als\t")) &&
+                !line.startsWith(QStringLiteral("overgeslagen\t")))
+                lines += QStringLiteral("kalender\tJuliaans\n");
+        }
+        return lines;
+    }
+
     // clang-format off
     void clauseReadingLines_data() {
         QTest::addColumn<QString>("style");
@@ -603,6 +657,8 @@ private slots:
             QCOMPARE(shown->palette().color(QPalette::WindowText), appearance::refusedTextColour());
             return;
         }
+        answer = julianLines(answer);
+        copy = julianCopy(copy);
         QCOMPARE(shown->text(), answer.join('\n'));
         QCOMPARE(copied(find("Uitdrukking")), copy);
     }
