@@ -1137,9 +1137,13 @@ std::vector<Reading> readingsOf(const Clause& c, const Options& options, std::sp
             const int actual = calendar::weekdayOfDays(found.front().day);
             const int named =
                 *std::find_if(c.checks.begin(), c.checks.end(), [&](int w) { return w != actual; });
+            // As written, or as read where a year style put the day in another year.
             if (found.size() == 1)
-                throw InputError(written + " is een " + weekdayText(actual) + ", geen " + weekdayText(named),
-                                 InputError::Cause::Check);
+                throw InputError(
+                    (regions::dateOf(region, found.front().day).year == c.year ? written
+                                                                               : found.front().reading) +
+                        " is een " + weekdayText(actual) + ", geen " + weekdayText(named),
+                    InputError::Cause::Check);
             // In a year style a clause may name two days: the reader sees both weekdays.
             std::string days;
             for (std::size_t i = 0; i < found.size(); ++i)
