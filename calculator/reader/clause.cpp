@@ -10,6 +10,7 @@
 #include <unordered_set>
 
 #include "calendar.h"
+#include "clause_memo.h"
 #include "clause_numbers.h"
 #include "clause_tokens.h"
 #include "clause_words.h"
@@ -432,6 +433,27 @@ bool shareAWord(const std::vector<std::string>& typed, std::string_view form) {
 
 // An unknown feast: the three nearest names of the table, those sharing a word
 // with what was typed first, then by edit distance of the folded forms.
+// A word's letters counted, for a lower bound of its edit distance to another:
+// no alignment of the two matches more letters than they have in common.
+using LetterCount = std::vector<std::pair<char, std::size_t>>;
+LetterCount letterCount(std::string_view word) {
+    LetterCount out;
+    for (const char c : word) {
+        const auto at = std::find_if(out.begin(), out.end(), [&](const auto& l) { return l.first == c; });
+        if (at == out.end())
+            out.emplace_back(c, 1);
+        else
+            ++at->second;
+    }
+    return out;
+}
+std::size_t leastDistance(std::string_view a, const std::array<std::size_t, 256>& aLetters,
+                          std::string_view b, const LetterCount& bLetters) {
+    std::size_t common = 0;
+    for (const auto& [c, n] : bLetters) common += std::min(n, aLetters.at(static_cast<unsigned char>(c)));
+    return std::max(a.size(), b.size()) - common;
+}
+
 [[noreturn]] void unknownName(std::string_view written) {
     constexpr std::array<std::string_view, 4> kOldDayEndings{"sdag", "dag", "smis", "mis"};
     constexpr std::array<std::string_view, 2> kOldEveEndings{"savond", "avond"};
@@ -448,22 +470,57 @@ bool shareAWord(const std::vector<std::string>& typed, std::string_view form) {
         std::size_t distance;
         std::string_view form;
     };
-    std::vector<Near> nearest;
-    for (const Feast& f : feasts::table()) {
-        Near best{false, std::string::npos, f.name};
-        for (std::string_view form : formsOf(f)) {
-            best.shares = best.shares || shareAWord(words, form);
-            for (const std::string& c : candidates)
-                if (const std::size_t d = editDistance(c, feasts::foldName(form)); d < best.distance) {
-                    best.distance = d;
-                    best.form = form;
-                }
+    // The table's forms folded once: each unknown name is compared with all of them.
+    static const std::vector<std::vector<std::pair<std::string, LetterCount>>> foldedForms = [] {
+        std::vector<std::vector<std::pair<std::string, LetterCount>>> out;
+        for (const Feast& f : feasts::table()) {
+            std::vector<std::pair<std::string, LetterCount>> folded;
+            for (std::string_view form : formsOf(f)) {
+                std::string name = feasts::foldName(form);
+                LetterCount letters = letterCount(name);
+                folded.emplace_back(std::move(name), std::move(letters));
+            }
+            out.push_back(std::move(folded));
         }
-        nearest.push_back(best);
-    }
-    std::stable_sort(nearest.begin(), nearest.end(), [](const Near& a, const Near& b) {
+        return out;
+    }();
+    std::vector<std::array<std::size_t, 256>> candidateLetters(candidates.size());
+    for (std::size_t n = 0; n < candidates.size(); ++n)
+        for (const char c : candidates[n]) ++candidateLetters[n].at(static_cast<unsigned char>(c));
+    // The three nearest, sharing a word first, then by distance, the table's order
+    // among equals. A feast's distance is only worked out as far as it could still
+    // take a place among them.
+    const auto before = [](const Near& a, const Near& b) {
         return a.shares != b.shares ? a.shares : a.distance < b.distance;
-    });
+    };
+    std::vector<Near> nearest;
+    for (std::size_t at = 0; at < feasts::table().size(); ++at) {
+        const Feast& f = feasts::table()[at];
+        const std::vector<std::string_view> forms = formsOf(f);
+        Near best{false, std::string::npos, f.name};
+        for (const std::string_view form : forms) best.shares = best.shares || shareAWord(words, form);
+        if (nearest.size() == 3 && nearest.back().shares != best.shares) {
+            if (nearest.back().shares) continue;  // behind all three, however near
+        } else if (nearest.size() == 3) {
+            best.distance = nearest.back().distance;  // only nearer than the third counts
+        }
+        bool found = false;
+        for (std::size_t n = 0; n < forms.size(); ++n) {
+            for (std::size_t k = 0; k < candidates.size(); ++k) {
+                const std::string& c = candidates[k];
+                const auto& [folded, letters] = foldedForms[at][n];
+                if (leastDistance(c, candidateLetters[k], folded, letters) >= best.distance) continue;
+                if (const std::size_t d = editDistance(c, folded, best.distance - 1); d < best.distance) {
+                    best.distance = d;
+                    best.form = forms[n];
+                    found = true;
+                }
+            }
+        }
+        if (!found) continue;
+        nearest.insert(std::upper_bound(nearest.begin(), nearest.end(), best, before), best);
+        if (nearest.size() > 3) nearest.pop_back();
+    }
     std::string names;
     for (std::size_t i = 0; i < 3 && i < nearest.size(); ++i)
         names += std::string{i == 0 ? "" : ", "} + std::string{nearest[i].form};
@@ -1402,6 +1459,7 @@ Answer read(std::string_view text, const Options& options) {
     std::string cleaned = spelling::cleaned(text);
     const std::string label = takeLabels(cleaned);
     const std::vector<Token> tokens = tokenize(cleaned);
+    LookupMemo memo{tokens};  // the lookups of these tokens, while they are read
     const std::vector<std::string_view> words = wordsOf(cleaned);
     if (tokens.empty())
         throw InputError(

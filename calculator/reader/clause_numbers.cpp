@@ -6,6 +6,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "clause_memo.h"
 #include "clause_words.h"
 #include "input_error.h"
 #include "spelling.h"
@@ -371,7 +372,7 @@ bool isUnknown(std::span<const Token> tokens, std::size_t at) {
 }
 
 // The number that starts at token i, or nullopt.
-std::optional<Number> numberAt(std::span<const Token> tokens, std::size_t i, bool single) {
+std::optional<Number> readNumberAt(std::span<const Token> tokens, std::size_t i, bool single) {
     const Lexicon& lex = lexiconIndex();
     std::vector<Piece> pieces;
     std::size_t at = i;
@@ -388,7 +389,7 @@ std::optional<Number> numberAt(std::span<const Token> tokens, std::size_t i, boo
         // "en" is "and" between numbers, else "een" (one), as the fold has them alike.
         std::optional<WordEntry> word;
         std::size_t wordLength = 0;  // tokens matched: a form of two words may be written as one
-        for (std::size_t len = std::min(kLongestForm, tokens.size() - at); len > 0 && !word; --len) {
+        for (std::size_t len = longestWordSpan(tokens, at); len > 0 && !word; --len) {
             // A number never runs on over a comma.
             if (std::any_of(tokens.begin() + static_cast<std::ptrdiff_t>(at) + 1,
                             tokens.begin() + static_cast<std::ptrdiff_t>(at + len),
@@ -490,6 +491,14 @@ std::optional<Number> numberAt(std::span<const Token> tokens, std::size_t i, boo
     n.singleLetter = singleLetter;
     n.parts = parts;
     return n;
+}
+
+std::optional<Number> numberAt(std::span<const Token> tokens, std::size_t i, bool single) {
+    LookupMemo* memo = LookupMemo::of(tokens);
+    if (memo == nullptr || i >= tokens.size()) return readNumberAt(tokens, i, single);
+    std::optional<std::optional<Number>>& known = memo->numbers[single ? 1 : 0][i];
+    if (!known) known = readNumberAt(tokens, i, single);
+    return *known;
 }
 
 }  // namespace clause::detail

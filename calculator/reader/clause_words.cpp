@@ -1,10 +1,12 @@
 #include "clause_words.h"
 
 #include <algorithm>
+#include <functional>
 #include <map>
 #include <set>
 #include <tuple>
 
+#include "clause_memo.h"
 #include "latin.h"
 #include "lexicon.h"
 #include "saint_forms.h"
@@ -106,14 +108,31 @@ bool isHonouring(const Token& t) {
 // The lexicon as the reader looks words up: by the folded words of a form run
 // together, so that "Sint Maarten", "Sint-Maarten" and "SINTMAARTEN" are one key.
 
+// Tokens by reference: the words of a span a key is made of, not copies of them.
+using TokenRefs = std::vector<std::reference_wrapper<const Token>>;
+
 // Keys of a sequence of folded words: declined and as written in the last word.
-std::array<std::string, 2> keysOf(std::span<const Token> tokens) {
-    std::string stem;
-    for (std::size_t i = 0; i + 1 < tokens.size(); ++i) stem += tokens[i].folded;
-    return {stem + tokens.back().folded, stem + tokens.back().whole};
+template <typename Tokens>
+std::array<std::string, 2> keysOfTokens(const Tokens& tokens) {
+    const Token& last = tokens.back();
+    std::size_t size = 0;
+    for (const Token& t : tokens) size += t.folded.size();
+    std::array<std::string, 2> keys;
+    keys[0].reserve(size);
+    for (const Token& t : tokens) keys[0] += t.folded;
+    const std::size_t stem = size - last.folded.size();
+    keys[1].reserve(stem + last.whole.size());
+    keys[1].assign(keys[0], 0, stem);
+    keys[1] += last.whole;
+    return keys;
 }
 
-std::string declinedKey(std::span<const Token> tokens, std::size_t shortest) {
+std::array<std::string, 2> keysOf(std::span<const Token> tokens) {
+    return keysOfTokens(tokens);
+}
+
+template <typename Tokens>
+std::string declinedKeyOf(const Tokens& tokens, std::size_t shortest) {
     std::string key;
     for (const Token& t : tokens) {
         if (t.whole == "et") continue;  // "Symonis et Judei": the saints, not the and
@@ -121,6 +140,14 @@ std::string declinedKey(std::span<const Token> tokens, std::size_t shortest) {
         key += t.stem;
     }
     return key.size() >= shortest ? key : std::string{};
+}
+
+std::string declinedKey(std::span<const Token> tokens, std::size_t shortest) {
+    return declinedKeyOf(tokens, shortest);
+}
+
+std::string declinedKey(const TokenRefs& tokens, std::size_t shortest) {
+    return declinedKeyOf(tokens, shortest);
 }
 
 // Adds a key, or drops it for good where it names something else already.
@@ -313,10 +340,10 @@ bool isFiller(const std::unordered_map<std::string, std::vector<WordEntry>>& wor
 // The words of a name that tell the feast by their stems: not the words that only
 // honour it, but "Virginis" (Mary's feasts, not the Lord's), and none at all where
 // only fillers are left ("Natale Domini" without "Natale").
-std::vector<Token> namingTokens(std::span<const Token> tokens,
-                                const std::unordered_map<std::string, std::vector<WordEntry>>& words) {
+TokenRefs namingTokens(std::span<const Token> tokens,
+                       const std::unordered_map<std::string, std::vector<WordEntry>>& words) {
     static const std::string virgin = spelling::fold("virginis");
-    std::vector<Token> kept;
+    TokenRefs kept;
     for (const Token& t : tokens)
         if (!isHonouring(t) || t.folded == virgin) kept.push_back(t);
     if (std::all_of(kept.begin(), kept.end(), [&](const Token& t) { return isFiller(words, t); })) return {};
@@ -688,10 +715,63 @@ std::optional<int> weekdayByStem(const Token& t) {
     return std::nullopt;
 }
 
+// ---------------------------------------------------------------------------
+// How many tokens at i can make a key at all. The longest-match loops try every
+// span up to kLongestForm tokens; but each key of a span begins with its tokens'
+// folded words run together (the last one's `whole` goes on from its `folded`),
+// so once these no longer begin any key, no longer span matches either.
+
+// Every beginning of every key of the maps, the empty one too; looked up by
+// string_view, without a copy.
+struct ViewHash {
+    using is_transparent = void;
+    std::size_t operator()(std::string_view s) const { return std::hash<std::string_view>{}(s); }
+};
+using Beginnings = std::unordered_set<std::string, ViewHash, std::equal_to<>>;
+
+template <typename... Maps>
+Beginnings beginningsOf(const Maps&... maps) {
+    Beginnings out{""};
+    const auto add = [&](const auto& map) {
+        for (const auto& entry : map)
+            for (std::size_t n = 1; n <= entry.first.size(); ++n) out.insert(entry.first.substr(0, n));
+    };
+    (add(maps), ...);
+    return out;
+}
+
+std::size_t longestWordSpan(std::span<const Token> tokens, std::size_t i) {
+    const Lexicon& lex = lexiconIndex();
+    static const Beginnings written = beginningsOf(lex.words);
+    static const Beginnings declined = beginningsOf(lex.wordDeclined);
+    const std::size_t most = i < tokens.size() ? std::min(kLongestForm, tokens.size() - i) : 0;
+    // Each way, once no key begins so, none does for a longer span.
+    std::string folded;  // keysOf
+    std::string stems;   // declinedKey: a stem too short, and no span from here has a key
+    bool asWritten = true;
+    bool byStems = true;
+    std::size_t longest = 0;
+    for (std::size_t len = 1; len <= most; ++len) {
+        const Token& t = tokens[i + len - 1];
+        if (asWritten) {
+            folded += t.folded;
+            asWritten = written.contains(folded);
+        }
+        if (byStems && t.whole != "et") {
+            byStems = t.stem.size() >= 3;
+            stems += t.stem;
+            byStems = byStems && declined.contains(stems);
+        }
+        if (!asWritten && !byStems) break;
+        longest = len;
+    }
+    return longest;
+}
+
 std::optional<WordEntry> longestWord(std::span<const Token> tokens, std::size_t i, std::size_t& length) {
     if (i >= tokens.size()) return std::nullopt;  // a clause that ends in "bis"
     const Lexicon& lex = lexiconIndex();
-    for (std::size_t len = std::min(kLongestForm, tokens.size() - i); len > 0; --len) {
+    for (std::size_t len = longestWordSpan(tokens, i); len > 0; --len) {
         std::optional<WordEntry> best;
         for (const std::string& key : keysOf(tokens.subspan(i, len))) {
             const auto found = lex.words.find(key);
@@ -797,11 +877,13 @@ FeastEntry widened(FeastEntry entry, std::span<const Token> span, const std::vec
 std::optional<FeastEntry> feastOfSpanAsFound(std::span<const Token> span, const std::vector<Token>& kept,
                                              bool saints);
 
+// The keys tried here and in feastOfSpanAsFound are bounded by longestFeastSpan: a
+// new way of matching a name goes there too.
 std::optional<FeastEntry> feastOfSpan(std::span<const Token> span) {
     if (isHonouring(span.front()) && span.size() == 1) return std::nullopt;
     std::vector<Token> kept;
     for (const Token& t : span)
-        if (!isHonouring(t)) kept.push_back(t);
+        if (!isHonouring(t)) kept.emplace_back(t);
     if (kept.empty()) return std::nullopt;
     std::string letters;
     for (const Token& t : span) letters += lettersOf(t.plain);
@@ -864,9 +946,74 @@ std::optional<FeastEntry> feastOfSpanAsFound(std::span<const Token> span, const 
     return std::nullopt;
 }
 
+// The most tokens at i that feastOfSpan may find a name in: their folded words run
+// together, all of them or without the honouring ones, begin a key of a name at
+// least up to a day or eve ending; or the stems of the words that tell the feast
+// begin a key of a declined name; or their letters begin a feast's own name up to
+// its ending. Where the first word after the honouring ones may start a saint's
+// form, the saints' index is asked too: every span is tried there.
+std::size_t longestFeastSpan(std::span<const Token> tokens, std::size_t i) {
+    const Lexicon& lex = lexiconIndex();
+    static const Beginnings names = beginningsOf(lex.feastFull, lex.feastStripped, lex.feastStems);
+    static const Beginnings declined = beginningsOf(lex.feastDeclined);
+    static const Beginnings own = beginningsOf(lex.ownNames);
+    constexpr std::size_t kLongestOwnEnding = 6;  // "savond", of feastOfSpan's own names
+    static const std::size_t longestEnding = [] {
+        std::size_t n = 0;
+        for (const auto* endings : {&dayEndings(), &eveEndings()})
+            for (const std::string& e : *endings) n = std::max(n, e.size());
+        return n;
+    }();
+    static const std::string virgin = spelling::fold("virginis");  // as namingTokens
+    const auto mayBegin = [&](std::string_view key) {
+        return names.contains(key.substr(0, key.size() - std::min(key.size(), longestEnding)));
+    };
+    const std::size_t most = i < tokens.size() ? std::min(kLongestForm, tokens.size() - i) : 0;
+    // Each way, once no key begins so, none does for a longer span.
+    std::string all;   // keysOf the span
+    std::string kept;  // keysOf its words without the honouring ones
+    std::string stems;
+    std::string letters;  // feastOfSpan's own names
+    bool byAll = true;
+    bool byKept = true;
+    bool byStems = true;
+    bool byOwn = true;
+    bool named = false;  // a word after the honouring ones is in
+    std::size_t longest = 0;
+    for (std::size_t len = 1; len <= most; ++len) {
+        const Token& t = tokens[i + len - 1];
+        const bool honouring = isHonouring(t);
+        if (!honouring && !named) {
+            named = true;
+            if (mayNameSaint({t})) return most;
+        }
+        if (byOwn) {
+            letters += lettersOf(t.plain);
+            byOwn = own.contains(std::string_view{letters}.substr(
+                0, letters.size() - std::min(letters.size(), kLongestOwnEnding)));
+        }
+        if (byAll) {
+            all += t.folded;
+            byAll = mayBegin(all);
+        }
+        if (byKept && !honouring) {
+            kept += t.folded;
+            byKept = mayBegin(kept);
+        }
+        if (byStems && (!honouring || t.folded == virgin) && t.whole != "et") {
+            byStems = t.stem.size() >= 3;
+            stems += t.stem;
+            byStems = byStems && declined.contains(stems);
+        }
+        if (!byAll && !byKept && !byStems && !byOwn) break;
+        longest = len;
+    }
+    return longest;
+}
+
 // The longest feast name at token i: its length in tokens, or 0.
-std::size_t longestFeast(std::span<const Token> tokens, std::size_t i, FeastEntry& found) {
-    for (std::size_t len = std::min(kLongestForm, tokens.size() - i); len > 0; --len) {
+std::size_t findLongestFeast(std::span<const Token> tokens, std::size_t i, FeastEntry& found) {
+    for (std::size_t len = longestFeastSpan(tokens, i); len > 0; --len) {
         const auto span = tokens.subspan(i, len);
         // A name never takes in figures, nor a word after a comma.
         if (std::any_of(span.begin() + 1, span.end(), [](const Token& t) { return t.breakBefore; })) continue;
@@ -884,21 +1031,47 @@ std::size_t longestFeast(std::span<const Token> tokens, std::size_t i, FeastEntr
     return 0;
 }
 
-std::optional<WordEntry> wordAt(std::span<const Token> tokens, std::size_t i, std::size_t& length) {
-    return longestWord(tokens, i, length);
+std::size_t longestFeast(std::span<const Token> tokens, std::size_t i, FeastEntry& found) {
+    LookupMemo* memo = LookupMemo::of(tokens);
+    if (memo == nullptr || i >= tokens.size()) return findLongestFeast(tokens, i, found);
+    std::optional<LookupMemo::FeastAt>& known = memo->feasts[i];
+    if (!known) {
+        known.emplace();
+        known->length = findLongestFeast(tokens, i, known->entry);
+    }
+    if (known->length > 0) found = known->entry;
+    return known->length;
 }
 
-std::size_t editDistance(std::string_view a, std::string_view b) {
-    std::vector<std::size_t> row(b.size() + 1);
+std::optional<WordEntry> wordAt(std::span<const Token> tokens, std::size_t i, std::size_t& length) {
+    LookupMemo* memo = LookupMemo::of(tokens);
+    if (memo == nullptr || i >= tokens.size()) return longestWord(tokens, i, length);
+    std::optional<LookupMemo::Word>& known = memo->words[i];
+    if (!known) {
+        known.emplace();
+        known->entry = longestWord(tokens, i, known->length);
+    }
+    // As longestWord: the length only where a word was found.
+    if (known->entry) length = known->length;
+    return known->entry;
+}
+
+std::size_t editDistance(std::string_view a, std::string_view b, std::size_t most) {
+    thread_local std::vector<std::size_t> row;  // one row kept: an unknown word is compared with hundreds
+    row.resize(b.size() + 1);
     for (std::size_t j = 0; j <= b.size(); ++j) row[j] = j;
     for (std::size_t i = 1; i <= a.size(); ++i) {
         std::size_t diagonal = row[0];
         row[0] = i;
+        std::size_t least = row[0];
         for (std::size_t j = 1; j <= b.size(); ++j) {
             const std::size_t above = row[j];
             row[j] = std::min({row[j] + 1, row[j - 1] + 1, diagonal + (a[i - 1] == b[j - 1] ? 0 : 1)});
             diagonal = above;
+            least = std::min(least, row[j]);
         }
+        // A row's least distance never shrinks in the rows below it.
+        if (least > most) return most + 1;
     }
     return row[b.size()];
 }
@@ -948,16 +1121,18 @@ bool looksLikeDateWord(const Token& t) {
         if (!k.dateWord) return false;
         const std::size_t length = std::max(k.folded.size(), w.size());
         if (length - std::min(k.folded.size(), w.size()) > slips) return false;
-        return editDistance(w, k.folded) <= slips;
+        return editDistance(w, k.folded, slips) <= slips;
     });
 }
 
 std::vector<std::string> nearestWords(const Token& t) {
     const std::string& w = t.whole;
     std::vector<std::pair<std::size_t, std::string_view>> near;
+    const std::size_t most = allowedSlips(w.size()) + 1;
     for (const KnownWord& k : knownWords())
-        if (const std::size_t d = editDistance(w, k.folded); d <= allowedSlips(w.size()) + 1)
-            near.emplace_back(d, k.form);
+        // Words that differ more in length differ more in letters too.
+        if (std::max(k.folded.size(), w.size()) - std::min(k.folded.size(), w.size()) <= most)
+            if (const std::size_t d = editDistance(w, k.folded); d <= most) near.emplace_back(d, k.form);
     std::stable_sort(near.begin(), near.end(),
                      [](const auto& a, const auto& b) { return a.first < b.first; });
     std::vector<std::string> out;

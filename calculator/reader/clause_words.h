@@ -136,9 +136,14 @@ bool looksLikeDateWord(const Token& t);
 // The known words nearest an unknown one, as the lexicon writes them: at most three.
 std::vector<std::string> nearestWords(const Token& t);
 
-// Levenshtein distance of two folded words.
-std::size_t editDistance(std::string_view a, std::string_view b);
+// Levenshtein distance of two folded words; where it is more than `most`, some
+// number above `most`.
+std::size_t editDistance(std::string_view a, std::string_view b,
+                         std::size_t most = std::string_view::npos - 1);
 
+// The most tokens at i whose keys may be a word of the lexicon (as written or by
+// its Latin stems): no longer span needs to be looked up.
+std::size_t longestWordSpan(std::span<const Token> tokens, std::size_t i);
 // The longest word of the lexicon at token i (not a number word), its length in tokens.
 std::optional<WordEntry> wordAt(std::span<const Token> tokens, std::size_t i, std::size_t& length);
 // The longest feast name at token i: its length in tokens, or 0.
