@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "tsv.h"
+
 namespace lexicon {
 
 namespace data {
@@ -14,33 +16,6 @@ extern const std::string_view kSaintPatterns;
 }  // namespace data
 
 namespace {
-
-// The rows of a TSV text after its header, split at tabs.
-std::vector<std::vector<std::string_view>> rowsOf(std::string_view text, std::size_t columns = 5) {
-    std::vector<std::vector<std::string_view>> rows;
-    bool header = true;
-    while (!text.empty()) {
-        const std::size_t end = std::min(text.find('\n'), text.size());
-        std::string_view line = text.substr(0, end);
-        text.remove_prefix(std::min(end + 1, text.size()));
-        if (line.ends_with('\r')) line.remove_suffix(1);
-        if (line.empty()) continue;
-        if (header) {
-            header = false;
-            continue;
-        }
-        std::vector<std::string_view> cells;
-        while (true) {
-            const std::size_t tab = line.find('\t');
-            cells.push_back(line.substr(0, tab));
-            if (tab == std::string_view::npos) break;
-            line.remove_prefix(tab + 1);
-        }
-        cells.resize(columns);
-        rows.push_back(std::move(cells));
-    }
-    return rows;
-}
 
 std::vector<std::string> lowerWords(std::string_view text) {
     std::vector<std::string> words;
@@ -89,7 +64,7 @@ std::optional<int> wordValue(std::string_view w) {
 std::span<const FeastForm> feastForms() {
     static const std::vector<FeastForm> forms = [] {
         std::vector<FeastForm> out;
-        for (const auto& c : rowsOf(data::kFeastForms)) out.push_back({c[0], c[1], c[2], c[3], c[4]});
+        for (const auto& c : tsv::rowsOf(data::kFeastForms, 5)) out.push_back({c[0], c[1], c[2], c[3], c[4]});
         return out;
     }();
     return forms;
@@ -98,7 +73,8 @@ std::span<const FeastForm> feastForms() {
 std::span<const Word> clauseWords() {
     static const std::vector<Word> words = [] {
         std::vector<Word> out;
-        for (const auto& c : rowsOf(data::kClauseWords)) out.push_back({c[0], c[1], c[2], c[3], c[4]});
+        for (const auto& c : tsv::rowsOf(data::kClauseWords, 5))
+            out.push_back({c[0], c[1], c[2], c[3], c[4]});
         return out;
     }();
     return words;
@@ -107,7 +83,7 @@ std::span<const Word> clauseWords() {
 std::span<const SaintPattern> saintPatterns() {
     static const std::vector<SaintPattern> rows = [] {
         std::vector<SaintPattern> out;
-        for (const auto& c : rowsOf(data::kSaintPatterns, 4))
+        for (const auto& c : tsv::rowsOf(data::kSaintPatterns, 4))
             out.push_back({c[0], c[1], c[2] == "eve", c[3]});
         return out;
     }();
