@@ -10,8 +10,6 @@ namespace saint_forms {
 
 namespace {
 
-constexpr std::string_view kUnseen = "(usual form, not seen)";
-
 std::string_view trimmed(std::string_view text) {
     while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
     while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
