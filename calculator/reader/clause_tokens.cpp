@@ -42,9 +42,10 @@ std::vector<Token> tokenize(std::string_view cleaned) {
         std::string_view word = words[w];
         const auto add = [&](std::string_view typed) {
             std::string whole = spelling::fold(typed, false);
+            std::string folded = spelling::withoutDeclinedEnding(whole);
             std::string stem = latin::stem(whole);
-            tokens.push_back({std::string{typed}, spelling::plain(typed), spelling::fold(typed),
-                              std::move(whole), std::move(stem), w, false, pendingBreak});
+            tokens.push_back({std::string{typed}, spelling::plain(typed), std::move(folded), std::move(whole),
+                              std::move(stem), w, false, pendingBreak});
             pendingBreak = false;
         };
         // Trailing commas of a date with slashes: "16/3/1088,".

@@ -155,10 +155,16 @@ std::string fold(std::string_view word, bool declined) {
     std::string out;
     for (const char c : spelled)
         if (out.empty() || out.back() != c || (c >= '0' && c <= '9')) out += c;
-    if (declined && out.size() >= 4 && (out.back() == 'e' || out.back() == 's') &&
-        !isVowel(out[out.size() - 2]) && !(out[out.size() - 2] >= '0' && out[out.size() - 2] <= '9'))
-        out.pop_back();
-    return out;
+    return declined ? withoutDeclinedEnding(std::move(out)) : out;
+}
+
+std::string withoutDeclinedEnding(std::string whole) {
+    if (whole.size() >= 4 && (whole.back() == 'e' || whole.back() == 's') &&
+        !isVowel(whole[whole.size() - 2]) &&
+        !(whole[whole.size() - 2] >= '0' && whole[whole.size() - 2] <= '9') &&
+        whole.find_first_not_of("ivxlcdm") != std::string::npos)
+        whole.pop_back();
+    return whole;
 }
 
 }  // namespace spelling

@@ -31,4 +31,8 @@ std::string plain(std::string_view utf8);
 // Roman numeral letters only ("III", "mil") stays as plain gives it.
 std::string fold(std::string_view word, bool declined = true);
 
+// fold(word) from fold(word, false): the final -e or -s dropped as fold drops it,
+// without folding the word twice.
+std::string withoutDeclinedEnding(std::string whole);
+
 }  // namespace spelling
