@@ -16,8 +16,9 @@ const COMPUTUS_CAPTIONS = {
 };
 // The names the list's table shows for the columns of `date --batch`; a column
 // the program gains shows under its own key, so that the table keeps every one.
-const COLUMN_NAMES = { regel: "Regel", uitdrukking: "Uitdrukking", tekst: "Datum", iso: "ISO",
-  lezing: "Gelezen als", overgeslagen: "Overgeslagen", fout: "Fout" };
+const COLUMN_NAMES = { regel: "Regel", uitdrukking: "Uitdrukking", tekst: "Dag", iso: "ISO",
+  lezing: "Gelezen als", overgeslagen: "Overgeslagen", fout: "Fout", datum: "Datum (zoals de uitgave)",
+  kalender: "Kalender", klopt: "Klopt", oorzaak: "Oorzaak" };
 // What a reading shows in its own words; any other key of the reading is shown as "key: value".
 const READING_KEYS = new Set(["uitdrukking", "tekst", "iso", "lezing", "overgeslagen"]);
 const YEAR_REFUSED = "Geef een jaar van 100 tot en met 2100 in cijfers.";
