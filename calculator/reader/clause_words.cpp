@@ -723,27 +723,34 @@ std::optional<int> weekdayByStem(const Token& t) {
 
 // Every beginning of every key of the maps, the empty one too; looked up by
 // string_view, without a copy.
-struct ViewHash {
-    using is_transparent = void;
-    std::size_t operator()(std::string_view s) const { return std::hash<std::string_view>{}(s); }
-};
-using Beginnings = std::unordered_set<std::string, ViewHash, std::equal_to<>>;
+// The keys of some maps, sorted: whether a text begins one of them is one binary
+// search, and the index built at every start holds no copy of each beginning.
+class Beginnings {
+public:
+    template <typename... Maps>
+    explicit Beginnings(const Maps&... maps) {
+        (add(maps), ...);
+        std::sort(keys_.begin(), keys_.end());
+    }
+    bool contains(std::string_view beginning) const {
+        if (beginning.empty()) return true;
+        const auto at = std::lower_bound(keys_.begin(), keys_.end(), beginning);
+        return at != keys_.end() && at->starts_with(beginning);
+    }
 
-template <typename... Maps>
-Beginnings beginningsOf(const Maps&... maps) {
-    Beginnings out{""};
-    const auto add = [&](const auto& map) {
+private:
+    template <typename Map>
+    void add(const Map& map) {
         for (const auto& entry : map)
-            for (std::size_t n = 1; n <= entry.first.size(); ++n) out.insert(entry.first.substr(0, n));
-    };
-    (add(maps), ...);
-    return out;
-}
+            keys_.emplace_back(entry.first);  // the maps live as long as the program
+    }
+    std::vector<std::string_view> keys_;
+};
 
 std::size_t longestWordSpan(std::span<const Token> tokens, std::size_t i) {
     const Lexicon& lex = lexiconIndex();
-    static const Beginnings written = beginningsOf(lex.words);
-    static const Beginnings declined = beginningsOf(lex.wordDeclined);
+    static const Beginnings written{lex.words};
+    static const Beginnings declined{lex.wordDeclined};
     const std::size_t most = i < tokens.size() ? std::min(kLongestForm, tokens.size() - i) : 0;
     // Each way, once no key begins so, none does for a longer span.
     std::string folded;  // keysOf
@@ -954,9 +961,9 @@ std::optional<FeastEntry> feastOfSpanAsFound(std::span<const Token> span, const 
 // form, the saints' index is asked too: every span is tried there.
 std::size_t longestFeastSpan(std::span<const Token> tokens, std::size_t i) {
     const Lexicon& lex = lexiconIndex();
-    static const Beginnings names = beginningsOf(lex.feastFull, lex.feastStripped, lex.feastStems);
-    static const Beginnings declined = beginningsOf(lex.feastDeclined);
-    static const Beginnings own = beginningsOf(lex.ownNames);
+    static const Beginnings names{lex.feastFull, lex.feastStripped, lex.feastStems};
+    static const Beginnings declined{lex.feastDeclined};
+    static const Beginnings own{lex.ownNames};
     constexpr std::size_t kLongestOwnEnding = 6;  // "savond", of feastOfSpan's own names
     static const std::size_t longestEnding = [] {
         std::size_t n = 0;
