@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
+#include <initializer_list>
 #include <map>
 #include <set>
 #include <span>
@@ -225,6 +226,15 @@ std::optional<Item> plainDateAt(std::span<const Token> tokens, std::size_t i) {
     return item;
 }
 
+using ItemAt = std::optional<Item> (*)(std::span<const Token>, std::size_t);
+
+std::optional<Item> firstAt(std::initializer_list<ItemAt> readers, std::span<const Token> tokens,
+                            std::size_t i) {
+    for (const ItemAt read : readers)
+        if (auto item = read(tokens, i)) return item;
+    return std::nullopt;
+}
+
 std::vector<Item> itemsOf(std::span<const Token> tokens) {
     std::vector<Item> items;
     std::size_t i = 0;
@@ -243,17 +253,8 @@ std::vector<Item> itemsOf(std::span<const Token> tokens) {
                 continue;
             }
         }
-        if (auto r = romanDayAt(tokens, i)) {
-            i = r->last;
-            items.push_back(*r);
-            continue;
-        }
-        if (auto c = countedDayAt(tokens, i)) {
-            i = c->last;
-            items.push_back(*c);
-            continue;
-        }
-        if (auto d = plainDateAt(tokens, i)) {
+        // A Roman date, a counted day, a date with slashes: the first that reads here.
+        if (auto d = firstAt({romanDayAt, countedDayAt, plainDateAt}, tokens, i)) {
             i = d->last;
             items.push_back(*d);
             continue;
@@ -269,14 +270,9 @@ std::vector<Item> itemsOf(std::span<const Token> tokens) {
                 continue;
             }
         }
-        // A month and then its day: "in sporkele xj", "die novembris septimo".
-        if (auto c = monthThenDayAt(tokens, i)) {
-            i = c->last;
-            items.push_back(*c);
-            continue;
-        }
-        // "1449/50": the year as the scribe counted it and as we count it; the later.
-        if (auto d = doubleYearAt(tokens, i)) {
+        // A month and then its day ("in sporkele xj", "die novembris septimo"); a double
+        // year ("1449/50": as the scribe counted it and as we count it; the later).
+        if (auto d = firstAt({monthThenDayAt, doubleYearAt}, tokens, i)) {
             i = d->last;
             items.push_back(*d);
             continue;
@@ -596,20 +592,14 @@ std::string typedOf(std::span<const Token> tokens, const Item& item) {
 }
 
 bool isPlaceSaint(const std::string& folded) {
-    static const std::set<std::string> ablatives = [] {
-        std::set<std::string> out;
-        for (std::string_view w : {"sancto", "sancta", "beato", "beata"}) out.insert(spelling::fold(w));
-        return out;
-    }();
+    static constexpr std::array<std::string_view, 4> kAblatives{"sancto", "sancta", "beato", "beata"};
+    static const auto ablatives = foldedSet(kAblatives);
     return ablatives.contains(folded);
 }
 
 bool isArticleOne(const Token& t) {
-    static const std::set<std::string> articles = [] {
-        std::set<std::string> out;
-        for (std::string_view w : {"een", "ene", "en", "un", "une", "ung"}) out.insert(spelling::fold(w));
-        return out;
-    }();
+    static constexpr std::array<std::string_view, 6> kArticles{"een", "ene", "en", "un", "une", "ung"};
+    static const auto articles = foldedSet(kArticles);
     return articles.contains(t.folded);
 }
 

@@ -49,8 +49,7 @@ constexpr std::array<std::string_view, 23> kDayConnectors{
     "die", "dies", "mensis", "mense", "dakh", "dag",  "dage", "dages", "iour", "iours", "iourz", "in",
     "en",  "de",   "d",      "uan",   "ou",   "mois", "moi",  "des",   "den",  "der",   "el"};
 
-template <std::size_t N>
-std::unordered_set<std::string> foldedSet(const std::array<std::string_view, N>& words) {
+std::unordered_set<std::string> foldedSet(std::span<const std::string_view> words) {
     std::unordered_set<std::string> out;
     for (std::string_view w : words) {
         out.insert(spelling::fold(w));

@@ -121,6 +121,9 @@ const Lexicon& saintIndex();
 // declined and as written.
 std::array<std::string, 2> keysOf(std::span<const Token> tokens);
 
+// Words as the fold writes them, declined and whole, for a test of a token's word.
+std::unordered_set<std::string> foldedSet(std::span<const std::string_view> words);
+
 // A word that only honours a saint or names the day ("sinte", "festum", "dach", "le").
 bool isHonouring(const Token& t);
 // Of those, one after which a name is expected ("sinte", "sancti", "saint", "festum").
