@@ -1,6 +1,8 @@
 #include "date_service.h"
 
+#include <array>
 #include <chrono>
+#include <cstdint>
 
 #include "dutch_names.h"
 #include "failure.h"
@@ -29,12 +31,35 @@ calendar::Date compose(Calendar cal, int year, int month, int day) {
     return date;
 }
 
+void appendDayMonthYear(std::string& text, const calendar::Date& date) {
+    // Written in a buffer and appended at once: appending it piece by piece, and
+    // std::to_chars, took most of the time of a table of years.
+    std::array<char, 64> buffer{};  // "-9223372036854775808 september -9223372036854775808"
+    std::size_t n = 0;
+    const auto number = [&](std::int64_t value) {
+        std::array<char, 20> digits{};
+        std::size_t count = 0;
+        std::uint64_t rest =
+            value < 0 ? 0 - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
+        do {
+            digits.at(count++) = static_cast<char>('0' + rest % 10);
+            rest /= 10;
+        } while (rest > 0);
+        if (value < 0) buffer.at(n++) = '-';
+        while (count > 0) buffer.at(n++) = digits.at(--count);
+    };
+    number(date.day);
+    buffer.at(n++) = ' ';
+    for (const char c : std::string_view{dutch::kMonths.at(static_cast<std::size_t>(date.month - 1))})
+        buffer.at(n++) = c;
+    buffer.at(n++) = ' ';
+    number(date.year);
+    text.append(buffer.data(), n);
+}
+
 std::string dayMonthYear(const calendar::Date& date) {
-    std::string text = std::to_string(date.day);
-    text += ' ';
-    text += dutch::kMonths.at(static_cast<std::size_t>(date.month - 1));
-    text += ' ';
-    text += std::to_string(date.year);
+    std::string text;
+    appendDayMonthYear(text, date);
     return text;
 }
 

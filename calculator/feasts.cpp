@@ -285,7 +285,13 @@ const Feast* findById(std::string_view id) {
     return id_table::find(table(), id);
 }
 
-std::optional<Occurrence> occurrence(const Feast& feast, int year, const regions::Region& region) {
+namespace {
+
+// The occurrence; without `withIso`, its iso text left empty, for the year view,
+// which shows only the text.
+std::optional<Occurrence> occurrenceOf(const Feast& feast, int year, const regions::Region& region,
+                                       bool withIso) {
+    const auto iso = [withIso](std::int64_t day) { return withIso ? regions::isoDate(day) : std::string{}; };
     if (year < kFirstYear || year > kLastYear || year < feast.firstYear) return std::nullopt;
     switch (feast.rule) {
         case Fixed:
@@ -299,12 +305,14 @@ std::optional<Occurrence> occurrence(const Feast& feast, int year, const regions
             // day, the day its note names: that is its day, in the list and in relations.
             if (feast.rule == YearEnd && reading->skipped) {
                 const std::int64_t eve = regions::lastJulianDay(region);
-                return Occurrence{&feast, eve, regions::fixedDateText(region, year, feast.month, day, true),
-                                  regions::isoDate(eve)};
+                return Occurrence{&feast, eve,
+                                  regions::fixedDateText(region, *reading, year, feast.month, day, true),
+                                  iso(eve)};
             }
-            Occurrence found{&feast, reading->day,
-                             regions::fixedDateText(region, year, feast.month, day, feast.rule == YearEnd),
-                             regions::isoDate(reading->day)};
+            Occurrence found{
+                &feast, reading->day,
+                regions::fixedDateText(region, *reading, year, feast.month, day, feast.rule == YearEnd),
+                iso(reading->day)};
             found.provisional = feast.provisional;
             for (const saints::Day* d : daysOf(feast))
                 if (isOwnDay(feast, *d)) found.label = d->where;
@@ -316,7 +324,7 @@ std::optional<Occurrence> occurrence(const Feast& feast, int year, const regions
                 (feast.rule == Easter ? regions::easterDay(region, year) : firstAdventSunday(region, year)) +
                 feast.offset;
             if (regions::dateOf(region, day).year != year) return std::nullopt;
-            return Occurrence{&feast, day, regions::dayText(region, day), regions::isoDate(day)};
+            return Occurrence{&feast, day, regions::dayText(region, day), iso(day)};
         }
         case Ember: {
             // The first Wednesday strictly after the anchor day (a skipped anchor counts
@@ -325,10 +333,21 @@ std::optional<Occurrence> occurrence(const Feast& feast, int year, const regions
             const int ahead = (3 - calendar::weekdayOfDays(anchor) + 7) % 7;
             const std::int64_t day = anchor + (ahead == 0 ? 7 : ahead) + feast.offset;
             if (regions::dateOf(region, day).year != year) return std::nullopt;
-            return Occurrence{&feast, day, regions::dayText(region, day), regions::isoDate(day)};
+            return Occurrence{&feast, day, regions::dayText(region, day), iso(day)};
         }
     }
     return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<Occurrence> occurrence(const Feast& feast, int year, const regions::Region& region) {
+    return occurrenceOf(feast, year, region, true);
+}
+
+std::string dayTextOf(const Feast& feast, int year, const regions::Region& region) {
+    std::optional<Occurrence> found = occurrenceOf(feast, year, region, false);
+    return found ? std::move(found->text) : std::string{};
 }
 
 std::vector<Occurrence> occurrences(const Feast& feast, int year, const regions::Region& region) {

@@ -65,6 +65,8 @@ struct Occurrence {
 // first year, or when its date as shown lies outside the year (the fourth Sunday
 // of Advent after a skipped Christmas), and for a year outside 1 to 9999.
 std::optional<Occurrence> occurrence(const Feast& feast, int year, const regions::Region& region);
+// Its text alone (Occurrence::text), or empty where it is absent.
+std::string dayTextOf(const Feast& feast, int year, const regions::Region& region);
 
 // Every day the feast was kept on in a year and region, by date, each labelled with
 // where it was kept when there is more than one (Sint-Margriet: 20 July in the Roman

@@ -132,8 +132,8 @@ bool keepsGregorianEaster(const Region& region, std::int64_t year) {
 }
 
 std::int64_t easterDay(const Region& region, std::int64_t year) {
-    return keepsGregorianEaster(region, year) ? computus::gregorianEaster(year)
-                                              : computus::julianEaster(year);
+    const std::int64_t gregorian = computus::gregorianEaster(year);
+    return gregorian >= firstGregorianDay(region) ? gregorian : computus::julianEaster(year);
 }
 
 bool isLeapYear(const Region& region, std::int64_t year) {
@@ -171,7 +171,12 @@ std::string weekdayName(std::int64_t day) {
 }
 
 std::string dayText(const Region& region, std::int64_t day) {
-    return weekdayName(day) + ' ' + date_service::dayMonthYear(dateOf(region, day));
+    std::string text;
+    text.reserve(40);  // "donderdag 30 september 2100" and more: one allocation
+    text += dutch::kWeekdays.at(static_cast<std::size_t>(calendar::weekdayOfDays(day)));
+    text += ' ';
+    date_service::appendDayMonthYear(text, dateOf(region, day));
+    return text;
 }
 
 std::string numericDate(const Date& date) {
@@ -182,9 +187,14 @@ std::string fixedDateText(const Region& region, std::int64_t year, int month, in
                           bool noteLastJulianDay) {
     const std::optional<Reading> reading = readDate(region, year, month, day);
     if (!reading) return {};
-    if (!reading->skipped) return dayText(region, reading->day);
-    std::string text = weekdayName(reading->day) + ' ' + date_service::dayMonthYear(Date{year, month, day});
-    const Date noted = noteLastJulianDay ? *region.lastJulian : calendar::gregorianFromDays(reading->day);
+    return fixedDateText(region, *reading, year, month, day, noteLastJulianDay);
+}
+
+std::string fixedDateText(const Region& region, const Reading& reading, std::int64_t year, int month, int day,
+                          bool noteLastJulianDay) {
+    if (!reading.skipped) return dayText(region, reading.day);
+    std::string text = weekdayName(reading.day) + ' ' + date_service::dayMonthYear(Date{year, month, day});
+    const Date noted = noteLastJulianDay ? *region.lastJulian : calendar::gregorianFromDays(reading.day);
     return text + " (? " + numericDate(noted) + ')';
 }
 

@@ -106,6 +106,9 @@ std::string numericDate(const calendar::Date& date);
 // date has no reading.
 std::string fixedDateText(const Region& region, std::int64_t year, int month, int day,
                           bool noteLastJulianDay = false);
+// The same for a date already read (readDate).
+std::string fixedDateText(const Region& region, const Reading& reading, std::int64_t year, int month, int day,
+                          bool noteLastJulianDay = false);
 // "0475-04-14": the day in the proleptic Gregorian calendar.
 std::string isoDate(std::int64_t day);
 // The day as YYYY-MM-DD in the calendar in force in the region on that day: the

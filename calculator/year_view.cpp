@@ -94,9 +94,7 @@ const std::array<const feasts::Feast*, kFeastCount>& rowFeasts() {
 
 // A row's text: its feast's day as the feast table gives it.
 std::string feastText(const feasts::Feast* feast, int year, const Region& region) {
-    const std::optional<feasts::Occurrence> found =
-        feast == nullptr ? std::nullopt : feasts::occurrence(*feast, year, region);
-    return found ? found->text : std::string{};
+    return feast == nullptr ? std::string{} : feasts::dayTextOf(*feast, year, region);
 }
 
 }  // namespace
@@ -111,6 +109,9 @@ YearView build(int year, const Region& region) {
 
 std::string_view trimmed(std::string_view text) {
     constexpr std::string_view kBlanks = " \t\r\n\v\f";
+    // Most texts have no blank at either end: the search only for the others.
+    const auto blank = [](char c) { return c == ' ' || (c >= '\t' && c <= '\r'); };
+    if (!text.empty() && !blank(text.front()) && !blank(text.back())) return text;
     const std::size_t first = text.find_first_not_of(kBlanks);
     if (first == std::string_view::npos) return {};
     return text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
