@@ -9,6 +9,7 @@
 #include "clause_memo.h"
 #include "latin.h"
 #include "lexicon.h"
+#include "lexicon_store.h"
 #include "saint_forms.h"
 #include "saints.h"
 #include "spelling.h"
@@ -161,9 +162,41 @@ void addDeclined(std::unordered_map<std::string, Entry>& map, std::set<std::stri
     }
 }
 
-std::vector<Token> tokensOf(std::string_view form) {
-    return tokenize(spelling::cleaned(form));
-}
+// The tokens of the lexicon's forms, as tokenize(spelling::cleaned(form)) gives them. The forms share most
+// of their words ("sinte", "dach", "beati") and the index reads the Latin ones
+// twice: each word is split and folded once, each form once. A form with a comma
+// or colon, whose breaks span words, is tokenized whole.
+class FormTokens {
+public:
+    const std::vector<Token>& of(std::string_view form) {
+        auto found = forms_.find(form);
+        if (found != forms_.end()) return found->second;
+        const std::string clean = spelling::cleaned(form);
+        std::vector<Token> tokens;
+        if (clean.find_first_of(",;:") != std::string::npos) {
+            tokens = tokenize(clean);
+        } else {
+            const std::vector<std::string_view> words = wordsOf(clean);
+            for (std::size_t w = 0; w < words.size(); ++w) {
+                auto cached = words_.find(words[w]);
+                if (cached == words_.end())
+                    cached = words_.emplace(std::string{words[w]}, tokenize(words[w])).first;
+                for (const Token& t : cached->second) {
+                    tokens.push_back(t);
+                    tokens.back().word = w;
+                }
+            }
+        }
+        return forms_.emplace(std::string{form}, std::move(tokens)).first->second;
+    }
+
+private:
+    struct Hash : std::hash<std::string_view> {
+        using is_transparent = void;
+    };
+    std::unordered_map<std::string, std::vector<Token>, Hash, std::equal_to<>> words_;
+    std::unordered_map<std::string, std::vector<Token>, Hash, std::equal_to<>> forms_;
+};
 
 std::optional<std::pair<Relation, RelationWord>> relationIn(std::string_view meaning) {
     const std::string m{meaning};
@@ -375,27 +408,10 @@ const std::vector<saint_forms::Form>& saintForms() {
 std::map<std::string, std::set<const Feast*>> indexForms(Lexicon& lex, const Lexicon& grammar,
                                                          const std::vector<FormRow>& forms,
                                                          bool namesOnly = false) {
-    // The forms share most of their words ("sinte", "dach", "la saint"): each
-    // word is split and folded once.
-    std::unordered_map<std::string, std::vector<Token>> wordTokens;
-    const auto tokensOfForm = [&](std::string_view form) {
-        std::vector<Token> tokens;
-        const std::string clean = spelling::cleaned(form);
-        std::string_view rest = clean;
-        while (!rest.empty()) {
-            const std::size_t blank = std::min(rest.find(' '), rest.size());
-            const std::string word{rest.substr(0, blank)};
-            rest.remove_prefix(std::min(blank + 1, rest.size()));
-            if (word.empty()) continue;
-            auto cached = wordTokens.find(word);
-            if (cached == wordTokens.end()) cached = wordTokens.emplace(word, tokenize(word)).first;
-            tokens.insert(tokens.end(), cached->second.begin(), cached->second.end());
-        }
-        return tokens;
-    };
+    FormTokens formTokens;
     std::map<std::string, std::set<const Feast*>> cores;
     for (const auto& [feast, form, eve, table] : forms) {
-        const std::vector<Token> tokens = tokensOfForm(form);
+        const std::vector<Token>& tokens = formTokens.of(form);
         if (tokens.empty()) continue;
         std::size_t nameWords = 0;
         for (const Token& t : tokens) {
@@ -458,14 +474,14 @@ std::vector<FormRow> mainForms() {
     return forms;
 }
 
-const Lexicon& lexiconIndex() {
-    // Never destroyed: a command that read one clause need not take the index apart at exit.
-    static const Lexicon& index = *new Lexicon([] {
+Lexicon buildLexiconIndex() {
+    return [] {
         Lexicon lex;
+        FormTokens formTokens;
         std::set<std::string> sharedWords, sharedFeasts, sharedFull, sharedStripped, sharedStems;
         for (const lexicon::Word& w : lexicon::clauseWords()) {
             if (w.form.find("...") != std::string_view::npos || w.form.starts_with('-')) continue;
-            const std::vector<Token> tokens = tokensOf(w.form);
+            const std::vector<Token>& tokens = formTokens.of(w.form);
             if (tokens.empty()) continue;
             const std::optional<WordEntry> e = entryOf(w, tokens.size());
             if (!e) continue;
@@ -491,7 +507,7 @@ const Lexicon& lexiconIndex() {
 
         // Latin names by their stems, without the words that only honour them.
         const auto addLatin = [&](const Feast* feast, std::string_view form, bool eve) {
-            const std::vector<Token> tokens = tokensOf(form);
+            const std::vector<Token>& tokens = formTokens.of(form);
             addDeclined(lex.feastDeclined, sharedFeasts,
                         declinedKey(namingTokens(tokens, lex.words), kShortestNameKey),
                         FeastEntry{feast, eve, false}, [](const FeastEntry& a, const FeastEntry& b) {
@@ -522,14 +538,15 @@ const Lexicon& lexiconIndex() {
         }
         std::map<std::string, std::set<const Feast*>> cores;
         for (const auto& [feast, form, eve, table] : forms) {
-            const std::vector<Token> tokens = tokensOf(form);
+            const std::vector<Token>& tokens = formTokens.of(form);
             if (tokens.empty()) continue;
             const FeastEntry entry{feast, eve, table};
-            for (const std::string& key : keysOf(tokens)) addFeast(lex.feastFull, sharedFull, key, entry);
-            for (const std::string& key : strippedKeys(tokens, lex.words))
-                addFeast(lex.feastStripped, sharedStripped, key, entry);
-            std::vector<std::string> all{keysOf(tokens)[0], keysOf(tokens)[1]};
-            for (const std::string& k : strippedKeys(tokens, lex.words)) all.push_back(k);
+            const std::array<std::string, 2> full = keysOf(tokens);
+            const std::vector<std::string> stripped = strippedKeys(tokens, lex.words);
+            for (const std::string& key : full) addFeast(lex.feastFull, sharedFull, key, entry);
+            for (const std::string& key : stripped) addFeast(lex.feastStripped, sharedStripped, key, entry);
+            std::vector<std::string> all{full[0], full[1]};
+            all.insert(all.end(), stripped.begin(), stripped.end());
             for (const std::string& key : all) {
                 for (const std::string& ending : dayEndings())
                     if (key.size() > ending.size() + 1 && key.ends_with(ending))
@@ -612,6 +629,16 @@ const Lexicon& lexiconIndex() {
         for (const saints::Saint& saint : saints::all())
             for (std::string_view field : {saint.latin, saint.dutch, saint.french}) addGate(field);
         return lex;
+    }();
+}
+
+const Lexicon& lexiconIndex() {
+    // Never destroyed: a command that read one clause need not take the index apart
+    // at exit. The program carries it as the build wrote it (compiledLexicon), so
+    // that a command that reads one clause does not first index the whole lexicon.
+    static const Lexicon& index = *new Lexicon([] {
+        const std::string_view compiled = compiledLexicon();
+        return compiled.empty() ? buildLexiconIndex() : parseLexicon(compiled);
     }());
     return index;
 }

@@ -63,6 +63,8 @@ struct WordEntry {
     // `stated`, the form carries its value ("epacta nullae": 0), else it follows.
     year_computus::Number check = year_computus::Number::Indictie;
     bool stated = false;
+
+    bool operator==(const WordEntry&) const = default;
 };
 
 struct FeastEntry {
@@ -74,6 +76,8 @@ struct FeastEntry {
     // Donaes dach": Donatus and Donatian; a bare "Johannis"); empty: `feast` alone.
     std::vector<const Feast*> feasts = {};
     bool ownName = false;  // the form is the table's Dutch name or alias, which names one feast
+
+    bool operator==(const FeastEntry&) const = default;
 };
 
 struct Lexicon {
@@ -103,6 +107,8 @@ struct Lexicon {
     // The first name words of the saints' forms, folded: a name that starts with
     // none of them is not looked up in the saints' index.
     std::unordered_set<std::string> saintGate;
+
+    bool operator==(const Lexicon&) const = default;
 };
 
 // The key of tokens by their Latin stems, or empty where it is shorter than the
@@ -114,6 +120,9 @@ std::string declinedKey(std::span<const Token> tokens, std::size_t shortest);
 
 // The main feasts' names and forms, the clause's other words.
 const Lexicon& lexiconIndex();
+// The same index, built from the lexicon's files; lexiconIndex is it as the build
+// wrote it (lexicon_store.h), where the build could.
+Lexicon buildLexiconIndex();
 // The saints' days of saints.tsv, built the first time a clause may name one.
 const Lexicon& saintIndex();
 
