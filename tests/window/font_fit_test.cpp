@@ -104,6 +104,19 @@ private:
     RecordingBox boxes_;
     std::unique_ptr<Tarvindr> window_;
     QHash<QString, QSet<QString>> texts_;  // control name -> every text it can show
+    QHash<QString, Ink> inks_;             // inkFor's, by control, font and underline
+
+    // The ink of a control's texts in a font: measured once, since the checks ask
+    // for the same control and font more than once (half a million finder texts).
+    const Ink& inkFor(QWidget* w, const QFont& font, bool mnemonicUnderline) {
+        const QString key = w->objectName() + QLatin1Char('|') + font.key() +
+                            (mnemonicUnderline ? QStringLiteral("|&") : QString());
+        auto found = inks_.find(key);
+        if (found == inks_.end())
+            found =
+                inks_.insert(key, inkOf(texts_[w->objectName()], QFontMetrics(font, w), mnemonicUnderline));
+        return *found;
+    }
 
     void collectTexts() {
         for (const layout::Control& c : layout::kControls)
@@ -204,7 +217,7 @@ private:
     // usable area and clear of the text boxes on top; `where` tells the measures.
     bool allTextsFit(QWidget* w, const QFont& font, QString& where) {
         const QFontMetrics fm(font, w);
-        const Ink ink = inkOf(texts_[w->objectName()], fm, qobject_cast<QPushButton*>(w) != nullptr);
+        const Ink& ink = inkFor(w, font, qobject_cast<QPushButton*>(w) != nullptr);
         QRect usable;
         QRect drawn;
         int room = 0;
@@ -349,7 +362,7 @@ private slots:
             if (name == QLatin1String(c.name))
                 listed.insert(QString::fromUtf8(c.text).remove(QLatin1Char('&')));
         const QFontMetrics fm(w->font(), w);
-        const Ink all = inkOf(texts_[name], fm, false);
+        const Ink& all = inkFor(w, w->font(), false);
         const Ink short_list = inkOf(listed, fm, false);
         QVERIFY2(all.widestAdvance <= short_list.widestAdvance, qPrintable(all.widest));
         QVERIFY2(all.right <= short_list.right, qPrintable(all.widest));
