@@ -1,11 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <limits>
 #include <optional>
 #include <string>
 #include <tuple>
 #include <vector>
 
+#include "date_service.h"
 #include "failure.h"
 #include "reference.h"
 #include "regions.h"
@@ -580,6 +582,32 @@ TEST(Finder, NamesTheDateReachedOutsideTheYears) {
     EXPECT_EQ(year_view::weekdayText(region("zuidelijke-nederlanden"), 1, 1, 100), "woensdag 1 januari 100");
     EXPECT_EQ(year_view::weekdayText(region("zuidelijke-nederlanden"), 31, 12, 2100),
               "vrijdag 31 december 2100");
+}
+
+}  // namespace
+
+namespace {
+
+// A date's words as the rows write them, for any year a date can hold: the digits
+// written by hand, the least year (whose minus cannot be negated) among them.
+TEST(DateText, WritesTheDayMonthAndYear) {
+    struct Case {
+        calendar::Date date;
+        const char* expected;
+    };
+    const std::vector<Case> cases{
+        {{2000, 1, 1}, "1 januari 2000"},
+        {{100, 12, 31}, "31 december 100"},
+        {{1582, 10, 15}, "15 oktober 1582"},
+        {{0, 2, 29}, "29 februari 0"},
+        {{-44, 3, 15}, "15 maart -44"},
+        {{10000, 9, 30}, "30 september 10000"},
+        {{std::numeric_limits<std::int64_t>::min(), 5, 9}, "9 mei -9223372036854775808"},
+    };
+    for (const Case& c : cases) EXPECT_EQ(date_service::dayMonthYear(c.date), c.expected) << c.expected;
+    std::string text = "zaterdag ";
+    date_service::appendDayMonthYear(text, {2000, 1, 1});
+    EXPECT_EQ(text, "zaterdag 1 januari 2000");
 }
 
 }  // namespace
