@@ -474,6 +474,8 @@ std::vector<FormRow> mainForms() {
     return forms;
 }
 
+std::string weekdayStemOf(const std::string& w);
+
 Lexicon buildLexiconIndex() {
     return [] {
         Lexicon lex;
@@ -582,6 +584,13 @@ Lexicon buildLexiconIndex() {
                                                                               : nullptr;
             if (chosen != nullptr && !sharedStripped.contains(core))
                 lex.feastStripped.try_emplace(core, FeastEntry{chosen, false, false});
+        }
+        // The weekdays' stems, for their declined forms (weekdayByStem).
+        for (const lexicon::Word& w : lexicon::clauseWords()) {
+            if (w.kind != "weekday" || w.form.find(' ') != std::string_view::npos) continue;
+            const auto day = lexicon::weekdayIn(w.meaning);
+            const std::string stem = weekdayStemOf(spelling::fold(w.form, false));
+            if (day && !stem.empty()) lex.weekdayStems.try_emplace(stem, *day);
         }
         // Every feast's own name, letter for letter, with or without a day or eve
         // ending, names that feast alone.
@@ -699,9 +708,8 @@ const Lexicon& saintIndex() {
     return index;
 }
 
-// A weekday in its declined forms: "des saterdaghes", "sdonderdaechs",
-// "tsaterdachs" have the stem of "saterdach".
-std::optional<int> weekdayByStem(const Token& t) {
+// A weekday word without its day ending ("saterdaghes": "sater"), or empty.
+std::string weekdayStemOf(const std::string& w) {
     static constexpr std::array<std::string_view, 10> kEndings{"daghes", "daghe", "daechs", "daech", "dachs",
                                                                "dach",   "daghs", "dags",   "dages", "dag"};
     static const std::vector<std::string> endings = [] {
@@ -714,21 +722,16 @@ std::optional<int> weekdayByStem(const Token& t) {
                   [](const std::string& a, const std::string& b) { return a.size() > b.size(); });
         return out;
     }();
-    const auto stemOf = [&](const std::string& w) -> std::string {
-        for (const std::string& e : endings)
-            if (w.size() >= e.size() + 3 && w.ends_with(e)) return w.substr(0, w.size() - e.size());
-        return {};
-    };
-    static const std::map<std::string, int> stems = [&] {
-        std::map<std::string, int> out;
-        for (const lexicon::Word& w : lexicon::clauseWords()) {
-            if (w.kind != "weekday" || w.form.find(' ') != std::string_view::npos) continue;
-            const auto day = lexicon::weekdayIn(w.meaning);
-            const std::string stem = stemOf(spelling::fold(w.form, false));
-            if (day && !stem.empty()) out.try_emplace(stem, *day);
-        }
-        return out;
-    }();
+    for (const std::string& e : endings)
+        if (w.size() >= e.size() + 3 && w.ends_with(e)) return w.substr(0, w.size() - e.size());
+    return {};
+}
+
+// A weekday in its declined forms: "des saterdaghes", "sdonderdaechs",
+// "tsaterdachs" have the stem of "saterdach".
+std::optional<int> weekdayByStem(const Token& t) {
+    const std::map<std::string, int>& stems = lexiconIndex().weekdayStems;
+    const auto stemOf = weekdayStemOf;
     for (const std::string& w : {t.whole, t.folded}) {
         for (const std::string& bare : {w, w.starts_with("ts") ? w.substr(2) : std::string{},
                                         w.starts_with('s') ? w.substr(1) : std::string{}}) {

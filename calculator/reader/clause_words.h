@@ -107,6 +107,8 @@ struct Lexicon {
     // The first name words of the saints' forms, folded: a name that starts with
     // none of them is not looked up in the saints' index.
     std::unordered_set<std::string> saintGate;
+    // The weekdays' stems without a day ending ("sater"), for their declined forms.
+    std::map<std::string, int> weekdayStems;
 
     bool operator==(const Lexicon&) const = default;
 };

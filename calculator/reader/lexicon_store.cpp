@@ -177,6 +177,11 @@ std::string serializeLexicon(const Lexicon& lex) {
     for (const auto& [row, set] : titles)
         for (const std::string& title : *set) line('t', std::to_string(row), "\t" + title);
     for (const std::string_view key : sortedKeys(lex.saintGate)) line('g', key, "");
+    for (const auto& [stem, day] : lex.weekdayStems) {
+        std::string fields = "\t";
+        fields += std::to_string(day);
+        line('y', stem, fields);
+    }
     return out;
 }
 
@@ -234,6 +239,9 @@ Lexicon parseLexicon(std::string_view text) {
             }
             case 'g':
                 lex.saintGate.insert(std::move(key));
+                break;
+            case 'y':
+                lex.weekdayStems.emplace(std::move(key), f.number());
                 break;
             default:
                 throw std::invalid_argument("lexicon: no such table");
