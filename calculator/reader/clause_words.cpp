@@ -401,6 +401,44 @@ const std::vector<saint_forms::Form>& saintForms() {
     return forms;
 }
 
+enum class KeyTable { Full, Stripped, Stems };
+
+// A form's keys, each handed to `add` with its table: all its words, and without
+// the honouring words; both also without a day ending or "-en". For a form of a
+// file, its core (one name after honouring words) goes to `cores`. `words` holds
+// the clause's other words.
+template <typename Add>
+void addFormKeys(const std::vector<Token>& tokens, const Feast* feast, bool ofFile,
+                 const std::unordered_map<std::string, std::vector<WordEntry>>& words, Add add,
+                 std::map<std::string, std::set<const Feast*>>& cores) {
+    const std::array<std::string, 2> full = keysOf(tokens);
+    const std::vector<std::string> stripped = strippedKeys(tokens, words);
+    for (const std::string& key : full) add(KeyTable::Full, key);
+    for (const std::string& key : stripped) add(KeyTable::Stripped, key);
+    std::vector<std::string> all{full[0], full[1]};
+    all.insert(all.end(), stripped.begin(), stripped.end());
+    for (const std::string& key : all) {
+        for (const std::string& ending : dayEndings())
+            if (key.size() > ending.size() + 1 && key.ends_with(ending))
+                add(KeyTable::Stems, key.substr(0, key.size() - ending.size()));
+        if (key.size() > 4 && key.ends_with("en")) add(KeyTable::Stems, key.substr(0, key.size() - 2));
+    }
+    if (!ofFile || tokens.size() < 2 || !isHonouring(tokens[0])) return;
+    std::size_t i = 0;
+    while (i < tokens.size() && isHonouring(tokens[i])) ++i;
+    // Not a word of the clause's grammar ("la veille de Pasques": "veille").
+    if (i < tokens.size() && (i + 1 == tokens.size() || isHonouring(tokens[i + 1])) &&
+        !words.contains(tokens[i].folded)) {
+        cores[tokens[i].folded].insert(feast);
+        cores[tokens[i].whole].insert(feast);
+    }
+}
+
+// Whether a form of the file names the feast's eve ("dertien avont", "Kerssavont").
+bool namesEve(const lexicon::FeastForm& ff) {
+    return ff.note.starts_with("eve of") || ff.note.find(" Eve (") != std::string_view::npos;
+}
+
 // Indexes the forms in `lex`: their full, stripped and stem keys, their name
 // words and titles; gives the cores (one name after honouring words) of the
 // forms of the files. `grammar` holds the clause's other words.
@@ -429,48 +467,28 @@ std::map<std::string, std::set<const Feast*>> indexForms(Lexicon& lex, const Lex
         if (namesOnly) continue;
         FeastEntry entry{feast, eve, table};
         entry.ownName = table && form != feast->latin;
-        const std::array<std::string, 2> full = keysOf(tokens);
-        const std::vector<std::string> stripped = strippedKeys(tokens, grammar.words);
-        for (const std::string& key : full) addSaintFeast(lex.feastFull, key, entry);
-        for (const std::string& key : stripped) addSaintFeast(lex.feastStripped, key, entry);
-        std::vector<std::string> all{full[0], full[1]};
-        all.insert(all.end(), stripped.begin(), stripped.end());
-        for (const std::string& key : all) {
-            for (const std::string& ending : dayEndings())
-                if (key.size() > ending.size() + 1 && key.ends_with(ending))
-                    addSaintFeast(lex.feastStems, key.substr(0, key.size() - ending.size()), entry);
-            if (key.size() > 4 && key.ends_with("en"))
-                addSaintFeast(lex.feastStems, key.substr(0, key.size() - 2), entry);
-        }
-        // The core of a form of the file: one name after honouring words.
-        if (!table && tokens.size() >= 2 && isHonouring(tokens[0])) {
-            std::size_t i = 0;
-            while (i < tokens.size() && isHonouring(tokens[i])) ++i;
-            // Not a word of the clause's grammar ("la veille de Pasques": "veille").
-            if (i < tokens.size() && (i + 1 == tokens.size() || isHonouring(tokens[i + 1])) &&
-                !grammar.words.contains(tokens[i].folded)) {
-                cores[tokens[i].folded].insert(feast);
-                cores[tokens[i].whole].insert(feast);
-            }
-        }
+        const auto add = [&lex, &entry](KeyTable t, const std::string& key) {
+            addSaintFeast(t == KeyTable::Full       ? lex.feastFull
+                          : t == KeyTable::Stripped ? lex.feastStripped
+                                                    : lex.feastStems,
+                          key, entry);
+        };
+        addFormKeys(tokens, feast, !table, grammar.words, add, cores);
     }
     return cores;
 }
 
-// The main feasts' names of the table first, then the forms of the file.
+// The main feasts' names of the table first, then the forms of the file. The
+// Latin name counts as a form of the file: it has a core like them.
 std::vector<FormRow> mainForms() {
     std::vector<FormRow> forms;
     for (const Feast& f : feasts::table())
         if (f.main)
             for (std::string_view form : {f.name, f.latin, f.aliases[0], f.aliases[1]})
-                if (!form.empty()) forms.emplace_back(&f, form, false, true);
-    for (const lexicon::FeastForm& ff : lexicon::feastForms()) {
-        const Feast* f = feasts::findById(ff.id);
-        if (f == nullptr) continue;
-        // A form the file names as the feast's eve ("dertien avont", "Kerssavont").
-        const bool eve = ff.note.starts_with("eve of") || ff.note.find(" Eve (") != std::string_view::npos;
-        forms.emplace_back(f, ff.form, eve, false);
-    }
+                if (!form.empty()) forms.emplace_back(&f, form, false, form != f.latin);
+    for (const lexicon::FeastForm& ff : lexicon::feastForms())
+        if (const Feast* f = feasts::findById(ff.id); f != nullptr)
+            forms.emplace_back(f, ff.form, namesEve(ff), false);
     return forms;
 }
 
@@ -520,54 +538,19 @@ Lexicon buildLexiconIndex() {
             if (f.main && !f.latin.empty()) addLatin(&f, f.latin, false);
         for (const lexicon::FeastForm& ff : lexicon::feastForms())
             if (const Feast* f = feasts::findById(ff.id); f != nullptr && ff.lang == "la")
-                addLatin(f, ff.form,
-                         ff.note.starts_with("eve of") || ff.note.find(" Eve (") != std::string_view::npos);
+                addLatin(f, ff.form, namesEve(ff));
 
-        // The names of the table first, then the forms of the file.
-        std::vector<std::tuple<const Feast*, std::string_view, bool, bool>> forms;  // feast, form, eve, table
-        for (const Feast& f : feasts::table())
-            if (f.main)
-                for (std::string_view form : {f.name, f.latin, f.aliases[0], f.aliases[1]})
-                    if (!form.empty()) forms.emplace_back(&f, form, false, form != f.latin);
-        std::vector<std::tuple<const Feast*, std::string_view, bool, bool>> fileForms;
-        for (const lexicon::FeastForm& ff : lexicon::feastForms()) {
-            const Feast* f = feasts::findById(ff.id);
-            if (f == nullptr) continue;
-            // A form the file names as the feast's eve ("dertien avont", "Kerssavont").
-            const bool eve =
-                ff.note.starts_with("eve of") || ff.note.find(" Eve (") != std::string_view::npos;
-            forms.emplace_back(f, ff.form, eve, false);
-        }
         std::map<std::string, std::set<const Feast*>> cores;
-        for (const auto& [feast, form, eve, table] : forms) {
+        for (const auto& [feast, form, eve, table] : mainForms()) {
             const std::vector<Token>& tokens = formTokens.of(form);
             if (tokens.empty()) continue;
             const FeastEntry entry{feast, eve, table};
-            const std::array<std::string, 2> full = keysOf(tokens);
-            const std::vector<std::string> stripped = strippedKeys(tokens, lex.words);
-            for (const std::string& key : full) addFeast(lex.feastFull, sharedFull, key, entry);
-            for (const std::string& key : stripped) addFeast(lex.feastStripped, sharedStripped, key, entry);
-            std::vector<std::string> all{full[0], full[1]};
-            all.insert(all.end(), stripped.begin(), stripped.end());
-            for (const std::string& key : all) {
-                for (const std::string& ending : dayEndings())
-                    if (key.size() > ending.size() + 1 && key.ends_with(ending))
-                        addFeast(lex.feastStems, sharedStems, key.substr(0, key.size() - ending.size()),
-                                 entry);
-                if (key.size() > 4 && key.ends_with("en"))
-                    addFeast(lex.feastStems, sharedStems, key.substr(0, key.size() - 2), entry);
-            }
-            // The core of a form of the file: one name after honouring words.
-            if (!table && tokens.size() >= 2 && isHonouring(tokens[0])) {
-                std::size_t i = 0;
-                while (i < tokens.size() && isHonouring(tokens[i])) ++i;
-                // Not a word of the clause's grammar ("la veille de Pasques": "veille").
-                if (i < tokens.size() && (i + 1 == tokens.size() || isHonouring(tokens[i + 1])) &&
-                    !lex.words.contains(tokens[i].folded)) {
-                    cores[tokens[i].folded].insert(feast);
-                    cores[tokens[i].whole].insert(feast);
-                }
-            }
+            const auto add = [&](KeyTable t, const std::string& key) {
+                if (t == KeyTable::Full) addFeast(lex.feastFull, sharedFull, key, entry);
+                if (t == KeyTable::Stripped) addFeast(lex.feastStripped, sharedStripped, key, entry);
+                if (t == KeyTable::Stems) addFeast(lex.feastStems, sharedStems, key, entry);
+            };
+            addFormKeys(tokens, feast, !table, lex.words, add, cores);
         }
         lex.cores = cores;
         // A core names a feast only where no other feast of the older table shares it.
@@ -731,12 +714,11 @@ std::string weekdayStemOf(const std::string& w) {
 // "tsaterdachs" have the stem of "saterdach".
 std::optional<int> weekdayByStem(const Token& t) {
     const std::map<std::string, int>& stems = lexiconIndex().weekdayStems;
-    const auto stemOf = weekdayStemOf;
     for (const std::string& w : {t.whole, t.folded}) {
         for (const std::string& bare : {w, w.starts_with("ts") ? w.substr(2) : std::string{},
                                         w.starts_with('s') ? w.substr(1) : std::string{}}) {
             if (bare.empty()) continue;
-            const std::string stem = stemOf(bare);
+            const std::string stem = weekdayStemOf(bare);
             if (stem.empty()) continue;
             if (const auto found = stems.find(stem); found != stems.end()) return found->second;
         }

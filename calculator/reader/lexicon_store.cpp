@@ -1,6 +1,7 @@
 #include "lexicon_store.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <map>
 #include <stdexcept>
@@ -130,6 +131,16 @@ FeastEntry feastOf(Fields& f) {
     return e;
 }
 
+// The tables of feast entries and the letters that mark their lines.
+template <typename L>
+auto feastTables(L& lex) {
+    return std::to_array<std::pair<char, decltype(&lex.feastFull)>>({{'f', &lex.feastFull},
+                                                                     {'s', &lex.feastStripped},
+                                                                     {'m', &lex.feastStems},
+                                                                     {'d', &lex.feastDeclined},
+                                                                     {'o', &lex.ownNames}});
+}
+
 }  // namespace
 
 std::string serializeLexicon(const Lexicon& lex) {
@@ -155,11 +166,7 @@ std::string serializeLexicon(const Lexicon& lex) {
     };
     for (const std::string_view key : sortedKeys(lex.words))
         for (const WordEntry& e : lex.words.find(std::string{key})->second) line('w', key, wordFields(e));
-    for (const auto& [table, map] : {std::pair{'f', &lex.feastFull},
-                                     {'s', &lex.feastStripped},
-                                     {'m', &lex.feastStems},
-                                     {'d', &lex.feastDeclined},
-                                     {'o', &lex.ownNames}})
+    for (const auto& [table, map] : feastTables(lex))
         for (const std::string_view key : sortedKeys(*map))
             line(table, key, feastFields(map->find(std::string{key})->second));
     for (const std::string_view key : sortedKeys(lex.numberPieces)) line('p', key, "");
@@ -187,6 +194,7 @@ std::string serializeLexicon(const Lexicon& lex) {
 
 Lexicon parseLexicon(std::string_view text) {
     Lexicon lex;
+    const auto tables = feastTables(lex);
     while (!text.empty()) {
         const std::size_t end = std::min(text.find('\n'), text.size());
         Fields f{text.substr(0, end)};
@@ -194,24 +202,15 @@ Lexicon parseLexicon(std::string_view text) {
         const std::string_view table = f.text();
         std::string key{f.text()};
         if (table.size() != 1) throw std::invalid_argument("lexicon: no such table");
+        if (const auto feast = std::find_if(tables.begin(), tables.end(),
+                                            [&](const auto& t) { return t.first == table.front(); });
+            feast != tables.end()) {
+            feast->second->emplace(std::move(key), feastOf(f));
+            continue;
+        }
         switch (table.front()) {
             case 'w':
                 lex.words[std::move(key)].push_back(wordOf(f));
-                break;
-            case 'f':
-                lex.feastFull.emplace(std::move(key), feastOf(f));
-                break;
-            case 's':
-                lex.feastStripped.emplace(std::move(key), feastOf(f));
-                break;
-            case 'm':
-                lex.feastStems.emplace(std::move(key), feastOf(f));
-                break;
-            case 'd':
-                lex.feastDeclined.emplace(std::move(key), feastOf(f));
-                break;
-            case 'o':
-                lex.ownNames.emplace(std::move(key), feastOf(f));
                 break;
             case 'p':
                 lex.numberPieces.insert(std::move(key));
