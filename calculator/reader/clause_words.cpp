@@ -786,6 +786,36 @@ std::size_t longestWordSpan(std::span<const Token> tokens, std::size_t i) {
     return longest;
 }
 
+bool isNumberWord(const Token& t) {
+    const Lexicon& lex = lexiconIndex();
+    for (const std::string& key : {t.folded, t.whole})
+        if (const auto found = lex.words.find(key); found != lex.words.end())
+            for (const WordEntry& e : found->second)
+                if (e.kind == Kind::Number || e.kind == Kind::Ordinal) return true;
+    return false;
+}
+
+// An Old French participle agrees with its noun: "donné", "donnée", "donnés",
+// "données" and "donnez" are one word ("lettres données"). Only a filler is read
+// so, never a date word: the agreement may not make a day of an unknown word, and
+// "Données" is not the Middle Dutch "Donaes" that the fold makes of it.
+std::optional<WordEntry> agreedFiller(const Token& t) {
+    // The endings -ée, -ées, -és and -ez; a bare -es ("Saintes", "Agnes") is no participle's.
+    const std::string_view typed = t.typed;
+    std::string base = t.plain;
+    if (base.size() < 5 || !(base.ends_with("ee") || base.ends_with("ees") || base.ends_with("ez") ||
+                             typed.ends_with("\u00e9s") || typed.ends_with("\u00c9S")))
+        return {};
+    if (base.back() != 'e') base.pop_back();
+    if (base.ends_with("ee")) base.pop_back();
+    const Lexicon& lex = lexiconIndex();
+    for (const std::string& key : {spelling::fold(base), spelling::fold(base, false)})
+        if (const auto found = lex.words.find(key); found != lex.words.end())
+            for (const WordEntry& e : found->second)
+                if (e.kind == Kind::Filler) return e;
+    return {};
+}
+
 std::optional<WordEntry> longestWord(std::span<const Token> tokens, std::size_t i, std::size_t& length) {
     if (i >= tokens.size()) return std::nullopt;  // a clause that ends in "bis"
     const Lexicon& lex = lexiconIndex();
@@ -818,6 +848,10 @@ std::optional<WordEntry> longestWord(std::span<const Token> tokens, std::size_t 
         WordEntry e{Kind::Weekday, 1};
         e.value = *day;
         return e;
+    }
+    if (std::optional<WordEntry> filler = agreedFiller(tokens[i])) {
+        length = 1;
+        return filler;
     }
     return std::nullopt;
 }
@@ -1031,6 +1065,7 @@ std::size_t longestFeastSpan(std::span<const Token> tokens, std::size_t i) {
 
 // The longest feast name at token i: its length in tokens, or 0.
 std::size_t findLongestFeast(std::span<const Token> tokens, std::size_t i, FeastEntry& found) {
+    if (i < tokens.size() && agreedFiller(tokens[i])) return 0;  // "Données" names no saint
     for (std::size_t len = longestFeastSpan(tokens, i); len > 0; --len) {
         const auto span = tokens.subspan(i, len);
         // A name never takes in figures, nor a word after a comma.
@@ -1041,6 +1076,12 @@ std::size_t findLongestFeast(std::span<const Token> tokens, std::size_t i, Feast
             continue;
         // An article belongs to what follows it ("saint Andrieu l'an").
         if (len > 1 && articles().contains(span.back().folded)) continue;
+        // A number word alone is a number, even where the fold makes a saint of it
+        // ("huit" and "sinte Vijts"); in a longer name it may be one ("les Onze Mille Vierges").
+        if (isNumberWord(span.back()) && std::all_of(span.begin(), span.end() - 1, [](const Token& t) {
+                return articles().contains(t.folded);
+            }))
+            continue;
         if (const auto f = feastOfSpan(span)) {
             found = *f;
             return len;

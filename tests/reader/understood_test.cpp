@@ -338,4 +338,33 @@ TEST(Understood, TheFixedStylesAtTheirBoundaries) {
     }
 }
 
+// Words of a charter that the fold brings near a saint's name: a participle that
+// agrees with its noun ("Données" folds as the Middle Dutch "Donaes") and a number
+// word ("huit" as "sinte Vijts"). Alone with a year they name no day; in a clause the
+// participle is passed over and the number counts. By hand: Sint-Maarten 1326 a
+// Tuesday; Sacramentsdag 1326 the Thursday 60 days after Easter; Sint-Barnabas (11
+// June) 1309 a Wednesday. The saints themselves are still read.
+TEST(Understood, ACharterWordIsNoSaint) {
+    for (const char* word : {"Données", "donnés", "DONNÉS", "donnez", "Faites", "huit", "le huit", "sept"}) {
+        const Outcome o = outcomeOf(std::string(word) + " 1326");
+        EXPECT_TRUE(o.days.empty()) << word << ": " << shown(o);
+    }
+    const struct {
+        const char* clause;
+        Style style;
+        std::int64_t day;
+    } clauses[]{
+        {"Données le mardi après la feste Saint Martin 1326", Style::Nieuwjaar, serial(18, 11, 1326)},
+        {"Donnees le mardi après la feste Saint Martin 1326", Style::Nieuwjaar, serial(18, 11, 1326)},
+        {"Faites le mardi après la feste Saint Martin 1326", Style::Nieuwjaar, serial(18, 11, 1326)},
+        {"Données l'an de grâce mil ccc vint et sis, le mardi après la feste du Saint Sacrement",
+         Style::Pasen, easterSerial(1326) + 60 + 5},
+        {"lan de grace mil trois cens et nuef au mois de juing, le dimanche apres la Saint Barnabé",
+         Style::Pasen, serial(15, 6, 1309)},
+        {"le huit jour de may 1326", Style::Nieuwjaar, serial(8, 5, 1326)},
+        {"la saint Vit 1326", Style::Nieuwjaar, serial(15, 6, 1326)},
+    };
+    for (const auto& c : clauses) expectDay(c.clause, c.day, c.style);
+}
+
 }  // namespace
