@@ -1,5 +1,6 @@
 #include "date_service.h"
 
+#include <algorithm>
 #include <array>
 #include <chrono>
 #include <cstdint>
@@ -33,28 +34,29 @@ calendar::Date compose(Calendar cal, int year, int month, int day) {
 
 void appendDayMonthYear(std::string& text, const calendar::Date& date) {
     // Written in a buffer and appended at once: appending it piece by piece, and
-    // std::to_chars, took most of the time of a table of years.
-    std::array<char, 64> buffer{};  // "-9223372036854775808 september -9223372036854775808"
-    std::size_t n = 0;
-    const auto number = [&](std::int64_t value) {
-        std::array<char, 20> digits{};
-        std::size_t count = 0;
+    // std::to_chars, took most of the time of a table of years. The buffer holds
+    // the longest text there is, so its indices need no checks.
+    const std::string_view month = dutch::kMonths.at(static_cast<std::size_t>(date.month - 1));
+    char buffer[64];  // "-9223372036854775808 september -9223372036854775808": 51
+    char* end = buffer;
+    const auto number = [&end](std::int64_t value) {
+        char digits[20];
+        char* first = digits + sizeof digits;
         std::uint64_t rest =
             value < 0 ? 0 - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
         do {
-            digits.at(count++) = static_cast<char>('0' + rest % 10);
+            *--first = static_cast<char>('0' + rest % 10);
             rest /= 10;
         } while (rest > 0);
-        if (value < 0) buffer.at(n++) = '-';
-        while (count > 0) buffer.at(n++) = digits.at(--count);
+        if (value < 0) *end++ = '-';
+        end = std::copy(first, digits + sizeof digits, end);
     };
     number(date.day);
-    buffer.at(n++) = ' ';
-    for (const char c : std::string_view{dutch::kMonths.at(static_cast<std::size_t>(date.month - 1))})
-        buffer.at(n++) = c;
-    buffer.at(n++) = ' ';
+    *end++ = ' ';
+    end = std::copy(month.begin(), month.end(), end);
+    *end++ = ' ';
     number(date.year);
-    text.append(buffer.data(), n);
+    text.append(buffer, end);
 }
 
 std::string dayMonthYear(const calendar::Date& date) {
