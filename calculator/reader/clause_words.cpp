@@ -962,7 +962,7 @@ std::optional<FeastEntry> feastOfSpanAsFound(std::span<const Token> span, const 
     for (const std::string& k : keysOf(span)) keys.push_back(k);
     const Lexicon& lex = lexiconIndex();
     for (const std::string& k : keys)
-        if (const auto f = feastOfKey(k, saints)) return f;
+        if (auto f = feastOfKey(k, saints)) return f;
     // Without its honouring words a name is compared with names so stripped only:
     // "feste Sainte Luce" is no Latin "Lucae".
     for (const std::string& k : keysOf(kept)) {
@@ -975,7 +975,7 @@ std::optional<FeastEntry> feastOfSpanAsFound(std::span<const Token> span, const 
         if (auto f = merged(main == lex.feastStripped.end() ? nullptr : &main->second, saintEntry)) return f;
     }
     const auto stem = [&](const std::string& k) -> std::optional<FeastEntry> {
-        if (const auto f = feastOfKey(k, saints)) return f;
+        if (auto f = feastOfKey(k, saints)) return f;
         return feastOfKey(k, saints, true);
     };
     for (const std::string& k : keys)
