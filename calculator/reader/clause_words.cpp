@@ -801,10 +801,14 @@ bool isNumberWord(const Token& t) {
 // "Données" is not the Middle Dutch "Donaes" that the fold makes of it.
 std::optional<WordEntry> agreedFiller(const Token& t) {
     // The endings -ée, -ées, -és and -ez; a bare -es ("Saintes", "Agnes") is no participle's.
-    const std::string_view typed = t.typed;
+    // The é of -és as one character or as e and a combining acute.
+    std::string_view typed = t.typed;
+    const bool endsInS = typed.ends_with('s') || typed.ends_with('S');
+    if (endsInS) typed.remove_suffix(1);
+    const bool acute = endsInS && (typed.ends_with("\u00e9") || typed.ends_with("\u00c9") ||
+                                   typed.ends_with("e\u0301") || typed.ends_with("E\u0301"));
     std::string base = t.plain;
-    if (base.size() < 5 || !(base.ends_with("ee") || base.ends_with("ees") || base.ends_with("ez") ||
-                             typed.ends_with("\u00e9s") || typed.ends_with("\u00c9S")))
+    if (base.size() < 5 || !(base.ends_with("ee") || base.ends_with("ees") || base.ends_with("ez") || acute))
         return {};
     if (base.back() != 'e') base.pop_back();
     if (base.ends_with("ee")) base.pop_back();
