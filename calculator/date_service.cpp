@@ -1,6 +1,5 @@
 #include "date_service.h"
 
-#include <algorithm>
 #include <array>
 #include <chrono>
 #include <cstdint>
@@ -49,11 +48,11 @@ void appendDayMonthYear(std::string& text, const calendar::Date& date) {
             rest /= 10;
         } while (rest > 0);
         if (value < 0) *end++ = '-';
-        end = std::copy(first, digits + sizeof digits, end);
+        while (first != digits + sizeof digits) *end++ = *first++;  // a loop: std::copy calls memmove
     };
     number(date.day);
     *end++ = ' ';
-    end = std::copy(month.begin(), month.end(), end);
+    for (const char c : month) *end++ = c;
     *end++ = ' ';
     number(date.year);
     text.append(buffer, end);

@@ -287,11 +287,18 @@ const Feast* findById(std::string_view id) {
 
 namespace {
 
-// The occurrence; without `withIso`, its iso text left empty, for the year view,
-// which shows only the text.
-std::optional<Occurrence> occurrenceOf(const Feast& feast, int year, const regions::Region& region,
-                                       bool withIso) {
-    const auto iso = [withIso](std::int64_t day) { return withIso ? regions::isoDate(day) : std::string{}; };
+// A feast's day in a year before its text is written: for a fixed date its
+// reading, whose text carries the note of a skipped date.
+struct Placed {
+    std::int64_t day;
+    std::optional<regions::Reading> reading{};
+    int month = 0;
+    int dayOfMonth = 0;
+    bool noteLastJulianDay = false;
+    bool ownDay = false;  // a fixed date kept on its own day: its label and provisional mark apply
+};
+
+std::optional<Placed> placedIn(const Feast& feast, int year, const regions::Region& region) {
     if (year < kFirstYear || year > kLastYear || year < feast.firstYear) return std::nullopt;
     switch (feast.rule) {
         case Fixed:
@@ -303,20 +310,9 @@ std::optional<Occurrence> occurrenceOf(const Feast& feast, int year, const regio
             if (!reading) return std::nullopt;
             // New Year's Eve of a year that ends in the gap fell on the last Julian
             // day, the day its note names: that is its day, in the list and in relations.
-            if (feast.rule == YearEnd && reading->skipped) {
-                const std::int64_t eve = regions::lastJulianDay(region);
-                return Occurrence{&feast, eve,
-                                  regions::fixedDateText(region, *reading, year, feast.month, day, true),
-                                  iso(eve)};
-            }
-            Occurrence found{
-                &feast, reading->day,
-                regions::fixedDateText(region, *reading, year, feast.month, day, feast.rule == YearEnd),
-                iso(reading->day)};
-            found.provisional = feast.provisional;
-            for (const saints::Day* d : daysOf(feast))
-                if (isOwnDay(feast, *d)) found.label = d->where;
-            return found;
+            if (feast.rule == YearEnd && reading->skipped)
+                return Placed{regions::lastJulianDay(region), reading, feast.month, day, true, false};
+            return Placed{reading->day, reading, feast.month, day, feast.rule == YearEnd, true};
         }
         case Easter:
         case Advent: {
@@ -324,7 +320,7 @@ std::optional<Occurrence> occurrenceOf(const Feast& feast, int year, const regio
                 (feast.rule == Easter ? regions::easterDay(region, year) : firstAdventSunday(region, year)) +
                 feast.offset;
             if (regions::dateOf(region, day).year != year) return std::nullopt;
-            return Occurrence{&feast, day, regions::dayText(region, day), iso(day)};
+            return Placed{day};
         }
         case Ember: {
             // The first Wednesday strictly after the anchor day (a skipped anchor counts
@@ -333,21 +329,45 @@ std::optional<Occurrence> occurrenceOf(const Feast& feast, int year, const regio
             const int ahead = (3 - calendar::weekdayOfDays(anchor) + 7) % 7;
             const std::int64_t day = anchor + (ahead == 0 ? 7 : ahead) + feast.offset;
             if (regions::dateOf(region, day).year != year) return std::nullopt;
-            return Occurrence{&feast, day, regions::dayText(region, day), iso(day)};
+            return Placed{day};
         }
     }
     return std::nullopt;
 }
 
+void appendText(std::string& out, const Placed& placed, int year, const regions::Region& region) {
+    if (placed.reading && placed.reading->skipped)
+        out += regions::fixedDateText(region, *placed.reading, year, placed.month, placed.dayOfMonth,
+                                      placed.noteLastJulianDay);
+    else
+        regions::appendDayText(out, region, placed.day);
+}
+
 }  // namespace
 
 std::optional<Occurrence> occurrence(const Feast& feast, int year, const regions::Region& region) {
-    return occurrenceOf(feast, year, region, true);
+    const std::optional<Placed> placed = placedIn(feast, year, region);
+    if (!placed) return std::nullopt;
+    Occurrence found{&feast, placed->day, {}, regions::isoDate(placed->day)};
+    appendText(found.text, *placed, year, region);
+    if (placed->ownDay) {
+        found.provisional = feast.provisional;
+        for (const saints::Day* d : daysOf(feast))
+            if (isOwnDay(feast, *d)) found.label = d->where;
+    }
+    return found;
+}
+
+void writeDayText(std::string& out, const Feast& feast, int year, const regions::Region& region) {
+    out.clear();
+    if (const std::optional<Placed> placed = placedIn(feast, year, region))
+        appendText(out, *placed, year, region);
 }
 
 std::string dayTextOf(const Feast& feast, int year, const regions::Region& region) {
-    std::optional<Occurrence> found = occurrenceOf(feast, year, region, false);
-    return found ? std::move(found->text) : std::string{};
+    std::string text;
+    writeDayText(text, feast, year, region);
+    return text;
 }
 
 std::vector<Occurrence> occurrences(const Feast& feast, int year, const regions::Region& region) {

@@ -67,6 +67,8 @@ struct Occurrence {
 std::optional<Occurrence> occurrence(const Feast& feast, int year, const regions::Region& region);
 // Its text alone (Occurrence::text), or empty where it is absent.
 std::string dayTextOf(const Feast& feast, int year, const regions::Region& region);
+// The same text written into `out`, whose storage a table of years reuses.
+void writeDayText(std::string& out, const Feast& feast, int year, const regions::Region& region);
 
 // Every day the feast was kept on in a year and region, by date, each labelled with
 // where it was kept when there is more than one (Sint-Margriet: 20 July in the Roman

@@ -173,10 +173,14 @@ std::string weekdayName(std::int64_t day) {
 std::string dayText(const Region& region, std::int64_t day) {
     std::string text;
     text.reserve(40);  // "donderdag 30 september 2100" and more: one allocation
-    text += dutch::kWeekdays.at(static_cast<std::size_t>(calendar::weekdayOfDays(day)));
-    text += ' ';
-    date_service::appendDayMonthYear(text, dateOf(region, day));
+    appendDayText(text, region, day);
     return text;
+}
+
+void appendDayText(std::string& out, const Region& region, std::int64_t day) {
+    out += dutch::kWeekdays.at(static_cast<std::size_t>(calendar::weekdayOfDays(day)));
+    out += ' ';
+    date_service::appendDayMonthYear(out, dateOf(region, day));
 }
 
 std::string numericDate(const Date& date) {

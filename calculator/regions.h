@@ -97,6 +97,8 @@ std::optional<Switch> switchIn(const Region& region, std::int64_t year);
 std::string weekdayName(std::int64_t day);
 // "zaterdag 1 januari 2000": the weekday and date of a day in the calendar in force.
 std::string dayText(const Region& region, std::int64_t day);
+// The same text appended to `out`.
+void appendDayText(std::string& out, const Region& region, std::int64_t day);
 // "d/m/yyyy".
 std::string numericDate(const calendar::Date& date);
 // The text of a date written as day/month/year (a fixed feast): the day's text,

@@ -77,8 +77,12 @@ void fillCalendarRows(YearView& view, const Region& region) {
                         : std::optional{calendar::daysFromJulian(gaul->year, gaul->month, gaul->day)};
     // Where the region's own Easter falls on Gaul's day (the Gregorian reckoning
     // applied to these years), the two are the same, as in every other year.
-    view.gallie = !gaulDay || *gaulDay == regions::easterDay(region, y) ? kSameAsRome
-                                                                        : regions::dayText(region, *gaulDay);
+    if (!gaulDay || *gaulDay == regions::easterDay(region, y)) {
+        view.gallie = kSameAsRome;
+    } else {
+        view.gallie.clear();
+        regions::appendDayText(view.gallie, region, *gaulDay);
+    }
 }
 
 // The rows' feasts in the feast table, looked up once: `years 100 2100` asks for
@@ -92,19 +96,26 @@ const std::array<const feasts::Feast*, kFeastCount>& rowFeasts() {
     return found;
 }
 
-// A row's text: its feast's day as the feast table gives it.
-std::string feastText(const feasts::Feast* feast, int year, const Region& region) {
-    return feast == nullptr ? std::string{} : feasts::dayTextOf(*feast, year, region);
-}
-
 }  // namespace
 
 YearView build(int year, const Region& region) {
-    YearView view{year, &region, {}, regions::isLeapYear(region, year), {}, {}, {}, {}};
-    for (std::size_t i = 0; i < kFeastCount; ++i)
-        view.feasts.at(i) = feastText(rowFeasts().at(i), year, region);
-    fillCalendarRows(view, region);
+    YearView view{};
+    build(view, year, region);
     return view;
+}
+
+void build(YearView& view, int year, const Region& region) {
+    view.year = year;
+    view.region = &region;
+    view.leapYear = regions::isLeapYear(region, year);
+    for (std::size_t i = 0; i < kFeastCount; ++i) {
+        const feasts::Feast* feast = rowFeasts().at(i);
+        if (feast == nullptr)
+            view.feasts.at(i).clear();
+        else
+            feasts::writeDayText(view.feasts.at(i), *feast, year, region);
+    }
+    fillCalendarRows(view, region);
 }
 
 std::string_view trimmed(std::string_view text) {

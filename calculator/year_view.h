@@ -70,6 +70,8 @@ struct YearView {
 
 // The view of a year, for any year from 1 to 9999.
 YearView build(int year, const regions::Region& region = regions::defaultRegion());
+// The same written into `view`, whose strings a table of years reuses from year to year.
+void build(YearView& view, int year, const regions::Region& region);
 
 // One row of the copy: key (as the command line names it), caption and text,
 // the text without leading or trailing blanks.

@@ -83,8 +83,10 @@ Table yearsTable(int first, int last, const regions::Region& region) {
     // Year by year as the writer takes them, so that a closed output stops the work at once.
     return {.columns = columns(), .more = [first, last, &region](const TakeRow& take) {
                 Row row;
+                YearView view{};
                 for (int year = first; year <= last; ++year) {
-                    fillCells(row, year_view::build(year, region));
+                    year_view::build(view, year, region);
+                    fillCells(row, view);
                     if (!take(row)) return;
                 }
             }};

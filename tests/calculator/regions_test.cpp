@@ -11,6 +11,7 @@
 #include "failure.h"
 #include "reference.h"
 #include "regions.h"
+#include "run_size.h"
 #include "tarvinde.h"
 #include "year_view.h"
 
@@ -590,6 +591,26 @@ namespace {
 
 // A date's words as the rows write them, for any year a date can hold: the digits
 // written by hand, the least year (whose minus cannot be negated) among them.
+// A table of years writes every year into one view: nothing of a year may stay
+// behind in the next, through a switch year's longer texts, a skipped date's
+// note or a feast absent from a year. Every region, every year forwards and then
+// backwards, against a view built fresh.
+TEST(YearView, AViewReusedFromYearToYearShowsWhatAFreshOneShows) {
+    for (const regions::Region& region : regions::all()) {
+        year_view::YearView reused{};
+        int mismatches = 0;
+        for (const int step : {1, -1})
+            for (int y = step > 0 ? 100 : 2100; y >= 100 && y <= 2100; y += step) {
+                if (!run_size::checks(y, {1582, 1583, 1700, 1752})) continue;
+                year_view::build(reused, y, region);
+                const std::string fresh =
+                    year_view::tabbedText(year_view::lines(year_view::build(y, region)));
+                if (year_view::tabbedText(year_view::lines(reused)) != fresh && ++mismatches < 5)
+                    ADD_FAILURE() << region.id << " " << y << ":\n" << fresh;
+            }
+    }
+}
+
 TEST(DateText, WritesTheDayMonthAndYear) {
     struct Case {
         calendar::Date date;
