@@ -1,8 +1,10 @@
 #include "date_service.h"
 
+#include <algorithm>
 #include <array>
 #include <chrono>
 #include <cstdint>
+#include <cstring>
 
 #include "dutch_names.h"
 #include "failure.h"
@@ -31,30 +33,62 @@ calendar::Date compose(Calendar cal, int year, int month, int day) {
     return date;
 }
 
+namespace {
+
+// The months' names, each in 16 bytes: one copy of 16 bytes writes any of them.
+struct PaddedName {
+    char letters[16];
+    std::size_t size;
+};
+constexpr std::array<PaddedName, 12> kPaddedMonths = [] {
+    std::array<PaddedName, 12> names{};
+    for (std::size_t m = 0; m < 12; ++m) {
+        const std::string_view name = dutch::kMonths.at(m);
+        for (std::size_t i = 0; i < name.size(); ++i) names.at(m).letters[i] = name[i];
+        names.at(m).size = name.size();
+    }
+    return names;
+}();
+static_assert(std::all_of(dutch::kMonths.begin(), dutch::kMonths.end(),
+                          [](std::string_view name) { return name.size() <= 16; }));
+
+// The digits of a number at `end`, which moves past them.
+void writeNumber(char*& end, std::int64_t value) {
+    if (value >= 0 && value < 10000) {  // every day and year the program shows
+        const auto v = static_cast<unsigned>(value);
+        if (v >= 1000) *end++ = static_cast<char>('0' + v / 1000);
+        if (v >= 100) *end++ = static_cast<char>('0' + v / 100 % 10);
+        if (v >= 10) *end++ = static_cast<char>('0' + v / 10 % 10);
+        *end++ = static_cast<char>('0' + v % 10);
+        return;
+    }
+    char digits[20];
+    char* first = digits + sizeof digits;
+    std::uint64_t rest =
+        value < 0 ? 0 - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
+    do {
+        *--first = static_cast<char>('0' + rest % 10);
+        rest /= 10;
+    } while (rest > 0);
+    if (value < 0) *end++ = '-';
+    while (first != digits + sizeof digits) *end++ = *first++;
+}
+
+}  // namespace
+
 void appendDayMonthYear(std::string& text, const calendar::Date& date) {
     // Written in a buffer and appended at once: appending it piece by piece, and
     // std::to_chars, took most of the time of a table of years. The buffer holds
     // the longest text there is, so its indices need no checks.
-    const std::string_view month = dutch::kMonths.at(static_cast<std::size_t>(date.month - 1));
-    char buffer[64];  // "-9223372036854775808 september -9223372036854775808": 51
+    const PaddedName& month = kPaddedMonths.at(static_cast<std::size_t>(date.month - 1));
+    char buffer[64];  // "-9223372036854775808 " (21), a month's 16 bytes, " -9223372036854775808" (21)
     char* end = buffer;
-    const auto number = [&end](std::int64_t value) {
-        char digits[20];
-        char* first = digits + sizeof digits;
-        std::uint64_t rest =
-            value < 0 ? 0 - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
-        do {
-            *--first = static_cast<char>('0' + rest % 10);
-            rest /= 10;
-        } while (rest > 0);
-        if (value < 0) *end++ = '-';
-        while (first != digits + sizeof digits) *end++ = *first++;  // a loop: std::copy calls memmove
-    };
-    number(date.day);
+    writeNumber(end, date.day);
     *end++ = ' ';
-    for (const char c : month) *end++ = c;
+    std::memcpy(end, month.letters, sizeof month.letters);
+    end += month.size;
     *end++ = ' ';
-    number(date.year);
+    writeNumber(end, date.year);
     text.append(buffer, end);
 }
 
