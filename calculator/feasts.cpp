@@ -287,15 +287,12 @@ const Feast* findById(std::string_view id) {
 
 namespace {
 
-// A feast's day in a year before its text is written: for a fixed date its
-// reading, whose text carries the note of a skipped date.
+// A feast's day in a year before its text is written; a fixed date keeps the
+// reading of its date (day of the month `dayOfMonth`), whose text may carry a note.
 struct Placed {
     std::int64_t day;
     std::optional<regions::Reading> reading{};
-    int month = 0;
     int dayOfMonth = 0;
-    bool noteLastJulianDay = false;
-    bool ownDay = false;  // a fixed date kept on its own day: its label and provisional mark apply
 };
 
 std::optional<Placed> placedIn(const Feast& feast, int year, const regions::Region& region) {
@@ -311,8 +308,8 @@ std::optional<Placed> placedIn(const Feast& feast, int year, const regions::Regi
             // New Year's Eve of a year that ends in the gap fell on the last Julian
             // day, the day its note names: that is its day, in the list and in relations.
             if (feast.rule == YearEnd && reading->skipped)
-                return Placed{regions::lastJulianDay(region), reading, feast.month, day, true, false};
-            return Placed{reading->day, reading, feast.month, day, feast.rule == YearEnd, true};
+                return Placed{regions::lastJulianDay(region), reading, day};
+            return Placed{reading->day, reading, day};
         }
         case Easter:
         case Advent: {
@@ -335,10 +332,12 @@ std::optional<Placed> placedIn(const Feast& feast, int year, const regions::Regi
     return std::nullopt;
 }
 
-void appendText(std::string& out, const Placed& placed, int year, const regions::Region& region) {
+// A skipped date's note names New Year's Eve's last Julian day, else the date's Gregorian day.
+void appendText(std::string& out, const Feast& feast, const Placed& placed, int year,
+                const regions::Region& region) {
     if (placed.reading && placed.reading->skipped)
-        out += regions::fixedDateText(region, *placed.reading, year, placed.month, placed.dayOfMonth,
-                                      placed.noteLastJulianDay);
+        out += regions::fixedDateText(region, *placed.reading, year, feast.month, placed.dayOfMonth,
+                                      feast.rule == YearEnd);
     else
         regions::appendDayText(out, region, placed.day);
 }
@@ -349,8 +348,9 @@ std::optional<Occurrence> occurrence(const Feast& feast, int year, const regions
     const std::optional<Placed> placed = placedIn(feast, year, region);
     if (!placed) return std::nullopt;
     Occurrence found{&feast, placed->day, {}, regions::isoDate(placed->day)};
-    appendText(found.text, *placed, year, region);
-    if (placed->ownDay) {
+    appendText(found.text, feast, *placed, year, region);
+    // A fixed date has its label and mark, but not New Year's Eve moved to the last Julian day.
+    if (placed->reading && !(feast.rule == YearEnd && placed->reading->skipped)) {
         found.provisional = feast.provisional;
         for (const saints::Day* d : daysOf(feast))
             if (isOwnDay(feast, *d)) found.label = d->where;
@@ -361,13 +361,7 @@ std::optional<Occurrence> occurrence(const Feast& feast, int year, const regions
 void writeDayText(std::string& out, const Feast& feast, int year, const regions::Region& region) {
     out.clear();
     if (const std::optional<Placed> placed = placedIn(feast, year, region))
-        appendText(out, *placed, year, region);
-}
-
-std::string dayTextOf(const Feast& feast, int year, const regions::Region& region) {
-    std::string text;
-    writeDayText(text, feast, year, region);
-    return text;
+        appendText(out, feast, *placed, year, region);
 }
 
 std::vector<Occurrence> occurrences(const Feast& feast, int year, const regions::Region& region) {

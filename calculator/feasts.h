@@ -65,9 +65,8 @@ struct Occurrence {
 // first year, or when its date as shown lies outside the year (the fourth Sunday
 // of Advent after a skipped Christmas), and for a year outside 1 to 9999.
 std::optional<Occurrence> occurrence(const Feast& feast, int year, const regions::Region& region);
-// Its text alone (Occurrence::text), or empty where it is absent.
-std::string dayTextOf(const Feast& feast, int year, const regions::Region& region);
-// The same text written into `out`, whose storage a table of years reuses.
+// Its text alone (Occurrence::text), or empty where it is absent, written into
+// `out`, whose storage a table of years reuses.
 void writeDayText(std::string& out, const Feast& feast, int year, const regions::Region& region);
 
 // Every day the feast was kept on in a year and region, by date, each labelled with

@@ -88,13 +88,10 @@ Piece pieceOf(const WordEntry& e, bool ordinal) {
 // The number word of the lexicon written as this folded key, ending and all: not
 // a key without its ending ("ons" is no "onze", "witte" no "wit").
 std::optional<WordEntry> numberWord(const std::string& key) {
-    const Lexicon& lex = lexiconIndex();
-    if (!lex.numberPieces.contains(key)) return std::nullopt;
-    const auto found = lex.words.find(key);
-    if (found == lex.words.end()) return std::nullopt;
-    for (const WordEntry& e : found->second)
-        if (e.kind == Kind::Number || e.kind == Kind::Ordinal || e.kind == Kind::Joiner) return e;
-    return std::nullopt;
+    if (!lexiconIndex().numberPieces.contains(key)) return std::nullopt;
+    return lexiconWord({key}, [](const WordEntry& e) {
+        return e.kind == Kind::Number || e.kind == Kind::Ordinal || e.kind == Kind::Joiner;
+    });
 }
 
 std::optional<WordEntry> numberWordAs(std::string_view plain) {
@@ -180,10 +177,9 @@ std::optional<Piece> cardinalOf(std::string_view plain) {
 }
 
 bool isJoiner(std::string_view plain) {
-    const Lexicon& lex = lexiconIndex();
-    const auto found = lex.words.find(spelling::fold(plain, false));
-    return found != lex.words.end() && std::any_of(found->second.begin(), found->second.end(),
-                                                   [](const WordEntry& e) { return e.kind == Kind::Joiner; });
+    return lexiconWord({spelling::fold(plain, false)},
+                       [](const WordEntry& e) { return e.kind == Kind::Joiner; })
+        .has_value();
 }
 
 // Number words written as one ("vierenveertich", "tweeentwintich", "sextodecimo",
@@ -353,12 +349,9 @@ bool isFeminine(const Token& t) {
 }
 
 bool isRelationAsWritten(const Token& t) {
-    const Lexicon& lex = lexiconIndex();
-    for (const std::string& key : {t.whole, t.folded})
-        if (const auto found = lex.words.find(key); found != lex.words.end())
-            for (const WordEntry& e : found->second)
-                if (e.kind == Kind::Relation && e.length == 1) return true;
-    return false;
+    return lexiconWord({t.whole, t.folded},
+                       [](const WordEntry& e) { return e.kind == Kind::Relation && e.length == 1; })
+        .has_value();
 }
 
 // A word that is no word of the lexicon, no feast's name and no honouring word.

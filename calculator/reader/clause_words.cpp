@@ -495,133 +495,129 @@ std::vector<FormRow> mainForms() {
 std::string weekdayStemOf(const std::string& w);
 
 Lexicon buildLexiconIndex() {
-    return [] {
-        Lexicon lex;
-        FormTokens formTokens;
-        std::set<std::string> sharedWords, sharedFeasts, sharedFull, sharedStripped, sharedStems;
-        for (const lexicon::Word& w : lexicon::clauseWords()) {
-            if (w.form.find("...") != std::string_view::npos || w.form.starts_with('-')) continue;
-            const std::vector<Token>& tokens = formTokens.of(w.form);
-            if (tokens.empty()) continue;
-            const std::optional<WordEntry> e = entryOf(w, tokens.size());
-            if (!e) continue;
-            for (const std::string& key : keysOf(tokens)) {
-                auto& list = lex.words[key];
-                if (std::none_of(list.begin(), list.end(),
-                                 [&](const WordEntry& x) { return x.kind == e->kind; }))
-                    list.push_back(*e);
-            }
-            if (tokens.size() == 1 &&
-                (e->kind == Kind::Number || e->kind == Kind::Ordinal || e->kind == Kind::Joiner))
-                lex.numberPieces.insert(tokens.front().whole);
-            // Not the weekdays: their Latin forms are few and fixed, and "martis" (Tuesday)
-            // would share its stem with "Martii" (March).
-            if (w.lang == "la" && e->kind != Kind::Number && e->kind != Kind::Ordinal &&
-                e->kind != Kind::Joiner && e->kind != Kind::Weekday)
-                addDeclined(lex.wordDeclined, sharedWords, declinedKey(tokens, kShortestWordKey), *e,
-                            [](const WordEntry& a, const WordEntry& b) {
-                                return a.kind == b.kind && a.value == b.value && a.relation == b.relation &&
-                                       a.mark == b.mark;
-                            });
+    Lexicon lex;
+    FormTokens formTokens;
+    std::set<std::string> sharedWords, sharedFeasts, sharedFull, sharedStripped, sharedStems;
+    for (const lexicon::Word& w : lexicon::clauseWords()) {
+        if (w.form.find("...") != std::string_view::npos || w.form.starts_with('-')) continue;
+        const std::vector<Token>& tokens = formTokens.of(w.form);
+        if (tokens.empty()) continue;
+        const std::optional<WordEntry> e = entryOf(w, tokens.size());
+        if (!e) continue;
+        for (const std::string& key : keysOf(tokens)) {
+            auto& list = lex.words[key];
+            if (std::none_of(list.begin(), list.end(), [&](const WordEntry& x) { return x.kind == e->kind; }))
+                list.push_back(*e);
         }
-
-        // Latin names by their stems, without the words that only honour them.
-        const auto addLatin = [&](const Feast* feast, std::string_view form, bool eve) {
-            const std::vector<Token>& tokens = formTokens.of(form);
-            addDeclined(lex.feastDeclined, sharedFeasts,
-                        declinedKey(namingTokens(tokens, lex.words), kShortestNameKey),
-                        FeastEntry{feast, eve, false}, [](const FeastEntry& a, const FeastEntry& b) {
-                            return a.feast == b.feast && a.eve == b.eve;
+        if (tokens.size() == 1 &&
+            (e->kind == Kind::Number || e->kind == Kind::Ordinal || e->kind == Kind::Joiner))
+            lex.numberPieces.insert(tokens.front().whole);
+        // Not the weekdays: their Latin forms are few and fixed, and "martis" (Tuesday)
+        // would share its stem with "Martii" (March).
+        if (w.lang == "la" && e->kind != Kind::Number && e->kind != Kind::Ordinal &&
+            e->kind != Kind::Joiner && e->kind != Kind::Weekday)
+            addDeclined(lex.wordDeclined, sharedWords, declinedKey(tokens, kShortestWordKey), *e,
+                        [](const WordEntry& a, const WordEntry& b) {
+                            return a.kind == b.kind && a.value == b.value && a.relation == b.relation &&
+                                   a.mark == b.mark;
                         });
-        };
-        for (const Feast& f : feasts::table())
-            if (f.main && !f.latin.empty()) addLatin(&f, f.latin, false);
-        for (const lexicon::FeastForm& ff : lexicon::feastForms())
-            if (const Feast* f = feasts::findById(ff.id); f != nullptr && ff.lang == "la")
-                addLatin(f, ff.form, namesEve(ff));
+    }
 
-        std::map<std::string, std::set<const Feast*>> cores;
-        for (const auto& [feast, form, eve, table] : mainForms()) {
-            const std::vector<Token>& tokens = formTokens.of(form);
-            if (tokens.empty()) continue;
-            const FeastEntry entry{feast, eve, table};
-            const auto add = [&](KeyTable t, const std::string& key) {
-                if (t == KeyTable::Full) addFeast(lex.feastFull, sharedFull, key, entry);
-                if (t == KeyTable::Stripped) addFeast(lex.feastStripped, sharedStripped, key, entry);
-                if (t == KeyTable::Stems) addFeast(lex.feastStems, sharedStems, key, entry);
-            };
-            addFormKeys(tokens, feast, !table, lex.words, add, cores);
-        }
-        lex.cores = cores;
-        // A core names a feast only where no other feast of the older table shares it.
-        const std::size_t older = static_cast<std::size_t>(
-            std::find_if(feasts::table().begin(), feasts::table().end(),
-                         [](const Feast& f) { return f.id == "quatertemper-vasten-woensdag"; }) -
-            feasts::table().begin());
-        for (const auto& [core, feastSet] : cores) {
-            std::vector<const Feast*> olderOnes;
-            for (const Feast* f : feastSet)
-                if (static_cast<std::size_t>(f - feasts::table().data()) < older) olderOnes.push_back(f);
-            const Feast* chosen = olderOnes.size() == 1                       ? olderOnes.front()
-                                  : olderOnes.empty() && feastSet.size() == 1 ? *feastSet.begin()
-                                                                              : nullptr;
-            if (chosen != nullptr && !sharedStripped.contains(core))
-                lex.feastStripped.try_emplace(core, FeastEntry{chosen, false, false});
-        }
-        // The weekdays' stems, for their declined forms (weekdayByStem).
-        for (const lexicon::Word& w : lexicon::clauseWords()) {
-            if (w.kind != "weekday" || w.form.find(' ') != std::string_view::npos) continue;
-            const auto day = lexicon::weekdayIn(w.meaning);
-            const std::string stem = weekdayStemOf(spelling::fold(w.form, false));
-            if (day && !stem.empty()) lex.weekdayStems.try_emplace(stem, *day);
-        }
-        // Every feast's own name, letter for letter, with or without a day or eve
-        // ending, names that feast alone.
-        for (const Feast& f : feasts::table())
-            for (std::string_view name : {f.name, f.aliases[0], f.aliases[1]}) {
-                if (name.empty()) continue;
-                lex.ownNames.try_emplace(lettersOf(name), FeastEntry{&f, false, true, false, {}, true});
-            }
-        // The first name words of the saints' forms, folded: only a name that starts
-        // with one needs the saints' index (saintIndex), built the first time one does.
-        // Each form of the file's fields ("beati Hilarii (gezien: ...); nom.
-        // Hilarius"), its remarks in brackets left out; the patterns keep its name.
-        std::unordered_set<std::string> seen;
-        const auto addGate = [&](std::string_view text) {
-            int depth = 0;
-            bool named = false;  // the form's name word is in
-            std::string word;
-            const auto endWord = [&] {
-                if (!word.empty() && !named && word != "nom" &&
-                    std::find(kHonouring.begin(), kHonouring.end(), word) == kHonouring.end()) {
-                    named = true;
-                    if (seen.insert(word).second) lex.saintGate.insert(spelling::fold(word));
-                }
-                word.clear();
-            };
-            for (const char c : text) {
-                if (c == '(') ++depth;
-                if (c == ')' && depth > 0) --depth;
-                if (depth > 0 || c == ')') continue;
-                if (c == ';' || c == '/') {
-                    endWord();
-                    named = false;  // another form
-                } else if ((c >= 'a' && c <= 'z') || (c & 0x80) != 0) {
-                    word += c;
-                } else if (c >= 'A' && c <= 'Z') {
-                    word += static_cast<char>(c - 'A' + 'a');
-                } else {
-                    endWord();
-                }
-            }
-            endWord();
+    // Latin names by their stems, without the words that only honour them.
+    const auto addLatin = [&](const Feast* feast, std::string_view form, bool eve) {
+        const std::vector<Token>& tokens = formTokens.of(form);
+        addDeclined(
+            lex.feastDeclined, sharedFeasts, declinedKey(namingTokens(tokens, lex.words), kShortestNameKey),
+            FeastEntry{feast, eve, false},
+            [](const FeastEntry& a, const FeastEntry& b) { return a.feast == b.feast && a.eve == b.eve; });
+    };
+    for (const Feast& f : feasts::table())
+        if (f.main && !f.latin.empty()) addLatin(&f, f.latin, false);
+    for (const lexicon::FeastForm& ff : lexicon::feastForms())
+        if (const Feast* f = feasts::findById(ff.id); f != nullptr && ff.lang == "la")
+            addLatin(f, ff.form, namesEve(ff));
+
+    std::map<std::string, std::set<const Feast*>> cores;
+    for (const auto& [feast, form, eve, table] : mainForms()) {
+        const std::vector<Token>& tokens = formTokens.of(form);
+        if (tokens.empty()) continue;
+        const FeastEntry entry{feast, eve, table};
+        const auto add = [&](KeyTable t, const std::string& key) {
+            if (t == KeyTable::Full) addFeast(lex.feastFull, sharedFull, key, entry);
+            if (t == KeyTable::Stripped) addFeast(lex.feastStripped, sharedStripped, key, entry);
+            if (t == KeyTable::Stems) addFeast(lex.feastStems, sharedStems, key, entry);
         };
-        for (const Feast& f : feasts::table())
-            if (!f.main) addGate(f.name);
-        for (const saints::Saint& saint : saints::all())
-            for (std::string_view field : {saint.latin, saint.dutch, saint.french}) addGate(field);
-        return lex;
-    }();
+        addFormKeys(tokens, feast, !table, lex.words, add, cores);
+    }
+    lex.cores = cores;
+    // A core names a feast only where no other feast of the older table shares it.
+    const std::size_t older = static_cast<std::size_t>(
+        std::find_if(feasts::table().begin(), feasts::table().end(),
+                     [](const Feast& f) { return f.id == "quatertemper-vasten-woensdag"; }) -
+        feasts::table().begin());
+    for (const auto& [core, feastSet] : cores) {
+        std::vector<const Feast*> olderOnes;
+        for (const Feast* f : feastSet)
+            if (static_cast<std::size_t>(f - feasts::table().data()) < older) olderOnes.push_back(f);
+        const Feast* chosen = olderOnes.size() == 1                       ? olderOnes.front()
+                              : olderOnes.empty() && feastSet.size() == 1 ? *feastSet.begin()
+                                                                          : nullptr;
+        if (chosen != nullptr && !sharedStripped.contains(core))
+            lex.feastStripped.try_emplace(core, FeastEntry{chosen, false, false});
+    }
+    // The weekdays' stems, for their declined forms (weekdayByStem).
+    for (const lexicon::Word& w : lexicon::clauseWords()) {
+        if (w.kind != "weekday" || w.form.find(' ') != std::string_view::npos) continue;
+        const auto day = lexicon::weekdayIn(w.meaning);
+        const std::string stem = weekdayStemOf(spelling::fold(w.form, false));
+        if (day && !stem.empty()) lex.weekdayStems.try_emplace(stem, *day);
+    }
+    // Every feast's own name, letter for letter, with or without a day or eve
+    // ending, names that feast alone.
+    for (const Feast& f : feasts::table())
+        for (std::string_view name : {f.name, f.aliases[0], f.aliases[1]}) {
+            if (name.empty()) continue;
+            lex.ownNames.try_emplace(lettersOf(name), FeastEntry{&f, false, true, false, {}, true});
+        }
+    // The first name words of the saints' forms, folded: only a name that starts
+    // with one needs the saints' index (saintIndex), built the first time one does.
+    // Each form of the file's fields ("beati Hilarii (gezien: ...); nom.
+    // Hilarius"), its remarks in brackets left out; the patterns keep its name.
+    std::unordered_set<std::string> seen;
+    const auto addGate = [&](std::string_view text) {
+        int depth = 0;
+        bool named = false;  // the form's name word is in
+        std::string word;
+        const auto endWord = [&] {
+            if (!word.empty() && !named && word != "nom" &&
+                std::find(kHonouring.begin(), kHonouring.end(), word) == kHonouring.end()) {
+                named = true;
+                if (seen.insert(word).second) lex.saintGate.insert(spelling::fold(word));
+            }
+            word.clear();
+        };
+        for (const char c : text) {
+            if (c == '(') ++depth;
+            if (c == ')' && depth > 0) --depth;
+            if (depth > 0 || c == ')') continue;
+            if (c == ';' || c == '/') {
+                endWord();
+                named = false;  // another form
+            } else if ((c >= 'a' && c <= 'z') || (c & 0x80) != 0) {
+                word += c;
+            } else if (c >= 'A' && c <= 'Z') {
+                word += static_cast<char>(c - 'A' + 'a');
+            } else {
+                endWord();
+            }
+        }
+        endWord();
+    };
+    for (const Feast& f : feasts::table())
+        if (!f.main) addGate(f.name);
+    for (const saints::Saint& saint : saints::all())
+        for (std::string_view field : {saint.latin, saint.dutch, saint.french}) addGate(field);
+    return lex;
 }
 
 const Lexicon& lexiconIndex() {
@@ -633,6 +629,16 @@ const Lexicon& lexiconIndex() {
         return compiled.empty() ? buildLexiconIndex() : parseLexicon(compiled);
     }());
     return index;
+}
+
+std::optional<WordEntry> lexiconWord(std::initializer_list<std::string> keys,
+                                     const std::function<bool(const WordEntry&)>& wanted) {
+    const Lexicon& lex = lexiconIndex();
+    for (const std::string& key : keys)
+        if (const auto found = lex.words.find(key); found != lex.words.end())
+            for (const WordEntry& e : found->second)
+                if (wanted(e)) return e;
+    return std::nullopt;
 }
 
 // The saints' days of saints.tsv: their names in the table, the file's forms and
@@ -787,12 +793,9 @@ std::size_t longestWordSpan(std::span<const Token> tokens, std::size_t i) {
 }
 
 bool isNumberWord(const Token& t) {
-    const Lexicon& lex = lexiconIndex();
-    for (const std::string& key : {t.folded, t.whole})
-        if (const auto found = lex.words.find(key); found != lex.words.end())
-            for (const WordEntry& e : found->second)
-                if (e.kind == Kind::Number || e.kind == Kind::Ordinal) return true;
-    return false;
+    return lexiconWord({t.folded, t.whole},
+                       [](const WordEntry& e) { return e.kind == Kind::Number || e.kind == Kind::Ordinal; })
+        .has_value();
 }
 
 // An Old French participle agrees with its noun: "donné", "donnée", "donnés",
@@ -812,12 +815,8 @@ std::optional<WordEntry> agreedFiller(const Token& t) {
         return {};
     if (base.back() != 'e') base.pop_back();
     if (base.ends_with("ee")) base.pop_back();
-    const Lexicon& lex = lexiconIndex();
-    for (const std::string& key : {spelling::fold(base), spelling::fold(base, false)})
-        if (const auto found = lex.words.find(key); found != lex.words.end())
-            for (const WordEntry& e : found->second)
-                if (e.kind == Kind::Filler) return e;
-    return {};
+    return lexiconWord({spelling::fold(base), spelling::fold(base, false)},
+                       [](const WordEntry& e) { return e.kind == Kind::Filler; });
 }
 
 std::optional<WordEntry> longestWord(std::span<const Token> tokens, std::size_t i, std::size_t& length) {

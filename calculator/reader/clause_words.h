@@ -5,6 +5,8 @@
 
 #include <array>
 #include <cstddef>
+#include <functional>
+#include <initializer_list>
 #include <map>
 #include <optional>
 #include <set>
@@ -127,6 +129,9 @@ const Lexicon& lexiconIndex();
 Lexicon buildLexiconIndex();
 // The saints' days of saints.tsv, built the first time a clause may name one.
 const Lexicon& saintIndex();
+// The first of the index's words at one of `keys` that `wanted` takes.
+std::optional<WordEntry> lexiconWord(std::initializer_list<std::string> keys,
+                                     const std::function<bool(const WordEntry&)>& wanted);
 
 // Keys of a sequence of tokens: their folded words run together, the last one
 // declined and as written.

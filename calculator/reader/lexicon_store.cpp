@@ -56,6 +56,15 @@ std::string feastSet(const std::set<const Feast*>& feastSet) {
     return out;
 }
 
+// A whole field or list item as a number.
+int numberIn(std::string_view t) {
+    int v = 0;
+    const auto [end, error] = std::from_chars(t.data(), t.data() + t.size(), v);
+    if (error != std::errc{} || end != t.data() + t.size())
+        throw std::invalid_argument("lexicon: not a number");
+    return v;
+}
+
 // The tab-separated fields of a line.
 class Fields {
 public:
@@ -71,14 +80,7 @@ public:
         }
         return field;
     }
-    int number() {
-        const std::string_view t = text();
-        int v = 0;
-        const auto [end, error] = std::from_chars(t.data(), t.data() + t.size(), v);
-        if (error != std::errc{} || end != t.data() + t.size())
-            throw std::invalid_argument("lexicon: not a number");
-        return v;
-    }
+    int number() { return numberIn(text()); }
     bool flag() { return number() != 0; }
     const Feast* feast() { return feastAt(number()); }
     std::vector<const Feast*> feasts() {
@@ -86,11 +88,7 @@ public:
         std::string_view list = text();
         while (!list.empty()) {
             const std::size_t comma = std::min(list.find(','), list.size());
-            int row = 0;
-            const auto [end, error] = std::from_chars(list.data(), list.data() + comma, row);
-            if (error != std::errc{} || end != list.data() + comma)
-                throw std::invalid_argument("lexicon: not a row");
-            out.push_back(feastAt(row));
+            out.push_back(feastAt(numberIn(list.substr(0, comma))));
             list.remove_prefix(std::min(comma + 1, list.size()));
         }
         return out;
