@@ -260,7 +260,9 @@ std::string dayMonth(int day, int month) {
 std::span<const Feast> table() {
     // The main feasts, then the saints' days of saints.tsv in the file's order.
     static const std::vector<Feast> all = [] {
-        std::vector<Feast> out(kFeasts.begin(), kFeasts.end());
+        std::vector<Feast> out;
+        out.reserve(kFeasts.size() + saints::all().size());
+        out.assign(kFeasts.begin(), kFeasts.end());
         for (const saints::Saint& s : saints::all()) {
             // A name with a comma would not read as one name: then the nominative.
             std::string_view latin = firstLatin(s.latin);
@@ -283,6 +285,10 @@ std::span<const Feast> table() {
 
 const Feast* findById(std::string_view id) {
     return id_table::find(table(), id);
+}
+
+const Feast* findMainById(std::string_view id) {
+    return id_table::find(std::span<const Feast>{kFeasts}, id);
 }
 
 namespace {

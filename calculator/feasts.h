@@ -47,6 +47,9 @@ enum class Set { Main, All };
 std::span<const Feast> table();
 // nullptr for an unknown id.
 const Feast* findById(std::string_view id);
+// Among the main feasts alone, which need no reading of the saints' file: a row
+// equal to findById's (not the same object); nullptr for any other id.
+const Feast* findMainById(std::string_view id);
 
 struct Occurrence {
     const Feast* feast;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 #include <cstdio>
 #include <limits>
 #include <tuple>
@@ -87,11 +88,49 @@ std::string knownIds() {
     return id_table::joinedIds(all());
 }
 
-std::int64_t lastJulianDay(const Region& region) {
+namespace {
+
+constexpr std::int64_t switchDay(const Region& region) {
     if (region.lastJulian)
         return calendar::daysFromJulian(region.lastJulian->year, region.lastJulian->month,
                                         region.lastJulian->day);
     return region.alwaysGregorian ? -kNever : kNever;
+}
+
+// Each region's last Julian day, and the Gregorian year of the day after it,
+// worked out when the program is compiled: every date of every table asks for them.
+struct SwitchDays {
+    std::int64_t lastJulian;
+    std::int64_t firstGregorianYear;  // of the first Gregorian day, in that calendar
+};
+constexpr SwitchDays computedSwitchDays(const Region& region) {
+    const std::int64_t last = switchDay(region);
+    if (last == kNever) return {last, kNever};
+    if (last == -kNever) return {last, -kNever};
+    return {last, calendar::gregorianFromDays(last + 1).year};
+}
+constexpr auto kSwitchDays = [] {
+    std::array<SwitchDays, kRegions.size()> days{};
+    for (std::size_t i = 0; i < kRegions.size(); ++i) days.at(i) = computedSwitchDays(kRegions.at(i));
+    return days;
+}();
+
+[[gnu::noinline]] SwitchDays switchDaysOutsideTheTable(const Region& region) {
+    return computedSwitchDays(region);
+}
+
+inline SwitchDays switchDays(const Region& region) {
+    // A region of the table by its place there; any other (a test's) worked out.
+    const auto address = reinterpret_cast<std::uintptr_t>(&region);
+    const auto first = reinterpret_cast<std::uintptr_t>(kRegions.data());
+    if (address - first < sizeof kRegions) return kSwitchDays.at((address - first) / sizeof(Region));
+    return switchDaysOutsideTheTable(region);
+}
+
+}  // namespace
+
+std::int64_t lastJulianDay(const Region& region) {
+    return switchDays(region).lastJulian;
 }
 
 std::int64_t firstGregorianDay(const Region& region) {
@@ -132,8 +171,13 @@ bool keepsGregorianEaster(const Region& region, std::int64_t year) {
 }
 
 std::int64_t easterDay(const Region& region, std::int64_t year) {
+    // Only in the year of the first Gregorian day can either computus's Easter be
+    // the one in force; before it the Gregorian Easter falls before that day, after it on or after it.
+    const SwitchDays days = switchDays(region);
+    if (year < days.firstGregorianYear) return computus::julianEaster(year);
     const std::int64_t gregorian = computus::gregorianEaster(year);
-    return gregorian >= firstGregorianDay(region) ? gregorian : computus::julianEaster(year);
+    if (year > days.firstGregorianYear) return gregorian;
+    return gregorian > days.lastJulian ? gregorian : computus::julianEaster(year);
 }
 
 bool isLeapYear(const Region& region, std::int64_t year) {
@@ -178,9 +222,7 @@ std::string dayText(const Region& region, std::int64_t day) {
 }
 
 void appendDayText(std::string& out, const Region& region, std::int64_t day) {
-    out += dutch::kWeekdays.at(static_cast<std::size_t>(calendar::weekdayOfDays(day)));
-    out += ' ';
-    date_service::appendDayMonthYear(out, dateOf(region, day));
+    date_service::appendDayMonthYear(out, calendar::weekdayOfDays(day), dateOf(region, day));
 }
 
 std::string numericDate(const Date& date) {

@@ -86,11 +86,13 @@ void fillCalendarRows(YearView& view, const Region& region) {
 }
 
 // The rows' feasts in the feast table, looked up once: `years 100 2100` asks for
-// them 22,000 times, and the lookup by name was an eighth of its time.
+// them 22,000 times, and the lookup by name was an eighth of its time. All are
+// main feasts, so a year's view never reads the saints' file.
 const std::array<const feasts::Feast*, kFeastCount>& rowFeasts() {
     static const std::array<const feasts::Feast*, kFeastCount> found = [] {
         std::array<const feasts::Feast*, kFeastCount> list{};
-        for (std::size_t i = 0; i < kFeastCount; ++i) list.at(i) = feasts::findById(kFeastRows.at(i).feastId);
+        for (std::size_t i = 0; i < kFeastCount; ++i)
+            list.at(i) = feasts::findMainById(kFeastRows.at(i).feastId);
         return list;
     }();
     return found;

@@ -45,6 +45,14 @@ TEST(FeastTable, RowsAndOrder) {
             return (c >= 'a' && c <= 'z') || c == '-';
         })) << f.id;
         EXPECT_EQ(feasts::findById(f.id), &f);
+        // The main feasts alone, as the year view looks them up: the same row, and no saint.
+        const feasts::Feast* main = feasts::findMainById(f.id);
+        EXPECT_EQ(main != nullptr, f.main) << f.id;
+        if (main != nullptr) {
+            EXPECT_TRUE(main->name == f.name && main->rule == f.rule && main->day == f.day &&
+                        main->month == f.month && main->offset == f.offset && main->firstYear == f.firstYear)
+                << f.id;
+        }
         // Every name, alias and Latin name names one feast only, as dating reads them.
         std::set<std::string> own;
         for (std::string_view n : {f.name, f.latin, f.aliases[0], f.aliases[1]})

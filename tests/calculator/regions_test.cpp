@@ -52,6 +52,40 @@ TEST(Regions, EverySwitchIsOneDayToTheNext) {
     EXPECT_EQ(regions::find("nergens"), nullptr);
 }
 
+// A region made outside the table (a copy, or a test's own) gets its switch and
+// its Easter worked out, not looked up: whatever the day of the switch, the years
+// around it keep the Gregorian Easter only where that falls after the last Julian
+// day. Switches from December 1650 to April 1651 cross the year both as Julian
+// and as Gregorian dates, and pass Easter where the two computi differ.
+TEST(Regions, AnyRegionsSwitchAndEaster) {
+    using ref::Cal;
+    const auto fromRef = [](const ref::Date& d) {
+        return calendar::Date{d.year, static_cast<int>(d.month), static_cast<int>(d.day)};
+    };
+    const ref::i64 epoch = ref::jdn(Cal::Gregorian, 1, 1, 1970);
+    std::vector<regions::Region> made(regions::all().begin(), regions::all().end());
+    for (ref::i64 last = ref::jdn(Cal::Julian, 1, 12, 1650); last <= ref::jdn(Cal::Julian, 30, 4, 1651);
+         ++last)
+        made.push_back({"", "", "", fromRef(ref::fromJdn(Cal::Julian, last)),
+                        fromRef(ref::fromJdn(Cal::Gregorian, last + 1)), false, ""});
+    for (const regions::Region& r : made) {
+        constexpr std::int64_t kNone = std::numeric_limits<std::int64_t>::max();
+        const std::int64_t lastJulian =
+            r.lastJulian ? serial(Cal::Julian, r.lastJulian->day, r.lastJulian->month, r.lastJulian->year)
+                         : (r.alwaysGregorian ? -kNone : kNone);
+        if (r.lastJulian) {
+            EXPECT_EQ(regions::lastJulianDay(r), lastJulian) << r.id;
+        }
+        const ref::i64 around = r.lastJulian ? r.lastJulian->year : 1650;
+        for (ref::i64 y = around - 2; y <= around + 2; ++y) {
+            const std::int64_t gregorian = ref::gregorianEaster(y) - epoch;
+            const std::int64_t julian = ref::julianEaster(y) - epoch;
+            EXPECT_EQ(regions::easterDay(r, y), gregorian > lastJulian ? gregorian : julian)
+                << r.id << " switching after day " << lastJulian << ", Easter " << y;
+        }
+    }
+}
+
 TEST(Regions, SkippedDatesAndReformYears) {
     struct Case {
         const char* id;
