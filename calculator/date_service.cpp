@@ -35,31 +35,56 @@ calendar::Date compose(Calendar cal, int year, int month, int day) {
 
 namespace {
 
-// The months' names, each in 16 bytes: one copy of 16 bytes writes any of them.
+// The months' and weekdays' names, each in 16 bytes: one copy of 16 bytes writes any of them.
 struct PaddedName {
     char letters[16];
     std::size_t size;
 };
-constexpr std::array<PaddedName, 12> kPaddedMonths = [] {
-    std::array<PaddedName, 12> names{};
-    for (std::size_t m = 0; m < 12; ++m) {
-        const std::string_view name = dutch::kMonths.at(m);
-        for (std::size_t i = 0; i < name.size(); ++i) names.at(m).letters[i] = name[i];
-        names.at(m).size = name.size();
+template <std::size_t N>
+constexpr std::array<PaddedName, N> padded(const std::array<std::string_view, N>& names) {
+    std::array<PaddedName, N> out{};
+    for (std::size_t n = 0; n < N; ++n) {
+        for (std::size_t i = 0; i < names.at(n).size(); ++i) out.at(n).letters[i] = names.at(n)[i];
+        out.at(n).size = names.at(n).size();
     }
-    return names;
-}();
+    return out;
+}
+constexpr auto kPaddedMonths = padded(dutch::kMonths);
+constexpr auto kPaddedWeekdays = padded(dutch::kWeekdays);
 static_assert(std::all_of(dutch::kMonths.begin(), dutch::kMonths.end(),
+                          [](std::string_view name) { return name.size() <= 16; }));
+static_assert(std::all_of(dutch::kWeekdays.begin(), dutch::kWeekdays.end(),
                           [](std::string_view name) { return name.size() <= 16; }));
 
 // The digits of a number at `end`, which moves past them.
+// "00" to "99", two digits at a time.
+constexpr std::array<char, 200> kDigitPairs = [] {
+    std::array<char, 200> pairs{};
+    for (std::size_t i = 0; i < 100; ++i) {
+        pairs.at(2 * i) = static_cast<char>('0' + i / 10);
+        pairs.at(2 * i + 1) = static_cast<char>('0' + i % 10);
+    }
+    return pairs;
+}();
+
 void writeNumber(char*& end, std::int64_t value) {
     if (value >= 0 && value < 10000) {  // every day and year the program shows
         const auto v = static_cast<unsigned>(value);
-        if (v >= 1000) *end++ = static_cast<char>('0' + v / 1000);
-        if (v >= 100) *end++ = static_cast<char>('0' + v / 100 % 10);
-        if (v >= 10) *end++ = static_cast<char>('0' + v / 10 % 10);
-        *end++ = static_cast<char>('0' + v % 10);
+        const auto pair = [&end](unsigned twoDigits) {
+            std::memcpy(end, &kDigitPairs.at(2 * twoDigits), 2);
+            end += 2;
+        };
+        if (v < 10) {
+            *end++ = static_cast<char>('0' + v);
+        } else if (v < 100) {
+            pair(v);
+        } else {
+            if (v < 1000)
+                *end++ = static_cast<char>('0' + v / 100);
+            else
+                pair(v / 100);
+            pair(v % 100);
+        }
         return;
     }
     char digits[20];
@@ -74,21 +99,38 @@ void writeNumber(char*& end, std::int64_t value) {
     while (first != digits + sizeof digits) *end++ = *first++;
 }
 
-}  // namespace
-
-void appendDayMonthYear(std::string& text, const calendar::Date& date) {
-    // Written in a buffer and appended at once: appending it piece by piece, and
-    // std::to_chars, took most of the time of a table of years. The buffer holds
-    // the longest text there is, so its indices need no checks.
+// "1 januari 2000" at `end`, which moves past it; room for the longest there is:
+// "-9223372036854775808 " (21), a month's 16 bytes, " -9223372036854775808" (21).
+void writeDayMonthYear(char*& end, const calendar::Date& date) {
     const PaddedName& month = kPaddedMonths.at(static_cast<std::size_t>(date.month - 1));
-    char buffer[64];  // "-9223372036854775808 " (21), a month's 16 bytes, " -9223372036854775808" (21)
-    char* end = buffer;
     writeNumber(end, date.day);
     *end++ = ' ';
     std::memcpy(end, month.letters, sizeof month.letters);
     end += month.size;
     *end++ = ' ';
     writeNumber(end, date.year);
+}
+
+}  // namespace
+
+// Written in a buffer and appended at once: appending it piece by piece, and
+// std::to_chars, took most of the time of a table of years. The buffer holds
+// the longest text there is, so its indices need no checks.
+void appendDayMonthYear(std::string& text, const calendar::Date& date) {
+    char buffer[64];
+    char* end = buffer;
+    writeDayMonthYear(end, date);
+    text.append(buffer, end);
+}
+
+void appendDayMonthYear(std::string& text, int weekday, const calendar::Date& date) {
+    const PaddedName& name = kPaddedWeekdays.at(static_cast<std::size_t>(weekday));
+    char buffer[96];  // a weekday's 16 bytes and a blank before the 64 above
+    char* end = buffer;
+    std::memcpy(end, name.letters, sizeof name.letters);
+    end += name.size;
+    *end++ = ' ';
+    writeDayMonthYear(end, date);
     text.append(buffer, end);
 }
 

@@ -37,7 +37,10 @@ calendar::Date compose(Calendar cal, int year, int month, int day);
 // "1 januari 2000": day without leading zero, Dutch month name, year without padding.
 std::string dayMonthYear(const calendar::Date& date);
 // The same, appended to `text`: a table of 2,001 years writes 24,000 of them.
+// With a weekday (0 = Sunday, as calendar::weekdayOfDays counts), its name and a
+// blank first: "zaterdag 1 januari 2000".
 void appendDayMonthYear(std::string& text, const calendar::Date& date);
+void appendDayMonthYear(std::string& text, int weekday, const calendar::Date& date);
 
 // The Dutch long date of a Gregorian date: "zaterdag 1 januari 2000".
 std::string longDate(const calendar::Date& gregorian);

@@ -120,16 +120,6 @@ void build(YearView& view, int year, const Region& region) {
     fillCalendarRows(view, region);
 }
 
-std::string_view trimmed(std::string_view text) {
-    constexpr std::string_view kBlanks = " \t\r\n\v\f";
-    // Most texts have no blank at either end: the search only for the others.
-    const auto blank = [](char c) { return c == ' ' || (c >= '\t' && c <= '\r'); };
-    if (!text.empty() && !blank(text.front()) && !blank(text.back())) return text;
-    const std::size_t first = text.find_first_not_of(kBlanks);
-    if (first == std::string_view::npos) return {};
-    return text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
-}
-
 std::vector<Line> lines(const YearView& view) {
     std::vector<Line> out;
     const auto add = [&](std::string_view key, std::string_view caption, std::string_view text) {

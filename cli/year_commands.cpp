@@ -36,23 +36,31 @@ std::vector<Column> columns() {
 }
 
 // The values of a year as texts, without leading or trailing blanks, in `values`,
-// whose strings are reused from year to year.
-void fillCells(Row& values, const YearView& view) {
+// whose strings are reused from year to year. A text of the view that needs no
+// trimming is swapped in rather than copied: the view gets the row's old string,
+// which the next year's view overwrites.
+void takeCells(Row& values, YearView& view) {
     values.resize(kKeyCount);
     std::size_t i = 0;
     const auto put = [&values, &i](std::string_view text) { values[i++].assign(year_view::trimmed(text)); };
+    const auto take = [&values, &i](std::string& text) {
+        if (year_view::trimmed(text).size() == text.size())
+            values[i++].swap(text);
+        else
+            values[i++].assign(year_view::trimmed(text));
+    };
     put(std::to_string(view.year));
     put(view.kalender);
     put(view.leapYear ? "1" : "0");
-    put(view.regel);
-    for (const std::string& feast : view.feasts) put(feast);
-    put(view.gallieTitel);
-    put(view.gallie);
+    take(view.regel);
+    for (std::string& feast : view.feasts) take(feast);
+    take(view.gallieTitel);
+    take(view.gallie);
 }
 
-Row cells(const YearView& view) {
+Row cells(YearView view) {
     Row values;
-    fillCells(values, view);
+    takeCells(values, view);
     return values;
 }
 
@@ -86,7 +94,7 @@ Table yearsTable(int first, int last, const regions::Region& region) {
                 YearView view{};
                 for (int year = first; year <= last; ++year) {
                     year_view::build(view, year, region);
-                    fillCells(row, view);
+                    takeCells(row, view);
                     if (!take(row)) return;
                 }
             }};

@@ -658,11 +658,30 @@ TEST(DateText, WritesTheDayMonthAndYear) {
         {{-44, 3, 15}, "15 maart -44"},
         {{10000, 9, 30}, "30 september 10000"},
         {{std::numeric_limits<std::int64_t>::min(), 5, 9}, "9 mei -9223372036854775808"},
+        // Each count of digits, and the numbers either side of a tenth and a hundredth.
+        {{9, 9, 10}, "10 september 9"},
+        {{10, 11, 19}, "19 november 10"},
+        {{99, 4, 20}, "20 april 99"},
+        {{999, 6, 30}, "30 juni 999"},
+        {{1000, 7, 1}, "1 juli 1000"},
+        {{1009, 8, 2}, "2 augustus 1009"},
+        {{1090, 3, 3}, "3 maart 1090"},
+        {{9999, 12, 31}, "31 december 9999"},
     };
     for (const Case& c : cases) EXPECT_EQ(date_service::dayMonthYear(c.date), c.expected) << c.expected;
     std::string text = "zaterdag ";
     date_service::appendDayMonthYear(text, {2000, 1, 1});
     EXPECT_EQ(text, "zaterdag 1 januari 2000");
+    // With the weekday, 0 = Sunday: the first week of 2000 began on a Saturday.
+    const std::vector<std::string> week{"zondag 2 januari 2000",    "maandag 3 januari 2000",
+                                        "dinsdag 4 januari 2000",   "woensdag 5 januari 2000",
+                                        "donderdag 6 januari 2000", "vrijdag 7 januari 2000",
+                                        "zaterdag 8 januari 2000"};
+    for (int weekday = 0; weekday < 7; ++weekday) {
+        std::string written = "; ";
+        date_service::appendDayMonthYear(written, weekday, {2000, 1, 2 + weekday});
+        EXPECT_EQ(written, "; " + week.at(static_cast<std::size_t>(weekday)));
+    }
 }
 
 }  // namespace
