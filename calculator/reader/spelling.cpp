@@ -155,6 +155,10 @@ std::string fold(std::string_view word, bool declined) {
     std::string out;
     for (const char c : spelled)
         if (out.empty() || out.back() != c || (c >= '0' && c <= '9')) out += c;
+    // A word of three letters keeps its doubled letter where writing it single would
+    // leave two: Middle Dutch "een" (one) is not French "en" (in) nor Dutch "en"
+    // (and), and "en avril" is no first of April.
+    if (out.size() <= 2 && p.size() == 3 && spelled.size() == 3) out = spelled;
     return declined ? withoutDeclinedEnding(std::move(out)) : out;
 }
 

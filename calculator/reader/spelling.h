@@ -26,7 +26,8 @@ std::string plain(std::string_view utf8);
 // The folded form of one word: plain, then c/k/ck/ch/q as k, u/v/w as u, i/j/y as
 // i, ae and oe as e, gh as g, th as t, ph as f, c before i and a vowel as t
 // ("tercio", "tertio"), b after "ta" before a vowel as v ("octabas"), h dropped, doubled
-// letters single, and anything but letters and digits dropped. With `declined`, a final -e or -s after a
+// letters single (but a word of three letters keeps them where two would remain:
+// "een" is not "en"), and anything but letters and digits dropped. With `declined`, a final -e or -s after a
 // consonant is dropped too when three letters remain ("Mertens" and "Merten", "sinte" and "sint"). A word of
 // Roman numeral letters only ("III", "mil") stays as plain gives it.
 std::string fold(std::string_view word, bool declined = true);

@@ -368,4 +368,29 @@ TEST(Understood, ACharterWordIsNoSaint) {
     for (const auto& c : clauses) expectDay(c.clause, c.day, c.style);
 }
 
+// A word one language writes is not the date word the fold makes of another's:
+// French "en" (in) is not Middle Dutch "een" (one), Picard "march" (March) not
+// the saint "Marc". A month alone names no day.
+TEST(Understood, AWordOfOneLanguageIsNotAnothersDateWord) {
+    for (const char* clause : {"en avril 1300", "l'an mil CCC, en avril", "march 1300",
+                               "ou mois de march 1300", "el mois de march 1300", "en march 1300"}) {
+        const Outcome o = outcomeOf(clause);
+        EXPECT_TRUE(o.days.empty()) << clause << ": " << shown(o);
+    }
+    const struct {
+        const char* clause;
+        std::int64_t day;
+    } clauses[]{
+        // Easter 1300 was 10 April (Julian).
+        {"een april 1300", serial(1, 4, 1300)},
+        {"op den een en twintichsten dach van april 1300", serial(21, 4, 1300)},
+        {"vint et un avril 1300", serial(21, 4, 1300)},
+        {"le XII jour de march 1300", serial(12, 3, 1300)},
+        {"l'an mil CCC, ou mois de march, le jour saint Gregoire", serial(12, 3, 1300)},
+        {"in festo beati Marci evangeliste 1300", serial(25, 4, 1300)},
+        {"in vigilia Esto mihi 1300", easterSerial(1300) - 50},
+    };
+    for (const auto& c : clauses) expectDay(c.clause, c.day, Style::Nieuwjaar);
+}
+
 }  // namespace
