@@ -112,6 +112,32 @@ constexpr std::array<std::string_view, 4> kTensEndings{"tik", "tek", "tig", "teg
 
 std::optional<Piece> cardinalOf(std::string_view plain);
 
+// A ten of the lexicon (20 to 90) as Flemish and Brabant scribes also wrote it: with
+// the t' of "tachtich" or without ("achtich", "tneghentich"), "-entich" beside
+// "-tich" ("tachtentich") and z for s ("zeventich"). Only a ten comes out of these
+// spellings, so none can make a word some other number.
+std::optional<WordEntry> tensWord(const std::string& folded) {
+    for (std::string_view from : kTensEndings) {
+        if (folded.size() <= from.size() + 2 || !folded.ends_with(from)) continue;
+        const std::string stem = folded.substr(0, folded.size() - from.size());
+        std::vector<std::string> stems{stem, 't' + stem};
+        if (stem.starts_with('t')) stems.push_back(stem.substr(1));
+        for (std::size_t i = 0, n = stems.size(); i < n; ++i)
+            if (stems[i].size() > 3 && stems[i].ends_with("en"))
+                stems.push_back(stems[i].substr(0, stems[i].size() - 2));
+        for (std::size_t i = 0, n = stems.size(); i < n; ++i)
+            if (stems[i].starts_with('z')) stems.push_back('s' + stems[i].substr(1));
+        for (const std::string& s : stems)
+            for (std::string_view to : kTensEndings) {
+                // The fold again: a letter doubled where the pieces meet is single ("takt" + "tik").
+                const auto e = numberWord(spelling::fold(s + std::string{to}, false));
+                if (e && e->kind == Kind::Number && e->value >= 20 && e->value <= 90 && e->value % 10 == 0)
+                    return e;
+            }
+    }
+    return std::nullopt;
+}
+
 // A number word by the grammar's rules, as written (plain): a word of the lexicon,
 // one of its spelling variants, or with a case or ordinal ending. With `last`, the
 // end of a written word, where an ordinal ending may stand.
@@ -125,6 +151,7 @@ std::optional<Piece> pieceOf(std::string_view plain, bool last) {
                         numberWord(folded.substr(0, folded.size() - from.size()) + std::string{to});
                     e && e->kind == Kind::Number)
                     return pieceOf(*e, false);
+    if (const auto e = tensWord(folded)) return pieceOf(*e, false);
     // Old French finals: -s, -z, -x and -t alike ("vinz", "vins", "vint"; "diz", "dix";
     // "sis", "six"); a plural -s after t dropped ("vingts").
     if (plain.size() >= 3 && (plain.ends_with('s') || plain.ends_with('z') || plain.ends_with('x'))) {
