@@ -299,7 +299,8 @@ TEST(Clause, Refused) {
 // Friday; St Andrew 1370 (30 November) a Friday, its eve the 29th; 17 February
 // 1483 and 13 July 1404 counted days; Candlemas 2 February; the Conversion of St
 // Paul 1350 (25 January) a Monday, so the Monday before it is the 18th; St Martin
-// 11 November, the next day the 12th.
+// 11 November, the next day the 12th; Easter 1350 on 28 March, so Oculi (28 days
+// before) on Sunday 28 February; All Saints 1 November; St Bavo 1 October.
 TEST(Clause, FlemishAndBrabantCharters) {
     const std::vector<Worked> cases{
         // The clause's own preamble before the date.
@@ -342,6 +343,17 @@ TEST(Clause, FlemishAndBrabantCharters) {
         {"des manendaghes voir sinte Pauwels dach conversio 1350", {}, 18, 1, 1350, nullptr},
         {"des naesten daghes na Sente Martins dach 1350", {}, 12, 11, 1350, nullptr},
         {"des naisten daghes na Sente Martins dach 1350", {}, 12, 11, 1350, nullptr},
+        // The month before its day.
+        {"in Ougst den VIIIen dach 1350", {}, 8, 8, 1350, "8 augustus 1350"},
+        {"in Ougst den VIII dach 1350", {}, 8, 8, 1350, "8 augustus 1350"},
+        // The Sunday by its introit, as "qua cantatur": Oculi is Easter less 28 days.
+        {"des sondaghes als men singt Oculi 1350", {}, 28, 2, 1350, "Oculi 1350"},
+        {"des maendaghes na den sondach als men singhet Oculi 1350", {}, 1, 3, 1350, nullptr},
+        // Feasts: All Saints 1 November, St Bavo 1 October, the winter Martin.
+        {"up Alre Heleghen dach 1350", {}, 1, 11, 1350, "Allerheiligen 1350"},
+        {"te Bamesse 1350", {}, 1, 10, 1350, "Sint-Bavo 1350"},
+        {"te Sente Baefsmesse 1350", {}, 1, 10, 1350, "Sint-Bavo 1350"},
+        {"Sente Martins dach te wintere 1350", {}, 11, 11, 1350, "Sint-Maarten 1350"},
     };
     for (const Worked& c : cases) {
         SCOPED_TRACE(c.clause);
@@ -383,6 +395,12 @@ TEST(Clause, FlemishAndBrabantChartersStillRefuseUnknownWords) {
         {"des manendaghes voir blorf sinte Pauwels dach conversio 1350", "\"voir\" past nergens"},
         {"des naesten daghes blorf na Sente Martins dach 1350", "voor \"na\" ontbreekt de weekdag"},
         {"Pasen int jaer ons Heren dusent vierhondert tientich", "\"tientich\""},
+        {"des sondaghes als men singt blorf 1350", "\"blorf\""},
+        {"in Ougst den VIIIen dach blorf 1350", "\"blorf\""},
+        // A bare number after the article may be no day: not read as one.
+        {"in Ougst den VIII 1350", "ontbreekt de naam van een feest"},
+        // Winter names the 11 November Martin only: St John in winter is no Baptist.
+        {"sinte Jans dach te wintere 1350", "\"wintere\""},
         // "voir" is a relation: it needs its weekday as "voor" does.
         {"voir sinte Pauwels dach conversio 1350", "ontbreekt de weekdag"},
     };
