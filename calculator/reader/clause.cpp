@@ -169,14 +169,35 @@ std::optional<Item> countedDayAt(std::span<const Token> tokens, std::size_t i) {
     return std::nullopt;
 }
 
+// The articles between a month and its day, and the words for the day after it.
+const std::unordered_set<std::string>& monthDayArticles() {
+    static constexpr std::array<std::string_view, 2> kArticles{"den", "ten"};
+    static const std::unordered_set<std::string> set = foldedSet(kArticles);
+    return set;
+}
+const std::unordered_set<std::string>& dayWords() {
+    static constexpr std::array<std::string_view, 3> kDays{"dach", "daghe", "dag"};
+    static const std::unordered_set<std::string> set = foldedSet(kDays);
+    return set;
+}
+
 std::optional<Item> monthThenDayAt(std::span<const Token> tokens, std::size_t i) {
     std::size_t len = 0;
     const auto w = wordAt(tokens, i, len);
     if (!w || w->kind != Kind::Month || i + len >= tokens.size() || tokens[i + len].breakBefore)
         return std::nullopt;
-    const std::optional<Number> n = numberAt(tokens, i + len);
+    // "in Ougst den VIIIen dach": an article between the month and its day, where the
+    // day is counted as one ("VIIIen") or named so ("den VIII dach"), never a bare
+    // number that may be the year.
+    const bool article = monthDayArticles().contains(tokens[i + len].folded);
+    const std::size_t at = i + len + (article ? 1 : 0);
+    if (at >= tokens.size() || tokens[at].breakBefore) return std::nullopt;
+    const std::optional<Number> n = numberAt(tokens, at);
     if (!n || !n->error.empty() || n->value < 1 || n->value > 31) return std::nullopt;
-    Item item = makeItem(ItemKind::CountedDay, i, n->end);
+    const bool dayWord =
+        n->end < tokens.size() && !tokens[n->end].breakBefore && dayWords().contains(tokens[n->end].folded);
+    if (article && !n->ordinal && !dayWord) return std::nullopt;
+    Item item = makeItem(ItemKind::CountedDay, i, n->end + (article && dayWord ? 1 : 0));
     item.day = static_cast<int>(n->value);
     item.month = w->value;
     return item;

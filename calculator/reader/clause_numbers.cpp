@@ -112,6 +112,39 @@ constexpr std::array<std::string_view, 4> kTensEndings{"tik", "tek", "tig", "teg
 
 std::optional<Piece> cardinalOf(std::string_view plain);
 
+// A ten of the lexicon as Flemish and Brabant scribes also wrote it: z for s
+// ("zeventich", "zestich"), and for 70 to 90, the tens that kept the old t'
+// ("tseventich", "tachtich", "tneghentich"), with or without it ("achtentich") and
+// "-entich" beside "-tich" ("tachtentich"). Only a ten comes out of these spellings,
+// and the t' and "-en-" only 70, 80 or 90, so none can make a word some other number.
+std::optional<WordEntry> tensWord(const std::string& folded) {
+    struct Stem {
+        std::string letters;
+        bool old;  // spelled with or without the t' or "-en-"
+    };
+    for (std::string_view from : kTensEndings) {
+        if (folded.size() <= from.size() + 2 || !folded.ends_with(from)) continue;
+        const std::string stem = folded.substr(0, folded.size() - from.size());
+        std::vector<Stem> stems{{stem, false}, {'t' + stem, true}};
+        if (stem.starts_with('t')) stems.push_back({stem.substr(1), true});
+        for (std::size_t i = 0, n = stems.size(); i < n; ++i)
+            if (stems[i].letters.size() > 3 && stems[i].letters.ends_with("en"))
+                stems.push_back({stems[i].letters.substr(0, stems[i].letters.size() - 2), true});
+        for (std::size_t i = 0, n = stems.size(); i < n; ++i)
+            if (stems[i].letters.starts_with('z'))
+                stems.push_back({'s' + stems[i].letters.substr(1), stems[i].old});
+        for (const Stem& s : stems)
+            for (std::string_view to : kTensEndings) {
+                // The fold again: a letter doubled where the pieces meet is single ("takt" + "tik").
+                const auto e = numberWord(spelling::fold(s.letters + std::string{to}, false));
+                if (e && e->kind == Kind::Number && e->value % 10 == 0 && e->value >= (s.old ? 70 : 20) &&
+                    e->value <= 90)
+                    return e;
+            }
+    }
+    return std::nullopt;
+}
+
 // A number word by the grammar's rules, as written (plain): a word of the lexicon,
 // one of its spelling variants, or with a case or ordinal ending. With `last`, the
 // end of a written word, where an ordinal ending may stand.
@@ -125,6 +158,7 @@ std::optional<Piece> pieceOf(std::string_view plain, bool last) {
                         numberWord(folded.substr(0, folded.size() - from.size()) + std::string{to});
                     e && e->kind == Kind::Number)
                     return pieceOf(*e, false);
+    if (const auto e = tensWord(folded)) return pieceOf(*e, false);
     // Old French finals: -s, -z, -x and -t alike ("vinz", "vins", "vint"; "diz", "dix";
     // "sis", "six"); a plural -s after t dropped ("vingts").
     if (plain.size() >= 3 && (plain.ends_with('s') || plain.ends_with('z') || plain.ends_with('x'))) {

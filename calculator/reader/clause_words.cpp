@@ -18,8 +18,10 @@ namespace clause::detail {
 
 // ---------------------------------------------------------------------------
 // The words around a saint's name that only honour it or name the day: part of
-// the feast's name, never needed, never reported as skipped.
-constexpr std::array<std::string_view, 63> kHonouring{
+// the feast's name, never needed, never reported as skipped. "ten" and "ter" are
+// "te den" and "te der" ("op ten XIIIsten dach", "ter Lichtmesse"): the "te" is an
+// "on", as "op" and "te" are.
+constexpr std::array<std::string_view, 65> kHonouring{
     "festum",      "feste",       "festo",        "natale",   "sancti",      "sancte",   "sanctae",
     "sancta",      "sancto",      "sanctorum",    "beati",    "beate",       "beatae",   "beato",
     "sinte",       "sente",       "sunte",        "sent",     "sint",        "st",       "s",
@@ -28,7 +30,8 @@ constexpr std::array<std::string_view, 63> kHonouring{
     "evangeliste", "ewangeliste", "ewangheliste", "virginis", "confessoris", "martyris", "martiris",
     "dach",        "daghe",       "dag",          "misse",    "messe",       "mis",      "du",
     "pape",        "abbatis",     "daghes",       "den",      "sanctum",     "sanctam",  "beatum",
-    "beatam",      "festi",       "seint",        "lou",      "d",           "gloriose", "gloriosissime"};
+    "beatam",      "festi",       "seint",        "lou",      "d",           "gloriose", "gloriosissime",
+    "ten",         "ter"};
 // Of those, the ones after which a name is expected: an unknown word after them is
 // an unknown feast, not a skipped word.
 constexpr std::array<std::string_view, 25> kSaintly{
@@ -96,7 +99,8 @@ const std::vector<std::string>& eveEndings() {
 }
 
 const std::set<std::string>& articles() {
-    static const std::set<std::string> set{"l", "le", "la", "les", "de", "des", "der", "du", "s", "st", "d"};
+    static const std::set<std::string> set{"l",   "le",  "la", "les", "de", "des",
+                                           "der", "ter", "du", "s",   "st", "d"};
     return set;
 }
 

@@ -294,6 +294,122 @@ TEST(Clause, Refused) {
     }
 }
 
+// Kinds of clause common in Flemish and Brabant charters, each day worked out by
+// hand (Julian, the year from 1 January): St Peter's Chains 1320 (1 August) a
+// Friday; St Andrew 1370 (30 November) a Friday, its eve the 29th; 17 February
+// 1483 and 13 July 1404 counted days; Candlemas 2 February; the Conversion of St
+// Paul 1350 (25 January) a Monday, so the Monday before it is the 18th; St Martin
+// 11 November, the next day the 12th; Easter 1350 on 28 March, so Oculi (28 days
+// before) on Sunday 28 February; All Saints 1 November; St Bavo 1 October.
+TEST(Clause, FlemishAndBrabantCharters) {
+    const std::vector<Worked> cases{
+        // The clause's own preamble before the date.
+        {"Dit was ghedaen int jaer ons Heren M CCC ende twintich, des dinsdaghes na sinte Pieters dach ad "
+         "vincula",
+         {},
+         5,
+         8,
+         1320,
+         nullptr},
+        {"Dit gheschiede int jaer ons Heren MCCC ende zeventich op sente Andries avont",
+         {},
+         29,
+         11,
+         1370,
+         nullptr},
+        {"int jaer ons Heren MCCC ende zeventich op sente Andries avont", {}, 29, 11, 1370, nullptr},
+        {"gegeven int jaer ons Heren M CCC ende twintich, des dinsdaghes na sinte Pieters dach ad vincula",
+         {},
+         5,
+         8,
+         1320,
+         nullptr},
+        // "ten" and "ter": "te den", "te der".
+        {"int jaer ons Heren duust vierhondert ende viere op ten XIIIsten dach van Hoymaent",
+         {},
+         13,
+         7,
+         1404,
+         "13 juli 1404"},
+        {"ter Lichtmesse 1350", {}, 2, 2, 1350, "Lichtmis 1350"},
+        // The tens as written in Flanders and Brabant.
+        {"int jaer ons Heren dusent vierhondert tachtentich ende drie, den XVIIen dach in Sporkele",
+         {},
+         17,
+         2,
+         1483,
+         "17 februari 1483"},
+        // The relation's spellings.
+        {"des manendaghes voir sinte Pauwels dach conversio 1350", {}, 18, 1, 1350, nullptr},
+        {"des naesten daghes na Sente Martins dach 1350", {}, 12, 11, 1350, nullptr},
+        {"des naisten daghes na Sente Martins dach 1350", {}, 12, 11, 1350, nullptr},
+        // The month before its day.
+        {"in Ougst den VIIIen dach 1350", {}, 8, 8, 1350, "8 augustus 1350"},
+        {"in Ougst den VIII dach 1350", {}, 8, 8, 1350, "8 augustus 1350"},
+        // The Sunday by its introit, as "qua cantatur": Oculi is Easter less 28 days.
+        {"des sondaghes als men singt Oculi 1350", {}, 28, 2, 1350, "Oculi 1350"},
+        {"des maendaghes na den sondach als men singhet Oculi 1350", {}, 1, 3, 1350, nullptr},
+        // Feasts: All Saints 1 November, St Bavo 1 October, the winter Martin.
+        {"up Alre Heleghen dach 1350", {}, 1, 11, 1350, "Allerheiligen 1350"},
+        {"te Bamesse 1350", {}, 1, 10, 1350, "Sint-Bavo 1350"},
+        {"te Sente Baefsmesse 1350", {}, 1, 10, 1350, "Sint-Bavo 1350"},
+        {"Sente Martins dach te wintere 1350", {}, 11, 11, 1350, "Sint-Maarten 1350"},
+    };
+    for (const Worked& c : cases) {
+        SCOPED_TRACE(c.clause);
+        try {
+            const clause::Answer a = readIt(c.clause, c.century);
+            ASSERT_EQ(a.readings.size(), 1U);
+            const clause::Reading& r = a.readings.front();
+            EXPECT_EQ(r.day, serial(Cal::Julian, c.d, c.m, c.y));
+            if (c.reading != nullptr) {
+                EXPECT_EQ(r.reading, c.reading);
+            }
+        } catch (const InputError& e) {
+            ADD_FAILURE() << e.what();
+        }
+    }
+    EXPECT_EQ(
+        readIt("Dit was ghedaen int jaer ons Heren M CCC ende twintich, des dinsdaghes na sinte Pieters "
+               "dach ad vincula")
+            .skipped,
+        "Dit was ghedaen");
+}
+
+// The new words fill or join, never stand for a word the reader does not know: a
+// made-up word among them is still refused, named where it breaks a name or number,
+// and else by the date word it leaves without its place.
+TEST(Clause, FlemishAndBrabantChartersStillRefuseUnknownWords) {
+    struct Case {
+        const char* clause;
+        const char* says;
+    };
+    const std::vector<Case> cases{
+        {"Dit was ghedaen int jaer ons Heren M CCC ende twintich, des dinsdaghes blorf na sinte Pieters dach "
+         "ad vincula",
+         "voor \"na\" ontbreekt de weekdag"},
+        {"int jaer ons Heren MCCC ende zeventich blorf op sente Andries avont", "\"blorf\""},
+        {"op ten XIIIsten dach blorf van Hoymaent 1404", "\"blorf\""},
+        {"int jaer ons Heren duust vierhondert blorf ende viere op ten XIIIsten dach van Hoymaent",
+         "twee jaartallen"},
+        {"des manendaghes voir blorf sinte Pauwels dach conversio 1350", "\"voir\" past nergens"},
+        {"des naesten daghes blorf na Sente Martins dach 1350", "voor \"na\" ontbreekt de weekdag"},
+        {"Pasen int jaer ons Heren dusent vierhondert tientich", "\"tientich\""},
+        {"des sondaghes als men singt blorf 1350", "\"blorf\""},
+        {"in Ougst den VIIIen dach blorf 1350", "\"blorf\""},
+        // A bare number after the article may be no day: not read as one.
+        {"in Ougst den VIII 1350", "ontbreekt de naam van een feest"},
+        // Winter names the 11 November Martin only: St John in winter is no Baptist.
+        {"sinte Jans dach te wintere 1350", "\"wintere\""},
+        // "voir" is a relation: it needs its weekday as "voor" does.
+        {"voir sinte Pauwels dach conversio 1350", "ontbreekt de weekdag"},
+    };
+    for (const Case& c : cases) {
+        const std::string message = errorOf(c.clause);
+        EXPECT_NE(message.find(c.says), std::string::npos) << c.clause << ": " << message;
+    }
+}
+
 // In the Easter style "10 april 1491" names two days (Easter 1491 fell on 3 April,
 // 1492 on 22 April): Sunday 10 April 1491 and Tuesday 10 April 1492. A weekday that
 // fits neither is refused with both, so that the reader sees which year fits what.

@@ -69,6 +69,41 @@ TEST(Numbers, PhrasesReadWhole) {
     }
 }
 
+// The tens as Flemish and Brabant scribes wrote them, beside the lexicon's own
+// spellings: with or without the t' ("tachtich", "achtentich"), "-entich" beside
+// "-tich", z for s; Roman numerals joined to a number word by "ende". Each worked
+// out by hand.
+TEST(Numbers, MiddleDutchTensAsScribesWroteThem) {
+    const std::vector<Worked> cases{
+        {"tachtentich", 80, false},
+        {"achtentich", 80, false},
+        {"tneghentich", 90, false},
+        {"zeventich", 70, false},
+        {"zestich", 60, false},
+        {"vierentachtentich", 84, false},
+        {"dusent vierhondert tachtentich ende drie", 1483, false},
+        {"M CCC ende twintich", 1320, false},
+        {"MCCC ende zeventich", 1370, false},
+        {"duust vierhondert ende viere", 1404, false},
+    };
+    for (const Worked& c : cases) {
+        SCOPED_TRACE(c.text);
+        const std::optional<Number> n = numberOf(c.text);
+        ASSERT_TRUE(n.has_value());
+        EXPECT_EQ(n->error, "");
+        EXPECT_EQ(n->value, c.value);
+        EXPECT_EQ(n->ordinal, c.ordinal);
+        EXPECT_EQ(n->end, tokenCount(c.text));
+    }
+    // Only a ten of the lexicon comes out of these spellings: "tien" (ten) with a
+    // tens ending is no number, nor is the ending alone; the t' and "-en-" belong
+    // to 70, 80 and 90 only.
+    for (const char* word : {"tientich", "tentich", "entich", "tich", "tdertich", "twinentich", "tsestich"}) {
+        SCOPED_TRACE(word);
+        EXPECT_FALSE(numberOf(word).has_value());
+    }
+}
+
 // Words that look a little like numbers, and are none: places, articles, the
 // octave and the Nones, "secundum" (according to), tithes, the Lenten "Karesme".
 // "entrent" (entering: "entrent aoust") no "en" and "trente", "ons" (our) no "onze".
