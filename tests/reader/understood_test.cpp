@@ -393,4 +393,20 @@ TEST(Understood, AWordOfOneLanguageIsNotAnothersDateWord) {
     for (const auto& c : clauses) expectDay(c.clause, c.day, Style::Nieuwjaar);
 }
 
+// "in den wintere" tells which of a saint's feasts is meant: Martin's of 11
+// November, not his summer one; after a saint it does not tell for (St John in
+// winter is the Evangelist's, not the Baptist's 24 June) it is refused, never passed over.
+TEST(Understood, WinterTellsTheFeastOrIsRefused) {
+    for (const char* clause :
+         {"sinte Jans dach in den wintere 1350", "sinte Jans misse in den winter 1350"}) {
+        const Outcome o = outcomeOf(clause);
+        EXPECT_TRUE(o.days.empty()) << clause << ": " << shown(o);
+    }
+    // St Martin's day 1350 was a Thursday.
+    expectDay("sinte Mertijns messe in den wintere 1350", serial(11, 11, 1350));
+    expectDay("op sinte Martijns dach in den wintere 1350", serial(11, 11, 1350));
+    expectDay("des sondaghes na Sente Mertins dach in den wintere 1350", serial(14, 11, 1350));
+    expectDay("des manendaghes na sinte Mertens dach in den wintere 1350", serial(15, 11, 1350));
+}
+
 }  // namespace
