@@ -64,6 +64,7 @@ std::vector<Token> tokenize(std::string_view cleaned) {
             if (i > start) add(word.substr(start, i - start));
             if (!end) {
                 if (word[i] == '.' && !tokens.empty() && tokens.back().word == w) tokens.back().dotted = true;
+                if (word[i] == '\'' && i > start && i + 1 < word.size()) tokens.back().elided = true;
                 if (word[i] == ',' || word[i] == ';' || word[i] == ':') pendingBreak = true;
             }
             start = i + 1;

@@ -368,4 +368,38 @@ TEST(Understood, ACharterWordIsNoSaint) {
     for (const auto& c : clauses) expectDay(c.clause, c.day, c.style);
 }
 
+// Old French forms of a day of the month. The "d'" of "le XIIe d'avril" is the "de"
+// of "le XIIe de avril", never the numeral D (500) after the day; "du mois de" joins a
+// day to its month as "ou mois de" does. Julian days by hand; a month the reader does
+// not know is refused with its word named, never read as a month.
+TEST(Understood, OldFrenchDaysOfTheMonth) {
+    const struct {
+        const char* clause;
+        int d, m, y;        // 0: refused
+        const char* names;  // a refusal names this word
+    } cases[]{
+        {"le XIIe d'avril 1350", 12, 4, 1350, nullptr},
+        {"le XII d'avril 1350", 12, 4, 1350, nullptr},
+        {"le douze d'avril 1350", 12, 4, 1350, nullptr},
+        {"le XIIe d\u2019avril 1350", 12, 4, 1350, nullptr},
+        {"le XIIe d\u2018avril 1350", 12, 4, 1350, nullptr},
+        {"le premier d'aoust 1350", 1, 8, 1350, nullptr},
+        {"le vingt et un d'octobre 1350", 21, 10, 1350, nullptr},
+        {"le XII jour d'avril 1350", 12, 4, 1350, nullptr},
+        {"le XV d'avril l'an mil CCC", 15, 4, 1300, nullptr},
+        {"le XIIe d'avrilx 1350", 0, 0, 0, "avrilx"},
+        {"le XII d'aprilx 1350", 0, 0, 0, "aprilx"},
+        {"le douze d'avrilx 1350", 0, 0, 0, "avrilx"},
+    };
+    for (const auto& c : cases) {
+        if (c.d != 0) {
+            expectDay(c.clause, serial(c.d, c.m, c.y));
+            continue;
+        }
+        const Outcome o = outcomeOf(c.clause);
+        EXPECT_TRUE(o.days.empty()) << c.clause << ": " << shown(o);
+        EXPECT_NE(o.refusal.find(c.names), std::string::npos) << c.clause << ": " << shown(o);
+    }
+}
+
 }  // namespace
