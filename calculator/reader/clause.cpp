@@ -159,8 +159,10 @@ std::optional<Item> countedDayAt(std::span<const Token> tokens, std::size_t i) {
             item.month = w->value;
             return item;
         }
-        if (w && w->kind == Kind::Filler && !isDayConnector(tokens[at].folded)) {
-            at += len;  // "die mensis", "ou mois de"
+        // A filler of several words is one step ("jour ou mois de"), though its
+        // first word joins a day to its month alone too.
+        if (w && w->kind == Kind::Filler && (len > 1 || !isDayConnector(tokens[at].folded))) {
+            at += len;  // "die mensis", "ou mois de", "du mois de"
             continue;
         }
         if (!isDayConnector(tokens[at].folded)) break;
