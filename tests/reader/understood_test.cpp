@@ -408,4 +408,71 @@ TEST(Understood, OldFrenchDaysOfTheMonth) {
     }
 }
 
+// A Sunday named by its introit or feast after "dominica" in any case ("post dominicam
+// Letare", "in crastino dominice Oculi") is that Sunday, not a second weekday; a relation
+// before it counts from that Sunday. The Sundays by their distance from Easter (the
+// reference's): Esto mihi 7 weeks before, Invocavit 6, Reminiscere 5, Oculi 4, Letare 3,
+// Judica 2, Palm Sunday 1; Quasimodo 1 week after, Misericordia 2, Jubilate 3, Cantate 4,
+// Rogate (Vocem jocunditatis) 5, Exaudi 6.
+TEST(Understood, AWeekdayAfterOrBeforeASundayNamedByItsIntroit) {
+    const struct {
+        const char* name;
+        int fromEaster;
+    } sundays[]{{"Esto mihi", -49},
+                {"Invocavit", -42},
+                {"Reminiscere", -35},
+                {"Oculi", -28},
+                {"Letare", -21},
+                {"Laetare", -21},
+                {"Judica", -14},
+                {"Palmarum", -7},
+                {"Quasi modo", 7},
+                {"Quasimodo", 7},
+                {"Misericordia Domini", 14},
+                {"Jubilate", 21},
+                {"Cantate", 28},
+                {"Rogate", 35},
+                {"Vocem jocunditatis", 35},
+                {"Exaudi", 42}};
+    const struct {
+        const char* before;  // the words before the Sunday's name
+        int days;            // from that Sunday
+    } relations[]{{"dominicam", 0},
+                  {"die lune post dominicam", 1},
+                  {"feria secunda post dominicam", 1},
+                  {"die jovis post dominicam", 4},
+                  {"dominica post dominicam", 7},
+                  {"in crastino dominice", 1},
+                  {"sabbato ante dominicam", -1},
+                  {"die martis ante dominicam", -5},
+                  {"dominica ante dominicam", -7}};
+    for (const int year : {1300, 1350, 1425})
+        for (const auto& s : sundays)
+            for (const auto& r : relations)
+                expectDay(std::string(r.before) + ' ' + s.name + ' ' + std::to_string(year),
+                          easterSerial(year) + s.fromEaster + r.days);
+}
+
+// The examples of the issue, by hand: Easter 1300 was Sunday 10 April (Julian), so Letare
+// Sunday 20 March, Oculi 13 March, Quasimodo 17 April, Esto mihi 21 February (1300 a
+// Julian leap year). "dominica" before anything but a Sunday's name stays the weekday:
+// the Sunday after the octave of Easter (17 April) is 24 April. A name the reader does
+// not know after "dominicam" is refused with the name, never read as a Sunday.
+TEST(Understood, SundaysNamedByTheirIntroitInTheIssue) {
+    expectDay("die lune post dominicam Letare 1300", serial(21, 3, 1300));
+    expectDay("feria secunda post dominicam Letare 1300", serial(21, 3, 1300));
+    expectDay("sabbato ante dominicam Oculi 1300", serial(12, 3, 1300));
+    expectDay("die jovis post dominicam Quasi modo 1300", serial(21, 4, 1300));
+    expectDay("die martis ante dominicam Esto mihi 1300", serial(16, 2, 1300));
+    expectDay("dominica post octabas Pasche 1300", serial(24, 4, 1300));
+    expectDay("die dominico post Pascha 1300", serial(17, 4, 1300));
+    for (const char* clause : {"die lune post dominicam Nergens 1300", "die lune post dominicam 1300",
+                               "sabbato ante dominicam Oculix 1300"}) {
+        const Outcome o = outcomeOf(clause);
+        EXPECT_TRUE(o.days.empty()) << clause << ": " << shown(o);
+    }
+    EXPECT_NE(outcomeOf("die lune post dominicam Nergens 1300").refusal.find("Nergens"), std::string::npos);
+    EXPECT_NE(outcomeOf("sabbato ante dominicam Oculix 1300").refusal.find("Oculix"), std::string::npos);
+}
+
 }  // namespace
