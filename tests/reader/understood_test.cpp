@@ -475,4 +475,45 @@ TEST(Understood, SundaysNamedByTheirIntroitInTheIssue) {
     EXPECT_NE(outcomeOf("sabbato ante dominicam Oculix 1300").refusal.find("Oculix"), std::string::npos);
 }
 
+// The last day of the month, as long as the month is in the year read: by hand, May 31
+// days, April and June 30; February 29 in 1300 and 1352 (Julian leap years), 28 in 1301;
+// 28 in 1700, Gregorian in the default region and no leap year. A "last" with no month
+// after it names no day and is never passed over; an unknown month is named.
+TEST(Understood, TheLastDayOfTheMonth) {
+    const struct {
+        const char* clause;
+        int d, m, y;        // 0: refused
+        const char* names;  // a refusal names this word; nullptr: not checked
+    } cases[]{
+        {"le derrenier jour de mai 1350", 31, 5, 1350, nullptr},
+        {"le darrenier jour de fevrier 1300", 29, 2, 1300, nullptr},
+        {"le derrenier jour de fevrier 1300", 29, 2, 1300, nullptr},
+        {"le derrenier jour de fevrier 1301", 28, 2, 1301, nullptr},
+        {"le dernier jour d'avril 1350", 30, 4, 1350, nullptr},
+        {"le derrenier jour du mois de juing 1350", 30, 6, 1350, nullptr},
+        {"le derrenier jour de fevrier 1700", 28, 2, 1700, nullptr},
+        {"den lesten dach van meye 1350", 31, 5, 1350, nullptr},
+        {"den laetsten dach van Sporkel 1352", 29, 2, 1352, nullptr},
+        {"die ultima mensis maii 1350", 31, 5, 1350, nullptr},
+        {"ultimo die mensis junii 1350", 30, 6, 1350, nullptr},
+        {"ultimo die mensis decembris 1350", 31, 12, 1350, nullptr},
+        {"le lendemain du derrenier jour de mai 1350", 1, 6, 1350, nullptr},
+        {"le derrenier jour de maix 1350", 0, 0, 0, "maix"},
+        {"le derrenier dimanche de mai 1350", 0, 0, 0, nullptr},
+        {"la Saint Martin derrenier 1350", 0, 0, 0, "derrenier"},
+        {"ultimo die mensis 1350", 0, 0, 0, nullptr},
+    };
+    for (const auto& c : cases) {
+        if (c.d != 0) {
+            expectDay(c.clause, serial(c.d, c.m, c.y));
+            continue;
+        }
+        const Outcome o = outcomeOf(c.clause);
+        EXPECT_TRUE(o.days.empty()) << c.clause << ": " << shown(o);
+        if (c.names) {
+            EXPECT_NE(o.refusal.find(c.names), std::string::npos) << c.clause << ": " << shown(o);
+        }
+    }
+}
+
 }  // namespace
