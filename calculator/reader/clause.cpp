@@ -58,6 +58,7 @@ enum class ItemKind {
     Place,      // a place: its marker ("apud") and the saint's name after it
     Vague,      // "circa festum": around a day, so no day
     YearNote,   // how the year is counted: "stilo gallicano", "ante Pascha" after the year, "stilo veteri"
+    LastDay,    // "derrenier" with no month after it: no day, never passed over
     Regnal,
     Check,
     Honouring,
@@ -85,6 +86,7 @@ struct Item {
     Number number;
     RomanDay roman;
     int day = 0, month = 0, year = 0;
+    bool lastDay = false;  // the month's last day, whose length the year read gives
     bool used = false;
     year_computus::Number check = year_computus::Number::Indictie;
     bool stated = false;  // the check word carries its value ("epacta nullae")
@@ -145,22 +147,34 @@ std::optional<Item> romanDayAt(std::span<const Token> tokens, std::size_t i) {
     return romanItem(i, at, r);
 }
 
-// COUNT [connectors] MONTH: "vicesima quinta die mensis novembris", "16 maart".
+// (COUNT | LAST) [connectors] MONTH: "vicesima quinta die mensis novembris", "16 maart",
+// "le derrenier jour de may".
 std::optional<Item> countedDayAt(std::span<const Token> tokens, std::size_t i) {
-    const std::optional<Number> n = numberAt(tokens, i);
-    if (!n || !n->error.empty() || n->value < 1 || n->value > 31) return std::nullopt;
-    std::size_t at = n->end;
+    std::size_t at = 0;
+    int day = 0;
+    std::size_t lastLength = 0;
+    if (const auto last = wordAt(tokens, i, lastLength); last && last->kind == Kind::LastDay) {
+        at = i + lastLength;
+    } else {
+        const std::optional<Number> n = numberAt(tokens, i);
+        if (!n || !n->error.empty() || n->value < 1 || n->value > 31) return std::nullopt;
+        at = n->end;
+        day = static_cast<int>(n->value);
+    }
     for (int skipped = 0; at < tokens.size() && skipped < 4; ++skipped) {
         std::size_t len = 0;
         const auto w = wordAt(tokens, at, len);
         if (w && w->kind == Kind::Month) {
             Item item = makeItem(ItemKind::CountedDay, i, at + len);
-            item.day = static_cast<int>(n->value);
+            item.day = day;
+            item.lastDay = day == 0;
             item.month = w->value;
             return item;
         }
-        if (w && w->kind == Kind::Filler && !isDayConnector(tokens[at].folded)) {
-            at += len;  // "die mensis", "ou mois de"
+        // A filler of several words is one step ("jour ou mois de"), though its
+        // first word joins a day to its month alone too.
+        if (w && w->kind == Kind::Filler && (len > 1 || !isDayConnector(tokens[at].folded))) {
+            at += len;  // "die mensis", "ou mois de", "du mois de"
             continue;
         }
         if (!isDayConnector(tokens[at].folded)) break;
@@ -362,6 +376,9 @@ std::vector<Item> itemsOf(std::span<const Token> tokens) {
                 case Kind::YearNote:
                     item.kind = ItemKind::YearNote;
                     item.number.value = word->value;
+                    break;
+                case Kind::LastDay:
+                    item.kind = ItemKind::LastDay;
                     break;
                 case Kind::Regnal:
                     item.kind = ItemKind::Regnal;
@@ -1002,6 +1019,12 @@ std::string plainDate(int day, int month, long long year) {
     return std::to_string(day) + ' ' + monthText(month) + ' ' + std::to_string(year);
 }
 
+// The day of the month a counted day names in a year: the last one as long as the
+// month is in that year of the calendar in force ("le derrenier jour de fevrier").
+int dayIn(const Item& date, long long year, const regions::Region& region) {
+    return date.lastDay ? calendar::monthLength(regions::isLeapYear(region, year), date.month) : date.day;
+}
+
 // The day a feast's occurrence gives the clause, with its reading; a feast kept
 // on several days, or on a day no source confirms, says which in the reading
 // ("Sint-Margriet (Utrecht) 1400").
@@ -1058,7 +1081,7 @@ std::vector<Found> candidates(const Clause& c, int fy, const Options& options, c
         for (const feasts::Occurrence& o : days) found.push_back(feastCandidate(c, o, fy, region, labelled));
         return found;
     }
-    int day = a.day;
+    int day = dayIn(a, fy, region);
     int month = a.month;
     if (a.kind == ItemKind::RomanDay)
         std::tie(day, month) = romanDate(a.roman, fy, regions::isLeapYear(region, fy), written);
@@ -1086,6 +1109,7 @@ std::string anchorWritten(const Clause& c, std::span<const Token> tokens) {
                     ? typedOf(tokens, a)
                     : relationText(c, std::string{a.feast->name})) +
                ' ' + std::to_string(c.year);
+    if (a.lastDay) return "laatste dag van " + monthText(a.month) + ' ' + std::to_string(c.year);
     return plainDate(a.day, a.month, c.year);
 }
 
@@ -1209,7 +1233,7 @@ std::vector<Reading> readingsOf(const Clause& c, const Options& options, std::sp
         std::vector<Found> kept;
         for (Found& f : found) {
             const calendar::Date d = regions::dateOf(region, f.day);
-            int day = date->day;
+            int day = dayIn(*date, d.year, region);
             int month = date->month;
             if (date->kind == ItemKind::RomanDay)
                 std::tie(day, month) = romanDate(date->roman, static_cast<int>(d.year),
@@ -1290,6 +1314,7 @@ bool isUnplaced(const Item& item, const Clause& clause) {
         case ItemKind::RomanDay:
         case ItemKind::CountedDay:
         case ItemKind::PlainDate:
+        case ItemKind::LastDay:
             return true;
         case ItemKind::Relation:
             return item.relationWord == RelationWord::Chant ||

@@ -266,6 +266,9 @@ bool isNumeral(const Token& t) {
 // together ("vierhondert", "vierendetwintich").
 std::optional<std::vector<Piece>> piecesOf(const Token& t) {
     const std::string& p = t.plain;
+    // A lone letter before an apostrophe is a word cut short ("d'avril", "l'an"),
+    // never the numeral D or L: "le XIIe d'avril" is the 12th, not 12 and 500.
+    if (t.elided && p.size() == 1) return std::nullopt;
     std::size_t digits = 0;
     while (digits < p.size() && p[digits] >= '0' && p[digits] <= '9') ++digits;
     if (digits > 0) {

@@ -40,12 +40,15 @@ std::vector<Token> tokenize(std::string_view cleaned) {
     const std::vector<std::string_view> words = wordsOf(cleaned);
     for (std::size_t w = 0; w < words.size(); ++w) {
         std::string_view word = words[w];
-        const auto add = [&](std::string_view typed) {
-            std::string whole = spelling::fold(typed, false);
+        const auto add = [&](std::string_view typed, bool elided = false) {
+            std::string plain = spelling::plain(typed);
+            // "d'" is "de" cut short: a form with "de" ("du mois de") reads "du mois d'avril".
+            const std::string_view spelled = elided && plain == "d" ? std::string_view{"de"} : typed;
+            std::string whole = spelling::fold(spelled, false);
             std::string folded = spelling::withoutDeclinedEnding(whole);
             std::string stem = latin::stem(whole);
-            tokens.push_back({std::string{typed}, spelling::plain(typed), std::move(folded), std::move(whole),
-                              std::move(stem), w, false, pendingBreak});
+            tokens.push_back({std::string{typed}, std::move(plain), std::move(folded), std::move(whole),
+                              std::move(stem), w, false, pendingBreak, elided});
             pendingBreak = false;
         };
         // Trailing commas of a date with slashes: "16/3/1088,".
@@ -61,7 +64,8 @@ std::vector<Token> tokenize(std::string_view cleaned) {
         for (std::size_t i = 0; i <= word.size(); ++i) {
             const bool end = i == word.size();
             if (!end && kSplitters.find(word[i]) == std::string_view::npos) continue;
-            if (i > start) add(word.substr(start, i - start));
+            // An apostrophe between letters ends a word cut short: "d'avril", "l'an".
+            if (i > start) add(word.substr(start, i - start), !end && word[i] == '\'' && i + 1 < word.size());
             if (!end) {
                 if (word[i] == '.' && !tokens.empty() && tokens.back().word == w) tokens.back().dotted = true;
                 if (word[i] == ',' || word[i] == ';' || word[i] == ':') pendingBreak = true;

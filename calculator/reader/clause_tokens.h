@@ -11,14 +11,15 @@
 namespace clause {
 
 struct Token {
-    std::string typed;   // as in the clause: "Niclaeys"
-    std::string plain;   // lower case, no diacritics: "niclaeys"
-    std::string folded;  // spelling::fold: "nikleis"
-    std::string whole;   // folded without dropping a declined ending
-    std::string stem;    // latin::stem of whole: "purifikat" for "Purificationem"
-    std::size_t word;    // which blank-separated word of the clause it belongs to
-    bool dotted;         // a point followed it ("kal.")
-    bool breakBefore;    // a comma or semicolon preceded it
+    std::string typed;    // as in the clause: "Niclaeys"
+    std::string plain;    // lower case, no diacritics: "niclaeys"
+    std::string folded;   // spelling::fold: "nikleis"
+    std::string whole;    // folded without dropping a declined ending
+    std::string stem;     // latin::stem of whole: "purifikat" for "Purificationem"
+    std::size_t word;     // which blank-separated word of the clause it belongs to
+    bool dotted;          // a point followed it ("kal.")
+    bool breakBefore;     // a comma or semicolon preceded it
+    bool elided = false;  // an apostrophe followed it in its word ("d'avril", "l'an")
 };
 
 // The tokens of a clause already passed through spelling::cleaned. A date

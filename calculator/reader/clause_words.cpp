@@ -294,6 +294,8 @@ std::optional<WordEntry> entryOf(const lexicon::Word& w, std::size_t length) {
         e.kind = Kind::Place;
     } else if (k == "approximate") {
         e.kind = Kind::Vague;
+    } else if (k == "last-day") {
+        e.kind = Kind::LastDay;
     } else if (k == "year-note") {
         e.kind = Kind::YearNote;
         e.value = w.meaning.find("Easter") != std::string_view::npos ? 1 : 2;
@@ -1160,7 +1162,7 @@ const std::vector<KnownWord>& knownWords() {
             const std::string folded = spelling::fold(w.form, false);
             if (folded.size() < 3 || !seen.insert(folded).second) continue;
             const bool date = w.kind == "weekday" || w.kind == "month" || w.kind == "relation" ||
-                              w.kind == "number" || w.kind == "ordinal";
+                              w.kind == "number" || w.kind == "ordinal" || w.kind == "last-day";
             out.push_back({folded, w.form, date});
         }
         return out;

@@ -46,6 +46,7 @@ enum class Kind {
     Place,      // "apud", "in ecclesia": the saint's name after it is a place, not a day
     Vague,      // "circa", "environ": around a day, so no day at all
     YearNote,   // "stilo gallicano" (value 1: the year from Easter), "stilo veteri" (2: a Julian date)
+    LastDay,    // "derrenier", "lesten", "ultimo": the last day of the month named after it
     Filler
 };
 enum class Mark { Kalends, Nones, Ides };

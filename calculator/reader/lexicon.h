@@ -20,7 +20,8 @@ struct FeastForm {
 
 struct Word {
     std::string_view lang;
-    std::string_view kind;  // weekday, relation, ordinal, number, month, roman-day, year-intro, check, filler
+    std::string_view
+        kind;  // weekday, relation, ordinal, number, month, roman-day, year-intro, check, last-day, filler
     std::string_view form;
     std::string_view meaning;  // in English: "Monday", "after", "twenty-fifth", "March", "Kalends"
     std::string_view source;

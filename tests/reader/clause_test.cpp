@@ -741,6 +741,10 @@ TEST(Clause, EveryWordOfTheFile) {
                       : has("Ides") ? serial(Cal::Julian, 13, 3, 1450)
                                     : serial(Cal::Julian, 27, 2, 1450);
             }
+        } else if (w.kind == "last-day") {
+            // The last day of February: the 29th in 1452, a Julian leap year.
+            text = form + " die mensis februarii 1452";
+            day = serial(Cal::Julian, 29, 2, 1452);
         } else if (w.kind == "year-intro") {
             text = "Pasen " + form + " 1450";
             day = easter1450;

@@ -409,4 +409,72 @@ TEST(Understood, WinterTellsTheFeastOrIsRefused) {
     expectDay("des manendaghes na sinte Mertens dach in den wintere 1350", serial(15, 11, 1350));
 }
 
+// Days of the month and Sundays named by their introit, by hand (Julian): "d'" is the
+// "de" it cuts short, never the numeral D after the day; "du mois de" joins a day to its
+// month; the last day is as long as the month in that year (February 29 days in 1300 and
+// 1352, 28 in 1301 and in 1700, Gregorian here). Easter 1300 was 10 April: Letare 20
+// March, Oculi 13 March, Quasimodo 17 April, Esto mihi 21 February. A refusal names the
+// word not understood; "derrenier" with no month, "dominicam" with no Sunday name no day.
+TEST(Understood, DaysOfTheMonthAndSundaysByTheirIntroit) {
+    const struct {
+        const char* clause;
+        int d, m, y;        // 0: refused
+        const char* names;  // a refusal names this word
+    } cases[]{
+        {"le XIIe d'avril 1350", 12, 4, 1350, ""},
+        {"le douze d\u2019avril 1350", 12, 4, 1350, ""},
+        {"le vingt et un du mois d'octobre 1350", 21, 10, 1350, ""},
+        {"le premier jour du mois de mai 1350", 1, 5, 1350, ""},
+        {"le XII jour ou mois de mai 1350", 12, 5, 1350, ""},
+        {"le XV d'avril l'an mil CCC", 15, 4, 1300, ""},
+        {"le darrenier jour de fevrier 1300", 29, 2, 1300, ""},
+        {"le derrenier jour de fevrier 1301", 28, 2, 1301, ""},
+        {"le derrenier jour de fevrier 1700", 28, 2, 1700, ""},
+        {"den laetsten dach van Sporkel 1352", 29, 2, 1352, ""},
+        {"ultimo die mensis junii 1350", 30, 6, 1350, ""},
+        {"le lendemain du derrenier jour de mai 1350", 1, 6, 1350, ""},
+        {"die lune post dominicam Letare 1300", 21, 3, 1300, ""},
+        {"sabbato ante dominicam Oculi 1300", 12, 3, 1300, ""},
+        {"die jovis post dominicam Quasi modo 1300", 21, 4, 1300, ""},
+        {"die martis ante dominicam Esto mihi 1300", 16, 2, 1300, ""},
+        {"dominica post octabas Pasche 1300", 24, 4, 1300, ""},
+        {"die dominico post Pascha 1300", 17, 4, 1300, ""},
+        {"le XIIe d'avrilx 1350", 0, 0, 0, "avrilx"},
+        {"le XII jour du mois de mayx 1350", 0, 0, 0, "mayx"},
+        {"le derrenier jour de maix 1350", 0, 0, 0, "maix"},
+        {"la Saint Martin derrenier 1350", 0, 0, 0, "derrenier"},
+        {"die lune post dominicam Nergens 1300", 0, 0, 0, "Nergens"},
+        {"die lune post dominicam 1300", 0, 0, 0, ""},
+    };
+    for (const auto& c : cases) {
+        if (c.d != 0) {
+            expectDay(c.clause, serial(c.d, c.m, c.y));
+            continue;
+        }
+        const Outcome o = outcomeOf(c.clause);
+        EXPECT_TRUE(o.days.empty() && o.refusal.find(c.names) != std::string::npos)
+            << c.clause << ": " << shown(o);
+    }
+}
+
+// Every Sunday named by its introit, by its distance from Easter (the reference's), with
+// "dominica" in any case before it and a weekday after or before that Sunday.
+TEST(Understood, AWeekdayAfterOrBeforeASundayNamedByItsIntroit) {
+    const std::pair<const char*, int> sundays[]{
+        {"Esto mihi", -49}, {"Invocavit", -42}, {"Reminiscere", -35},       {"Oculi", -28},
+        {"Laetare", -21},   {"Judica", -14},    {"Palmarum", -7},           {"Quasimodo", 7},
+        {"Jubilate", 21},   {"Cantate", 28},    {"Vocem jocunditatis", 35}, {"Exaudi", 42}};
+    const std::pair<const char*, int> relations[]{{"dominicam", 0},
+                                                  {"feria secunda post dominicam", 1},
+                                                  {"in crastino dominice", 1},
+                                                  {"dominica post dominicam", 7},
+                                                  {"sabbato ante dominicam", -1},
+                                                  {"die martis ante dominicam", -5}};
+    for (const int year : {1300, 1350, 1425})
+        for (const auto& [name, fromEaster] : sundays)
+            for (const auto& [before, days] : relations)
+                expectDay(std::string(before) + ' ' + name + ' ' + std::to_string(year),
+                          easterSerial(year) + fromEaster + days);
+}
+
 }  // namespace
