@@ -351,6 +351,13 @@ std::vector<Item> itemsOf(std::span<const Token> tokens) {
                 case Kind::Weekday:
                     item.kind = ItemKind::Weekday;
                     item.weekday = word->value;
+                    // "Ascensionis dominice", "post Ascensionem dominicam": right after a
+                    // feast's name the adjective is the Lord's, part of the name, not Sunday.
+                    if (!items.empty() && items.back().kind == ItemKind::Feast && items.back().last == i &&
+                        !tokens[i].breakBefore &&
+                        (tokens[i].plain == "dominice" || tokens[i].plain == "dominicae" ||
+                         tokens[i].plain == "dominicam"))
+                        item.kind = ItemKind::Honouring;
                     break;
                 case Kind::Relation:
                     item.kind = ItemKind::Relation;
@@ -766,6 +773,18 @@ void readRelation(std::vector<Item>& items, std::size_t anchorAt, std::span<cons
         before->used = true;
         before = previous(items, static_cast<std::size_t>(before - items.data()));
         if (before == nullptr) return;
+    }
+    // "le lundi apres le jour saint Martin", "post diem sancti Martini": "the day of"
+    // between a relation and its feast is the feast's own day, part of what is named.
+    if (before->kind == ItemKind::Relation && before->relationWord == RelationWord::Rel &&
+        before->relation == Relation::On) {
+        Item* outer = previous(items, static_cast<std::size_t>(before - items.data()));
+        if (outer != nullptr && outer->kind == ItemKind::Relation &&
+            outer->relationWord == RelationWord::Rel && outer->relation != Relation::On &&
+            outer->last == before->first) {
+            before->used = true;
+            before = outer;
+        }
     }
     if (before->kind == ItemKind::Weekday && before->weekday == 0 && isSunday(items[anchorAt])) {
         before->used = true;

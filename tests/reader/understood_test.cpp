@@ -393,6 +393,33 @@ TEST(Understood, AWordOfOneLanguageIsNotAnothersDateWord) {
     for (const auto& c : clauses) expectDay(c.clause, c.day, Style::Nieuwjaar);
 }
 
+// "the day of" between a relation and the feast ("le lundi apres le jour saint Martin",
+// "post diem"), and "dominice" or "dominicam" right after a feast's name (the Lord's,
+// not Sunday). St Martin 1300 was a Friday, Candlemas a Tuesday; Easter 10 April.
+TEST(Understood, TheDayOfAndTheLordsBelongToTheFeast) {
+    const struct {
+        const char* clause;
+        std::int64_t day;
+    } clauses[]{
+        {"le lundi apres le jour saint Martin 1300", serial(14, 11, 1300)},
+        {"le lundi apres le jour de la saint Martin 1300", serial(14, 11, 1300)},
+        {"le venredi devant le jour de le Candeler 1300", serial(29, 1, 1300)},
+        {"le lundi apres le jour de Pasques 1300", easterSerial(1300) + 1},
+        {"die lune post diem sancti Martini 1300", serial(14, 11, 1300)},
+        {"in festo ascensionis dominice 1300", easterSerial(1300) + 39},
+        {"in crastino ascensionis dominice 1300", easterSerial(1300) + 40},
+        {"die jovis post Ascensionem dominicam 1300", easterSerial(1300) + 46},
+        {"die lune post dominicam Letare 1300", easterSerial(1300) - 20},
+    };
+    for (const auto& c : clauses) expectDay(c.clause, c.day);
+    for (const char* clause :
+         {"le lundi apres le jour 1300", "le lundi apres le jour blorf saint Martin 1300",
+          "le lundi le jour saint Martin 1300"}) {
+        const Outcome o = outcomeOf(clause);
+        EXPECT_TRUE(o.days.empty()) << clause << ": " << shown(o);
+    }
+}
+
 // "in den wintere" tells which of a saint's feasts is meant: Martin's of 11
 // November, not his summer one; after a saint it does not tell for (St John in
 // winter is the Evangelist's, not the Baptist's 24 June) it is refused, never passed over.
