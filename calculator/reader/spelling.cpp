@@ -115,6 +115,13 @@ std::string fold(std::string_view word, bool declined) {
         const char next = i + 1 < p.size() ? p[i + 1] : '\0';
         const char after = i + 2 < p.size() ? p[i + 2] : '\0';
         if (!((c >= 'a' && c <= 'z') || (c >= '0' && c <= '9'))) continue;
+        // qu (or ku) before a vowel as k, as French and Picard write it ("Pasques",
+        // "Paskes"; "Quasimodo", "Kuasimodo").
+        if ((c == 'q' || c == 'k') && next == 'u' && isVowel(after)) {
+            spelled += 'k';
+            ++i;
+            continue;
+        }
         // ck, ch as k; gh, th as g, t; ph as f; ae and oe as e.
         if ((c == 'c' && (next == 'k' || next == 'h')) || (c == 'g' && next == 'h') ||
             (c == 't' && next == 'h') || (c == 'p' && next == 'h') || (c == 'a' && next == 'e') ||

@@ -420,6 +420,19 @@ TEST(Understood, TheDayOfAndTheLordsBelongToTheFeast) {
     }
 }
 
+// French and Picard spellings: qu and k alike (Pasques, Paskes), "el mois de" as "ou
+// mois de", the Magdalene without her first name. Easter 1300 was 10 April; St
+// Gregory (12 March) a Saturday, the Magdalene (22 July) a Friday.
+TEST(Understood, FrenchAndPicardSpellings) {
+    expectDay("le jour de Paskes flories 1300", easterSerial(1300) - 7);
+    expectDay("le dimanche de Pasques flories 1300", easterSerial(1300) - 7);
+    expectDay("l'an mil CCC, el mois de march, le jour saint Gregoire", serial(12, 3, 1300));
+    expectDay("le samedi apres la Magdalaine 1300", serial(23, 7, 1300));
+    expectDay("le jour de la Magdelaine 1300", serial(22, 7, 1300));
+    const Outcome o = outcomeOf("el mois de march 1300");
+    EXPECT_TRUE(o.days.empty()) << shown(o);
+}
+
 // "in den wintere" tells which of a saint's feasts is meant: Martin's of 11
 // November, not his summer one; after a saint it does not tell for (St John in
 // winter is the Evangelist's, not the Baptist's 24 June) it is refused, never passed over.
