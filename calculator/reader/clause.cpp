@@ -331,12 +331,16 @@ std::vector<Item> itemsOf(std::span<const Token> tokens) {
         const std::optional<Number> number = numberAt(tokens, i);
         const std::size_t numberLength = number && !number->singleLetter ? number->end - i : 0;
         // "septuagesimo" after "anno" is seventy, not Septuagesima declined; a word
-        // that is a weekday or a month is that, not a saint the fold makes of it
-        // ("march", March in Picard, is no "Marc").
+        // that is a weekday, or written as a month, is that, not a saint the fold
+        // makes of it ("march", March in Picard, is no "Marc"). A month only by its
+        // Latin stem gives way ("Martha" is no "Martii").
+        const bool monthAsWritten = word && word->kind == Kind::Month && wordLength == 1 &&
+                                    lexiconWord({tokens[i].folded, tokens[i].whole}, [](const WordEntry& e) {
+                                        return e.kind == Kind::Month;
+                                    }).has_value();
         if (feastLength > 0 && feastLength >= wordLength && feastLength >= numberLength &&
             !(feast.declined && feastLength == numberLength) &&
-            !(word && (word->kind == Kind::Weekday || word->kind == Kind::Month) &&
-              wordLength == feastLength)) {
+            !(word && (word->kind == Kind::Weekday || monthAsWritten) && wordLength == feastLength)) {
             Item item = makeItem(ItemKind::Feast, i, i + feastLength);
             item.feast = feast.feast;
             item.feasts = feast.feasts.empty() ? std::vector<const Feast*>{feast.feast} : feast.feasts;

@@ -389,6 +389,10 @@ TEST(Understood, AWordOfOneLanguageIsNotAnothersDateWord) {
         {"l'an mil CCC, ou mois de march, le jour saint Gregoire", serial(12, 3, 1300)},
         {"in festo beati Marci evangeliste 1300", serial(25, 4, 1300)},
         {"in vigilia Esto mihi 1300", easterSerial(1300) - 50},
+        // A month only by its Latin stem is no month written: Martha is not Martii.
+        {"in festo Martha 1300", serial(29, 7, 1300)},
+        // St Peter's Chair without "Rome" is the 22 February of the Low Countries' calendars.
+        {"in cathedra sancti Petri 1300", serial(22, 2, 1300)},
     };
     for (const auto& c : clauses) expectDay(c.clause, c.day, Style::Nieuwjaar);
 }
