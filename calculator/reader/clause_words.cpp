@@ -21,17 +21,17 @@ namespace clause::detail {
 // the feast's name, never needed, never reported as skipped. "ten" and "ter" are
 // "te den" and "te der" ("op ten XIIIsten dach", "ter Lichtmesse"): the "te" is an
 // "on", as "op" and "te" are.
-constexpr std::array<std::string_view, 65> kHonouring{
-    "festum",      "feste",       "festo",        "natale",   "sancti",      "sancte",   "sanctae",
-    "sancta",      "sancto",      "sanctorum",    "beati",    "beate",       "beatae",   "beato",
-    "sinte",       "sente",       "sunte",        "sent",     "sint",        "st",       "s",
-    "saint",       "sainte",      "saincte",      "sainct",   "le",          "la",       "les",
-    "l",           "de",          "des",          "der",      "episcopi",    "apostoli", "apostle",
-    "evangeliste", "ewangeliste", "ewangheliste", "virginis", "confessoris", "martyris", "martiris",
-    "dach",        "daghe",       "dag",          "misse",    "messe",       "mis",      "du",
-    "pape",        "abbatis",     "daghes",       "den",      "sanctum",     "sanctam",  "beatum",
-    "beatam",      "festi",       "seint",        "lou",      "d",           "gloriose", "gloriosissime",
-    "ten",         "ter"};
+constexpr std::array<std::string_view, 70> kHonouring{
+    "festum",      "feste",       "festo",        "natale",      "sancti",      "sancte",   "sanctae",
+    "sancta",      "sancto",      "sanctorum",    "beati",       "beate",       "beatae",   "beato",
+    "sinte",       "sente",       "sunte",        "sent",        "sint",        "st",       "s",
+    "saint",       "sainte",      "saincte",      "sainct",      "le",          "la",       "les",
+    "l",           "de",          "des",          "der",         "episcopi",    "apostoli", "apostle",
+    "evangeliste", "ewangeliste", "ewangheliste", "virginis",    "confessoris", "martyris", "martiris",
+    "dach",        "daghe",       "dag",          "misse",       "messe",       "mis",      "du",
+    "pape",        "abbatis",     "daghes",       "den",         "sanctum",     "sanctam",  "beatum",
+    "beatam",      "festi",       "seint",        "lou",         "d",           "gloriose", "gloriosissime",
+    "ten",         "ter",         "beatorum",     "apostolorum", "sociorum",    "ejus",     "eius"};
 // Of those, the ones after which a name is expected: an unknown word after them is
 // an unknown feast, not a skipped word.
 constexpr std::array<std::string_view, 25> kSaintly{

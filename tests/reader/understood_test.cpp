@@ -437,6 +437,20 @@ TEST(Understood, FrenchAndPicardSpellings) {
     EXPECT_TRUE(o.days.empty()) << shown(o);
 }
 
+// Latin words of other editions: "proxima" or "proximo" (the next, placed by the day
+// of writing), the plural titles, the martyr's companions, "Corporis Domini". St
+// Remigius 1260 (1 October) was a Friday; Easter 1300 was 10 April.
+TEST(Understood, LatinTitlesAndTheNextOne) {
+    expectDay("Datum anno Domini M CC LX proxima feria secunda post festum beati Remigii",
+              serial(4, 10, 1260));
+    expectDay("die lune proximo post festum beati Remigii 1260", serial(4, 10, 1260));
+    expectDay("in festo beatorum Petri et Pauli apostolorum 1300", serial(29, 6, 1300));
+    expectDay("in festo beati Dionysii et sociorum ejus 1300", serial(9, 10, 1300));
+    expectDay("in festo Corporis Domini 1300", easterSerial(1300) + 60);
+    const Outcome o = outcomeOf("proxima 1300");
+    EXPECT_TRUE(o.days.empty()) << shown(o);
+}
+
 // "in den wintere" tells which of a saint's feasts is meant: Martin's of 11
 // November, not his summer one; after a saint it does not tell for (St John in
 // winter is the Evangelist's, not the Baptist's 24 June) it is refused, never passed over.
