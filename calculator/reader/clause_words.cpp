@@ -49,9 +49,9 @@ constexpr std::array<std::string_view, 9> kEveEndings{"sauond", "auond", "sauont
                                                       "auent",  "uond",  "uont",   "uent"};
 
 // Words between a counted day and its month: "die mensis", "daghe in", "jours en", "ou mois de".
-constexpr std::array<std::string_view, 23> kDayConnectors{
+constexpr std::array<std::string_view, 24> kDayConnectors{
     "die", "dies", "mensis", "mense", "dakh", "dag",  "dage", "dages", "iour", "iours", "iourz", "in",
-    "en",  "de",   "d",      "uan",   "ou",   "mois", "moi",  "des",   "den",  "der",   "el"};
+    "en",  "de",   "d",      "uan",   "ou",   "mois", "moi",  "des",   "den",  "der",   "el",    "dagen"};
 
 std::unordered_set<std::string> foldedSet(std::span<const std::string_view> words) {
     std::unordered_set<std::string> out;

@@ -155,6 +155,10 @@ std::string fold(std::string_view word, bool declined) {
             case 'y':
                 spelled += 'i';
                 break;
+            case 'z':  // at the start "zielen" and "sielen", "zaterdach" and "saterdach";
+                       // within a word French "seize" and "onze" are no "ses" and "ons"
+                spelled += spelled.empty() ? 's' : 'z';
+                break;
             default:
                 spelled += c;
         }

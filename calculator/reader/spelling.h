@@ -24,7 +24,7 @@ std::string cleaned(std::string_view utf8);
 std::string plain(std::string_view utf8);
 
 // The folded form of one word: plain, then c/k/ck/ch/q as k, qu or ku before a vowel
-// as k, u/v/w as u, i/j/y as
+// as k, u/v/w as u, z at the start as s, i/j/y as
 // i, ae and oe as e, gh as g, th as t, ph as f, c before i and a vowel as t
 // ("tercio", "tertio"), b after "ta" before a vowel as v ("octabas"), h dropped, doubled
 // letters single (but a word of three letters keeps them where two would remain:

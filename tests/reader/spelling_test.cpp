@@ -33,6 +33,7 @@ TEST(Spelling, FoldsWhatScribesVaried) {
         {"Nicolai", "Nikolai", "c and k"},
         {"Quasimodo", "Kuasimodo", "q and k"},
         {"Pasques", "Paskes", "qu and k"},
+        {"zielen", "sielen", "z and s"},
         {"quinze", "kinze", "qu and k"},
         {"Dicke", "Dike", "ck and k"},
         {"Paesschen", "Paeschen", "a doubled letter"},

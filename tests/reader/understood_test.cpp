@@ -451,6 +451,29 @@ TEST(Understood, LatinTitlesAndTheNextOne) {
     EXPECT_TRUE(o.days.empty()) << shown(o);
 }
 
+// Flemish and Brabant spellings of saints and days: z and s alike, "dagen", "vive",
+// "vrindach", and the saints' Middle Dutch names. Easter 1400 was 18 April (Julian).
+TEST(Understood, FlemishSaintsAndDays) {
+    const struct {
+        const char* clause;
+        std::int64_t day;
+    } clauses[]{
+        {"op Alre Sielen dach 1400", serial(2, 11, 1400)},
+        {"op Alderheilighen dach 1400", serial(1, 11, 1400)},
+        {"int jaer ons Heren M CCCC ende LXV, XIIII dagen in Meye", serial(14, 5, 1465)},
+        {"int jaer ons Heeren dusent vierhondert vive ende sestich op sente Lucas dach",
+         serial(18, 10, 1465)},
+        {"des Vrindaechs na Paesschen 1400", easterSerial(1400) + 5},
+        {"op sente Katelinen dach 1400", serial(25, 11, 1400)},
+        {"op sente Ursulen dach 1400", serial(21, 10, 1400)},
+        {"op der elf dusent maghden dach 1400", serial(21, 10, 1400)},
+        {"op sente Gommaers dach 1400", serial(11, 10, 1400)},
+        {"op Sinte Vaest dach 1400", serial(6, 2, 1400)},
+        {"op Sinte Simoens ende Judas dach 1400", serial(28, 10, 1400)},
+    };
+    for (const auto& c : clauses) expectDay(c.clause, c.day);
+}
+
 // "in den wintere" tells which of a saint's feasts is meant: Martin's of 11
 // November, not his summer one; after a saint it does not tell for (St John in
 // winter is the Evangelist's, not the Baptist's 24 June) it is refused, never passed over.
