@@ -302,43 +302,18 @@ TEST(Clause, Refused) {
 // 11 November, the next day the 12th; Easter 1350 on 28 March, so Oculi (28 days
 // before) on Sunday 28 February; All Saints 1 November; St Bavo 1 October.
 TEST(Clause, FlemishAndBrabantCharters) {
+    // clang-format off
     const std::vector<Worked> cases{
         // The clause's own preamble before the date.
-        {"Dit was ghedaen int jaer ons Heren M CCC ende twintich, des dinsdaghes na sinte Pieters dach ad "
-         "vincula",
-         {},
-         5,
-         8,
-         1320,
-         nullptr},
-        {"Dit gheschiede int jaer ons Heren MCCC ende zeventich op sente Andries avont",
-         {},
-         29,
-         11,
-         1370,
-         nullptr},
+        {"Dit was ghedaen int jaer ons Heren M CCC ende twintich, des dinsdaghes na sinte Pieters dach ad vincula", {}, 5, 8, 1320, nullptr},
+        {"Dit gheschiede int jaer ons Heren MCCC ende zeventich op sente Andries avont", {}, 29, 11, 1370, nullptr},
         {"int jaer ons Heren MCCC ende zeventich op sente Andries avont", {}, 29, 11, 1370, nullptr},
-        {"gegeven int jaer ons Heren M CCC ende twintich, des dinsdaghes na sinte Pieters dach ad vincula",
-         {},
-         5,
-         8,
-         1320,
-         nullptr},
+        {"gegeven int jaer ons Heren M CCC ende twintich, des dinsdaghes na sinte Pieters dach ad vincula", {}, 5, 8, 1320, nullptr},
         // "ten" and "ter": "te den", "te der".
-        {"int jaer ons Heren duust vierhondert ende viere op ten XIIIsten dach van Hoymaent",
-         {},
-         13,
-         7,
-         1404,
-         "13 juli 1404"},
+        {"int jaer ons Heren duust vierhondert ende viere op ten XIIIsten dach van Hoymaent", {}, 13, 7, 1404, "13 juli 1404"},
         {"ter Lichtmesse 1350", {}, 2, 2, 1350, "Lichtmis 1350"},
         // The tens as written in Flanders and Brabant.
-        {"int jaer ons Heren dusent vierhondert tachtentich ende drie, den XVIIen dach in Sporkele",
-         {},
-         17,
-         2,
-         1483,
-         "17 februari 1483"},
+        {"int jaer ons Heren dusent vierhondert tachtentich ende drie, den XVIIen dach in Sporkele", {}, 17, 2, 1483, "17 februari 1483"},
         // The relation's spellings.
         {"des manendaghes voir sinte Pauwels dach conversio 1350", {}, 18, 1, 1350, nullptr},
         {"des naesten daghes na Sente Martins dach 1350", {}, 12, 11, 1350, nullptr},
@@ -355,6 +330,7 @@ TEST(Clause, FlemishAndBrabantCharters) {
         {"te Sente Baefsmesse 1350", {}, 1, 10, 1350, "Sint-Bavo 1350"},
         {"Sente Martins dach te wintere 1350", {}, 11, 11, 1350, "Sint-Maarten 1350"},
     };
+    // clang-format on
     for (const Worked& c : cases) {
         SCOPED_TRACE(c.clause);
         try {
