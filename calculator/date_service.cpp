@@ -56,7 +56,6 @@ static_assert(std::all_of(dutch::kMonths.begin(), dutch::kMonths.end(),
 static_assert(std::all_of(dutch::kWeekdays.begin(), dutch::kWeekdays.end(),
                           [](std::string_view name) { return name.size() <= 16; }));
 
-// The digits of a number at `end`, which moves past them.
 // "00" to "99", two digits at a time.
 constexpr std::array<char, 200> kDigitPairs = [] {
     std::array<char, 200> pairs{};
@@ -67,6 +66,7 @@ constexpr std::array<char, 200> kDigitPairs = [] {
     return pairs;
 }();
 
+// The digits of a number at `end`, which moves past them.
 void writeNumber(char*& end, std::int64_t value) {
     if (value >= 0 && value < 10000) {  // every day and year the program shows
         const auto v = static_cast<unsigned>(value);

@@ -90,13 +90,6 @@ std::string knownIds() {
 
 namespace {
 
-constexpr std::int64_t switchDay(const Region& region) {
-    if (region.lastJulian)
-        return calendar::daysFromJulian(region.lastJulian->year, region.lastJulian->month,
-                                        region.lastJulian->day);
-    return region.alwaysGregorian ? -kNever : kNever;
-}
-
 // Each region's last Julian day, and the Gregorian year of the day after it,
 // worked out when the program is compiled: every date of every table asks for them.
 struct SwitchDays {
@@ -104,9 +97,12 @@ struct SwitchDays {
     std::int64_t firstGregorianYear;  // of the first Gregorian day, in that calendar
 };
 constexpr SwitchDays computedSwitchDays(const Region& region) {
-    const std::int64_t last = switchDay(region);
-    if (last == kNever) return {last, kNever};
-    if (last == -kNever) return {last, -kNever};
+    if (!region.lastJulian) {
+        const std::int64_t never = region.alwaysGregorian ? -kNever : kNever;
+        return {never, never};
+    }
+    const std::int64_t last =
+        calendar::daysFromJulian(region.lastJulian->year, region.lastJulian->month, region.lastJulian->day);
     return {last, calendar::gregorianFromDays(last + 1).year};
 }
 constexpr auto kSwitchDays = [] {
@@ -167,17 +163,16 @@ std::optional<Reading> readDate(const Region& region, std::int64_t year, int mon
 }
 
 bool keepsGregorianEaster(const Region& region, std::int64_t year) {
-    return computus::gregorianEaster(year) >= firstGregorianDay(region);
-}
-
-std::int64_t easterDay(const Region& region, std::int64_t year) {
     // Only in the year of the first Gregorian day can either computus's Easter be
     // the one in force; before it the Gregorian Easter falls before that day, after it on or after it.
     const SwitchDays days = switchDays(region);
-    if (year < days.firstGregorianYear) return computus::julianEaster(year);
-    const std::int64_t gregorian = computus::gregorianEaster(year);
-    if (year > days.firstGregorianYear) return gregorian;
-    return gregorian > days.lastJulian ? gregorian : computus::julianEaster(year);
+    if (year != days.firstGregorianYear) return year > days.firstGregorianYear;
+    return computus::gregorianEaster(year) > days.lastJulian;
+}
+
+std::int64_t easterDay(const Region& region, std::int64_t year) {
+    return keepsGregorianEaster(region, year) ? computus::gregorianEaster(year)
+                                              : computus::julianEaster(year);
 }
 
 bool isLeapYear(const Region& region, std::int64_t year) {

@@ -44,10 +44,11 @@ void takeCells(Row& values, YearView& view) {
     std::size_t i = 0;
     const auto put = [&values, &i](std::string_view text) { values[i++].assign(year_view::trimmed(text)); };
     const auto take = [&values, &i](std::string& text) {
-        if (year_view::trimmed(text).size() == text.size())
+        const std::string_view kept = year_view::trimmed(text);
+        if (kept.size() == text.size())
             values[i++].swap(text);
         else
-            values[i++].assign(year_view::trimmed(text));
+            values[i++].assign(kept);
     };
     put(std::to_string(view.year));
     put(view.kalender);

@@ -112,8 +112,9 @@ constexpr std::array<std::string_view, 4> kTensEndings{"tik", "tek", "tig", "teg
 
 std::optional<Piece> cardinalOf(std::string_view plain);
 
-// A ten of the lexicon as Flemish and Brabant scribes also wrote it: z for s
-// ("zeventich", "zestich"), and for 70 to 90, the tens that kept the old t'
+// A ten of the lexicon as Flemish and Brabant scribes also wrote it: z for s after
+// the t' ("tzeventich"; at the start the fold already makes it s), and for 70 to 90, the tens that kept the
+// old t'
 // ("tseventich", "tachtich", "tneghentich"), with or without it ("achtentich") and
 // "-entich" beside "-tich" ("tachtentich"). Only a ten comes out of these spellings,
 // and the t' and "-en-" only 70, 80 or 90, so none can make a word some other number.
